@@ -1,0 +1,28 @@
+# Thin wrappers over the CMake presets. Every target installs what is missing first.
+.PHONY: deps build test run bench release clean format
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	cmake --preset dev
+	cmake --build --preset dev
+
+test: build
+	ctest --preset dev
+
+release: deps
+	cmake --preset release
+	cmake --build --preset release
+
+run: release
+	@bash scripts/run-example.sh build/release
+
+bench: release
+	@for b in build/release/bench/umbrix_bench*; do [ -x "$$b" ] && "$$b"; done; true
+
+format:
+	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,38 @@
+# Shared build settings and the helpers every layer uses.
+
+add_library(umbrix_options INTERFACE)
+target_compile_options(umbrix_options INTERFACE
+  -Wall -Wextra -Wpedantic
+  # Golden numbers must not depend on whether the machine fuses multiply-adds.
+  -ffp-contract=off)
+if(UMBRIX_WERROR)
+  target_compile_options(umbrix_options INTERFACE -Werror)
+endif()
+if(UMBRIX_SANITIZE)
+  target_compile_options(umbrix_options INTERFACE
+    -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer)
+  target_link_options(umbrix_options INTERFACE -fsanitize=address,undefined)
+endif()
+
+# umbrix_add_layer(NAME SOURCES ... DEPS ...): one static library per layer, alias umbrix::NAME.
+function(umbrix_add_layer name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_library(umbrix_${name} STATIC ${ARG_SOURCES})
+  add_library(umbrix::${name} ALIAS umbrix_${name})
+  target_include_directories(umbrix_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+  target_link_libraries(umbrix_${name} PUBLIC umbrix_options ${ARG_DEPS})
+endfunction()
+
+# umbrix_add_test(NAME SOURCES ... DEPS ...): a GoogleTest executable registered with CTest.
+function(umbrix_add_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
+  target_link_libraries(${name} PRIVATE umbrix_options ${ARG_DEPS} GTest::gtest GTest::gtest_main
+                        GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    UMBRIX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data"
+    UMBRIX_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

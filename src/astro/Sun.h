@@ -1,0 +1,55 @@
+#pragma once
+// The analytic sun model, refraction and the sun on the dial plate.
+
+#include <array>
+
+#include "astro/Vec3.h"
+
+namespace umbrix {
+
+inline constexpr double kPi = 3.14159265358979323846;
+/// Fixed obliquity of the ecliptic, radians.
+inline constexpr double kObliquity = 0.4091;
+/// Date serial of 1 March 2020, the epoch of the sun model.
+inline constexpr double kSunEpochSerial = 43891.0;
+
+/// The plate's orientation: `PlateEuler` (Z, Y, Z rotations, radians) mapping the equatorial
+/// hour frame E to the plate frame P, and `ZenithVec`, the zenith's unit direction.
+struct Orientation {
+  std::array<double, 3> PlateEuler{0.0, 0.0, 0.0};
+  Vec3 ZenithVec{0.0, 0.0, 1.0};
+};
+
+/// Maps a direction from frame E to frame P: RotateZ(e[0]), RotateY(e[1]), RotateZ(e[2]).
+Vec3 ToPlateFrame(Vec3 v, const std::array<double, 3>& plateEuler);
+/// The inverse of `ToPlateFrame`: frame P to frame E.
+Vec3 FromPlateFrame(Vec3 v, const std::array<double, 3>& plateEuler);
+
+/// Sun direction at the whole day of `date` (serial) plus `hours` (universal time with the full
+/// localisation). With `meanSunFrame` the result is turned by the mean longitude, so that its
+/// azimuthal angle is the equation of time (alpha - L).
+Vec3 SunVector(bool meanSunFrame, double date, double hours);
+
+/// Equation of time in minutes of a direction returned by SunVector(true, ...).
+double EquationOfTimeMinutes(Vec3 meanFrameSun);
+
+/// Refraction of the direction `sun` toward the unit `zenith`. `aboveHorizon` tells whether the
+/// corrected sun is on or above the horizon.
+struct Refracted {
+  Vec3 sun;
+  bool aboveHorizon;
+};
+Refracted ApplyRefraction(Vec3 sun, Vec3 zenith);
+
+/// How clock hours relate to universal time for the sun on the plate.
+struct ClockPlace {
+  bool fullLocalisation = false;  // `Locc`: the sun is taken at clock - `FusHor` (UT)
+  double zoneHours = 0.0;         // `FusHor`, positive east
+};
+
+/// The sun's direction in frame P at a clock hour (0..24) of a date; with `refract` also
+/// refracted toward the orientation's zenith. The plate is lit when Z > 0.
+Vec3 SunInPlate(const Orientation& orientation, const ClockPlace& place, bool refract, double date,
+                double clockHour);
+
+}  // namespace umbrix
