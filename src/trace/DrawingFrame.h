@@ -2,7 +2,10 @@
 // The drawing frame: the plate's extent in millimetres, the margin and the millimetre-to-pixel
 // mapping shared by every surface.
 
+#include <string>
+
 #include "model/DialProject.h"
+#include "trace/Canvas.h"
 
 namespace umbrix {
 
@@ -27,6 +30,9 @@ struct DrawingFrame {
   /// Margin in millimetres along X and Y.
   double MarginMmX() const { return marginPx * MmPerPixelX; }
   double MarginMmY() const { return marginPx * MmPerPixelY; }
+  /// The plate widened by the margin on every side (mm): the whole bitmap, where the
+  /// shadow-caster and its shadow may stand.
+  PlateWindow FrameWindow() const;
 };
 
 /// Bitmap size that `FitDrawing` gives the plate in the room available (pixels left of the
@@ -38,5 +44,13 @@ struct FitResult {
 };
 FitResult FitDrawingSize(const DialProject& project, int marginPx, int reportPaneLeft,
                          int commentsPaneTop);
+
+/// "(X, Y)" of a clip point, each coordinate to 0.1 mm in the general format, or "-L"/"L" when it
+/// equals the lower/upper bound of the window exactly (a line running to the plate's edge).
+std::string FormatPoint(PointMm p, const PlateWindow& window);
+
+/// Where the label of a line ending at `end` (mm) with direction (dx, dy) goes: half a margin
+/// beyond the end, inside the plate when it stays clear of the edges, else centred in the margin.
+LabelPlacement PlaceLabel(const DrawingFrame& frame, PointMm end, double dx, double dy);
 
 }  // namespace umbrix

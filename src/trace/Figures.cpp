@@ -1,0 +1,206 @@
+// The shadow-caster's report, its shadow at an instant, the grid, axes and foot, and the
+// closing figures of the pass.
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "model/Dates.h"
+#include "model/Numbers.h"
+#include "trace/TracingPass.h"
+
+namespace umbrix {
+
+namespace {
+
+std::string Tenths(double mm) { return FormatGeneral(RoundScaled(10, mm)); }
+
+}  // namespace
+
+void TracingPass::WriteGnomonReport() {
+  if (!opt_.composeReport) return;
+  const bool style = p_.Options.Style1.checked;
+  const PlateWindow& plate = frame_.plate;
+  const double F = g_.StyleEndHeight;
+  std::string& s = report_.sections[4];
+  s = style ? "\r\nPremière extrémité du style :" : "\r\nGnomon :";
+  s += "\r\n - Position : " + FormatPoint(g_.caster.foot, plate) + "\r\n";
+  s += " - Hauteur : " + Tenths(g_.caster.height) + "\r\n";
+
+  const bool hourLinesToCentre =
+      p_.Options.Lighor1.checked && (!p_.Options.LhLim.checked || !RefractionOn());
+  if (style || hourLinesToCentre) {
+    const std::string opening =
+        std::string("\r\nLe centre du cadran, point de rencontre des lignes horaires") +
+        (style ? " et du style" : "");
+    const bool equatorial = g_.DialKind == 2 || g_.DialKind == -2;
+    if (F < kStyleThreshold && equatorial) {
+      s += opening + ", a pour position : " + FormatPoint(g_.StyleEnd, plate) + "\r\n";
+    } else if (F < kStyleThreshold) {
+      s += opening + ", est à l'intérieur du cadran.\r\n";
+      s += "\r\nPosition du centre : " + FormatPoint(g_.StyleEnd, plate) + "\r\n";
+    } else {
+      if (g_.DialKind != kPolar) s += opening + ", est à l'extérieur du cadran.\r\n";
+      if (style) {
+        s += "\r\nSeconde extrémité du style :";
+        s += "\r\n - Position : " + FormatPoint(g_.StyleEnd, plate) + "\r\n";
+        s += " - Hauteur : " + Tenths(F) + "\r\n";
+      }
+    }
+  }
+  if (style && g_.DialKind != 2 && g_.DialKind != -2) {
+    const double ex = g_.StyleEnd.x - g_.caster.foot.x;
+    const double ey = g_.StyleEnd.y - g_.caster.foot.y;
+    const double ez = g_.caster.height - F;
+    s += "\r\nLongueur du style : " + Tenths(std::sqrt(ex * ex + ey * ey + ez * ez)) + "\r\n";
+  }
+}
+
+void TracingPass::FillNight(Colour colour) {
+  const PlateWindow f = frame_.FrameWindow();
+  const std::vector<PointMm> corners = {
+      {f.XMin, f.YMin}, {f.XMax, f.YMin}, {f.XMax, f.YMax}, {f.XMin, f.YMax}};
+  canvas_.FillSurface(colour);
+  canvas_.DrawFilledQuads(colour, corners);
+}
+
+void TracingPass::DrawShadowAtInstant() {
+  ShadowInstant at;
+  if (opt_.shadowInstant) {
+    at = *opt_.shadowInstant;
+  } else {
+    at = {p_.Dadiur.value, (p_.Hediur.value + p_.TypeHeure) * 24};
+  }
+  const ClockPlace place{p_.Locc, p_.FusHor.given ? p_.FusHor.value : 0.0};
+  const Vec3 sun = SunInPlate(o_, place, p_.Mijou || p_.Locc, at.date, at.hours);
+  if (Dot(sun, o_.ZenithVec) < 0) {
+    FillNight(colours::Grey);
+  } else if (sun.Z <= 0) {
+    // A sun exactly in the plate's plane casts no shadow on it: treated as lighting the back.
+    FillNight(colours::LightGrey);
+  } else if (!p_.Options.Style1.checked) {
+    const double G = g_.caster.height;
+    canvas_.SetPenWidth(3);
+    ClipAndDrawSegmentInFrame(canvas_, frame_, colours::LightGrey, g_.caster.foot,
+                              -G * sun.X / sun.Z, -G * sun.Y / sun.Z);
+    canvas_.SetPenWidth(0);
+  } else {
+    DrawStyleShadow(sun);
+  }
+
+  if (!opt_.composeReport) return;
+  std::string& s = report_.sections[3];
+  s = "\r\nL'ombre est dessinée pour le :\r\n " + FormatDateLong(p_.Dadiur.value) + " à " +
+      FormatHoursH(p_.Hediur.value * 24) + ",\r\n";
+  if (p_.TypeHeure > 0)
+    s += " heure d'hiver sur cadran d'été\r\n";
+  else if (p_.TypeHeure < 0)
+    s += " heure d'été sur cadran d'hiver\r\n";
+  else
+    s += " heure du cadran\r\n";
+}
+
+void TracingPass::DrawStyleShadow(Vec3 sun) {
+  const double G = g_.caster.height;
+  const double F = g_.StyleEndHeight;
+  const PointMm foot = g_.caster.foot;
+  const PointMm E = g_.StyleEnd;
+  const double sx = sun.X / sun.Z;
+  const double sy = sun.Y / sun.Z;
+
+  // The figure foot - tip - lower end - style end, walked so that the polygon turns one way.
+  std::vector<PointMm> vertices = {foot, {foot.x - G * sx, foot.y - G * sy}};
+  if (F > kStyleThreshold) vertices.push_back({E.x - F * sx, E.y - F * sy});
+  vertices.push_back(E);
+  if (!((E.x - foot.x) * sun.Y - (E.y - foot.y) * sun.X >= 0))
+    vertices = std::vector<PointMm>(vertices.rbegin(), vertices.rend());
+
+  const PlateWindow frameWindow = frame_.FrameWindow();
+  const double rightEdge = RoundScaled(1000, frameWindow.XMax);
+  std::vector<PointMm> polygon = {vertices.front()};
+  for (std::size_t k = 0; k + 1 < vertices.size(); ++k) {
+    const PointMm a = vertices[k];
+    const PointMm b = vertices[k + 1];
+    const ClipResult edge = ClipSegment(frameWindow, a, b.x - a.x, b.y - a.y);
+    if (!edge.visible) continue;
+    if (!(edge.start == a)) {
+      // The edge re-enters the frame: go round the frame's corner first when needed.
+      const PointMm last = polygon.back();
+      if (last.x != edge.start.x && last.y != edge.start.y) {
+        if (RoundScaled(1000, std::fabs(edge.start.x)) == rightEdge)
+          polygon.push_back({edge.start.x, last.y});
+        else
+          polygon.push_back({last.x, edge.start.y});
+      }
+      polygon.push_back(edge.start);
+    }
+    polygon.push_back(edge.end);
+  }
+  canvas_.DrawFilledPolygon(colours::LightGrey, polygon);
+  canvas_.DrawFilledQuads(colours::LightGrey, polygon);
+}
+
+void TracingPass::DrawGridAxesFoot() {
+  const PlateWindow& w = frame_.plate;
+  const DrawingOptions& opt = p_.Options;
+  if (opt.Carreaux1.checked && p_.Carreau.given && p_.Carreau.value > 0) {
+    const double q = p_.Carreau.value;
+    for (long long i = static_cast<long long>(std::trunc(w.XMin / q));
+         i <= static_cast<long long>(std::trunc(w.XMax / q)); ++i)
+      canvas_.DrawSegment(colours::Silver, {i * q, w.YMin}, {i * q, w.YMax});
+    for (long long i = static_cast<long long>(std::trunc(w.YMin / q));
+         i <= static_cast<long long>(std::trunc(w.YMax / q)); ++i)
+      canvas_.DrawSegment(colours::Silver, {w.XMin, i * q}, {w.XMax, i * q});
+  }
+  if (opt.Axes1.checked) {
+    canvas_.DrawSegment(colours::Black, {w.XMin, 0.0}, {w.XMax, 0.0});
+    canvas_.DrawSegment(colours::Black, {0.0, w.YMin}, {0.0, w.YMax});
+  }
+  if (opt.Style1.checked)
+    ClipAndDrawSegment(canvas_, w, colours::Black, g_.caster.foot, g_.CentreOffset.x,
+                       g_.CentreOffset.y);
+  canvas_.DrawMarker(colours::Black, g_.caster.foot);
+}
+
+void TracingPass::DrawClosingFigures() {
+  const PlateWindow& w = frame_.plate;
+  const DrawingOptions& opt = p_.Options;
+  if (opt.N2points1.checked) {
+    if (p_.Mesx1.given && p_.Mesy1.given)
+      canvas_.DrawMarker(colours::Black, {p_.Mesx1.value, p_.Mesy1.value});
+    if (p_.Mesx2.given && p_.Mesy2.given)
+      canvas_.DrawMarker(colours::Black, {p_.Mesx2.value, p_.Mesy2.value});
+  }
+  const std::vector<PointMm> outline = {
+      {w.XMin, w.YMin}, {w.XMax, w.YMin}, {w.XMax, w.YMax}, {w.XMin, w.YMax}, {w.XMin, w.YMin}};
+  canvas_.DrawPolyline(colours::Black, outline);
+  const PlateWindow f = frame_.FrameWindow();
+  const std::vector<PointMm> outer = {
+      {f.XMin, f.YMin}, {f.XMax, f.YMin}, {f.XMax, f.YMax}, {f.XMin, f.YMax}, {f.XMin, f.YMin}};
+  canvas_.DrawPolyline(opt_.interactiveFrame ? colours::Red : colours::Black, outer);
+
+  const bool visible = opt_.visibleOverride.value_or(opt.Visible1.checked);
+  if (!visible) return;
+  // The shadow-caster folded flat about the substyle: (-D, C) has the caster's height and is
+  // square to the substyle.
+  const double G = g_.caster.height;
+  const double F = g_.StyleEndHeight;
+  const double upX = g_.FoldedUpright.x;  // -D
+  const double upY = g_.FoldedUpright.y;  // C
+  const PointMm foot = g_.caster.foot;
+  const PointMm E = g_.StyleEnd;
+  if (!opt.Style1.checked) {
+    canvas_.SetPenWidth(3);
+    ClipAndDrawSegmentInFrame(canvas_, frame_, colours::Green, foot, upX, upY);
+    canvas_.SetPenWidth(0);
+    return;
+  }
+  ClipAndDrawSegmentInFrame(canvas_, frame_, colours::Green, foot, upX, upY);
+  ClipAndDrawSegmentInFrame(canvas_, frame_, colours::Green, E, F / G * upX, F / G * upY);
+  const PointMm tip{foot.x + upX, foot.y + upY};
+  const PointMm lowerEnd{E.x + upX * F / G, E.y + upY * F / G};  // (E.x - D F/G, E.y + C F/G)
+  ClipAndDrawSegmentInFrame(canvas_, frame_, colours::Green, tip, lowerEnd.x - tip.x,
+                            lowerEnd.y - tip.y);
+}
+
+}  // namespace umbrix

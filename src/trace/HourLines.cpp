@@ -1,0 +1,147 @@
+// Hour lines with their subdivisions, analemma halves, refracted curves, labels and report lines.
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+#include "model/Dates.h"
+#include "model/Numbers.h"
+#include "trace/TracingPass.h"
+
+namespace umbrix {
+
+namespace {
+
+// Hours and minutes of the clock time t (hours), taken within its day.
+ClockParts ClockOf(double t) {
+  const double days = t / 24;
+  ClockParts c = ClockPartsOf(days - std::floor(days));
+  if (c.hours >= 24) c.hours -= 24;
+  return c;
+}
+
+std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+
+}  // namespace
+
+ClipResult TracingPass::HourLineLimit(double s, bool styleChecked, double hours) const {
+  const double hourAngle = (hours - 12) * kPi / 12;
+  const auto solstice = [&](double sign) {
+    const Vec3 v{std::cos(kObliquity), 0.0, sign * std::sin(kObliquity)};
+    return ToPlateFrame(RotateZ(v, hourAngle), o_.PlateEuler);
+  };
+  const ShadowPiece piece = ShadowPieceBetween(solstice(s), solstice(-s), o_.ZenithVec);
+  if (piece.kind == PieceKind::None) return {};
+  const double G = g_.caster.height;
+  const double F = g_.StyleEndHeight;
+  const PointMm foot = g_.caster.foot;
+  const PointMm E = g_.StyleEnd;
+  if (!styleChecked) {
+    return ClipPiece(frame_.plate, piece.kind, {foot.x + G * piece.px, foot.y + G * piece.py},
+                     G * piece.dx, G * piece.dy);
+  }
+  // With a style the first solstice's shadow falls from the style's lower end (or the centre).
+  const PointMm start = F >= kStyleThreshold ? PointMm{E.x + F * piece.px, E.y + F * piece.py} : E;
+  if (piece.kind == PieceKind::Segment) {
+    const PointMm end{foot.x + G * (piece.px + piece.dx), foot.y + G * (piece.py + piece.dy)};
+    return ClipSegment(frame_.plate, start, end.x - start.x, end.y - start.y);
+  }
+  return ClipPiece(frame_.plate, piece.kind, start, piece.dx, piece.dy);
+}
+
+void TracingPass::AppendHourReport(double t, const ClipResult& line) {
+  const ClockParts c = ClockOf(t);
+  std::string& s = report_.sections[5];
+  s += " - Pour " + std::to_string(c.hours) + " h " + TwoDigits(c.minutes) + " : ";
+  if (g_.StyleEndHeight < kStyleThreshold &&
+      (p_.Options.Style1.checked || !p_.Options.LhLim.checked))
+    s += "du centre";
+  else
+    s += "de " + FormatPoint(line.start, frame_.plate);
+  s += "\r\n     jusqu'à " + FormatPoint(line.end, frame_.plate) + "\r\n";
+}
+
+void TracingPass::DrawHourLines() {
+  const DrawingOptions& opt = p_.Options;
+  const bool lighor = opt.Lighor1.checked;
+  const bool style = opt.Style1.checked;
+  const bool curveMode = lighor && !style && opt.LhLim.checked && RefractionOn();
+  if (opt_.composeReport && lighor && !curveMode) report_.sections[5] = "\r\nLignes horaires :\r\n";
+
+  const int n = std::max(1, opt.HourSubdivisions);
+  for (const double h : limits_) {
+    if (!std::isfinite(h)) return;  // no usable range of hours
+  }
+  const auto R = [](double x) { return RoundScaled(2, x); };
+  const long long first = static_cast<long long>(std::floor(R(n * limits_[0])));
+  const long long last = std::min(first + 24LL * n - 1,
+                                  static_cast<long long>(std::ceil(R(n * limits_[1]))));
+  const long long gapAfter = static_cast<long long>(std::ceil(R(n * limits_[2])));
+  const long long gapBefore = static_cast<long long>(std::floor(R(n * limits_[3])));
+
+  const double G = g_.caster.height;
+  const double cx = g_.CentreOffset.x;
+  const double cy = g_.CentreOffset.y;
+  const PointMm foot = g_.caster.foot;
+  const PointMm centre{foot.x + cx, foot.y + cy};
+  const ClockPlace place{p_.Locc, p_.FusHor.given ? p_.FusHor.value : 0.0};
+
+  for (long long i = first; i <= last; ++i) {
+    if (i > gapAfter && i < gapBefore) continue;  // the sun is behind the plate all year
+    const double t = static_cast<double>(i) / n;
+    const double clock = t + g_.SolarOffset;
+    const Vec3 v = ToPlateFrame(RotateZ({1.0, 0.0, 0.0}, (clock - 12) * kPi / 12), o_.PlateEuler);
+    const double C = -G * v.X - cx * v.Z;
+    const double D = -G * v.Y - cy * v.Z;
+    const bool wholeHour = i % n == 0;
+    canvas_.SetPenStyle(wholeHour ? PenStyle::Solid : PenStyle::Dotted);
+
+    bool curveSeen = false;
+    const auto analemma = [&](const MenuOption& option, double firstDay, Colour colour) {
+      if (!option.enabled || !option.checked) return;
+      SunPathTracer half(scene_, canvas_, colour);
+      for (int j = 0; j <= 26; ++j)
+        half.Sample(SunInPlate(o_, place, RefractionOn(), firstDay + 7 * j, clock));
+      half.Finish();
+      curveSeen = curveSeen || half.AnyVisible();
+    };
+    analemma(opt.EteAutomne1, 42908, colours::Red);       // 22 June to 21 December 2017
+    analemma(opt.HiverPrintemps1, 43090, colours::Blue);  // 21 December 2017 to 21 June 2018
+    if (curveMode) {
+      SunPathTracer refracted(scene_, canvas_, colours::Black);
+      for (int j = -15; j <= 15; ++j) {
+        const double sinDecl = std::sin(kObliquity) * std::sin(6 * j * kPi / 180);
+        const Vec3 start{std::sqrt(1 - sinDecl * sinDecl), 0.0, sinDecl};
+        const Vec3 dir = ToPlateFrame(RotateZ(start, (clock - 12) * kPi / 12), o_.PlateEuler);
+        refracted.Sample(ApplyRefraction(dir, o_.ZenithVec).sun);
+      }
+      refracted.Finish();
+      curveSeen = curveSeen || refracted.AnyVisible();
+    }
+
+    ClipResult line = ClipRay(frame_.plate, centre, C, D);
+    if (!line.visible) continue;
+    const bool limited = !lighor || opt.LhLim.checked;
+    if (limited) {
+      line = HourLineLimit(SignOf(g_.DialKind), style, clock);
+      if (!line.visible) continue;
+    }
+    if (lighor && !curveMode) {
+      canvas_.DrawSegment(colours::Black, line.start, line.end);
+      if (opt_.composeReport) AppendHourReport(t, line);
+    }
+    if (wholeHour && (lighor || curveSeen)) {
+      const std::string text = std::to_string(ClockOf(t).hours);
+      if (limited) {
+        // Away from the centre along the substyle.
+        const double s = SignOf(cx * (line.end.x - foot.x - cx) + cy * (line.end.y - foot.y - cy));
+        canvas_.DrawLabel(text, PlaceLabel(frame_, line.end, s * cx, s * cy));
+      } else {
+        canvas_.DrawLabel(text, PlaceLabel(frame_, line.end, C, D));
+      }
+    }
+  }
+  canvas_.SetPenStyle(PenStyle::Solid);
+}
+
+}  // namespace umbrix

@@ -1,0 +1,91 @@
+#pragma once
+// The tracing pass: the whole dial drawn once through a `Canvas`, in a fixed order, with the
+// tracing lines of the report (sections 2 to 8).
+
+#include <optional>
+
+#include "astro/Sun.h"
+#include "compute/HourLimits.h"
+#include "model/DialProject.h"
+#include "model/Report.h"
+#include "trace/Canvas.h"
+#include "trace/DrawingFrame.h"
+
+namespace umbrix {
+
+/// Threshold below which the pole is taken as lying in the plate, or on its normal, and below
+/// which the style is taken as reaching the plate (mm for heights).
+inline constexpr double kStyleThreshold = 2e-4;
+
+/// The shadow-caster the dial is traced for: the final one (`Gnomf` at `Gnomx`, `Gnomy`) with
+/// `Hautf`, else the measuring gnomon at the plate's centre.
+struct ShadowCaster {
+  PointMm foot;         // mm
+  double height = 0.0;  // mm
+};
+ShadowCaster ShadowCasterOf(const DialProject& project);
+
+/// `DialKind`: 0 polar, +1 boreal, -1 austral, +2/-2 equatorial toward the north/south pole.
+enum DialKindValue : int { kPolar = 0, kBoreal = 1, kAustral = -1 };
+
+/// The dial's geometry computed at the start of a pass, read by the hour lines, the DXF export
+/// and the shadow-caster figures.
+struct StyleGeometry {
+  Vec3 PoleInPlate;          // after the polar/equatorial forcing
+  int DialKind = 0;
+  double StyleSlope = 0.0;   // tangent of the style's angle with the plate
+  PointMm CentreOffset;      // dial centre relative to the foot, mm
+  PointMm StyleEnd;          // where the style reaches the plate, or leaves it, mm
+  double StyleEndHeight = 0.0;  // style's height above the plate at StyleEnd, mm
+  double StyleAngle = 0.0;   // radians: direction to which the shadow-caster is folded flat
+  /// (-D, C): the upright of the shadow-caster folded flat, length `Gnomf`, square to the
+  /// substyle, at angle `StyleAngle` (mm).
+  PointMm FoldedUpright;
+  double SolarOffset = 0.0;  // hours added to every clock time (`Hvrai`)
+  ShadowCaster caster;
+};
+
+/// Computes `StyleGeometry` as the pass does (steps 2 to 4, without report or drawing).
+StyleGeometry ComputeStyleGeometry(const DialProject& project, const Orientation& orientation,
+                                   const PlateWindow& plate);
+
+/// An instant for the shadow: date serial (whole day used) and clock hours of that day.
+struct ShadowInstant {
+  double date = 0.0;
+  double hours = 0.0;
+};
+
+/// The platform's time zone as the desk dial reads it; biases in minutes, UT = local + bias.
+enum class ZoneState { Unknown, Standard, Daylight };
+struct PlatformTimeZone {
+  ZoneState state = ZoneState::Unknown;
+  double biasMinutes = 0.0;
+  double standardBiasMinutes = 0.0;
+  double daylightBiasMinutes = 0.0;
+};
+/// The desk dial's shadow instant at the local moment `nowSerial`: the clock corrected to the zone
+/// `FusHor` (with `Locc` or `Hvrai`) or by the `TypeHeure` offset.
+ShadowInstant DeskDialInstant(const DialProject& project, double nowSerial,
+                              const PlatformTimeZone& zone);
+
+struct TraceOptions {
+  bool composeReport = false;     // clear and fill sections 2 to 8
+  bool interactiveFrame = false;  // outer frame red instead of black
+  bool deskMode = false;          // the shadow is drawn even without `Ombre1`
+  /// The shadow's instant; without it `Dadiur` at `Hediur` plus the `TypeHeure` offset.
+  std::optional<ShadowInstant> shadowInstant;
+  /// Replaces `Visible1` (the DXF export writes its own shadow-caster).
+  std::optional<bool> visibleOverride;
+};
+
+struct TraceResult {
+  StyleGeometry style;
+};
+
+/// Draws the whole dial through `canvas` and, with `composeReport`, writes report sections 2 to
+/// 8; the caller shows `report.Compose()`. `frame.plate` must be the project's `PlateWindow`.
+TraceResult TraceDial(const DialProject& project, const Orientation& orientation,
+                      const HourLimits& hourLimits, const DrawingFrame& frame, Canvas& canvas,
+                      const TraceOptions& options, Report& report);
+
+}  // namespace umbrix

@@ -1,0 +1,58 @@
+#pragma once
+// One run of the tracing pass: the inputs, the geometry computed at its start and one method per
+// step. Internal to the trace layer.
+
+#include "trace/Clipping.h"
+#include "trace/ShadowGeometry.h"
+#include "trace/TraceDial.h"
+
+namespace umbrix {
+
+class TracingPass {
+ public:
+  TracingPass(const DialProject& project, const Orientation& orientation,
+              const HourLimits& hourLimits, const DrawingFrame& frame, Canvas& canvas,
+              const TraceOptions& options, Report& report);
+
+  TraceResult Run();
+
+ private:
+  // Steps of the pass, in order.
+  void WriteDialKind();         // section 2
+  void WriteSolarTimeLine();    // section 2, `Hvrai`
+  void WriteGnomonReport();     // section 4
+  void DrawShadowAtInstant();   // section 3
+  void DrawGridAxesFoot();
+  void DrawSignArcs();          // section 7
+  void DrawDateArc();           // section 8
+  void DrawMonthlyArcs();
+  void DrawHorizon();           // section 6
+  void DrawHourLines();         // section 5
+  void DrawClosingFigures();
+
+  // Helpers.
+  bool RefractionOn() const;
+  /// Sun direction in the plate frame for sin(declination) and an hour angle (radians).
+  Vec3 DirectionAt(double sinDeclination, double hourAngle) const;
+  /// The straight equinoctial; whether any of it lies on the plate.
+  void DrawEquinoctial();
+  /// A day's arc: base direction in the mean-sun hour frame, 97 samples over the day.
+  void DrawDayArc(double date, Colour colour);
+  void FillNight(Colour colour);
+  void DrawStyleShadow(Vec3 sun);
+  /// `HourLineLimit`: the part of the hour line at `hours` swept between the two solstices.
+  ClipResult HourLineLimit(double s, bool styleChecked, double hours) const;
+  void AppendHourReport(double t, const ClipResult& line);
+
+  const DialProject& p_;
+  const Orientation& o_;
+  const HourLimits& limits_;
+  const DrawingFrame& frame_;
+  Canvas& canvas_;
+  const TraceOptions& opt_;
+  Report& report_;
+  StyleGeometry g_;
+  ShadowScene scene_;
+};
+
+}  // namespace umbrix
