@@ -13,6 +13,9 @@ namespace umbrix {
 
 namespace {
 
+// More grid lines than this on one axis would only make a solid fill.
+constexpr double kMaxGridLines = 100000;
+
 std::string Tenths(double mm) { return FormatGeneral(RoundScaled(10, mm)); }
 
 }  // namespace
@@ -143,8 +146,11 @@ void TracingPass::DrawStyleShadow(Vec3 sun) {
 void TracingPass::DrawGridAxesFoot() {
   const PlateWindow& w = frame_.plate;
   const DrawingOptions& opt = p_.Options;
-  if (opt.Carreaux1.checked && p_.Carreau.given && p_.Carreau.value > 0) {
-    const double q = p_.Carreau.value;
+  // Squares so small that the lines could not be counted are not drawn (they would never end).
+  const double q = p_.Carreau.given ? p_.Carreau.value : 0.0;
+  const bool countable = q > 0 && (w.XMax - w.XMin) / q < kMaxGridLines &&
+                         (w.YMax - w.YMin) / q < kMaxGridLines;
+  if (opt.Carreaux1.checked && countable) {
     for (long long i = static_cast<long long>(std::trunc(w.XMin / q));
          i <= static_cast<long long>(std::trunc(w.XMax / q)); ++i)
       canvas_.DrawSegment(colours::Silver, {i * q, w.YMin}, {i * q, w.YMax});

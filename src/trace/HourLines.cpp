@@ -20,6 +20,9 @@ ClockParts ClockOf(double t) {
   return c;
 }
 
+// Hour limits beyond this are not clock hours (and would overflow the loop's counter).
+constexpr double kMaxHours = 1e6;
+
 std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 
 }  // namespace
@@ -70,7 +73,7 @@ void TracingPass::DrawHourLines() {
 
   const int n = std::max(1, opt.HourSubdivisions);
   for (const double h : limits_) {
-    if (!std::isfinite(h)) return;  // no usable range of hours
+    if (!(std::fabs(h) < kMaxHours)) return;  // no usable range of hours
   }
   const auto R = [](double x) { return RoundScaled(2, x); };
   const long long first = static_cast<long long>(std::floor(R(n * limits_[0])));

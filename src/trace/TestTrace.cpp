@@ -83,7 +83,7 @@ void TestTrace(const DialProject& project, const HourLimits& hourLimits, const D
 
   const auto whole = [](double h) { return static_cast<long long>(RoundHalfEven(h)); };
   bool finite = true;
-  for (const double h : hourLimits) finite = finite && std::isfinite(h);
+  for (const double h : hourLimits) finite = finite && std::fabs(h) < 1e6;  // clock hours
   const long long first = finite ? whole(hourLimits[0]) : 0;
   const long long last = finite ? whole(hourLimits[1]) : -1;
   const long long gapStart = finite ? whole(hourLimits[2]) : 0;

@@ -474,7 +474,8 @@ struct GridCase {
 };
 
 TEST(TraceDial, GridLinesRunThroughTheCentreAndEveryMultipleOfTheSquare) {
-  const GridCase cases[] = {{60, 2}, {50, 6}, {20, 10}, {30, 6}};
+  // Squares too small to count draw nothing rather than never finishing.
+  const GridCase cases[] = {{60, 2}, {50, 6}, {20, 10}, {30, 6}, {1e-9, 0}};
   for (const auto& c : cases) {
     DialProject p = SquareDial(100, 30, 45);
     p.Options.Carreaux1.checked = true;
@@ -594,6 +595,7 @@ TEST(TraceDial, RangeOfTheHourLoop) {
       {"never more than 24 n half hours", {0, 30, 0, 0}, 2, 48, " - Pour 0 h 00 : "},
       {"the all-year gap is left out", {4.29, 19.71, 7.71, 16.29}, 1, 10, " - Pour 4 h 00 : "},
       {"empty range", {12, 11, 0, 0}, 1, 0, nullptr},
+      {"limits that are not hours", {std::nan(""), 18, 0, 0}, 1, 0, nullptr},
   };
   for (const auto& c : cases) {
     DialProject p = GnomonDial(200, 30, 45);
