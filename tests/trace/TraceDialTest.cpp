@@ -738,5 +738,56 @@ TEST(TraceDial, HourLabelsGoBeyondTheLinesEnds) {
   EXPECT_EQ(labels[0].label.py, kDefaultMarginPx / 2);  // the top margin, above the noon line
   EXPECT_EQ(labels[0].label.px, f.ToPixelX(0));
 }
+
+TEST(TraceDial, EveryFigureOfEveryOrientationStaysFiniteAndInsideTheFrame) {
+  DialProject p = WithRefraction(SquareDial(120, 25, 0));
+  DrawingOptions& o = p.Options;
+  o.SignArcs = 7;
+  o.MenDat.checked = o.EteAutomne2.checked = o.HiverPrintemps2.checked = true;
+  o.EteAutomne1.checked = o.HiverPrintemps1.checked = true;
+  o.Horizon1.checked = o.Ombre1.checked = o.Carreaux1.checked = o.Axes1.checked = true;
+  o.N2points1.checked = true;
+  o.HourSubdivisions = 2;
+  p.Hautf = true;
+  p.Gnomx = Given(12);
+  p.Gnomy = Given(-7);
+  p.Hediur = Given(0.4);
+  int worst = 0;
+  std::string where;
+  long points = 0;
+  for (const double lat : {-80.0, -45.0, 0.0, 30.0, 66.0}) {
+    for (double dec = -180; dec < 180; dec += 45) {
+      for (double inc = 0; inc <= 180; inc += 30) {
+        for (const bool refraction : {false, true}) {
+          p.Lat = Given(lat);
+          p.Options.Refrac1.checked = refraction;
+          p.Options.LhLim.checked = refraction;
+          const DrawingFrame f = FrameFor(p.Plate);
+          const PlateWindow fw = f.FrameWindow();
+          Pass pass;
+          pass.result = TraceDial(p, TypedOrientation(lat, dec, inc, 20), {0, 24, 0, 0}, f,
+                                  pass.canvas, WithReport(), pass.report);
+          int outside = 0;
+          for (const CanvasCall& c : pass.canvas.calls) {
+            if (c.kind == CallKind::DrawLabel) continue;
+            for (const PointMm& q : c.points) {
+              ++points;
+              const bool inFrame = q.x >= fw.XMin - 1e-9 && q.x <= fw.XMax + 1e-9 &&
+                                   q.y >= fw.YMin - 1e-9 && q.y <= fw.YMax + 1e-9;
+              if (!std::isfinite(q.x) || !std::isfinite(q.y) || !inFrame) ++outside;
+            }
+          }
+          if (outside > worst) {
+            worst = outside;
+            where = std::to_string(lat) + " " + std::to_string(dec) + " " + std::to_string(inc);
+          }
+        }
+      }
+    }
+  }
+  EXPECT_EQ(worst, 0) << "worst at " << where;
+  EXPECT_GT(points, 100000);
+}
+
 }  // namespace
 }  // namespace umbrix
