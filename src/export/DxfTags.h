@@ -1,0 +1,31 @@
+#pragma once
+// The lowest layer of the DXF writer: one group code and its value per call, as two CR LF lines.
+
+#include <ostream>
+#include <string_view>
+
+namespace umbrix {
+
+/// Writes DXF group code / value pairs: the code right-aligned in three characters on its own
+/// line, the value on the next, every line ending with CR LF. Numbers never depend on the locale.
+class DxfTagWriter {
+ public:
+  explicit DxfTagWriter(std::ostream& out) : out_(out) {}
+
+  /// A text value written as it stands.
+  void Text(int code, std::string_view value);
+  /// A whole number ("70", "62" ...).
+  void Int(int code, long long value);
+  /// A coordinate or size (mm): rounded to 0.1 mm, ties to even, in the general format.
+  void Mm(int code, double value);
+  /// A number written unrounded in the general format (filled areas' z, the creation date).
+  void Exact(int code, double value);
+
+ private:
+  void Code(int code);
+  void Line(std::string_view text);
+
+  std::ostream& out_;
+};
+
+}  // namespace umbrix
