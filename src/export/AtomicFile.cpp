@@ -1,7 +1,10 @@
 #include "export/AtomicFile.h"
 
+#include <charconv>
+#include <cstdint>
 #include <exception>
 #include <fstream>
+#include <random>
 #include <string>
 #include <system_error>
 
@@ -9,15 +12,19 @@ namespace umbrix {
 
 namespace {
 
-// A name beside the destination that no file holds yet: ".<name>.~<n>".
+// A name beside the destination that no file holds yet: ".<name>.~<random hex>", random so
+// that two programs saving to the same folder never share a temporary.
 std::filesystem::path FreshTemporary(const std::filesystem::path& destination) {
   const std::filesystem::path folder =
       destination.has_parent_path() ? destination.parent_path() : std::filesystem::path(".");
   const std::string stem = "." + destination.filename().string() + ".~";
+  std::random_device random;
   std::error_code ec;
-  for (int n = 0;; ++n) {
-    std::filesystem::path candidate = folder / (stem + std::to_string(n));
-    if (!std::filesystem::exists(candidate, ec) || n == 999) return candidate;
+  for (int attempt = 0;; ++attempt) {
+    char hex[9];
+    const auto end = std::to_chars(hex, hex + 8, static_cast<std::uint32_t>(random()), 16).ptr;
+    std::filesystem::path candidate = folder / (stem + std::string(hex, end));
+    if (!std::filesystem::exists(candidate, ec) || attempt == 99) return candidate;
   }
 }
 

@@ -1,0 +1,41 @@
+#pragma once
+// Frames and text helpers shared by the export tests.
+
+#include <string>
+#include <string_view>
+
+#include "trace/DrawingFrame.h"
+
+namespace umbrix::testing {
+
+/// A plate centred on the origin at `pxPerMm` pixels per millimetre with a 20-pixel margin:
+/// at 4 px/mm MmPerPixelX = MmPerPixelY = 0.25 and the margin is 5 mm.
+inline DrawingFrame ExportFrame(double width, double height, int pxPerMm = 4) {
+  DrawingFrame f;
+  f.plate = {-width / 2, width / 2, -height / 2, height / 2};
+  f.marginPx = 20;
+  f.widthPx = static_cast<int>(width) * pxPerMm + 2 * f.marginPx + 1;
+  f.heightPx = static_cast<int>(height) * pxPerMm + 2 * f.marginPx + 1;
+  f.ComputeScale();
+  return f;
+}
+
+/// Tag lines written readably: "code|value" pairs separated by ';' become the DXF text, each
+/// code right-aligned in three characters, every line ending with CR LF.
+inline std::string Tags(std::string_view pairs) {
+  std::string out;
+  std::size_t pos = 0;
+  while (pos < pairs.size()) {
+    std::size_t end = pairs.find(';', pos);
+    if (end == std::string_view::npos) end = pairs.size();
+    const std::string_view pair = pairs.substr(pos, end - pos);
+    const std::size_t bar = pair.find('|');
+    std::string code(pair.substr(0, bar));
+    code.insert(0, 3 - code.size(), ' ');
+    out += code + "\r\n" + std::string(pair.substr(bar + 1)) + "\r\n";
+    pos = end + 1;
+  }
+  return out;
+}
+
+}  // namespace umbrix::testing
