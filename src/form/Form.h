@@ -1,0 +1,178 @@
+#pragma once
+// The "Saisies" dialog as a presentation model: every control's state, the entry handlers that
+// parse and store each entry, and the enabling rules between the boxes. The project-file reader
+// drives the very same handlers as the user's typing.
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "form/Controls.h"
+#include "model/DialProject.h"
+#include "model/Formats.h"
+#include "model/Message.h"
+
+namespace umbrix {
+
+/// The moment the shorthands "*" stand for.
+struct ClockReading {
+  double today = kStartupDadiurSerial;  // serial of the current date (whole day)
+  double timeOfDay = 0.0;               // current time of day, day fraction in [0, 1)
+};
+
+/// What the dialog asks of the rest of the program.
+class FormHost {
+ public:
+  virtual ~FormHost() = default;
+  /// An entry changed. The form has already set `Modified`; the host puts "Umbrix * " and the
+  /// file name in the title and, when `clearDrawing`, blanks the drawing (if `DrawingExists`) and
+  /// empties the report pane. Afterwards the form clears `DrawingExists` (when clearing) and sets
+  /// `TestDataValid` to `testDataValid`.
+  virtual void MarkModified(bool testDataValid, bool clearDrawing) = 0;
+  /// The plate changed: resize the drawing frame to it (no computation).
+  virtual void FitDrawing() = 0;
+  /// A main-window menu item's enabled state changed; the new state is already in
+  /// `DialProject::Options`.
+  virtual void MenuEnabledChanged(MenuItem item, bool enabled) = 0;
+  /// Shows a message box: the foot message (error box) and the Test buttons' messages.
+  virtual void ShowMessage(const Message& message) = 0;
+  /// The current date and time, for the shorthand "*".
+  virtual ClockReading Now() const = 0;
+};
+
+/// The short date format the dialog writes dates in and parses them with. Supported patterns
+/// hold "d" or "dd", "m" or "mm" (either case), "yy" or "yyyy", separated by "/", day before
+/// month or month before day; any other pattern is used as "dd/mm/yyyy".
+struct DateStyle {
+  std::string pattern = "dd/mm/yyyy";
+};
+
+/// The short date text of a serial's day in a pattern of `DateStyle` ("14/07/2012").
+std::string FormatShortDate(double serial, const std::string& pattern);
+
+/// Parameters of the command line after the program name, as `FormCreate` reads them.
+struct StartupRequest {
+  std::string fileToOpen;  // empty when nothing is to be opened
+};
+
+/// The dialog. It references the record and the shared project state it edits (the caller owns
+/// them, usually the session) and reaches the main window through `FormHost`.
+///
+/// Every control's enabled, visible and colour state follows from the record's boxes, so the
+/// invariants between the boxes hold by construction; a view copies `Control(...)` of every
+/// control in its refresh.
+class Form {
+ public:
+  Form(DialProject& project, ProjectState& state, FormHost& host, DateStyle dates = {});
+
+  DialProject& Project() { return project_; }
+  const DialProject& Project() const { return project_; }
+  ProjectState& State() { return state_; }
+  const ProjectState& State() const { return state_; }
+  FormHost& Host() { return host_; }
+  const DateStyle& Dates() const { return dates_; }
+
+  // ---- what a view shows
+
+  ControlState Control(ControlId id) const;
+  ControlState Control(Field f) const { return Control(ControlOf(f)); }
+  ControlState Control(TestField f) const { return Control(ControlOf(f)); }
+  ControlState Control(Check c) const { return Control(ControlOf(c)); }
+  ControlState Control(Radio r) const { return Control(ControlOf(r)); }
+  /// "Format : jj/mm/aaaa", or "Format : " and the short date pattern in the English interface.
+  std::string DateHint() const;
+
+  Tab SelectedTab() const { return selectedTab_; }
+  void SelectTab(Tab tab) { selectedTab_ = tab; }
+  bool TabVisible(Tab tab) const;
+  /// The control that has the focus inside the dialog (none before the first focus).
+  std::optional<ControlId> ActiveControl() const { return activeControl_; }
+  void SetActiveControl(std::optional<ControlId> id) { activeControl_ = id; }
+  /// Whether the dialog is the active window; the boxes move the focus only then.
+  bool DialogActive() const { return dialogActive_; }
+  void SetDialogActive(bool active) { dialogActive_ = active; }
+
+  // ---- typing: text first, then the leave handler
+
+  /// Puts a text into an entry without running its handler (typing, or the file reader).
+  void SetText(Field f, std::string text);
+  void SetText(TestField f, std::string text);
+  void SetNomFic(std::string text) { project_.NomFic = std::move(text); }
+  /// The leave handler of an entry: parse, store value and given-flag, keep the rules, and mark
+  /// the project modified when the entry changed.
+  void Leave(Field f);
+  /// The leave handler of a Test-tab entry: an invalid text is emptied and reads 0; never marks
+  /// the project modified.
+  void Leave(TestField f);
+  /// `SetText` then `Leave`.
+  void Enter(Field f, std::string text);
+  void Enter(TestField f, std::string text);
+
+  // ---- boxes, radio buttons, the list
+
+  bool IsChecked(Check c) const;
+  /// Sets a box; its handler runs exactly when the state changes.
+  void SetChecked(Check c, bool checked);
+  /// A click: inverts the box.
+  void Click(Check c) { SetChecked(c, !IsChecked(c)); }
+  bool IsSelected(Radio r) const;
+  /// Selects a radio button (its partner is deselected); the pair's handler runs exactly when the
+  /// selection changes.
+  void Select(Radio r);
+  /// Selects an item of `TypeHeure`: 0 to 2, anything else leaves no item selected. The handler
+  /// runs on leaving the list (`LeaveTypeHeure`).
+  void SelectTypeHeure(int item);
+  void LeaveTypeHeure();
+
+  // ---- the dialog as a whole
+
+  /// `MarkModified`: sets `Modified`, has the host update the title and clear the drawing, then
+  /// sets `TestDataValid`.
+  void MarkModified(bool testDataValid, bool clearDrawing);
+  /// Re-validates the pending entry: the leave handler of the active edit, or of `TypeHeure`;
+  /// nothing else.
+  void FormDeactivate();
+  /// The dialog's creation: the Divers defaults and the grid through their handlers, `Modified`
+  /// cleared, then the command line (`args` without the program name). "MAP" in any case as the
+  /// first parameter switches on `TestMode` (the "&Option" and "&Test" tabs appear) and the file
+  /// is then the second. The caller sets the title and opens the returned file.
+  StartupRequest FormCreate(const std::vector<std::string>& args);
+  /// "Nouveau": resets the entries, each through its handler, in the order of the main window's
+  /// command (the place entries change only as far as `Limite` and `Hvrai` clear them). The
+  /// caller closes the held file, clears the comments and `Modified`, and sets the title.
+  void ResetForNewProject();
+
+  // ---- the Test tab's buttons
+
+  /// `Button2` "Calcule": the plate sides and `Gnomon` must be given; else the plain message
+  /// "Donner la géométrie de mesure".
+  std::optional<Message> CheckMeasureGeometry() const;
+  /// `Button3` "Trace": the plate sides and the shadow-caster must be given; else the plain
+  /// message "Donner la géométrie du cadran".
+  std::optional<Message> CheckDialGeometry() const;
+  /// After "Calcule": result 2 (both points written) sets `TestDataValid`.
+  void ApplyTestComputeResult(int pointsWritten);
+
+ private:
+  ParseContext Context() const;
+  std::string ShortDate(double serial) const;
+  std::optional<std::string> Expand(Field f, const std::string& text) const;
+  bool PlateSidesGiven() const;
+  bool FocusAllowedOn(Tab tab) const { return dialogActive_ && selectedTab_ == tab; }
+  void Focus(ControlId id) { activeControl_ = id; }
+  void OnCheck(Check c, bool checked);
+  void OnRadioPair(Radio selected);
+  void ClearEntry(Entry& e) { e = Entry{}; }
+  void SyncMenus();
+  void FootMessage();
+
+  DialProject& project_;
+  ProjectState& state_;
+  FormHost& host_;
+  DateStyle dates_;
+  Tab selectedTab_ = Tab::Cadran;
+  std::optional<ControlId> activeControl_;
+  bool dialogActive_ = false;
+};
+
+}  // namespace umbrix
