@@ -1,0 +1,117 @@
+#include "render/QtRasterCanvas.h"
+
+#include <QFontMetrics>
+#include <QPolygon>
+#include <QString>
+
+#include "render/DrawingFont.h"
+#include "render/DrawingPalette.h"
+
+namespace umbrix {
+
+namespace {
+
+// 96 dots per inch, so that files written from the bitmap are the same on every machine.
+constexpr int kDotsPerMetre = 3780;
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
+
+QImage NewDrawingImage(const DrawingFrame& frame) {
+  QImage image(frame.widthPx, frame.heightPx, QImage::Format_RGB32);
+  image.setDotsPerMeterX(kDotsPerMetre);
+  image.setDotsPerMeterY(kDotsPerMetre);
+  image.fill(ToQRgb(colours::White));
+  return image;
+}
+
+QtRasterCanvas::QtRasterCanvas(QImage& image, const DrawingFrame& frame)
+    : frame_(frame), painter_(&image), font_(DrawingFont()) {
+  painter_.setRenderHint(QPainter::Antialiasing, false);
+  painter_.setRenderHint(QPainter::TextAntialiasing, false);
+  painter_.setBackgroundMode(Qt::TransparentMode);
+  painter_.setFont(font_);
+}
+
+QPen QtRasterCanvas::Pen(Colour colour) const {
+  QPen pen(QColor::fromRgb(ToQRgb(colour)));
+  if (width_ == 0) {
+    pen.setWidth(0);  // cosmetic: one pixel whatever the transformation
+  } else {
+    pen.setWidth(width_);
+    pen.setCapStyle(Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+  }
+  pen.setStyle(style_ == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
+  return pen;
+}
+
+void QtRasterCanvas::SetPixel(QPoint at, Colour colour) {
+  painter_.setPen(QPen(QColor::fromRgb(ToQRgb(colour)), 0));
+  painter_.drawPoint(at);
+}
+
+void QtRasterCanvas::FillSurface(Colour colour) {
+  const QRect whole(0, 0, painter_.device()->width(), painter_.device()->height());
+  painter_.fillRect(whole, QColor::fromRgb(ToQRgb(colour)));
+}
+
+void QtRasterCanvas::DrawSegment(Colour colour, PointMm from, PointMm to) {
+  const QPoint a = Pixel(from);
+  const QPoint b = Pixel(to);
+  painter_.setPen(Pen(colour));
+  painter_.drawLine(a, b);
+  SetPixel(b, colour);
+}
+
+void QtRasterCanvas::DrawPolyline(Colour colour, std::span<const PointMm> points) {
+  if (points.empty()) return;
+  QPolygon polygon;
+  polygon.reserve(static_cast<qsizetype>(points.size()));
+  for (const PointMm& p : points) polygon.append(Pixel(p));
+  painter_.setPen(Pen(colour));
+  painter_.drawPolyline(polygon);
+  SetPixel(polygon.last(), colour);
+}
+
+void QtRasterCanvas::DrawMarker(Colour colour, PointMm at) {
+  const QPoint p = Pixel(at);
+  painter_.setPen(Pen(colour));
+  painter_.setBrush(Qt::NoBrush);
+  // The 5 x 5 pixel box from (px - 2, py - 2) to (px + 2, py + 2): the outline runs on its edges.
+  painter_.drawEllipse(QRect(p.x() - 2, p.y() - 2, 4, 4));
+}
+
+void QtRasterCanvas::DrawLabel(std::string_view text, const LabelPlacement& at) {
+  const QString s = ToQString(text);
+  const QFontMetrics metrics(font_);
+  const int w = metrics.horizontalAdvance(s);
+  const int h = metrics.height();
+  const int left = at.px - (w + 1) / 2 + 1;  // ceil(w / 2) for a non-negative width
+  const int top = at.py - (h + 1) / 2 + 1;
+  painter_.setPen(QPen(QColor::fromRgb(ToQRgb(colours::Black)), 0));
+  painter_.setBrush(Qt::NoBrush);
+  painter_.drawText(QPoint(left, top + metrics.ascent()), s);
+}
+
+void QtRasterCanvas::DrawFilledPolygon(Colour colour, std::span<const PointMm> points) {
+  if (points.empty()) return;
+  QPolygon polygon;
+  polygon.reserve(static_cast<qsizetype>(points.size()));
+  for (const PointMm& p : points) polygon.append(Pixel(p));
+  const QColor c = QColor::fromRgb(ToQRgb(colour));
+  painter_.setPen(QPen(c, 0));
+  painter_.setBrush(c);
+  painter_.drawPolygon(polygon, Qt::OddEvenFill);
+  painter_.setBrush(Qt::NoBrush);
+}
+
+TextExtent QtRasterCanvas::MeasureText(std::string_view text) const {
+  const QFontMetrics metrics(font_);
+  return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
+}
+
+}  // namespace umbrix

@@ -1,0 +1,57 @@
+#pragma once
+// The drawing primitives on the drawing bitmap through QPainter: the screen, printing and bitmap
+// export all draw here.
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QPoint>
+
+#include <span>
+#include <string_view>
+
+#include "trace/Canvas.h"
+#include "trace/DrawingFrame.h"
+
+namespace umbrix {
+
+/// A white drawing bitmap of the frame's size (Format_RGB32, 96 dpi).
+QImage NewDrawingImage(const DrawingFrame& frame);
+
+/// Paints each primitive in pixels of `frame` (its `ToPixelX`/`ToPixelY`): one-pixel lines with
+/// their end pixel set, no antialiasing, the dotted pen, the 3-pixel gnomon pen, markers on a
+/// 5-pixel box, labels centred on their pixel in the drawing font. Filled quads are for vector
+/// surfaces and are ignored. The image holds the whole drawing once the canvas is destroyed.
+class QtRasterCanvas : public Canvas {
+ public:
+  /// `image` (Format_RGB32, the frame's size) and `frame` must outlive the canvas.
+  QtRasterCanvas(QImage& image, const DrawingFrame& frame);
+
+  void FillSurface(Colour colour) override;
+  void SetPenStyle(PenStyle style) override { style_ = style; }
+  void SetPenWidth(int pixels) override { width_ = pixels; }
+  void DrawSegment(Colour colour, PointMm from, PointMm to) override;
+  void DrawPolyline(Colour colour, std::span<const PointMm> points) override;
+  void DrawMarker(Colour colour, PointMm at) override;
+  /// The text centred on the placement's pixel: top left at (px - ceil(w/2) + 1,
+  /// py - ceil(h/2) + 1), black, over a clear background.
+  void DrawLabel(std::string_view text, const LabelPlacement& at) override;
+  void DrawFilledPolygon(Colour colour, std::span<const PointMm> points) override;
+  void DrawFilledQuads(Colour, std::span<const PointMm>) override {}
+  TextExtent MeasureText(std::string_view text) const override;
+
+ private:
+  QPoint Pixel(PointMm p) const { return {frame_.ToPixelX(p.x), frame_.ToPixelY(p.y)}; }
+  /// The pen of the current style and width in a colour.
+  QPen Pen(Colour colour) const;
+  /// The last pixel of a line, which line drawing may leave out.
+  void SetPixel(QPoint at, Colour colour);
+
+  const DrawingFrame& frame_;
+  QPainter painter_;
+  QFont font_;
+  PenStyle style_ = PenStyle::Solid;
+  int width_ = 0;  // pixels
+};
+
+}  // namespace umbrix

@@ -1,0 +1,182 @@
+#include "render/QtRasterCanvas.h"
+
+#include <QFontInfo>
+#include <QFontMetrics>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+#include "RenderFixtures.h"
+#include "render/DrawingFont.h"
+#include "render/DrawingPalette.h"
+
+namespace umbrix {
+namespace {
+
+using testing::ColoursOf;
+using testing::InkBox;
+using testing::IsColour;
+using testing::RasterFrame;
+
+class RasterTest : public ::testing::Test {
+ protected:
+  // Runs `draw` on a fresh white bitmap and returns it once the painter is done.
+  template <typename Draw>
+  QImage Drawn(Draw draw) {
+    QImage image = NewDrawingImage(frame);
+    {
+      QtRasterCanvas canvas(image, frame);
+      draw(canvas);
+    }
+    return image;
+  }
+
+  DrawingFrame frame = RasterFrame();
+};
+
+TEST(DrawingFont, ArialOrItsMetricTwinIsInstalled) {
+  // Without any font Qt draws no text at all and says nothing.
+  const QFontInfo info(DrawingFont());
+  EXPECT_FALSE(info.family().isEmpty());
+  EXPECT_TRUE(info.family() == "Arial" || info.family() == "Liberation Sans")
+      << info.family().toStdString();
+  EXPECT_EQ(info.pixelSize(), 12);
+  EXPECT_GT(QFontMetrics(DrawingFont()).horizontalAdvance("22"), 0);
+}
+
+TEST(DrawingFont, MarginIsTheWidthOfTwentyTwoPlusSix) {
+  // Arial's digits advance 7 pixels at 12 pixels: the program's usual margin of 20.
+  EXPECT_EQ(MeasureMargin(), 20);
+  EXPECT_EQ(MeasureMargin(), QFontMetrics(DrawingFont()).horizontalAdvance("22") + 6);
+}
+
+TEST_F(RasterTest, NewBitmapIsWhiteAtTheFramesSizeAndNinetySixDpi) {
+  const QImage image = NewDrawingImage(frame);
+  EXPECT_EQ(image.width(), 441);
+  EXPECT_EQ(image.height(), 441);
+  EXPECT_EQ(image.format(), QImage::Format_RGB32);
+  EXPECT_EQ(image.dotsPerMeterX(), 3780);
+  EXPECT_EQ(ColoursOf(image), (std::set<QRgb>{qRgb(255, 255, 255)}));
+}
+
+TEST_F(RasterTest, SegmentCoversEveryPixelUpToAndWithItsEnd) {
+  const QImage image = Drawn([](Canvas& c) { c.DrawSegment(colours::Purple, {0, 0}, {10, 0}); });
+  // (0, 0) is pixel (220, 220); 10 mm is 40 pixels.
+  for (int x = 220; x <= 260; ++x) EXPECT_TRUE(IsColour(image, x, 220, colours::Purple)) << x;
+  EXPECT_EQ(InkBox(image), QRect(QPoint(220, 220), QPoint(260, 220)));
+}
+
+TEST_F(RasterTest, DottedLineLeavesGapsButItsEndPixelIsSet) {
+  for (const double end : {10.0, 10.25, 10.5, 10.75}) {
+    const QImage image = Drawn([end](Canvas& c) {
+      c.SetPenStyle(PenStyle::Dotted);
+      c.DrawSegment(colours::Black, {0, 0}, {end, 0});
+    });
+    const int last = 220 + static_cast<int>(std::lround(end * 4));
+    int inked = 0;
+    for (int x = 220; x <= last; ++x) inked += IsColour(image, x, 220, colours::Black);
+    EXPECT_TRUE(IsColour(image, last, 220, colours::Black)) << end;
+    EXPECT_GT(inked, 5);
+    EXPECT_LT(inked, last - 220 - 5) << "a dotted line has gaps";
+  }
+}
+
+TEST_F(RasterTest, GnomonPenIsThreePixelsWide) {
+  const QImage image = Drawn([](Canvas& c) {
+    c.SetPenWidth(3);
+    c.DrawSegment(colours::Green, {0, -10}, {0, 10});
+  });
+  for (const int x : {219, 220, 221}) EXPECT_TRUE(IsColour(image, x, 220, colours::Green)) << x;
+  EXPECT_FALSE(IsColour(image, 218, 220, colours::Green));
+  EXPECT_FALSE(IsColour(image, 222, 220, colours::Green));
+}
+
+TEST_F(RasterTest, PolylineEndsOnItsLastPixel) {
+  const std::vector<PointMm> points = {{-10, -10}, {0, 5}, {7.5, 5}};
+  const QImage image = Drawn([&](Canvas& c) { c.DrawPolyline(colours::Blue, points); });
+  EXPECT_TRUE(IsColour(image, 250, 200, colours::Blue));
+  EXPECT_TRUE(IsColour(image, 180, 260, colours::Blue));
+  EXPECT_EQ(InkBox(image), QRect(QPoint(180, 200), QPoint(250, 260)));
+}
+
+TEST_F(RasterTest, MarkerIsACircleOnAFivePixelBoxWithAClearInside) {
+  const QImage image = Drawn([](Canvas& c) { c.DrawMarker(colours::Black, {0, 0}); });
+  EXPECT_EQ(InkBox(image), QRect(QPoint(218, 218), QPoint(222, 222)));
+  for (const QPoint p : {QPoint(218, 220), QPoint(222, 220), QPoint(220, 218), QPoint(220, 222)})
+    EXPECT_TRUE(IsColour(image, p.x(), p.y(), colours::Black)) << p.x() << "," << p.y();
+  EXPECT_TRUE(IsColour(image, 220, 220, colours::White));
+}
+
+TEST_F(RasterTest, LabelIsCentredOnItsPixelWithAClearBackground) {
+  LabelPlacement at;
+  at.px = 100;
+  at.py = 150;
+  const QImage image = Drawn([&](Canvas& c) {
+    c.FillSurface(colours::Silver);
+    c.DrawLabel("22", at);
+  });
+  const QFontMetrics metrics(DrawingFont());
+  const int w = metrics.horizontalAdvance("22");
+  const int h = metrics.height();
+  const QRect cell(at.px - (w + 1) / 2 + 1, at.py - (h + 1) / 2 + 1, w, h);
+  const std::set<QRgb> colours = ColoursOf(image);
+  EXPECT_EQ(colours, (std::set<QRgb>{ToQRgb(colours::Black), ToQRgb(colours::Silver)}));
+  QRect ink;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (IsColour(image, x, y, colours::Black)) ink |= QRect(x, y, 1, 1);
+  ASSERT_FALSE(ink.isEmpty()) << "no text drawn: is a font installed?";
+  EXPECT_TRUE(cell.contains(ink)) << ink.x() << "," << ink.y() << " " << ink.width() << "x"
+                                  << ink.height();
+  EXPECT_LE(std::abs(ink.center().x() - at.px), 2);
+  EXPECT_LE(std::abs(ink.center().y() - at.py), 2);
+}
+
+TEST_F(RasterTest, MeasuredTextIsTheFontsExtent) {
+  QImage image = NewDrawingImage(frame);
+  QtRasterCanvas canvas(image, frame);
+  EXPECT_EQ(canvas.MeasureText("22").width, MeasureMargin() - 6);
+  EXPECT_EQ(canvas.MeasureText("22").height, QFontMetrics(DrawingFont()).height());
+  EXPECT_GT(canvas.MeasureText("10").height, 10);
+}
+
+TEST_F(RasterTest, SurfaceFillCoversPlateAndMargin) {
+  const QImage image = Drawn([](Canvas& c) {
+    c.DrawSegment(colours::Black, {0, 0}, {10, 10});
+    c.FillSurface(colours::Grey);
+  });
+  EXPECT_EQ(ColoursOf(image), (std::set<QRgb>{ToQRgb(colours::Grey)}));
+}
+
+TEST_F(RasterTest, ShadowPolygonIsFilledAndItsQuadsIgnored) {
+  const std::vector<PointMm> shadow = {{0, 0}, {20, 0}, {20, 10}, {0, 10}};
+  const QImage quads = Drawn([&](Canvas& c) { c.DrawFilledQuads(colours::LightGrey, shadow); });
+  EXPECT_TRUE(InkBox(quads).isEmpty());
+  const QImage image = Drawn([&](Canvas& c) { c.DrawFilledPolygon(colours::LightGrey, shadow); });
+  EXPECT_TRUE(IsColour(image, 240, 200, colours::LightGrey));
+  EXPECT_EQ(InkBox(image), QRect(QPoint(220, 180), QPoint(300, 220)));
+}
+
+TEST_F(RasterTest, NothingButPaletteColoursWhateverIsDrawn) {
+  const QImage image = Drawn([](Canvas& c) {
+    c.DrawSegment(colours::Red, {-40, -33}, {41, 17});
+    c.SetPenWidth(3);
+    c.DrawSegment(colours::Green, {-40, 30}, {37, -12});
+    c.SetPenWidth(0);
+    c.DrawMarker(colours::Black, {3.3, 4.4});
+    const std::vector<PointMm> shadow = {{-20, -20}, {13, -7}, {-4, 19}};
+    c.DrawFilledPolygon(colours::LightGrey, shadow);
+    LabelPlacement at;
+    at.px = 300;
+    at.py = 100;
+    c.DrawLabel("17", at);
+  });
+  const QList<QRgb> palette = DrawingColourTable();
+  for (const QRgb colour : ColoursOf(image))
+    EXPECT_TRUE(palette.contains(colour)) << std::hex << colour << ": antialiased?";
+}
+
+}  // namespace
+}  // namespace umbrix
