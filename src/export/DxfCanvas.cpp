@@ -68,6 +68,7 @@ void DxfCanvas::DrawSegment(Colour colour, PointMm from, PointMm to) {
 }
 
 void DxfCanvas::DrawPolyline(Colour colour, std::span<const PointMm> points) {
+  if (points.empty()) return;  // a POLYLINE without vertices is not valid DXF
   tags_.Text(0, "POLYLINE");
   LayerGroups(colour, true, true);
   tags_.Int(66, 1);

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "export/AtomicFile.h"
 #include "export/DxfCanvas.h"
 #include "model/Numbers.h"
 
@@ -157,6 +158,10 @@ void SvgCanvas::Write(std::ostream& out) const {
   }
   s += "</svg>\n";
   out.write(s.data(), static_cast<std::streamsize>(s.size()));
+}
+
+std::optional<Message> WriteSvgFile(const std::filesystem::path& path, const SvgCanvas& canvas) {
+  return WriteFileAtomically(path, [&](std::ostream& out) { canvas.Write(out); });
 }
 
 }  // namespace umbrix

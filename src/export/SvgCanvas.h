@@ -2,12 +2,15 @@
 // The drawing primitives as an SVG picture at true scale: one user unit is one plate millimetre,
 // so a print at 100 % gives a plate of the right size.
 
+#include <filesystem>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "model/Message.h"
 #include "trace/Canvas.h"
 #include "trace/DrawingFrame.h"
 
@@ -54,6 +57,10 @@ class SvgCanvas : public Canvas {
   int width_ = 0;  // pixels
   std::vector<Group> groups_;
 };
+
+/// `canvas.Write` into `path`, atomically: on failure an existing file is left as it was and the
+/// French error message is returned.
+std::optional<Message> WriteSvgFile(const std::filesystem::path& path, const SvgCanvas& canvas);
 
 /// "#RRGGBB" of a tracer colour (0x00BBGGRR).
 std::string SvgColour(Colour colour);

@@ -122,6 +122,11 @@ TEST_F(DxfCanvasTest, WhiteBackgroundIsOneSolidHalfAMillimetreBelow) {
                             "12|-55;22|55;32|-0.5;13|55;23|55;33|-0.5"));
 }
 
+TEST_F(DxfCanvasTest, PolylineWithoutPointsWritesNothing) {
+  canvas.DrawPolyline(colours::Black, std::span<const PointMm>());
+  EXPECT_EQ(out.str(), "");
+}
+
 TEST_F(DxfCanvasTest, TooFewPointsForAQuadWriteNothing) {
   const std::vector<PointMm> two = {{0, 0}, {1, 1}};
   canvas.DrawFilledQuads(colours::LightGrey, two);

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -22,6 +21,7 @@ namespace {
 
 using testing::EntityCounts;
 using testing::ExportFrame;
+using testing::GermanNumbers;
 using testing::KeepForInterop;
 using testing::Tags;
 
@@ -223,30 +223,6 @@ TEST(DxfExtents, StyleLowerEndCountsOnlyForAStyle) {
 }
 
 // Locale.
-
-struct CommaDecimal : std::numpunct<char> {
-  char do_decimal_point() const override { return ','; }
-  char do_thousands_sep() const override { return '.'; }
-  std::string do_grouping() const override { return "\3"; }
-};
-
-// Sets a German number locale for the process for the life of the guard.
-class GermanNumbers {
- public:
-  GermanNumbers() : previous_(std::locale::global(std::locale(std::locale::classic(), new CommaDecimal))) {
-    if (const char* c = std::setlocale(LC_NUMERIC, nullptr)) previousC_ = c;
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"})
-      if (std::setlocale(LC_NUMERIC, name) != nullptr) break;
-  }
-  ~GermanNumbers() {
-    std::locale::global(previous_);
-    std::setlocale(LC_NUMERIC, previousC_.c_str());
-  }
-
- private:
-  std::locale previous_;
-  std::string previousC_ = "C";
-};
 
 TEST(DxfExport, GermanLocaleWritesTheSameBytes) {
   const DxfJob job{ExportFrame(100, 100), Style(), 45000.123456};

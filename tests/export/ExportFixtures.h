@@ -1,6 +1,8 @@
 #pragma once
 // Frames and text helpers shared by the export tests.
 
+#include <clocale>
+#include <locale>
 #include <string>
 #include <string_view>
 
@@ -37,5 +39,33 @@ inline std::string Tags(std::string_view pairs) {
   }
   return out;
 }
+
+struct CommaDecimal : std::numpunct<char> {
+  char do_decimal_point() const override { return ','; }
+  char do_thousands_sep() const override { return '.'; }
+  std::string do_grouping() const override { return "\3"; }
+};
+
+/// German numbers for the whole process while the guard lives: a global C++ locale with ','
+/// decimals and '.' thousands, and the C library's de_DE numbers where the system has them.
+class GermanNumbers {
+ public:
+  GermanNumbers()
+      : previous_(std::locale::global(std::locale(std::locale::classic(), new CommaDecimal))) {
+    if (const char* c = std::setlocale(LC_NUMERIC, nullptr)) previousC_ = c;
+    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE"})
+      if (std::setlocale(LC_NUMERIC, name) != nullptr) break;
+  }
+  ~GermanNumbers() {
+    std::locale::global(previous_);
+    std::setlocale(LC_NUMERIC, previousC_.c_str());
+  }
+  GermanNumbers(const GermanNumbers&) = delete;
+  GermanNumbers& operator=(const GermanNumbers&) = delete;
+
+ private:
+  std::locale previous_;
+  std::string previousC_ = "C";
+};
 
 }  // namespace umbrix::testing

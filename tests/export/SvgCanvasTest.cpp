@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <sstream>
 #include <vector>
 
@@ -12,6 +15,7 @@ namespace umbrix {
 namespace {
 
 using testing::ExportFrame;
+using testing::GermanNumbers;
 using testing::KeepForInterop;
 
 // A 120 x 80 mm plate at 4 px/mm: 0.25 mm per pixel, a 5 mm margin.
@@ -126,6 +130,37 @@ TEST_F(SvgCanvasTest, MarkerPolylineAndEscapedText) {
 TEST_F(SvgCanvasTest, TextExtentIsTheVectorLabelsExtent) {
   EXPECT_EQ(canvas.MeasureText("12").height, 8);
   EXPECT_EQ(canvas.MeasureText("12").width, 12);
+}
+
+TEST_F(SvgCanvasTest, GermanLocaleWritesTheSameBytes) {
+  canvas.DrawSegment(colours::Black, {-12.25, 3.5}, {40.125, -50});
+  LabelPlacement at;
+  at.mm = {1.5, 2.5};
+  canvas.DrawLabel("7", at);
+  const std::string plain = Svg();
+  std::string german;
+  {
+    GermanNumbers guard;
+    german = Svg();
+  }
+  EXPECT_EQ(german, plain);
+  EXPECT_TRUE(Has(plain, "x1=\"-12.25\" y1=\"-3.5\" x2=\"40.125\""));
+}
+
+TEST_F(SvgCanvasTest, FileHoldsTheDocumentAndAMissingFolderFails) {
+  canvas.DrawSegment(colours::Black, {0, 0}, {1, 0});
+  const auto folder = std::filesystem::temp_directory_path() / "umbrix-svg-file";
+  std::filesystem::remove_all(folder);
+  std::filesystem::create_directories(folder);
+  EXPECT_EQ(WriteSvgFile(folder / "cadran.svg", canvas), std::nullopt);
+  std::ifstream in(folder / "cadran.svg", std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
+            Svg());
+  const std::optional<Message> failure = WriteSvgFile(folder / "absent" / "cadran.svg", canvas);
+  ASSERT_TRUE(failure.has_value());
+  EXPECT_EQ(failure->text,
+            "Erreur d'écriture du fichier " + (folder / "absent" / "cadran.svg").string());
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
