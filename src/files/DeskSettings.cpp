@@ -1,0 +1,132 @@
+#include "files/DeskSettings.h"
+
+#include <array>
+
+#include "files/ProjectFile.h"
+#include "files/TextLines.h"
+#include "model/Formats.h"
+
+namespace umbrix {
+
+namespace {
+
+constexpr const char* kHeader = "UmbrixBur1";
+constexpr std::array<const char*, 12> kComments = {
+    " 'Left normal",     " 'Top normal",        " 'Width normal",     " 'Height normal",
+    " 'MinWidth normal", " 'MinHeight normal",  " 'Maximized normal", " 'Left desktop",
+    " 'Top desktop",     " 'Width desktop",     " 'Height desktop",   " 'StayOnTop desktop"};
+
+std::array<int*, 12> Fields(DeskSettings& s) {
+  return {&s.leftNormal,      &s.topNormal,       &s.widthNormal,     &s.heightNormal,
+          &s.minWidthNormal,  &s.minHeightNormal, &s.maximizedNormal, &s.leftDesktop,
+          &s.topDesktop,      &s.widthDesktop,    &s.heightDesktop,   &s.stayOnTopDesktop};
+}
+
+std::optional<Message> WriteSettings(const std::filesystem::path& file, const DeskSettings& values,
+                                     ProjectFileLock* hold) {
+  if (auto reason =
+          WriteFileAtomically(file, EncodeLines(BuildDeskSettingsLines(values)), hold)) {
+    return ErrorMessage(file.string() + " : erreur d'écriture, le fichier n'a pas été "
+                                        "enregistré (" + *reason + ")");
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::filesystem::path DeskSettingsPath(const std::string& projectFileName,
+                                       const std::filesystem::path& userSettingsFolder) {
+  if (projectFileName.empty()) return userSettingsFolder / "sans-titre.umb";
+  std::filesystem::path path = projectFileName;
+  path.replace_extension(".umb");
+  return path;
+}
+
+std::vector<std::string> BuildDeskSettingsLines(const DeskSettings& settings) {
+  DeskSettings copy = settings;
+  const auto fields = Fields(copy);
+  std::vector<std::string> lines = {kHeader};
+  for (size_t i = 0; i < fields.size(); ++i) {
+    lines.push_back(std::to_string(*fields[i]) + kComments[i]);
+  }
+  return lines;
+}
+
+std::optional<DeskSettings> ParseDeskSettings(const std::vector<std::string>& lines) {
+  DeskSettings settings;
+  const auto fields = Fields(settings);
+  if (lines.size() < fields.size() + 1) return std::nullopt;
+  for (size_t i = 0; i < fields.size(); ++i) {
+    const auto value = ParseWhole(FieldValueOf(lines[i + 1]));
+    if (!value) return std::nullopt;
+    *fields[i] = *value;
+  }
+  return settings;
+}
+
+std::optional<Message> CheckDeskSettingsHeader(const std::filesystem::path& file) {
+  std::error_code ec;
+  if (!std::filesystem::exists(file, ec)) return std::nullopt;
+  const std::string name = FullPath(file.string());
+  const auto bytes = ReadWholeFile(file);
+  if (!bytes) return ErrorMessage(name + " : déjà ouvert ou erreur d'ouverture");
+  const auto lines = DecodeLines(*bytes);
+  if (lines.empty() || lines.front().compare(0, 9, "UmbrixBur") != 0) {
+    return ErrorMessage(name + " : format incorrect");
+  }
+  return std::nullopt;
+}
+
+DeskSettingsFile::Outcome DeskSettingsFile::Enter(const std::filesystem::path& file,
+                                                  const WindowGeometry& normalNow,
+                                                  int currentLeft, int currentTop) {
+  path_ = file;
+  std::optional<DeskSettings> stored;
+  if (const auto bytes = ReadWholeFile(file)) stored = ParseDeskSettings(DecodeLines(*bytes));
+
+  Outcome outcome;
+  if (stored) {
+    values_ = *stored;
+    outcome.geometry = {values_.leftDesktop,  values_.topDesktop, values_.widthDesktop,
+                        values_.heightDesktop, 0,                  0,
+                        values_.stayOnTopDesktop};
+  } else {
+    values_ = DeskSettings{};
+    outcome.geometry = {currentLeft, currentTop, kDeskWindowSide, kDeskWindowSide, 0, 0, 0};
+  }
+  outcome.geometry.minWidth = kDeskWindowSide;
+  outcome.geometry.minHeight = kDeskWindowSide;
+
+  values_.maximizedNormal = normalNow.flag;
+  values_.leftNormal = normalNow.left;
+  values_.topNormal = normalNow.top;
+  values_.widthNormal = normalNow.width;
+  values_.heightNormal = normalNow.height;
+  values_.minWidthNormal = normalNow.minWidth;
+  values_.minHeightNormal = normalNow.minHeight;
+  outcome.error = WriteSettings(file, values_, &held_);
+  active_ = true;
+  return outcome;
+}
+
+DeskSettingsFile::Outcome DeskSettingsFile::Leave(const WindowGeometry& deskNow) {
+  // the held file is the one written on entering; what we wrote stands in if it went unreadable
+  if (const auto bytes = held_.ReadAll()) {
+    if (auto stored = ParseDeskSettings(DecodeLines(*bytes))) values_ = *stored;
+  }
+  Outcome outcome;
+  outcome.geometry = {values_.leftNormal,     values_.topNormal,       values_.widthNormal,
+                      values_.heightNormal,   values_.minWidthNormal,  values_.minHeightNormal,
+                      values_.maximizedNormal};
+  values_.leftDesktop = deskNow.left;
+  values_.topDesktop = deskNow.top;
+  values_.widthDesktop = deskNow.width;
+  values_.heightDesktop = deskNow.height;
+  values_.stayOnTopDesktop = deskNow.flag;
+  held_.Release();
+  outcome.error = WriteSettings(path_, values_, nullptr);
+  active_ = false;
+  return outcome;
+}
+
+}  // namespace umbrix
