@@ -270,11 +270,7 @@ TEST(DxfExport, GnomonLayoutMatchesItsGolden) {
 class DxfFileTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder = std::filesystem::temp_directory_path() /
-             ("umbrix-dxf-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
-    std::filesystem::create_directories(folder);
+    folder = testing::FreshTempFolder("umbrix-dxf");
   }
   void TearDown() override { std::filesystem::remove_all(folder); }
 

@@ -149,9 +149,7 @@ TEST_F(SvgCanvasTest, GermanLocaleWritesTheSameBytes) {
 
 TEST_F(SvgCanvasTest, FileHoldsTheDocumentAndAMissingFolderFails) {
   canvas.DrawSegment(colours::Black, {0, 0}, {1, 0});
-  const auto folder = std::filesystem::temp_directory_path() / "umbrix-svg-file";
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
+  const auto folder = testing::FreshTempFolder("umbrix-svg");
   EXPECT_EQ(WriteSvgFile(folder / "cadran.svg", canvas), std::nullopt);
   std::ifstream in(folder / "cadran.svg", std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),

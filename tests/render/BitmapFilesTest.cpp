@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -40,10 +41,9 @@ std::uint16_t Le16(const std::string& b, std::size_t at) {
 class BitmapFilesTest : public ::testing::Test {
  protected:
   void SetUp() override {
+    std::random_device random;
     folder = std::filesystem::temp_directory_path() /
-             (std::string("umbrix-bitmap-") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    std::filesystem::remove_all(folder);
+             ("umbrix-bitmap-" + std::to_string(random()) + "-" + std::to_string(random()));
     std::filesystem::create_directories(folder);
     // A small drawing with one pixel of every palette colour on its top row.
     frame = RasterFrame(10);  // 81 x 81 pixels
