@@ -1,0 +1,728 @@
+// Saving and loading project files: round trips, every older version, malformed and truncated
+// files, the held file against a second instance, and saves that fail without harm.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include "files/FileFixtures.h"
+#include "files/TextLines.h"
+#include "model/Dates.h"
+
+namespace umbrix {
+namespace {
+
+using testing::DataFile;
+using testing::Dialog;
+using testing::FillEverything;
+using testing::ReadBytes;
+using testing::Session;
+using testing::TempDir;
+using testing::WriteBytes;
+
+bool IsDateOrTime(Field f) {
+  switch (f) {
+    case Field::Date1: case Field::Date2: case Field::Dadiur: case Field::Heure1:
+    case Field::Heure2: case Field::Hediur: case Field::MiJour:
+      return true;
+    default:
+      return false;
+  }
+}
+
+// Two projects hold the same entries, boxes, options and comments. Dates and times are compared
+// by value, since the file writes them in their canonical form.
+void ExpectSameProject(const DialProject& a, const DialProject& b, bool withTestTab) {
+  for (int i = 0; i < kFieldCount; ++i) {
+    const Field f = static_cast<Field>(i);
+    EXPECT_EQ(a.At(f).given, b.At(f).given) << FieldName(f);
+    if (a.At(f).given) {
+      EXPECT_NEAR(a.At(f).value, b.At(f).value, 1e-12) << FieldName(f);
+    }
+    if (!IsDateOrTime(f)) {
+      EXPECT_EQ(a.At(f).text, b.At(f).text) << FieldName(f);
+    }
+  }
+  EXPECT_EQ(a.Adate1, b.Adate1);
+  EXPECT_EQ(a.Aheure2, b.Aheure2);
+  EXPECT_EQ(a.Amijour, b.Amijour);
+  EXPECT_EQ(a.Adadiur, b.Adadiur);
+  EXPECT_EQ(a.Ahediur, b.Ahediur);
+  EXPECT_EQ(a.Plate.XMin, b.Plate.XMin);
+  EXPECT_EQ(a.Plate.YMax, b.Plate.YMax);
+  EXPECT_EQ(a.Rectg, b.Rectg);
+  EXPECT_EQ(a.Hautf, b.Hautf);
+  EXPECT_EQ(a.Limite, b.Limite);
+  EXPECT_EQ(a.Nord, b.Nord);
+  EXPECT_EQ(a.Mijou, b.Mijou);
+  EXPECT_EQ(a.Locc, b.Locc);
+  EXPECT_EQ(a.Hvrai, b.Hvrai);
+  EXPECT_EQ(a.Est, b.Est);
+  EXPECT_EQ(a.Dest, b.Dest);
+  EXPECT_EQ(a.TypeHeureItem, b.TypeHeureItem);
+  EXPECT_EQ(a.TypeHeure, b.TypeHeure);
+  EXPECT_EQ(a.Comments, b.Comments);
+  const DrawingOptions& x = a.Options;
+  const DrawingOptions& y = b.Options;
+  EXPECT_EQ(x.HourSubdivisions, y.HourSubdivisions);
+  EXPECT_EQ(x.SignArcs, y.SignArcs);
+  const MenuOption DrawingOptions::*items[] = {
+      &DrawingOptions::Lighor1,  &DrawingOptions::LhLim,       &DrawingOptions::HiverPrintemps1,
+      &DrawingOptions::EteAutomne1, &DrawingOptions::MenDat,   &DrawingOptions::HiverPrintemps2,
+      &DrawingOptions::EteAutomne2, &DrawingOptions::N2points1, &DrawingOptions::Axes1,
+      &DrawingOptions::Carreaux1, &DrawingOptions::Horizon1,   &DrawingOptions::Refrac1,
+      &DrawingOptions::Ombre1,   &DrawingOptions::Visible1,    &DrawingOptions::Style1,
+      &DrawingOptions::Gnomon1};
+  for (size_t i = 0; i < std::size(items); ++i) {
+    EXPECT_EQ((x.*items[i]).checked, (y.*items[i]).checked) << "option " << i;
+    EXPECT_EQ((x.*items[i]).enabled, (y.*items[i]).enabled) << "option " << i;
+  }
+  if (withTestTab) {
+    for (int i = 0; i < kTestFieldCount; ++i) {
+      EXPECT_EQ(a.Test[i].text, b.Test[i].text) << "Edit" << 20 + i;
+      EXPECT_EQ(a.Test[i].value, b.Test[i].value) << "Edit" << 20 + i;
+    }
+    EXPECT_EQ(a.Corref, b.Corref);
+    EXPECT_EQ(a.Pta12h, b.Pta12h);
+  }
+}
+
+// ---- round trips
+
+TEST(RoundTrip, EveryOptionalLineComesBack) {
+  TempDir dir;
+  Session writer;
+  FillEverything(writer);
+  const FileResult saved = writer.Save(dir / "full.umd", false, {"rapport 1", "rapport 2"});
+  ASSERT_TRUE(saved.ok) << saved.error.text;
+  EXPECT_FALSE(writer.state.Modified);
+  EXPECT_EQ(writer.state.ProjectFileName, dir / "full.umd");
+  EXPECT_TRUE(writer.state.ProjectFileHeld);
+  writer.lock.Release();  // let the second instance in
+
+  Session reader;
+  const FileResult loaded = reader.Load(dir / "full.umd");
+  ASSERT_TRUE(loaded.ok) << loaded.error.text;
+  ExpectSameProject(writer.project, reader.project, false);
+  EXPECT_EQ(reader.state.RunMode, 2);
+  EXPECT_FALSE(reader.state.TestDataValid);
+  EXPECT_FALSE(reader.state.Modified);
+  EXPECT_EQ(reader.project.At(TestField::Edit20).text, "");  // reduced format
+}
+
+TEST(RoundTrip, ExtendedFormatCarriesTheTestTab) {
+  TempDir dir;
+  Session writer({"MAP"});
+  FillEverything(writer);
+  writer.form.SetChecked(Check::Pta12h, true);
+  ASSERT_TRUE(writer.Save(dir / "ext.umd", true).ok);
+  EXPECT_EQ(ReadBytes(dir / "ext.umd").substr(0, 10), "Umbrix6d\r\n");
+  writer.lock.Release();
+
+  Session reader({"MAP"});
+  const FileResult loaded = reader.Load(dir / "ext.umd");
+  ASSERT_TRUE(loaded.ok) << loaded.error.text;
+  ExpectSameProject(writer.project, reader.project, true);
+  EXPECT_TRUE(reader.state.TestDataValid);
+}
+
+TEST(RoundTrip, AlmostEmptyProjectWritesTheFewestLines) {
+  TempDir dir;
+  Session writer;
+  writer.form.Enter(Field::Cote, "100");
+  writer.form.SetChecked(Check::Hvrai, false);
+  ASSERT_TRUE(writer.Save(dir / "small.umd").ok);
+  EXPECT_EQ(SplitLines(ReadBytes(dir / "small.umd")).size(), 41u + 2);
+  writer.lock.Release();
+
+  Session reader;
+  reader.form.SetChecked(Check::Rectg, true);  // a different project was open before
+  reader.form.Enter(Field::Coteh, "30");
+  reader.form.SetChecked(Check::Limite, true);
+  reader.form.Enter(Field::Lat, "10");
+  ASSERT_TRUE(reader.Load(dir / "small.umd").ok);
+  ExpectSameProject(writer.project, reader.project, false);
+}
+
+TEST(RoundTrip, CommentsKeepTheirAccentsAndBlankLines) {
+  TempDir dir;
+  Session writer;
+  writer.form.Enter(Field::Cote, "100");
+  writer.project.Comments = "Côté jardin\r\n\r\n--- fin ---\r\n";
+  ASSERT_TRUE(writer.Save(dir / "c.umd").ok);
+  const std::string bytes = ReadBytes(dir / "c.umd");
+  EXPECT_NE(bytes.find("---\r\nC\xF4t\xE9 jardin\r\n\r\n--- fin ---\r\n---\r\n"), std::string::npos);
+  writer.lock.Release();
+  Session reader;
+  ASSERT_TRUE(reader.Load(dir / "c.umd").ok);
+  EXPECT_EQ(reader.project.Comments, writer.project.Comments);
+}
+
+TEST(Save, UnrepresentableCharactersBecomeQuestionMarks) {
+  TempDir dir;
+  Session s;
+  s.project.Comments = "flèche → nord\r\n";
+  ASSERT_TRUE(s.Save(dir / "q.umd").ok);
+  EXPECT_NE(ReadBytes(dir / "q.umd").find("fl\xE8" "che ? nord\r\n"), std::string::npos);
+}
+
+// ---- older versions written by hand
+
+TEST(Versions, Version1ReadsOneSideAndTakesEveryDefault) {
+  Session s;
+  s.project.Options.Axes1.checked = true;  // options a version 1 file does not hold stay
+  const FileResult r = s.Load(DataFile("v1.umd").string());
+  ASSERT_TRUE(r.ok) << r.error.text;
+  const DialProject& p = s.project;
+  EXPECT_FALSE(p.Rectg);
+  EXPECT_EQ(p.Cote.text, "120");
+  EXPECT_EQ(p.Plate.XMax, 60);
+  EXPECT_EQ(p.Gnomon.value, 60);
+  EXPECT_FALSE(p.Hautf);
+  EXPECT_EQ(p.Date1.value, SerialFromCivil({2005, 6, 21}));
+  EXPECT_EQ(p.Date1.text, "21/06/2005");
+  EXPECT_EQ(p.Heure2.value, 15.0 / 24);
+  EXPECT_EQ(p.Mesx1.value, -20.5);
+  EXPECT_EQ(p.Mesy2.value, 30.2);
+  EXPECT_TRUE(p.Limite);
+  EXPECT_NEAR(p.Lat.value, 48 + 50 / 60.0, 1e-12);
+  EXPECT_TRUE(p.Locc);
+  EXPECT_FALSE(p.Hvrai);
+  EXPECT_NEAR(p.Long.value, -(2 + 20 / 60.0), 1e-12);
+  EXPECT_EQ(p.FusHor.value, 1);
+  EXPECT_EQ(p.Carreau.text, "50");
+  EXPECT_EQ(p.Dadiur.value, kStartupDadiurSerial);
+  EXPECT_EQ(p.TypeHeureItem, 0);
+  EXPECT_EQ(p.Hediur.text, "12:00:00");
+  EXPECT_FALSE(p.DecEd.given || p.IncEd.given || p.RotEd.given);
+  EXPECT_TRUE(p.Dest);
+  EXPECT_FALSE(p.Options.Refrac1.checked);
+  EXPECT_TRUE(p.Options.Refrac1.enabled);
+  EXPECT_TRUE(p.Options.Axes1.checked);
+  EXPECT_TRUE(p.Options.Style1.checked);
+  EXPECT_EQ(s.state.RunMode, 1);
+  EXPECT_EQ(p.Comments, "Cadran de la maison, côté sud\r\n");
+}
+
+TEST(Versions, Version2OpensWithGridDateTimeDefaultsAndNoSimulation) {
+  Session s;
+  s.form.Enter(Field::DecEd, "40");
+  s.form.Enter(Field::Carreau, "10");
+  const FileResult r = s.Load(DataFile("v2.umd").string());
+  ASSERT_TRUE(r.ok) << r.error.text;
+  const DialProject& p = s.project;
+  EXPECT_TRUE(p.Rectg);
+  EXPECT_EQ(p.Plate.XMax, 75);
+  EXPECT_EQ(p.Plate.YMin, -40);
+  EXPECT_FALSE(p.Cote.given);
+  EXPECT_TRUE(p.Hautf);
+  EXPECT_EQ(p.Gnomf.value, 40);
+  EXPECT_EQ(p.Gnomx.value, 10);
+  EXPECT_EQ(p.Gnomy.value, -5);
+  EXPECT_FALSE(p.Date2.given);
+  EXPECT_FALSE(p.Limite);
+  EXPECT_EQ(p.Carreau.value, 50);
+  EXPECT_EQ(p.Dadiur.text, "01/01/2010");
+  EXPECT_EQ(p.Hediur.value, 0.5);
+  EXPECT_FALSE(p.DecEd.given);
+  EXPECT_EQ(p.Comments, "");
+}
+
+TEST(Versions, Version3ReadsYesNoSubdivisionsAndTheVisibleGnomonPair) {
+  Session s;
+  const FileResult r = s.Load(DataFile("v3.umd").string());
+  ASSERT_TRUE(r.ok) << r.error.text;
+  const DialProject& p = s.project;
+  const DrawingOptions& o = p.Options;
+  EXPECT_EQ(p.Cote.value, 200);
+  EXPECT_NEAR(p.Lat.value, -33.5, 1e-12);
+  EXPECT_FALSE(p.Nord);
+  EXPECT_TRUE(p.Mijou);
+  EXPECT_EQ(p.MiJour.text, "12:14:00");
+  EXPECT_FALSE(p.Locc);
+  EXPECT_EQ(p.Carreau.value, 25);
+  EXPECT_EQ(o.HourSubdivisions, 2);
+  EXPECT_FALSE(o.Lighor1.checked);
+  EXPECT_TRUE(o.N2points1.checked);
+  EXPECT_FALSE(o.Axes1.checked);
+  EXPECT_TRUE(o.Carreaux1.checked);
+  EXPECT_TRUE(o.Horizon1.checked);
+  EXPECT_EQ(o.SignArcs, 7);
+  EXPECT_TRUE(o.EteAutomne1.checked);
+  EXPECT_FALSE(o.HiverPrintemps1.checked);
+  EXPECT_TRUE(o.Gnomon1.checked);
+  EXPECT_TRUE(o.Visible1.checked);  // first line no, but a gnomon is drawn
+  EXPECT_FALSE(o.Style1.checked);
+  EXPECT_EQ(p.Dadiur.value, kStartupDadiurSerial);
+  EXPECT_EQ(s.state.RunMode, 1);
+  EXPECT_EQ(p.Comments, "Première ligne\r\nDeuxième ligne, l'été\r\n");
+}
+
+TEST(Versions, Version4ReadsTheDiversLinesButNoSimulation) {
+  Session s;
+  const FileResult r = s.Load(DataFile("v4.umd").string());
+  ASSERT_TRUE(r.ok) << r.error.text;
+  const DialProject& p = s.project;
+  const DrawingOptions& o = p.Options;
+  EXPECT_EQ(o.HourSubdivisions, 4);
+  EXPECT_EQ(o.SignArcs, 3);
+  EXPECT_TRUE(o.MenDat.checked);
+  EXPECT_EQ(p.Dadiur.value, SerialFromCivil({2011, 3, 21}));
+  EXPECT_EQ(p.Adadiur, "21 mars 2011");
+  EXPECT_TRUE(o.EteAutomne2.checked);
+  EXPECT_FALSE(o.HiverPrintemps2.checked);
+  EXPECT_TRUE(o.LhLim.checked);
+  EXPECT_TRUE(o.Ombre1.checked);
+  EXPECT_EQ(p.TypeHeureItem, 1);
+  EXPECT_EQ(p.TypeHeure, -1.0 / 24);
+  EXPECT_EQ(p.Hediur.value, 14.5 / 24);
+  EXPECT_FALSE(o.EteAutomne1.checked);
+  EXPECT_TRUE(o.HiverPrintemps1.checked);
+  EXPECT_TRUE(o.Style1.checked);
+  EXPECT_FALSE(o.Gnomon1.checked);
+  EXPECT_FALSE(o.Refrac1.checked);
+  EXPECT_FALSE(p.DecEd.given);
+  EXPECT_EQ(s.state.RunMode, 1);
+}
+
+TEST(Versions, Version5ReadsSimulationAndValuesWithBlanks) {
+  Session s;
+  const FileResult r = s.Load(DataFile("v5.umd").string());
+  ASSERT_TRUE(r.ok) << r.error.text;
+  const DialProject& p = s.project;
+  EXPECT_TRUE(p.Locc);
+  EXPECT_FALSE(p.Est);
+  EXPECT_EQ(p.Long.text, "5°45");
+  EXPECT_EQ(p.Long.value, 5.75);
+  EXPECT_EQ(p.FusHor.text, "-3:30");
+  EXPECT_EQ(p.FusHor.value, -3.5);
+  EXPECT_EQ(p.Options.HourSubdivisions, 6);
+  EXPECT_TRUE(p.Options.Refrac1.checked);
+  EXPECT_EQ(p.TypeHeure, 1.0 / 24);
+  EXPECT_FALSE(p.Dest);
+  EXPECT_EQ(p.DecEd.value, 15);
+  EXPECT_EQ(p.IncEd.value, 90);
+  EXPECT_EQ(p.RotEd.value, -5);
+  EXPECT_FALSE(p.Hvrai);
+  EXPECT_EQ(s.state.RunMode, 2);
+  EXPECT_EQ(p.Comments, "Mur ouest\r\n");
+}
+
+TEST(Versions, Version6ReadsSolarHoursWithoutPlaceLimit) {
+  Session s;
+  const FileResult r = s.Load(DataFile("v6.umd").string());
+  ASSERT_TRUE(r.ok) << r.error.text;
+  const DialProject& p = s.project;
+  EXPECT_FALSE(p.Limite);
+  EXPECT_TRUE(p.Hvrai);
+  EXPECT_FALSE(p.Locc);
+  EXPECT_EQ(p.Long.value, 4.35);
+  EXPECT_TRUE(p.FusHor.given);
+  EXPECT_EQ(p.FusHor.value, 0);
+  EXPECT_FALSE(p.Options.HiverPrintemps1.enabled);
+  EXPECT_TRUE(p.Options.HiverPrintemps2.checked);
+  EXPECT_EQ(p.Options.SignArcs, 1);
+  EXPECT_EQ(p.Hediur.text, "09:00:00");
+  EXPECT_EQ(s.state.RunMode, 3);
+  EXPECT_FALSE(s.state.TestDataValid);
+  EXPECT_EQ(p.Comments, "Cadran solaire, côté jardin\r\n");
+}
+
+TEST(Versions, ExtendedFileOpensOnlyInTestMode) {
+  Session plain;
+  plain.form.Enter(Field::Cote, "77");
+  plain.state.Modified = true;
+  const FileResult refused = plain.Load(DataFile("v6d.umd").string());
+  EXPECT_FALSE(refused.ok);
+  EXPECT_EQ(refused.error, ErrorMessage(DataFile("v6d.umd").string() + " : format incorrect"));
+  EXPECT_EQ(plain.project.Cote.text, "77");
+  EXPECT_TRUE(plain.state.Modified);
+  EXPECT_FALSE(plain.lock.Held());
+
+  Session map({"MAP"});
+  const FileResult r = map.Load(DataFile("v6d.umd").string());
+  ASSERT_TRUE(r.ok) << r.error.text;
+  EXPECT_TRUE(map.state.TestDataValid);
+  EXPECT_EQ(map.project.At(TestField::Edit21).text, "48.85");
+  EXPECT_NEAR(map.project.At(TestField::Edit21).value, 48.85 * 3.141592653589793 / 180, 1e-15);
+  EXPECT_EQ(map.project.At(TestField::Edit22).value, 1);
+  EXPECT_TRUE(map.project.Corref);
+  EXPECT_FALSE(map.project.Pta12h);
+  EXPECT_EQ(map.project.Comments, "Cadran solaire, côté jardin\r\n");
+}
+
+// ---- malformed, missing, truncated
+
+class BadHeader : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(BadHeader, IsRefusedAsFormatIncorrect) {
+  TempDir dir;
+  WriteBytes(dir / "bad.umd", std::string(GetParam()) + "\r\nNon 'Cadran rectangulaire\r\n");
+  Session s({"MAP"});
+  const FileResult r = s.Load(dir / "bad.umd");
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.error.text, dir / "bad.umd" + " : format incorrect");
+  EXPECT_EQ(r.error.caption, "Erreur...");
+  EXPECT_EQ(s.state.ProjectFileName, "");
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, BadHeader,
+                         ::testing::Values("Umbrix7", "Umbrix0", "umbrix6", "Umbrix6 ", "Umbrix6x",
+                                           "Umbrix6dd", "Umbrix", "", "UmbrixBur1", "\xFF\xFE"
+                                           "U"));
+
+TEST(Load, AnEmptyFileIsFormatIncorrect) {
+  TempDir dir;
+  WriteBytes(dir / "empty.umd", "");
+  Session s;
+  EXPECT_EQ(s.Load(dir / "empty.umd").error.text, dir / "empty.umd" + " : format incorrect");
+}
+
+TEST(Load, AMissingFileIsReportedWithItsNameAsGiven) {
+  Session s;
+  const FileResult r = s.Load("nulle-part/absent.umd");
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.error, ErrorMessage("nulle-part/absent.umd n'existe pas"));
+}
+
+TEST(Load, LinesMissingAtTheEndReadAsEmptyValues) {
+  TempDir dir;
+  WriteBytes(dir / "cut.umd", "Umbrix6\r\nNon 'Cadran rectangulaire\r\n150 'Cot\xE9 du cadran\r\n"
+                              "60 'Hauteur du gnomon\r\nNon 'Gnomon final diff\xE9rent\r\n14/0");
+  Session s;
+  s.project.Comments = "ancien\r\n";
+  const FileResult r = s.Load(dir / "cut.umd");
+  ASSERT_TRUE(r.ok) << r.error.text;
+  EXPECT_EQ(s.project.Cote.value, 150);
+  EXPECT_EQ(s.project.Gnomon.value, 60);
+  EXPECT_FALSE(s.project.Date1.given);  // the cut date line
+  EXPECT_FALSE(s.project.Carreau.given);
+  EXPECT_FALSE(s.project.Dadiur.given);
+  EXPECT_FALSE(s.project.Hediur.given);
+  EXPECT_EQ(s.project.TypeHeureItem, 0);
+  EXPECT_EQ(s.state.RunMode, 1);
+  EXPECT_EQ(s.project.Comments, "");
+}
+
+TEST(Load, OddWholeNumberLinesFallBackToDefaults) {
+  TempDir dir;
+  std::vector<std::string> lines;
+  {
+    Session w;
+    w.form.Enter(Field::Cote, "100");
+    lines = BuildProjectLines(w.project, w.state, false, true);
+  }
+  auto replace = [&lines](const std::string& comment, const std::string& value) {
+    for (std::string& line : lines) {
+      if (line.ends_with(comment)) line = value + comment;
+    }
+  };
+  replace(" 'Heures été/hiver", "x");
+  replace(" 'Dernière commande", "deux");
+  replace(" 'Tracé des fractions d'heure", "3");
+  replace(" 'Tracé des arcs des signes", "Non");
+  replace(" 'Cadran rectangulaire", "oui");
+  replace(" 'Tracé des axes", "Yes");
+  lines.push_back("---");
+  WriteBytes(dir / "odd.umd", EncodeLines(lines));
+  Session s;
+  s.form.SelectTypeHeure(2);
+  s.form.LeaveTypeHeure();
+  s.state.RunMode = 3;
+  s.project.Options.SignArcs = 7;
+  ASSERT_TRUE(s.Load(dir / "odd.umd").ok);
+  EXPECT_EQ(s.project.TypeHeureItem, 0);
+  EXPECT_EQ(s.project.TypeHeure, 0);
+  EXPECT_EQ(s.state.RunMode, 1);
+  EXPECT_EQ(s.project.Options.HourSubdivisions, 1);
+  EXPECT_EQ(s.project.Options.SignArcs, 0);
+  EXPECT_FALSE(s.project.Rectg);  // lower-case oui is no
+  EXPECT_TRUE(s.project.Options.Axes1.checked);  // "Yes" is yes
+}
+
+TEST(Load, TypeHeureOutsideTheListAndAnyWholeRunModeAreTaken) {
+  TempDir dir;
+  Session w;
+  w.form.Enter(Field::Cote, "100");
+  std::vector<std::string> lines = BuildProjectLines(w.project, w.state, false, true);
+  for (std::string& line : lines) {
+    if (line.ends_with(" 'Heures été/hiver")) line = "5 'Heures été/hiver";
+    if (line.ends_with(" 'Dernière commande")) line = "8 'Dernière commande";
+  }
+  WriteBytes(dir / "w.umd", EncodeLines(lines));
+  Session s;
+  ASSERT_TRUE(s.Load(dir / "w.umd").ok);
+  EXPECT_EQ(s.project.TypeHeureItem, 0);
+  EXPECT_EQ(s.state.RunMode, 8);
+}
+
+TEST(Load, CommentsWithoutTheClosingSeparatorKeepTheirLastLine) {
+  TempDir dir;
+  Session w;
+  std::vector<std::string> lines = BuildProjectLines(w.project, w.state, false, true);
+  lines.insert(lines.end(), {"---", "un", "deux"});
+  std::string bytes = EncodeLines(lines);
+  bytes.resize(bytes.size() - 2);  // no final line end either
+  WriteBytes(dir / "open.umd", bytes);
+  Session s;
+  ASSERT_TRUE(s.Load(dir / "open.umd").ok);
+  EXPECT_EQ(s.project.Comments, "un\r\ndeux\r\n");
+}
+
+TEST(Load, LineFeedOnlyFilesAreReadToo) {
+  TempDir dir;
+  std::string bytes = ReadBytes(DataFile("v1.umd"));
+  std::string lf;
+  for (char c : bytes) {
+    if (c != '\r') lf += c;
+  }
+  WriteBytes(dir / "lf.umd", lf);
+  Session s;
+  ASSERT_TRUE(s.Load(dir / "lf.umd").ok);
+  EXPECT_EQ(s.project.FusHor.value, 1);
+  EXPECT_EQ(s.project.Comments, "Cadran de la maison, côté sud\r\n");
+}
+
+// ---- what the main window sees of a load
+
+TEST(Load, TheHostSeesTheMessagesTheClearingTheFitAndTheMenus) {
+  TempDir dir;
+  std::vector<std::string> lines;
+  {
+    Session w;
+    w.form.Enter(Field::Cote, "200");
+    w.form.SetChecked(Check::Hautf, true);
+    w.form.Enter(Field::Gnomx, "80");
+    w.form.SetChecked(Check::Limite, true);
+    lines = BuildProjectLines(w.project, w.state, false, true);
+  }
+  for (std::string& line : lines) {
+    if (line.ends_with(" 'Coté du cadran")) line = "100 'Coté du cadran";
+  }
+  WriteBytes(dir / "foot.umd", EncodeLines(lines));
+  Session s;
+  s.state.DrawingExists = true;
+  s.state.Modified = true;
+  s.host.Forget();
+  const FileResult r = s.Load(dir / "foot.umd");
+  ASSERT_TRUE(r.ok);
+  ASSERT_EQ(s.host.messages.size(), 1u);
+  EXPECT_EQ(s.host.messages[0].text, "Le pied du gnomon doit être à l'intérieur du cadran");
+  EXPECT_FALSE(s.project.Gnomx.given);
+  EXPECT_TRUE(s.host.AnyClear());
+  EXPECT_EQ(s.host.fits, 1);
+  EXPECT_EQ(s.host.menus, (std::vector<std::pair<MenuItem, bool>>{{MenuItem::Horizon1, true}}));
+  EXPECT_FALSE(s.state.Modified);
+  EXPECT_FALSE(s.state.DrawingExists);
+}
+
+TEST(Load, AFailedLoadLeavesTheCurrentProjectAndItsFile) {
+  TempDir dir;
+  Session s;
+  ASSERT_TRUE(s.Load(DataFile("v5.umd").string()).ok);
+  s.form.Enter(Field::Mesx1, "7");
+  const DialProject before = s.project;
+  const ProjectState stateBefore = s.state;
+  WriteBytes(dir / "bad.umd", "Umbrix9\r\n");
+  s.host.Forget();
+  EXPECT_FALSE(s.Load(dir / "bad.umd").ok);
+  EXPECT_FALSE(s.Load(dir / "absent.umd").ok);
+  ExpectSameProject(before, s.project, true);
+  EXPECT_EQ(s.state.ProjectFileName, stateBefore.ProjectFileName);
+  EXPECT_TRUE(s.state.Modified);
+  EXPECT_EQ(s.state.RunMode, 2);
+  EXPECT_TRUE(s.lock.Held());
+  EXPECT_EQ(s.lock.Path(), DataFile("v5.umd"));
+  EXPECT_TRUE(s.host.marks.empty());
+  EXPECT_TRUE(s.host.messages.empty());
+}
+
+// ---- the held file
+
+TEST(Held, AFileHeldByAnotherInstanceCanBeNeitherReadNorOverwritten) {
+  TempDir dir;
+  Session first;
+  first.form.Enter(Field::Cote, "120");
+  ASSERT_TRUE(first.Save(dir / "shared.umd").ok);
+  const std::string original = ReadBytes(dir / "shared.umd");
+  EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(dir / "shared.umd"));
+
+  Session second;
+  second.form.Enter(Field::Cote, "90");
+  const FileResult read = second.Load(dir / "shared.umd");
+  EXPECT_FALSE(read.ok);
+  EXPECT_EQ(read.error, ErrorMessage(dir / "shared.umd" + " : déjà ouvert ou erreur d'ouverture"));
+  EXPECT_EQ(second.project.Cote.text, "90");
+  const FileResult write = second.Save(dir / "shared.umd");
+  EXPECT_FALSE(write.ok);
+  EXPECT_EQ(write.error, read.error);
+  EXPECT_EQ(ReadBytes(dir / "shared.umd"), original);
+  EXPECT_TRUE(second.state.Modified);
+
+  first.lock.Release();
+  EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(dir / "shared.umd"));
+  EXPECT_TRUE(second.Load(dir / "shared.umd").ok);
+  EXPECT_EQ(second.project.Cote.text, "120");
+}
+
+TEST(Held, TheCurrentProjectIsReReadAndRewrittenDespiteItsOwnHold) {
+  TempDir dir;
+  Session s;
+  s.form.Enter(Field::Cote, "120");
+  ASSERT_TRUE(s.Save(dir / "mine.umd").ok);
+  s.form.Enter(Field::Cote, "130");
+  ASSERT_TRUE(s.Save(dir / "mine.umd").ok);
+  s.form.Enter(Field::Cote, "140");
+  const FileResult r = s.Load(dir / "mine.umd");
+  ASSERT_TRUE(r.ok) << r.error.text;
+  EXPECT_EQ(s.project.Cote.text, "130");
+  EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(dir / "mine.umd"));
+}
+
+TEST(Held, SavingUnderANewNameMovesTheHold) {
+  TempDir dir;
+  Session s;
+  ASSERT_TRUE(s.Save(dir / "a.umd").ok);
+  ASSERT_TRUE(s.Save(dir / "b.umd").ok);
+  EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(dir / "a.umd"));
+  EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(dir / "b.umd"));
+  EXPECT_EQ(s.state.ProjectFileName, dir / "b.umd");
+}
+
+TEST(Held, RelativeNamesAreExpandedToFullPaths) {
+  TempDir dir;
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  Session s;
+  const FileResult r = s.Save("./sub/../rel.umd");
+  std::filesystem::current_path(previous);
+  ASSERT_TRUE(r.ok) << r.error.text;
+  EXPECT_EQ(s.state.ProjectFileName, dir / "rel.umd");
+  EXPECT_TRUE(std::filesystem::exists(dir / "rel.umd"));
+}
+
+// ---- saves that fail
+
+TEST(SaveFailure, AMissingFolderLeavesEverythingAsItWas) {
+  TempDir dir;
+  Session s;
+  ASSERT_TRUE(s.Save(dir / "old.umd").ok);
+  s.form.Enter(Field::Cote, "100");
+  const std::string target = dir / "absent/new.umd";
+  const FileResult r = s.Save(target);
+  EXPECT_FALSE(r.ok);
+  EXPECT_EQ(r.error, ErrorMessage(target + " : erreur d'écriture, le fichier n'a pas été "
+                                           "enregistré (dossier introuvable)"));
+  EXPECT_TRUE(s.state.Modified);
+  EXPECT_EQ(s.state.ProjectFileName, dir / "old.umd");
+  EXPECT_TRUE(s.lock.Held());
+  EXPECT_EQ(s.lock.Path(), dir / "old.umd");
+}
+
+TEST(SaveFailure, AFolderInTheWayIsNotReplaced) {
+  TempDir dir;
+  std::filesystem::create_directory(dir / "x.umd");
+  Session s;
+  const FileResult r = s.Save(dir / "x.umd");
+  EXPECT_FALSE(r.ok);
+  EXPECT_TRUE(std::filesystem::is_directory(dir / "x.umd"));
+}
+
+TEST(SaveFailure, AReadOnlyFolderRefusesTheSave) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
+  TempDir dir;
+  Session s;
+  ASSERT_TRUE(s.Save(dir / "ro.umd").ok);
+  const std::string original = ReadBytes(dir / "ro.umd");
+  s.form.Enter(Field::Cote, "100");
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
+                                               std::filesystem::perms::owner_exec);
+  const FileResult r = s.Save(dir / "ro.umd");
+  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.error.text.find("accès refusé"), std::string::npos);
+  EXPECT_EQ(ReadBytes(dir / "ro.umd"), original);
+  EXPECT_TRUE(s.state.Modified);
+}
+
+// A write cut short (as on a full disk) leaves the old file whole and no temporary behind. The
+// file-size limit makes the write fail even for root.
+TEST(SaveFailure, AWriteCutShortLeavesTheOldFileIntact) {
+  TempDir dir;
+  Session s;
+  s.form.Enter(Field::Cote, "100");
+  ASSERT_TRUE(s.Save(dir / "keep.umd").ok);
+  const std::string original = ReadBytes(dir / "keep.umd");
+  s.project.Comments = std::string(4000, 'x') + "\r\n";
+
+  rlimit previous{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);
+  auto* previousHandler = ::signal(SIGXFSZ, SIG_IGN);
+  rlimit small = previous;
+  small.rlim_cur = 2048;
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  const FileResult r = s.Save(dir / "keep.umd");
+  ::setrlimit(RLIMIT_FSIZE, &previous);
+  ::signal(SIGXFSZ, previousHandler);
+
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.error.text.find("(disque plein)"), std::string::npos) << r.error.text;
+  EXPECT_EQ(ReadBytes(dir / "keep.umd"), original);
+  EXPECT_TRUE(s.state.Modified);
+  int entries = 0;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  EXPECT_EQ(entries, 1);
+}
+
+TEST(Save, ALinkIsFollowedNotReplaced) {
+  TempDir dir;
+  WriteBytes(dir / "real.umd", "old");
+  std::filesystem::create_symlink(dir / "real.umd", dir / "link.umd");
+  Session s;
+  ASSERT_TRUE(s.Save(dir / "link.umd").ok);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.umd"));
+  EXPECT_EQ(ReadBytes(dir / "real.umd").substr(0, 9), "Umbrix6\r\n");
+}
+
+TEST(Save, AReplacedFileKeepsItsPermissions) {
+  TempDir dir;
+  WriteBytes(dir / "p.umd", "old");
+  std::filesystem::permissions(dir / "p.umd", std::filesystem::perms::owner_read |
+                                                  std::filesystem::perms::owner_write |
+                                                  std::filesystem::perms::group_read);
+  Session s;
+  ASSERT_TRUE(s.Save(dir / "p.umd").ok);
+  EXPECT_EQ(std::filesystem::status(dir / "p.umd").permissions(),
+            std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
+                std::filesystem::perms::group_read);
+}
+
+// ---- opening by name
+
+TEST(Open, ADeskDialNameOpensItsProjectAndAsksForDeskMode) {
+  TempDir dir;
+  {
+    Session w;
+    w.form.Enter(Field::Cote, "100");
+    ASSERT_TRUE(w.Save(dir / "bureau.umd").ok);
+  }
+  Session s;
+  const OpenResult desk = OpenProject(s.form, s.lock, dir / "bureau.umb");
+  ASSERT_TRUE(desk.file.ok) << desk.file.error.text;
+  EXPECT_TRUE(desk.enterDeskMode);
+  EXPECT_EQ(s.state.ProjectFileName, dir / "bureau.umd");
+
+  Session t;
+  const OpenResult upper = OpenProject(t.form, t.lock, dir / "bureau.UMB");
+  EXPECT_FALSE(upper.file.ok);  // the extension compares exactly
+  EXPECT_EQ(upper.file.error.text, dir / "bureau.UMB" + " n'existe pas");
+  EXPECT_FALSE(upper.enterDeskMode);
+
+  const OpenResult plain = OpenProject(t.form, t.lock, dir / "absent.umb");
+  EXPECT_FALSE(plain.enterDeskMode);
+  EXPECT_EQ(plain.file.error.text, dir / "absent.umd" + " n'existe pas");
+}
+
+}  // namespace
+}  // namespace umbrix
