@@ -655,6 +655,7 @@ TEST(SaveFailure, AWriteCutShortLeavesTheOldFileIntact) {
   ASSERT_TRUE(s.Save(dir / "keep.umd").ok);
   const std::string original = ReadBytes(dir / "keep.umd");
   s.project.Comments = std::string(4000, 'x') + "\r\n";
+  s.state.Modified = true;  // as the comments pane does
 
   rlimit previous{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &previous), 0);

@@ -358,15 +358,17 @@ TEST(Boxes, RandomSequencesKeepTheInvariants) {
   const Check boxes[] = {Check::Rectg, Check::Hautf, Check::Limite, Check::Mijou, Check::Locc,
                          Check::Hvrai};
   unsigned state = 12345;
+  int seen[4] = {0, 0, 0, 0};  // Locc, Mijou, Hvrai with Limite, rectangle
   for (int step = 0; step < 400; ++step) {
     state = state * 1103515245u + 12345u;
     const unsigned pick = (state >> 16) % 10;
-    // typing goes only where a user can type: into enabled entries
+    // clicks and typing go only where a user can reach: enabled, visible controls
     auto type = [&d](Field f, const char* text) {
       if (d.form.Control(f).enabled) d.form.Enter(f, text);
     };
     if (pick < 6) {
-      d.form.Click(boxes[pick]);
+      const ControlState box = d.form.Control(boxes[pick]);
+      if (box.enabled && box.visible) d.form.Click(boxes[pick]);
     } else if (pick == 6) {
       type(Field::Lat, "45");
     } else if (pick == 7) {
@@ -375,14 +377,20 @@ TEST(Boxes, RandomSequencesKeepTheInvariants) {
       type(Field::Cote, "100");
       type(Field::Coteh, "80");
     } else {
-      d.form.Select((state >> 8) % 2 ? Radio::Sud : Radio::Nord);
+      const Radio r = (state >> 8) % 2 ? Radio::Sud : Radio::Nord;
+      if (d.form.Control(r).enabled) d.form.Select(r);
     }
     ExpectInvariants(d);
     if (HasFailure()) {
       ADD_FAILURE() << "after step " << step;
       return;
     }
+    seen[0] += d.project.Locc;
+    seen[1] += d.project.Mijou;
+    seen[2] += d.project.Hvrai && d.project.Limite;
+    seen[3] += d.project.Rectg && d.project.Coteh.given;
   }
+  for (int count : seen) EXPECT_GT(count, 10);  // the walk reached every kind of state
 }
 
 TEST(Focus, BoxesMoveTheFocusOnlyInTheActiveDialogOnTheirPage) {
