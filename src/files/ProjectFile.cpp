@@ -218,8 +218,20 @@ void FeedLines(Form& f, LineReader& in, int k, bool extended) {
   }
 }
 
-Message FileError(const std::string& fileName, const char* text) {
-  return ErrorMessage(fileName + text);
+FileResult Failed(Message error) {
+  FileResult result;
+  result.error = std::move(error);
+  return result;
+}
+
+FileResult Failed(const std::string& fileName, const char* text) {
+  return Failed(ErrorMessage(fileName + text));
+}
+
+FileResult Succeeded() {
+  FileResult result;
+  result.ok = true;
+  return result;
 }
 
 }  // namespace
@@ -387,7 +399,7 @@ FileResult WriteProjectFile(const DialProject& project, ProjectState& state, Pro
   std::error_code ec;
   if (full != state.ProjectFileName && std::filesystem::exists(full, ec) &&
       !ProjectFileLock::CanOpenExclusively(full)) {
-    return {false, FileError(fileName, " : déjà ouvert ou erreur d'ouverture")};
+    return Failed(fileName, " : déjà ouvert ou erreur d'ouverture");
   }
 
   // a link is followed, so the file it names is replaced rather than the link itself
@@ -397,18 +409,21 @@ FileResult WriteProjectFile(const DialProject& project, ProjectState& state, Pro
     if (!ec) target = resolved;
   }
 
+  bool replaced = false;
   const std::string bytes =
-      EncodeLines(BuildProjectFileLines(project, state, extended, reportLines));
+      EncodeLines(BuildProjectFileLines(project, state, extended, reportLines), &replaced);
   ProjectFileLock held;
   if (auto reason = WriteFileAtomically(target, bytes, &held)) {
-    return {false, ErrorMessage(fileName + " : erreur d'écriture, le fichier n'a pas été "
-                                           "enregistré (" + *reason + ")")};
+    return Failed(ErrorMessage(fileName + " : erreur d'écriture, le fichier n'a pas été "
+                                          "enregistré (" + *reason + ")"));
   }
   lock = std::move(held);
   state.ProjectFileName = full;
   state.ProjectFileHeld = true;
   state.Modified = false;
-  return {true, {}};
+  FileResult result = Succeeded();
+  if (replaced) result.warning = InfoMessage(kReplacedCharactersText);
+  return result;
 }
 
 FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string& fileName) {
@@ -421,17 +436,17 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
     candidate = ProjectFileLock::Hold(full);
   } else {
     std::error_code ec;
-    if (!std::filesystem::exists(full, ec)) return {false, FileError(fileName, " n'existe pas")};
+    if (!std::filesystem::exists(full, ec)) return Failed(fileName, " n'existe pas");
     candidate = ProjectFileLock::AcquireExclusiveTested(full);
   }
   std::optional<std::string> bytes;
   if (candidate) bytes = candidate->ReadAll();
-  if (!bytes) return {false, FileError(fileName, " : déjà ouvert ou erreur d'ouverture")};
+  if (!bytes) return Failed(fileName, " : déjà ouvert ou erreur d'ouverture");
 
   std::vector<std::string> lines = DecodeLines(*bytes);
   const std::string header = lines.empty() ? std::string() : lines.front();
   if (!AcceptedHeader(header, state.TestMode)) {
-    return {false, FileError(fileName, " : format incorrect")};
+    return Failed(fileName, " : format incorrect");
   }
   const int version = header[6] - '0';
   const bool extended = header.size() == 8;
@@ -469,7 +484,7 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   state.Modified = false;
   state.TestDataValid = extended;
   state.DrawingExists = false;
-  return {true, {}};
+  return Succeeded();
 }
 
 OpenResult OpenProject(Form& form, ProjectFileLock& lock, const std::string& fileName) {

@@ -3,6 +3,7 @@
 // comment; then the maker's comments and a copy of the report. Written in version 6, read in
 // versions 1 to 6 and, in developer mode, in the extended variant with the Test tab.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -40,10 +41,18 @@ std::vector<std::string> BuildProjectFileLines(const DialProject& project,
                                                const std::vector<std::string>& reportLines);
 
 /// Outcome of a file operation; `error` is the message box to show when `ok` is false.
+/// `warning` is set by a save that had to write "?" for characters Windows-1252 cannot hold
+/// (in the comments or the report), so the user learns of it.
 struct FileResult {
   bool ok = false;
   Message error;
+  std::optional<Message> warning;
 };
+
+/// The information shown after a save that replaced characters by "?".
+inline constexpr const char* kReplacedCharactersText =
+    "Certains caractères ne peuvent pas être enregistrés dans le fichier : ils ont été "
+    "remplacés par \"?\"";
 
 /// Saves the project as version 6 (extended or reduced), atomically: a temporary file beside it
 /// is written, flushed and renamed over the old one, which stays intact when anything fails. A

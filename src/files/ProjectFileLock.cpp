@@ -158,6 +158,10 @@ std::optional<std::string> WriteFileAtomically(const std::filesystem::path& targ
   if (folder.empty()) folder = ".";
   std::error_code ec;
   if (std::filesystem::is_directory(target, ec)) return Reason(EISDIR);
+  // a file its owner made read-only is not replaced behind their back
+  if (std::filesystem::exists(target, ec) && ::access(target.c_str(), W_OK) != 0) {
+    return Reason(errno);
+  }
 
   std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
   const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);

@@ -159,12 +159,18 @@ TEST(RoundTrip, CommentsKeepTheirAccentsAndBlankLines) {
   EXPECT_EQ(reader.project.Comments, writer.project.Comments);
 }
 
-TEST(Save, UnrepresentableCharactersBecomeQuestionMarks) {
+TEST(Save, UnrepresentableCharactersBecomeQuestionMarksAndTheUserIsTold) {
   TempDir dir;
   Session s;
   s.project.Comments = "flèche → nord\r\n";
-  ASSERT_TRUE(s.Save(dir / "q.umd").ok);
+  const FileResult r = s.Save(dir / "q.umd");
+  ASSERT_TRUE(r.ok);
   EXPECT_NE(ReadBytes(dir / "q.umd").find("fl\xE8" "che ? nord\r\n"), std::string::npos);
+  ASSERT_TRUE(r.warning.has_value());
+  EXPECT_EQ(*r.warning, InfoMessage(kReplacedCharactersText));
+
+  s.project.Comments = "flèche vers le nord\r\n";
+  EXPECT_FALSE(s.Save(dir / "q.umd").warning.has_value());
 }
 
 // ---- older versions written by hand
@@ -644,6 +650,18 @@ TEST(SaveFailure, AReadOnlyFolderRefusesTheSave) {
   EXPECT_NE(r.error.text.find("accès refusé"), std::string::npos);
   EXPECT_EQ(ReadBytes(dir / "ro.umd"), original);
   EXPECT_TRUE(s.state.Modified);
+}
+
+TEST(SaveFailure, AReadOnlyFileIsNotReplaced) {
+  if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
+  TempDir dir;
+  WriteBytes(dir / "locked.umd", "old");
+  std::filesystem::permissions(dir / "locked.umd", std::filesystem::perms::owner_read);
+  Session s;
+  const FileResult r = s.Save(dir / "locked.umd");
+  EXPECT_FALSE(r.ok);
+  EXPECT_NE(r.error.text.find("accès refusé"), std::string::npos);
+  EXPECT_EQ(ReadBytes(dir / "locked.umd"), "old");
 }
 
 // A write cut short (as on a full disk) leaves the old file whole and no temporary behind. The
