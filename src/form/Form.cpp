@@ -567,6 +567,15 @@ void Form::Select(Radio r) {
   OnRadioPair(r);
 }
 
+void Form::SelectRadio(PlaceRadio radio) {
+  switch (radio) {
+    case PlaceRadio::Nord: Select(Radio::Nord); break;
+    case PlaceRadio::Sud: Select(Radio::Sud); break;
+    case PlaceRadio::Est: Select(Radio::Est); break;
+    case PlaceRadio::Ouest: Select(Radio::Ouest); break;
+  }
+}
+
 void Form::OnRadioPair(Radio selected) {
   auto flip = [](Entry& e, bool negative) {
     const double old = e.value;

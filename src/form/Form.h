@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "compute/EntryWriter.h"
 #include "form/Controls.h"
 #include "model/DialProject.h"
 #include "model/Formats.h"
@@ -61,7 +62,10 @@ struct StartupRequest {
 /// Every control's enabled, visible and colour state follows from the record's boxes, so the
 /// invariants between the boxes hold by construction; a view copies `Control(...)` of every
 /// control in its refresh.
-class Form {
+///
+/// The computations write the simulated points and the Test tab's place through the dialog, as
+/// `EntryWriter`, so every such value is validated by the entry's own handler.
+class Form final : public EntryWriter {
  public:
   Form(DialProject& project, ProjectState& state, FormHost& host, DateStyle dates = {});
 
@@ -107,6 +111,11 @@ class Form {
   /// `SetText` then `Leave`.
   void Enter(Field f, std::string text);
   void Enter(TestField f, std::string text);
+
+  /// `EntryWriter`: `Enter` for the computations.
+  void SetEntryText(Field field, const std::string& text) override { Enter(field, text); }
+  /// `EntryWriter`: `Select` of the place's radio buttons.
+  void SelectRadio(PlaceRadio radio) override;
 
   // ---- boxes, radio buttons, the list
 

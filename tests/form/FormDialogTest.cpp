@@ -178,6 +178,37 @@ TEST(TestButtons, OnlyBothPointsMakeTheTestDataValid) {
   EXPECT_FALSE(d.state.TestDataValid);
 }
 
+TEST(EntryWriting, ComputationsWriteThroughTheEntriesOwnHandlers) {
+  Dialog d;
+  d.form.Enter(Field::Cote, "100");
+  d.form.SetChecked(Check::Limite, true);
+  d.form.SetChecked(Check::Locc, true);
+  d.state.TestDataValid = true;
+  d.host.Forget();
+  EntryWriter& writer = d.form;
+  writer.SetEntryText(Field::Mesx1, "12.3");
+  writer.SetEntryText(Field::Mesy1, "-4");
+  EXPECT_EQ(d.project.Mesx1.value, 12.3);
+  EXPECT_TRUE(d.project.Mesy1.given);
+  EXPECT_FALSE(d.state.TestDataValid);  // a changed point voids the test data
+  writer.SetEntryText(Field::Lat, "48.85");
+  writer.SelectRadio(PlaceRadio::Sud);
+  EXPECT_EQ(d.project.Lat.value, -48.85);
+  writer.SetEntryText(Field::Long, "2.35");
+  EXPECT_EQ(d.project.Long.value, -2.35);  // `Est` selected
+  writer.SelectRadio(PlaceRadio::Ouest);
+  EXPECT_EQ(d.project.Long.value, 2.35);
+  writer.SelectRadio(PlaceRadio::Ouest);
+  writer.SetEntryText(Field::FusHor, "1");
+  EXPECT_EQ(d.project.FusHor.value, 1);
+  const size_t marks = d.host.marks.size();
+  writer.SetEntryText(Field::Mesx1, "");  // clearing a point
+  EXPECT_FALSE(d.project.Mesx1.given);
+  EXPECT_EQ(d.host.marks.size(), marks + 1);
+  writer.SetEntryText(Field::Mesy1, "x");  // refused like typed input
+  EXPECT_FALSE(d.project.Mesy1.given);
+}
+
 TEST(EnglishDates, HintTodayAndParsingFollowTheShortDateFormat) {
   Dialog d({}, DateStyle{"MM/dd/yyyy"}, true);
   EXPECT_EQ(d.form.Control(Field::Date1).hint, "Format : MM/dd/yyyy");
