@@ -487,6 +487,11 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   return Succeeded();
 }
 
+void CloseHeldFile(ProjectState& state, ProjectFileLock& lock) {
+  lock.Release();
+  state.ProjectFileHeld = false;
+}
+
 OpenResult OpenProject(Form& form, ProjectFileLock& lock, const std::string& fileName) {
   std::filesystem::path name = fileName;
   if (name.extension().string() != ".umb") return {ReadProjectFile(form, lock, fileName), false};

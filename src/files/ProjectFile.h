@@ -89,6 +89,10 @@ FileResult WriteProjectFile(const DialProject& project, ProjectState& state, Pro
 /// the next "---" or to the end of the file, the last line included.
 FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string& fileName);
 
+/// Closes the held project file ("Nouveau", quitting): the lock is dropped and `ProjectFileHeld`
+/// cleared; `ProjectFileName` is the caller's to clear.
+void CloseHeldFile(ProjectState& state, ProjectFileLock& lock);
+
 /// Opening by name: a ".umb" name (exact case) opens the project of the same name with ".umd",
 /// and asks for desk-dial mode when that succeeds.
 struct OpenResult {

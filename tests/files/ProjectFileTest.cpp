@@ -586,6 +586,16 @@ TEST(Held, TheCurrentProjectIsReReadAndRewrittenDespiteItsOwnHold) {
   EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(dir / "mine.umd"));
 }
 
+TEST(Held, ClosingTheHeldFileLetsOthersIn) {
+  TempDir dir;
+  Session s;
+  ASSERT_TRUE(s.Save(dir / "a.umd").ok);
+  CloseHeldFile(s.state, s.lock);
+  EXPECT_FALSE(s.state.ProjectFileHeld);
+  EXPECT_FALSE(s.lock.Held());
+  EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(dir / "a.umd"));
+}
+
 TEST(Held, SavingUnderANewNameMovesTheHold) {
   TempDir dir;
   Session s;
