@@ -490,6 +490,32 @@ TEST(Load, LineFeedOnlyFilesAreReadToo) {
   EXPECT_EQ(s.project.Comments, "Cadran de la maison, côté sud\r\n");
 }
 
+TEST(Load, ScrambledValuesNeverStopTheReading) {
+  // every line holds a value meant for another kind of entry; the reader must take them all
+  const char* pool[] = {"Oui", "Non", "Yes", "", "12", "-3:30", "abc", "14/07/2012", "*", "**",
+                        ".", "..", "1e999", "48°°30", "---", "7", "-1", "99999999999", "12:00:00",
+                        "0", "2147483648", "\xC3\xA9", "'", "9:99"};
+  TempDir dir;
+  unsigned seed = 2024;
+  for (int file = 0; file < 60; ++file) {
+    std::vector<std::string> lines = {"Umbrix" + std::to_string(1 + file % 6) +
+                                      (file % 12 >= 6 ? "d" : "")};
+    const int count = 10 + file;
+    for (int i = 0; i < count; ++i) {
+      seed = seed * 1103515245u + 12345u;
+      lines.push_back(pool[(seed >> 16) % std::size(pool)] + std::string(" 'x"));
+    }
+    WriteBytes(dir / "s.umd", EncodeLines(lines));
+    Session s({"MAP"});
+    const FileResult r = s.Load(dir / "s.umd");
+    ASSERT_TRUE(r.ok) << "file " << file << ": " << r.error.text;
+    EXPECT_FALSE(s.state.Modified);
+    EXPECT_FALSE(s.project.Mijou && s.project.Locc) << "file " << file;
+    EXPECT_TRUE(s.project.Limite || !s.project.Lat.given) << "file " << file;
+    EXPECT_NE(s.project.Options.Style1.checked, s.project.Options.Gnomon1.checked);
+  }
+}
+
 // ---- what the main window sees of a load
 
 TEST(Load, TheHostSeesTheMessagesTheClearingTheFitAndTheMenus) {
