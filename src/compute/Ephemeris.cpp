@@ -1,0 +1,258 @@
+#include "compute/Ephemeris.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "model/Dates.h"
+#include "model/Numbers.h"
+
+namespace umbrix {
+
+namespace {
+
+constexpr double kDeg = kPi / 180;
+/// Altitude of the sun's centre at sunrise and sunset (-50 arc minutes), radians.
+constexpr double kSunriseAltitude = -0.014544410433286079808;
+
+double SafeAsin(double x) { return std::asin(std::clamp(x, -1.0, 1.0)); }
+
+std::string Hundredths(double x) { return FormatGeneral(RoundScaled(100, x)); }
+
+/// The time of day a day fraction outside [0, 1) stands for.
+double TimeOfDay(double dayFraction) {
+  const double t = dayFraction - std::floor(dayFraction);
+  return t >= 1.0 ? 0.0 : t;
+}
+
+struct Instant {
+  const Entry& date;
+  const Entry& time;
+  double zone;  // hours, positive east
+};
+
+Instant InstantOf(const DialProject& p, int n) {
+  if (n == kInstantPoint1) return {p.Date1, p.Heure1, p.FusHor.value};
+  if (n == kInstantPoint2) return {p.Date2, p.Heure2, p.FusHor.value};
+  return {p.Dadiur, p.Hediur, p.FusHor.value - p.TypeHeure * 24};
+}
+
+std::string DeclinationLine(Vec3 sun) {
+  return "\r\nDéclinaison du Soleil : " + Hundredths(SafeAsin(sun.Z) / kDeg) + " °";
+}
+
+std::string SideOf(double angle) { return angle >= 0 ? "ouest" : "est"; }
+
+std::string Positions(double x, double y) {
+  return "\r\nPosition X : " + FormatGeneral(x) + " mm" + "\r\nPosition Y : " + FormatGeneral(y) +
+         " mm";
+}
+
+bool InsidePlate(const PlateWindow& w, double x, double y) {
+  return x >= w.XMin && x <= w.XMax && y >= w.YMin && y <= w.YMax;
+}
+
+/// The measuring or final shadow-caster's foot and height (mm).
+struct Caster {
+  double x, y, height;
+};
+Caster FinalCaster(const DialProject& p) {
+  if (p.Hautf) return {p.Gnomx.value, p.Gnomy.value, p.Gnomf.value};
+  return {0.0, 0.0, p.Gnomon.value};
+}
+
+}  // namespace
+
+std::string EquationOfTimeText(double e) {
+  const double magnitude = std::abs(e);
+  const double minutes = std::floor(magnitude);
+  const double seconds = RoundHalfEven((magnitude - minutes) * 60);
+  std::string s = "\r\nEquation du temps : ";
+  if (e < 0) s += "- ";
+  return s + FormatGeneral(minutes) + " min " + FormatGeneral(seconds) + " s";
+}
+
+DayEventsText DayEvents(const DialProject& project, int instant, MonthNames months) {
+  const Instant in = InstantOf(project, instant);
+  DayEventsText r;
+  r.text = "\r\nEvénements de la journée :\r\n" + FormatDateLong(in.date.value, months);
+  const bool placeClock = project.Long.given && project.FusHor.given;
+  const double t0 = placeClock ? project.Long.value / 360 + 0.5 : 0.5;
+  const Vec3 sun = SunVector(true, in.date.value, t0 * 24);
+  r.text += EquationOfTimeText(EquationOfTimeMinutes(sun));
+  r.text += DeclinationLine(sun);
+  if (!placeClock) {
+    r.text += "\r\nLongitude et fuseau horaire non précisés...";
+    r.complete = false;
+    r.text += "\r\n";
+    return r;
+  }
+  if (!project.Locc) r.text += "\r\n(avec les données 'Heures solaires')";
+  r.text += "\r\n-- Heure UTC";
+  r.text += in.zone >= 0 ? "+" : "-";
+  r.text += FormatZoneHours(std::abs(in.zone)) + " --";
+  const double noon = std::atan2(sun.Y, sun.X) / (2 * kPi) + in.zone / 24 + t0;
+  r.text += "\r\nMidi solaire : " + FormatLongTime(TimeOfDay(noon));
+  if (!project.Lat.given) {
+    r.text += "\r\nLatitude non précisée...";
+    r.complete = false;
+  } else {
+    const double lat = project.Lat.value * kDeg;
+    const double x = (std::sin(kSunriseAltitude) - std::sin(lat) * sun.Z) / std::cos(lat) /
+                     std::sqrt(1 - sun.Z * sun.Z);
+    if (x > 1) {
+      r.text += "\r\nLe Soleil ne se lève pas";
+    } else if (x < -1) {
+      r.text += "\r\nLe Soleil ne se couche pas";
+    } else {
+      const double H0 = std::acos(x);
+      double sunrise = noon - H0 / (2 * kPi);
+      if (sunrise < 0) sunrise += 1;
+      double sunset = noon + H0 / (2 * kPi);
+      if (sunset > 1) sunset -= 1;
+      r.text += "\r\nLever du Soleil : " + FormatHourMinute(TimeOfDay(sunrise));
+      r.text += "\r\nCoucher du Soleil : " + FormatHourMinute(TimeOfDay(sunset));
+    }
+  }
+  r.text += "\r\n";
+  return r;
+}
+
+std::string SunPosition(const DialProject& project, int instant, const DialOnShow& dial) {
+  const Instant in = InstantOf(project, instant);
+  if (!in.time.given) return "\r\nHeure non précisée...\r\n";
+  const double t = in.time.value;
+  std::string s = "\r\nPosition du Soleil :\r\n" + FormatLongTime(t);
+  const double ut = t * 24 - in.zone;
+  if (instant != kInstantCurrent) {
+    const Vec3 trueSun = SunVector(false, in.date.value, ut);
+    double ra = std::atan2(trueSun.Y, trueSun.X);
+    if (ra < 0) ra += 2 * kPi;
+    s += "\r\nAscension droite : " + FormatHMS(ra / (2 * kPi));
+  }
+  Vec3 sun = SunVector(true, in.date.value, ut);
+  s += EquationOfTimeText(EquationOfTimeMinutes(sun));
+  s += DeclinationLine(sun);
+  sun = RotateZ(sun, ut * kPi / 12 - project.Long.value * kDeg - kPi);
+  sun = RotateY(sun, (90 - project.Lat.value) * kDeg);
+  const double az = -std::atan2(sun.Y, sun.X);
+  s += "\r\nAzimut : " + Hundredths(std::abs(az) / kDeg) + " ° " + SideOf(az);
+  s += "\r\nHauteur sans réfraction : " + Hundredths(SafeAsin(sun.Z) / kDeg) + " °";
+  const Refracted r = ApplyRefraction(sun, {0.0, 0.0, 1.0});
+  if (r.aboveHorizon) {
+    s += "\r\nHauteur avec réfraction : " + Hundredths(SafeAsin(r.sun.Z) / kDeg) + " °\r\n";
+    s += instant == kInstantCurrent ? DialShadow(project, dial)
+                                    : BoardAndShadows(project, instant, r.sun);
+  } else {
+    s += "\r\nLe Soleil est couché";
+  }
+  return s + "\r\n";
+}
+
+std::string DialShadow(const DialProject& project, const DialOnShow& dial) {
+  if (!dial.drawingExists) return "\r\nLe cadran n'est pas tracé...";
+  const ClockPlace place{project.Locc, project.FusHor.value};
+  const Vec3 s = SunInPlate(dial.orientation, place, true, project.Dadiur.value,
+                            (project.Hediur.value + project.TypeHeure) * 24);
+  if (s.Z <= 0) return "\r\nLe cadran n'est pas éclairé";
+  const Caster c = FinalCaster(project);
+  const double x = RoundScaled(10, c.x - c.height * s.X / s.Z);
+  const double y = RoundScaled(10, c.y - c.height * s.Y / s.Z);
+  std::string text = "\r\nOmbre sur le cadran :";
+  if (InsidePlate(project.Plate, x, y)) return text + Positions(x, y);
+  return text + "\r\nA l'extérieur du cadran";
+}
+
+std::string BoardAndShadows(const DialProject& project, int point, Vec3 S) {
+  if (!project.Gnomon.given) return "\r\nHauteur du gnomon non précisée...";
+  const double G = project.Gnomon.value;
+  const Entry& mx = point == kInstantPoint1 ? project.Mesx1 : project.Mesx2;
+  const Entry& my = point == kInstantPoint1 ? project.Mesy1 : project.Mesy2;
+  std::string s;
+  if (mx.given && my.given) {
+    s += "\r\nOrientation de la planchette :";
+    const double x = mx.value, y = my.value;
+    const double f = std::sqrt(x * x + y * y + G * G);
+    const double a = y / f;
+    const double b = -x / f;
+    const double g = G / f;
+    const double q = 1 - S.Z * S.Z - b * b;
+    if (q >= 0) {
+      const double w = std::sqrt(q);
+      const double decl1 = 2 * std::atan((S.X - w) / (b + S.Y));
+      s += "\r\nDéclinaison : " + Hundredths(std::abs(decl1) / kDeg) + " ° " + SideOf(decl1);
+      const double incl1 = 2 * std::atan((w - a) / (S.Z + g));
+      s += "\r\nInclinaison : " + Hundredths(incl1 / kDeg) + " °";
+      const double incl2 = 2 * std::atan((-a - w) / (S.Z + g));
+      if (incl2 >= 0) {
+        const double decl2 = 2 * std::atan((w + S.X) / (S.Y + b));
+        s += "\r\nDéclinaison 2 : " + Hundredths(std::abs(decl2) / kDeg) + " ° " + SideOf(decl2);
+        s += "\r\nInclinaison 2 : " + Hundredths(incl2 / kDeg) + " °";
+      }
+    } else {
+      s += "\r\nRacine négative...";
+    }
+  } else {
+    s += "\r\nPosition de l'ombre non précisée...";
+  }
+  s += "\r\n";
+
+  if (!project.DecEd.given || !project.IncEd.given || !project.RotEd.given) {
+    return s + "\r\nOrientation du plan non précisée...";
+  }
+  Vec3 v = RotateZ(S, -project.DecEd.value * kDeg);
+  v = RotateY(v, project.IncEd.value * kDeg);
+  v = RotateZ(v, (90 - project.RotEd.value) * kDeg);
+  if (v.Z <= 0) return s + "\r\nLe cadran n'est pas éclairé";
+
+  const bool sizeKnown = project.Rectg ? (project.Coteh.given && project.Cotel.given)
+                                       : project.Cote.given;
+  const auto shadow = [&](double footX, double footY, double height) {
+    const double x = RoundScaled(10, footX - height * v.X / v.Z);
+    const double y = RoundScaled(10, footY - height * v.Y / v.Z);
+    if (!sizeKnown) return "\r\n(pas de limite)" + Positions(x, y);
+    if (InsidePlate(project.Plate, x, y)) return Positions(x, y);
+    return std::string("\r\nA l'extérieur du cadran");
+  };
+  s += "\r\nOmbre du gnomon outil :" + shadow(0.0, 0.0, G) + "\r\n";
+  if (!project.Hautf) return s + "\r\nPorte-ombre final non précisé...";
+  s += "\r\nOmbre du porte-ombre final :" +
+       shadow(project.Gnomx.value, project.Gnomy.value, project.Gnomf.value);
+  return s;
+}
+
+std::string EphemerisReport(const DialProject& project, bool forMainWindow,
+                            const DialOnShow& dial, MonthNames months) {
+  if (!forMainWindow) {
+    std::string s = "   ** Ephémérides **\r\n";
+    if (!project.Dadiur.given) return s + "\r\nDate non précisée...\r\n";
+    const DayEventsText ev = DayEvents(project, kInstantCurrent, months);
+    s += ev.text;
+    if (ev.complete) s += SunPosition(project, kInstantCurrent, dial);
+    return s;
+  }
+  std::string s = "   ** Calculs complémentaires **\r\n";
+  const auto header = [](int n) { return "\r\n * Point " + std::to_string(n) + " *"; };
+  if (project.Date1.given && project.Date2.given && project.Date1.value == project.Date2.value) {
+    const DayEventsText ev = DayEvents(project, kInstantPoint1, months);
+    s += ev.text;
+    if (ev.complete) {
+      s += header(1) + SunPosition(project, kInstantPoint1, dial);
+      s += header(2) + SunPosition(project, kInstantPoint2, dial);
+    }
+    return s;
+  }
+  for (int n = kInstantPoint1; n <= kInstantPoint2; ++n) {
+    const Entry& date = n == kInstantPoint1 ? project.Date1 : project.Date2;
+    s += header(n);
+    if (!date.given) {
+      s += "\r\nDate non précisée...\r\n";
+      continue;
+    }
+    const DayEventsText ev = DayEvents(project, n, months);
+    s += ev.text;
+    if (ev.complete) s += SunPosition(project, n, dial);
+  }
+  return s;
+}
+
+}  // namespace umbrix
