@@ -187,6 +187,15 @@ TEST(Completeness, SolarHourPlaceIsTakenForFullPlaceOnTheSecondPress) {
   EXPECT_EQ(CheckCompleteness(p, kModeSimulate).code, 0);
 }
 
+TEST(Completeness, MidDayIsNeededOnlyToComputeFromPoints) {
+  DialProject p = Complete();
+  p.Locc = false;
+  p.Mijou = true;
+  p.Long = p.FusHor = {};
+  EXPECT_EQ(CheckCompleteness(p, kModeCompute).code, 42);
+  EXPECT_EQ(CheckCompleteness(p, kModeSimulate).code, 43);
+}
+
 TEST(Completeness, PlaceWithoutLatitudeIsFineToComputeFromPointsAlone) {
   DialProject p = Complete();
   p.Limite = p.Locc = false;

@@ -94,7 +94,11 @@ TEST(DayEvents, EnglishMonthNames) {
 
 TEST(SunPosition, WorkedCaseAtFivePm) {
   const std::string s = SunPosition(testing::FullPlaceProject(), kInstantPoint2, {});
-  EXPECT_EQ(s.rfind("\r\nPosition du Soleil :\r\n17:00:00\r\nAscension droite : ", 0), 0u);
+  // Right ascension of the true sun at 15 h UT, about 6.05 h.
+  EXPECT_EQ(s.rfind("\r\nPosition du Soleil :\r\n17:00:00\r\nAscension droite : 6 h 3 m 8 s"
+                    "\r\nEquation du temps : 1 min 57 s\r\nDéclinaison du Soleil : 23.44 °",
+                    0),
+            0u);
   EXPECT_TRUE(Contains(s, "\r\nAzimut : 78.66 ° ouest\r\nHauteur sans réfraction : 44.63 °"
                           "\r\nHauteur avec réfraction : 44.64 °\r\n"));
 }
