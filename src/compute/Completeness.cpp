@@ -13,12 +13,12 @@ struct Row {
 
 // Codes in the order of the dialog's tabs; the first whose condition holds is reported.
 constexpr std::array<Row, 26> kRows = {{
-    {11, Field::Cote},   {12, Field::Coteh},  {13, Field::Cotel},  {14, Field::Gnomon},
-    {15, Field::Gnomf},  {16, Field::Gnomx},  {17, Field::Gnomy},  {21, Field::Date1},
-    {22, Field::Heure1}, {23, Field::Mesx1},  {24, Field::Mesy1},  {31, Field::Date2},
-    {32, Field::Heure2}, {33, Field::Mesx2},  {34, Field::Mesy2},  {41, Field::Lat},
-    {42, Field::MiJour}, {43, Field::Long},   {44, Field::FusHor}, {45, Field::Long},
-    {51, Field::Dadiur}, {52, Field::Hediur}, {53, Field::DecEd},  {54, Field::IncEd},
+    {11, Field::Cote},   {12, Field::Coteh},   {13, Field::Cotel},  {14, Field::Gnomon},
+    {15, Field::Gnomf},  {16, Field::Gnomx},   {17, Field::Gnomy},  {21, Field::Date1},
+    {22, Field::Heure1}, {23, Field::Mesx1},   {24, Field::Mesy1},  {31, Field::Date2},
+    {32, Field::Heure2}, {33, Field::Mesx2},   {34, Field::Mesy2},  {41, Field::Lat},
+    {42, Field::MiJour}, {43, Field::Long},    {44, Field::FusHor}, {45, Field::Long},
+    {51, Field::Dadiur}, {52, Field::Hediur},  {53, Field::DecEd},  {54, Field::IncEd},
     {55, Field::RotEd},  {61, Field::Carreau},
 }};
 
@@ -27,47 +27,80 @@ bool Holds(int code, const DialProject& p, int mode) {
   const bool m12 = m1 || mode == kModeSimulate;
   const bool m23 = mode == kModeSimulate || mode == kModeTrace;
   switch (code) {
-    case 11: return !p.Cote.given && !p.Rectg;
-    case 12: return !p.Coteh.given && p.Rectg;
-    case 13: return !p.Cotel.given && p.Rectg;
-    case 14: return !p.Gnomon.given && (m12 || (mode == kModeTrace && !p.Hautf));
-    case 15: return !p.Gnomf.given && p.Hautf;
-    case 16: return !p.Gnomx.given && p.Hautf;
-    case 17: return !p.Gnomy.given && p.Hautf;
-    case 21: return !p.Date1.given && m12;
-    case 22: return !p.Heure1.given && m12;
-    case 23: return !p.Mesx1.given && m1;
-    case 24: return !p.Mesy1.given && m1;
-    case 31: return !p.Date2.given && m12;
-    case 32: return !p.Heure2.given && m12;
-    case 33: return !p.Mesx2.given && m1;
-    case 34: return !p.Mesy2.given && m1;
-    case 41: return !p.Lat.given && (p.Limite || m23);
-    case 42: return !p.MiJour.given && p.Mijou && m1;
-    case 43: return !p.Long.given && (m23 || (m1 && (p.Hvrai || p.Locc)));
-    case 44: return !p.FusHor.given && (m23 || (m1 && (p.Hvrai || p.Locc)));
-    case 45: return p.Long.given && p.FusHor.given && !p.Locc && m23;
-    case 51: return !p.Dadiur.given;
-    case 52: return !p.Hediur.given;
-    case 53: return !p.DecEd.given && m23;
-    case 54: return !p.IncEd.given && m23;
-    case 55: return !p.RotEd.given && m23;
-    case 61: return !p.Carreau.given;
-    default: return false;
+    case 11:
+      return !p.Cote.given && !p.Rectg;
+    case 12:
+      return !p.Coteh.given && p.Rectg;
+    case 13:
+      return !p.Cotel.given && p.Rectg;
+    case 14:
+      return !p.Gnomon.given && (m12 || (mode == kModeTrace && !p.Hautf));
+    case 15:
+      return !p.Gnomf.given && p.Hautf;
+    case 16:
+      return !p.Gnomx.given && p.Hautf;
+    case 17:
+      return !p.Gnomy.given && p.Hautf;
+    case 21:
+      return !p.Date1.given && m12;
+    case 22:
+      return !p.Heure1.given && m12;
+    case 23:
+      return !p.Mesx1.given && m1;
+    case 24:
+      return !p.Mesy1.given && m1;
+    case 31:
+      return !p.Date2.given && m12;
+    case 32:
+      return !p.Heure2.given && m12;
+    case 33:
+      return !p.Mesx2.given && m1;
+    case 34:
+      return !p.Mesy2.given && m1;
+    case 41:
+      return !p.Lat.given && (p.Limite || m23);
+    case 42:
+      return !p.MiJour.given && p.Mijou && m1;
+    case 43:
+      return !p.Long.given && (m23 || (m1 && (p.Hvrai || p.Locc)));
+    case 44:
+      return !p.FusHor.given && (m23 || (m1 && (p.Hvrai || p.Locc)));
+    case 45:
+      return p.Long.given && p.FusHor.given && !p.Locc && m23;
+    case 51:
+      return !p.Dadiur.given;
+    case 52:
+      return !p.Hediur.given;
+    case 53:
+      return !p.DecEd.given && m23;
+    case 54:
+      return !p.IncEd.given && m23;
+    case 55:
+      return !p.RotEd.given && m23;
+    case 61:
+      return !p.Carreau.given;
+    default:
+      return false;
   }
 }
 
 std::string MessageOf(int code, int mode) {
   switch (code / 10) {
-    case 1: return "Donner la géométrie du cadran";
-    case 2: return code > 22 ? "Donner la position du point d'ombre 1" : "Définir l'instant 1";
-    case 3: return code > 32 ? "Donner la position du point d'ombre 2" : "Définir l'instant 2";
+    case 1:
+      return "Donner la géométrie du cadran";
+    case 2:
+      return code > 22 ? "Donner la position du point d'ombre 1" : "Définir l'instant 1";
+    case 3:
+      return code > 32 ? "Donner la position du point d'ombre 2" : "Définir l'instant 2";
     case 4:
-      if (code == 45) return "Utilisation des données 'Heures solaires' pour la localisation complète";
+      if (code == 45)
+        return "Utilisation des données 'Heures solaires' pour la localisation complète";
       if (mode == kModeCompute) return "Compléter les champs activés";
       return "Donner la localisation complète";
-    case 5: return code > 52 ? "Compléter les données de simulation" : "Définir l'instant courant";
-    default: return "Donner la taille des carreaux";
+    case 5:
+      return code > 52 ? "Compléter les données de simulation" : "Définir l'instant courant";
+    default:
+      return "Donner la taille des carreaux";
   }
 }
 

@@ -10,10 +10,10 @@
 namespace umbrix {
 
 /// `RunMode` values.
-inline constexpr int kModeCompute = 1;   // "C&alculer": solve from the two measured points
-inline constexpr int kModeSimulate = 2;  // "&Simuler": simulate the points, then solve
-inline constexpr int kModeTrace = 3;     // "&Tracer": trace from the typed orientation
-inline constexpr int kModeEphemeris = 8; // ephemeris in the main window
+inline constexpr int kModeCompute = 1;    // "C&alculer": solve from the two measured points
+inline constexpr int kModeSimulate = 2;   // "&Simuler": simulate the points, then solve
+inline constexpr int kModeTrace = 3;      // "&Tracer": trace from the typed orientation
+inline constexpr int kModeEphemeris = 8;  // ephemeris in the main window
 
 /// Report section 0 of the simulation and of the direct trace.
 inline constexpr const char* kSimulationHeader = "   ** Simulation **\r\n\r\n";

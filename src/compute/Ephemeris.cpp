@@ -204,8 +204,8 @@ std::string BoardAndShadows(const DialProject& project, int point, Vec3 S) {
   v = RotateZ(v, (90 - project.RotEd.value) * kDeg);
   if (v.Z <= 0) return s + "\r\nLe cadran n'est pas éclairé";
 
-  const bool sizeKnown = project.Rectg ? (project.Coteh.given && project.Cotel.given)
-                                       : project.Cote.given;
+  const bool sizeKnown =
+      project.Rectg ? (project.Coteh.given && project.Cotel.given) : project.Cote.given;
   const auto shadow = [&](double footX, double footY, double height) {
     const double x = RoundScaled(10, footX - height * v.X / v.Z);
     const double y = RoundScaled(10, footY - height * v.Y / v.Z);
@@ -220,8 +220,8 @@ std::string BoardAndShadows(const DialProject& project, int point, Vec3 S) {
   return s;
 }
 
-std::string EphemerisReport(const DialProject& project, bool forMainWindow,
-                            const DialOnShow& dial, MonthNames months) {
+std::string EphemerisReport(const DialProject& project, bool forMainWindow, const DialOnShow& dial,
+                            MonthNames months) {
   if (!forMainWindow) {
     std::string s = "   ** Ephémérides **\r\n";
     if (!project.Dadiur.given) return s + "\r\nDate non précisée...\r\n";

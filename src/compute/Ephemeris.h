@@ -50,7 +50,7 @@ std::string BoardAndShadows(const DialProject& project, int point, Vec3 sunHoriz
 
 /// The whole text: "Ephémérides" of the current instant (the dialog's button, `forMainWindow`
 /// false) or "Calculs complémentaires" of the two points (the main window's report pane).
-std::string EphemerisReport(const DialProject& project, bool forMainWindow,
-                            const DialOnShow& dial, MonthNames months = MonthNames::French);
+std::string EphemerisReport(const DialProject& project, bool forMainWindow, const DialOnShow& dial,
+                            MonthNames months = MonthNames::French);
 
 }  // namespace umbrix

@@ -29,8 +29,8 @@ HourLimitsResult ComputeHourLimits(double D, double i, double p, double lat, boo
   const double s = std::sin(kObliquity);
   const double sinLat = std::sin(lat);
   const double cosLat = std::cos(lat);
-  const double M = std::asin(std::clamp(sinLat * std::cos(i) - cosLat * std::cos(D) * std::sin(i),
-                                        -1.0, 1.0));
+  const double M =
+      std::asin(std::clamp(sinLat * std::cos(i) - cosLat * std::cos(D) * std::sin(i), -1.0, 1.0));
   const double L = std::atan2(std::sin(D) * std::sin(i),
                               cosLat * std::cos(i) + sinLat * std::cos(D) * std::sin(i));
   const double F = std::cos(D) * (sinLat * std::sin(i) + cosLat * std::cos(D) * std::cos(i));

@@ -196,8 +196,8 @@ TestComputeResult TestCompute(const DialProject& project, EntryWriter& writer) {
     const double x = RoundScaled(k, -G * v.X / v.Z);
     const double y = RoundScaled(k, -G * v.Y / v.Z);
     if (!InsidePlate(plate, x, y)) {
-      res.messages.push_back(InfoMessage("Le point " + n + " n'est pas à l'intérieur du cadran\r\n" +
-                                         Coordinates(point, x, y)));
+      res.messages.push_back(InfoMessage(
+          "Le point " + n + " n'est pas à l'intérieur du cadran\r\n" + Coordinates(point, x, y)));
     }
     WritePoint(writer, f, x, y);
     ++res.pointsWritten;

@@ -154,8 +154,8 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
   // 6-7: the angle between the suns, and the precision index.
   const double h1 = s1.hourAngle, d1a = s1.declination;
   const double h2 = s2.hourAngle, d2a = s2.declination;
-  const double Theta = SafeAcos(std::cos(h2 - h1) * std::cos(d1a) * std::cos(d2a) +
-                                std::sin(d1a) * std::sin(d2a));
+  const double Theta =
+      SafeAcos(std::cos(h2 - h1) * std::cos(d1a) * std::cos(d2a) + std::sin(d1a) * std::sin(d2a));
   res.sunAngle = Theta;
   if (!(Theta > kSameAngle)) {
     res.messages.push_back(ErrorMessage("Calcul impossible : Instants identiques"));
@@ -164,8 +164,7 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
   res.precisionIndexMinutes = Minutes(std::abs(Theta - theta));
 
   // 8: sun 1 in frame P, reconciling the two angles.
-  const double k =
-      r1 * std::sin((Theta - theta) / 2) / (r2 * std::sin((Theta + theta) / 2));
+  const double k = r1 * std::sin((Theta - theta) / 2) / (r2 * std::sin((Theta + theta) / 2));
   const Vec3 D{k * x2 - x1, k * y2 - y1, (1 - k) * G};
 
   // 9: from the frame of the two suns to frame P.
@@ -224,13 +223,12 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
   rp.rotation = Wrap(kPi / 2 - q);
 
   // 15: hour limits and the report.
-  res.hourLimits = ComputeHourLimits(rp.declination, rp.inclination, rp.hourOffset, rp.latitude,
-                                     project.Hvrai);
+  res.hourLimits =
+      ComputeHourLimits(rp.declination, rp.inclination, rp.hourOffset, rp.latitude, project.Hvrai);
   std::string section1 = PrecisionIndexLine(res.precisionIndexMinutes);
   if (state.TestDataValid) {
     const auto t = [&](TestField f) { return project.At(f).value; };
-    section1 += AccuracyReport(e, t(TestField::Edit26), t(TestField::Edit23),
-                               t(TestField::Edit24),
+    section1 += AccuracyReport(e, t(TestField::Edit26), t(TestField::Edit23), t(TestField::Edit24),
                                t(TestField::Edit20) + t(TestField::Edit22) * kPi / 12,
                                t(TestField::Edit21));
   } else if (state.TestMode && state.RunMode == kModeSimulate) {

@@ -1,10 +1,9 @@
-#include "compute/Completeness.h"
-
 #include <gtest/gtest.h>
 
 #include <functional>
 
 #include "ComputeFixtures.h"
+#include "compute/Completeness.h"
 
 namespace umbrix {
 namespace {
@@ -38,9 +37,19 @@ struct Row {
 TEST(Completeness, EveryCodeInItsModeWithItsTabMessageAndAction) {
   const std::vector<Row> rows = {
       {"no side", 1, [](DialProject& p) { p.Cote = {}; }, 11, 0, kGeometry, Field::Cote},
-      {"no height", 1, [](DialProject& p) { p.Rectg = true; p.Cote = {}; Give(p.Cotel, 300); },
+      {"no height", 1,
+       [](DialProject& p) {
+         p.Rectg = true;
+         p.Cote = {};
+         Give(p.Cotel, 300);
+       },
        12, 0, kGeometry, Field::Coteh},
-      {"no width", 1, [](DialProject& p) { p.Rectg = true; p.Cote = {}; Give(p.Coteh, 300); },
+      {"no width", 1,
+       [](DialProject& p) {
+         p.Rectg = true;
+         p.Cote = {};
+         Give(p.Coteh, 300);
+       },
        13, 0, kGeometry, Field::Cotel},
       {"no gnomon mode 1", 1, [](DialProject& p) { p.Gnomon = {}; }, 14, 0, kGeometry,
        Field::Gnomon},
@@ -48,11 +57,26 @@ TEST(Completeness, EveryCodeInItsModeWithItsTabMessageAndAction) {
        Field::Gnomon},
       {"no gnomon mode 3", 3, [](DialProject& p) { p.Gnomon = {}; }, 14, 0, kGeometry,
        Field::Gnomon},
-      {"no final height", 3, [](DialProject& p) { p.Hautf = true; Give(p.Gnomx, 0); Give(p.Gnomy, 0); },
+      {"no final height", 3,
+       [](DialProject& p) {
+         p.Hautf = true;
+         Give(p.Gnomx, 0);
+         Give(p.Gnomy, 0);
+       },
        15, 0, kGeometry, Field::Gnomf},
-      {"no final x", 1, [](DialProject& p) { p.Hautf = true; Give(p.Gnomf, 50); Give(p.Gnomy, 0); },
+      {"no final x", 1,
+       [](DialProject& p) {
+         p.Hautf = true;
+         Give(p.Gnomf, 50);
+         Give(p.Gnomy, 0);
+       },
        16, 0, kGeometry, Field::Gnomx},
-      {"no final y", 2, [](DialProject& p) { p.Hautf = true; Give(p.Gnomf, 50); Give(p.Gnomx, 0); },
+      {"no final y", 2,
+       [](DialProject& p) {
+         p.Hautf = true;
+         Give(p.Gnomf, 50);
+         Give(p.Gnomx, 0);
+       },
        17, 0, kGeometry, Field::Gnomy},
       {"no date 1", 2, [](DialProject& p) { p.Date1 = {}; }, 21, 1, "Définir l'instant 1",
        Field::Date1},
@@ -74,20 +98,42 @@ TEST(Completeness, EveryCodeInItsModeWithItsTabMessageAndAction) {
       {"no latitude mode 2", 2, [](DialProject& p) { p.Lat = {}; }, 41, 3, kFullPlace, Field::Lat,
        true, true},
       {"no latitude mode 3 without Limite", 3,
-       [](DialProject& p) { p.Limite = false; p.Locc = false; p.Lat = {}; }, 41, 3, kFullPlace,
-       Field::Lat, true, true},
-      {"no mid-day", 1, [](DialProject& p) { p.Locc = false; p.Mijou = true; p.Long = {}; p.FusHor = {}; },
+       [](DialProject& p) {
+         p.Limite = false;
+         p.Locc = false;
+         p.Lat = {};
+       },
+       41, 3, kFullPlace, Field::Lat, true, true},
+      {"no mid-day", 1,
+       [](DialProject& p) {
+         p.Locc = false;
+         p.Mijou = true;
+         p.Long = {};
+         p.FusHor = {};
+       },
        42, 3, kFilled, Field::MiJour},
       {"no longitude mode 1", 1, [](DialProject& p) { p.Long = {}; }, 43, 3, kFilled, Field::Long},
       {"no longitude mode 1 solar hours", 1,
-       [](DialProject& p) { p.Locc = false; p.Hvrai = true; p.Long = {}; }, 43, 3, kFilled,
-       Field::Long},
+       [](DialProject& p) {
+         p.Locc = false;
+         p.Hvrai = true;
+         p.Long = {};
+       },
+       43, 3, kFilled, Field::Long},
       {"no longitude mode 3", 3, [](DialProject& p) { p.Long = {}; }, 43, 3, kFullPlace,
        Field::Long, false, true},
       {"no zone mode 1", 1, [](DialProject& p) { p.FusHor = {}; }, 44, 3, kFilled, Field::FusHor},
-      {"no zone mode 2", 2, [](DialProject& p) { p.Locc = false; p.FusHor = {}; }, 44, 3,
-       kFullPlace, Field::FusHor, false, true},
-      {"solar-hour place in mode 2", 2, [](DialProject& p) { p.Locc = false; p.Hvrai = true; },
+      {"no zone mode 2", 2,
+       [](DialProject& p) {
+         p.Locc = false;
+         p.FusHor = {};
+       },
+       44, 3, kFullPlace, Field::FusHor, false, true},
+      {"solar-hour place in mode 2", 2,
+       [](DialProject& p) {
+         p.Locc = false;
+         p.Hvrai = true;
+       },
        45, 3, "Utilisation des données 'Heures solaires' pour la localisation complète",
        std::nullopt, false, true},
       {"solar-hour place in mode 3", 3, [](DialProject& p) { p.Locc = false; }, 45, 3,

@@ -78,7 +78,9 @@ class ProjectEntryWriter : public EntryWriter {
 };
 
 /// Sets an entry as its handler would leave it after a valid text.
-inline void Give(Entry& e, double value, std::string text = "x") { e = Entry{std::move(text), value, true}; }
+inline void Give(Entry& e, double value, std::string text = "x") {
+  e = Entry{std::move(text), value, true};
+}
 
 inline double Serial(int y, int m, int d) { return SerialFromCivil({y, m, d}); }
 

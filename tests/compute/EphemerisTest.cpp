@@ -1,8 +1,7 @@
-#include "compute/Ephemeris.h"
-
 #include <gtest/gtest.h>
 
 #include "ComputeFixtures.h"
+#include "compute/Ephemeris.h"
 #include "compute/Simulation.h"
 
 namespace umbrix {
@@ -81,8 +80,9 @@ TEST(DayEvents, SolarHourPlaceNegativeZoneAndMissingLatitude) {
   p.Lat = {};
   const DayEventsText r = DayEvents(p, kInstantPoint1);
   EXPECT_FALSE(r.complete);
-  EXPECT_TRUE(Contains(r.text, "°\r\n(avec les données 'Heures solaires')\r\n-- Heure UTC-3:30 --"
-                               "\r\nMidi solaire : "));
+  EXPECT_TRUE(Contains(r.text,
+                       "°\r\n(avec les données 'Heures solaires')\r\n-- Heure UTC-3:30 --"
+                       "\r\nMidi solaire : "));
   EXPECT_TRUE(Contains(r.text, "\r\nLatitude non précisée...\r\n"));
 }
 
@@ -99,8 +99,9 @@ TEST(SunPosition, WorkedCaseAtFivePm) {
                     "\r\nEquation du temps : 1 min 57 s\r\nDéclinaison du Soleil : 23.44 °",
                     0),
             0u);
-  EXPECT_TRUE(Contains(s, "\r\nAzimut : 78.66 ° ouest\r\nHauteur sans réfraction : 44.63 °"
-                          "\r\nHauteur avec réfraction : 44.64 °\r\n"));
+  EXPECT_TRUE(Contains(s,
+                       "\r\nAzimut : 78.66 ° ouest\r\nHauteur sans réfraction : 44.63 °"
+                       "\r\nHauteur avec réfraction : 44.64 °\r\n"));
 }
 
 TEST(SunPosition, MorningAzimuthIsEastAndNightSaysTheSunHasSet) {
@@ -203,9 +204,10 @@ TEST(BoardAndShadows, ShadowsOnTheTypedPlate) {
   testing::Orient(p, 20, 90, 0);
   p.Plate = {-500, 500, -500, 500};
   std::string text = BoardAndShadows(p, kInstantPoint1, s);
-  EXPECT_TRUE(Contains(text, "\r\nInclinaison 2 : 40.14 °\r\n\r\nOmbre du gnomon outil :"
-                             "\r\nPosition X : 42.2 mm\r\nPosition Y : -215.1 mm\r\n"
-                             "\r\nPorte-ombre final non précisé..."));
+  EXPECT_TRUE(Contains(text,
+                       "\r\nInclinaison 2 : 40.14 °\r\n\r\nOmbre du gnomon outil :"
+                       "\r\nPosition X : 42.2 mm\r\nPosition Y : -215.1 mm\r\n"
+                       "\r\nPorte-ombre final non précisé..."));
   p.Hautf = true;
   Give(p.Gnomf, 50);
   Give(p.Gnomx, 10);
@@ -216,7 +218,8 @@ TEST(BoardAndShadows, ShadowsOnTheTypedPlate) {
   // The plate's size unknown: no limit; known but too small: outside.
   p.Cote = {};
   text = BoardAndShadows(p, kInstantPoint1, s);
-  EXPECT_TRUE(Contains(text, "\r\nOmbre du gnomon outil :\r\n(pas de limite)\r\nPosition X : 42.2"));
+  EXPECT_TRUE(
+      Contains(text, "\r\nOmbre du gnomon outil :\r\n(pas de limite)\r\nPosition X : 42.2"));
   p.Rectg = true;
   Give(p.Coteh, 200);
   Give(p.Cotel, 200);
@@ -252,11 +255,13 @@ TEST(EphemerisReport, CurrentInstantForTheDialog) {
   const std::string text = EphemerisReport(p, false, {});
   EXPECT_EQ(text.rfind("   ** Ephémérides **\r\n\r\nEvénements de la journée :\r\n21 juin 2024", 0),
             0u);
-  EXPECT_TRUE(Contains(text, "\r\nCoucher du Soleil : 21:30\r\n\r\nPosition du Soleil :\r\n17:00:00"
-                             "\r\nEquation du temps : "));
+  EXPECT_TRUE(Contains(text,
+                       "\r\nCoucher du Soleil : 21:30\r\n\r\nPosition du Soleil :\r\n17:00:00"
+                       "\r\nEquation du temps : "));
   EXPECT_FALSE(Contains(text, "Ascension droite"));
-  EXPECT_TRUE(EndsWith(text, "\r\nHauteur avec réfraction : 44.64 °\r\n"
-                             "\r\nLe cadran n'est pas tracé...\r\n"));
+  EXPECT_TRUE(EndsWith(text,
+                       "\r\nHauteur avec réfraction : 44.64 °\r\n"
+                       "\r\nLe cadran n'est pas tracé...\r\n"));
   p.Dadiur = {};
   EXPECT_EQ(EphemerisReport(p, false, {}), "   ** Ephémérides **\r\n\r\nDate non précisée...\r\n");
   Give(p.Dadiur, testing::Serial(2024, 6, 21));
@@ -286,8 +291,8 @@ TEST(EphemerisReport, DifferentDaysAndAMissingDate) {
                       SunPosition(p, kInstantPoint2, {}));
   p.Date2 = {};
   text = EphemerisReport(p, true, {});
-  EXPECT_TRUE(EndsWith(text, SunPosition(p, kInstantPoint1, {}) +
-                                "\r\n * Point 2 *\r\nDate non précisée...\r\n"));
+  EXPECT_TRUE(EndsWith(
+      text, SunPosition(p, kInstantPoint1, {}) + "\r\n * Point 2 *\r\nDate non précisée...\r\n"));
 }
 
 }  // namespace

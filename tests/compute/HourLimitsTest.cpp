@@ -1,11 +1,10 @@
-#include "compute/HourLimits.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <set>
 
 #include "ComputeFixtures.h"
+#include "compute/HourLimits.h"
 #include "compute/Solver.h"
 #include "model/Numbers.h"
 
@@ -57,10 +56,12 @@ TEST(HourLimits, MorningStartBeforeMinusPiIsBroughtIntoTheDay) {
 
 TEST(HourLimits, LimitsWithoutRealRootTakeAHalfWidthOfPi) {
   // |tan 80°| tan eps > 1: the direction sees the sun at every hour of some day.
-  EXPECT_DOUBLE_EQ(MorningLimit(0.3, 80 * kDeg), std::atan2(std::sin(0.3 - kPi), std::cos(0.3 - kPi)));
-  EXPECT_DOUBLE_EQ(EveningLimit(0.3, -80 * kDeg), std::atan2(std::sin(0.3 + kPi), std::cos(0.3 + kPi)));
+  EXPECT_DOUBLE_EQ(MorningLimit(0.3, 80 * kDeg),
+                   std::atan2(std::sin(0.3 - kPi), std::cos(0.3 - kPi)));
+  EXPECT_DOUBLE_EQ(EveningLimit(0.3, -80 * kDeg),
+                   std::atan2(std::sin(0.3 + kPi), std::cos(0.3 + kPi)));
   EXPECT_NEAR(MorningLimit(0, 45 * kDeg), -2.01924, 1e-5);  // 4.29 h
-  EXPECT_NEAR(EveningLimit(0, 45 * kDeg), 2.01924, 1e-5);  // 19.71 h
+  EXPECT_NEAR(EveningLimit(0, 45 * kDeg), 2.01924, 1e-5);   // 19.71 h
 }
 
 TEST(HourLimits, LatitudeZeroGivesFiniteLimitsForEveryPlate) {
@@ -106,8 +107,7 @@ TEST(ReducedParametersSection, ZonePrintsSignAndMinutesOnlyWithFullPlace) {
   EXPECT_NE(ReducedParametersSection(r, p).find(" - Fuseau horaire : -3:30\r\n"),
             std::string::npos);
   testing::Give(p.FusHor, 0);
-  EXPECT_NE(ReducedParametersSection(r, p).find(" - Fuseau horaire : 0:00\r\n"),
-            std::string::npos);
+  EXPECT_NE(ReducedParametersSection(r, p).find(" - Fuseau horaire : 0:00\r\n"), std::string::npos);
   testing::Give(p.FusHor, 5.75);
   p.Locc = false;
   r.hourOffset = 0.5;

@@ -1,10 +1,9 @@
-#include "compute/Simulation.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "ComputeFixtures.h"
+#include "compute/Simulation.h"
 #include "compute/Solver.h"
 #include "model/Numbers.h"
 
@@ -125,8 +124,9 @@ TEST(SimulatePoints, PointOutsideThePlateIsClearedWithItsCoordinates) {
   testing::ProjectEntryWriter writer(p);
   const SimulationResult r = SimulatePoints(p, writer);
   EXPECT_FALSE(r.success);
-  EXPECT_EQ(r.messages, (Messages{ErrorMessage(
-                            "Le point 1 est à l'extérieur du cadran\r\nx1 = -100.3, y1 = -330.6")}));
+  EXPECT_EQ(r.messages,
+            (Messages{ErrorMessage(
+                "Le point 1 est à l'extérieur du cadran\r\nx1 = -100.3, y1 = -330.6")}));
   EXPECT_FALSE(p.Mesx1.given);
   EXPECT_EQ(p.Mesx2.text, "164.2");
 }
@@ -138,7 +138,8 @@ TEST(SimulatePoints, BothPointsFailingGiveTwoMessagesInOrder) {
   testing::ProjectEntryWriter writer(p);
   const SimulationResult r = SimulatePoints(p, writer);
   ASSERT_EQ(r.messages.size(), 2u);
-  EXPECT_EQ(r.messages[1].text, "Le point 2 est à l'extérieur du cadran\r\nx2 = 164.2, y2 = -189.9");
+  EXPECT_EQ(r.messages[1].text,
+            "Le point 2 est à l'extérieur du cadran\r\nx2 = 164.2, y2 = -189.9");
 }
 
 /// Sweep of typed orientations, equatorial ones included.
@@ -164,10 +165,11 @@ TEST(PlateEulerFromOrientation, MapsFrameEToThePlateForEveryOrientation) {
   for (size_t k = 0; k < cases.size(); ++k) {
     const Typed& c = cases[k];
     const double w = (90 - c.rot) * kDeg;
-    const auto e = PlateEulerFromOrientation(c.dec * kDeg, c.inc * kDeg, w, c.lat * kDeg, c.p * kDeg);
+    const auto e =
+        PlateEulerFromOrientation(c.dec * kDeg, c.inc * kDeg, w, c.lat * kDeg, c.p * kDeg);
     for (Vec3 v : {Vec3{1, 0, 0}, Vec3{0, 1, 0}, Vec3{0, 0, 1}}) {
-      const Vec3 want = testing::EquatorialToPlate(v, c.dec * kDeg, c.inc * kDeg, w, c.lat * kDeg,
-                                                   c.p * kDeg);
+      const Vec3 want =
+          testing::EquatorialToPlate(v, c.dec * kDeg, c.inc * kDeg, w, c.lat * kDeg, c.p * kDeg);
       const double err = AngleBetween(ToPlateFrame(v, e), want);
       if (err > worst) {
         worst = err;
@@ -175,8 +177,8 @@ TEST(PlateEulerFromOrientation, MapsFrameEToThePlateForEveryOrientation) {
       }
     }
   }
-  EXPECT_LT(worst, 1e-9) << "worst at row " << worstRow << " lat " << cases[worstRow].lat
-                         << " dec " << cases[worstRow].dec << " inc " << cases[worstRow].inc;
+  EXPECT_LT(worst, 1e-9) << "worst at row " << worstRow << " lat " << cases[worstRow].lat << " dec "
+                         << cases[worstRow].dec << " inc " << cases[worstRow].inc;
 }
 
 TEST(TraceFromOrientation, ExactlyEquatorialPlateHasFixedAnglesAndRightHourLines) {
@@ -225,8 +227,8 @@ TEST(TraceFromOrientation, AgreesWithTheSolverOnSimulatedPoints) {
 }
 
 TEST(TraceFromOrientation, EquatorialPlateAgreesWithTheSolverInBothHemispheres) {
-  for (const Plate& c : {Plate{"north", 45, 6, 10, 16, 180, 45, 0},
-                         Plate{"south", -45, 12, 10, 16, 0, 45, 0}}) {
+  for (const Plate& c :
+       {Plate{"north", 45, 6, 10, 16, 180, 45, 0}, Plate{"south", -45, 12, 10, 16, 0, 45, 0}}) {
     SCOPED_TRACE(c.name);
     DialProject p = PlateProject(c);
     Report report;
@@ -378,9 +380,9 @@ TEST(TestCompute, PointOutsideThePlateIsWrittenAfterItsMessage) {
   EXPECT_EQ(r.pointsWritten, 2);
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_EQ(r.messages[0].kind, MessageKind::Information);
-  EXPECT_EQ(r.messages[0].text, "Le point 1 n'est pas à l'intérieur du cadran\r\nx1 = " +
-                                    FormatGeneral(p.Mesx1.value) +
-                                    ", y1 = " + FormatGeneral(p.Mesy1.value));
+  EXPECT_EQ(r.messages[0].text,
+            "Le point 1 n'est pas à l'intérieur du cadran\r\nx1 = " + FormatGeneral(p.Mesx1.value) +
+                ", y1 = " + FormatGeneral(p.Mesy1.value));
   EXPECT_TRUE(p.Mesx1.given);
   EXPECT_LT(p.Mesy1.value, -200);
 }

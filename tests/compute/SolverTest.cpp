@@ -1,5 +1,3 @@
-#include "compute/Solver.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -7,6 +5,7 @@
 #include "ComputeFixtures.h"
 #include "compute/Completeness.h"
 #include "compute/Simulation.h"
+#include "compute/Solver.h"
 
 namespace umbrix {
 namespace {
@@ -58,8 +57,8 @@ TEST(SolveOrientation, WorkedCaseZenithIsTheUserZenithInBothFrames) {
 TEST(SolveOrientation, WorkedCaseHourLimitsFollowTheClock) {
   Report report;
   const SolveResult r = Solve(testing::WorkedCase(), report);
-  const HourLimitsResult expected = ComputeHourLimits(
-      r.reduced.declination, r.reduced.inclination, r.reduced.hourOffset, 45 * kDeg, false);
+  const HourLimitsResult expected = ComputeHourLimits(r.reduced.declination, r.reduced.inclination,
+                                                      r.reduced.hourOffset, 45 * kDeg, false);
   EXPECT_EQ(r.hourLimits.limits, expected.limits);
   EXPECT_EQ(r.hourLimits.caseNumber, 7);
 }
@@ -279,8 +278,8 @@ TEST(SolveOrientation, SimulationInDeveloperModeAddsTheAccuracyLines) {
   ASSERT_LT(polar, equatorial);
   ASSERT_LT(equatorial, time);
   EXPECT_EQ(s1.substr(s1.size() - 8), " min\r\n\r\n");
-  const AccuracyFigures f = AccuracyOf(r.orientation.PlateEuler, 90 * kDeg, 20 * kDeg,
-                                       90 * kDeg, -5 * kDeg + 2 * kPi / 12, 45 * kDeg);
+  const AccuracyFigures f = AccuracyOf(r.orientation.PlateEuler, 90 * kDeg, 20 * kDeg, 90 * kDeg,
+                                       -5 * kDeg + 2 * kPi / 12, 45 * kDeg);
   EXPECT_LT(f.polarErrorDeg, 0.05);
   EXPECT_LT(f.equatorialErrorDeg, 0.05);
   EXPECT_EQ(s1, PrecisionIndexLine(r.precisionIndexMinutes) +
@@ -301,7 +300,8 @@ TEST(AccuracyReport, ExactOrientationHasNoErrorAndAKnownOffsetShows) {
   EXPECT_EQ(AccuracyReport(e, w, D, i, lonZone, lat),
             "Erreur polaire: 0°\r\nErreur équatoriale: 0°\r\nErreur temporelle: 0 min\r\n");
   // The hour frame turned by one minute of time about the pole: equatorial error 0.25°.
-  const std::array<double, 3> turned = PlateEulerFromOrientation(D, i, w, lat, lonZone + 0.25 * kDeg);
+  const std::array<double, 3> turned =
+      PlateEulerFromOrientation(D, i, w, lat, lonZone + 0.25 * kDeg);
   const AccuracyFigures f = AccuracyOf(turned, w, D, i, lonZone, lat);
   EXPECT_NEAR(f.polarErrorDeg, 0, 1e-9);
   EXPECT_NEAR(f.equatorialErrorDeg, 0.25, 1e-9);
@@ -321,9 +321,8 @@ TEST(SolveOrientation, TestTabDataSelectTheAccuracyLines) {
   Report report;
   const SolveResult r = Solve(p, report, state);
   ASSERT_TRUE(r.success);
-  const std::string expected =
-      AccuracyReport(r.orientation.PlateEuler, 90 * kDeg, 20 * kDeg, 90 * kDeg,
-                     -5 * kDeg + 2 * kPi / 12, 45 * kDeg);
+  const std::string expected = AccuracyReport(r.orientation.PlateEuler, 90 * kDeg, 20 * kDeg,
+                                              90 * kDeg, -5 * kDeg + 2 * kPi / 12, 45 * kDeg);
   EXPECT_EQ(report.sections[1], "Indice de précision : 0.03\r\n" + expected + "\r\n");
 }
 
