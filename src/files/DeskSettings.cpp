@@ -12,22 +12,23 @@ namespace {
 
 constexpr const char* kHeader = "UmbrixBur1";
 constexpr std::array<const char*, 12> kComments = {
-    " 'Left normal",     " 'Top normal",        " 'Width normal",     " 'Height normal",
-    " 'MinWidth normal", " 'MinHeight normal",  " 'Maximized normal", " 'Left desktop",
-    " 'Top desktop",     " 'Width desktop",     " 'Height desktop",   " 'StayOnTop desktop"};
+    " 'Left normal",     " 'Top normal",       " 'Width normal",     " 'Height normal",
+    " 'MinWidth normal", " 'MinHeight normal", " 'Maximized normal", " 'Left desktop",
+    " 'Top desktop",     " 'Width desktop",    " 'Height desktop",   " 'StayOnTop desktop"};
 
 std::array<int*, 12> Fields(DeskSettings& s) {
-  return {&s.leftNormal,      &s.topNormal,       &s.widthNormal,     &s.heightNormal,
-          &s.minWidthNormal,  &s.minHeightNormal, &s.maximizedNormal, &s.leftDesktop,
-          &s.topDesktop,      &s.widthDesktop,    &s.heightDesktop,   &s.stayOnTopDesktop};
+  return {&s.leftNormal,     &s.topNormal,       &s.widthNormal,     &s.heightNormal,
+          &s.minWidthNormal, &s.minHeightNormal, &s.maximizedNormal, &s.leftDesktop,
+          &s.topDesktop,     &s.widthDesktop,    &s.heightDesktop,   &s.stayOnTopDesktop};
 }
 
 std::optional<Message> WriteSettings(const std::filesystem::path& file, const DeskSettings& values,
                                      ProjectFileLock* hold) {
-  if (auto reason =
-          WriteFileAtomically(file, EncodeLines(BuildDeskSettingsLines(values)), hold)) {
-    return ErrorMessage(file.string() + " : erreur d'écriture, le fichier n'a pas été "
-                                        "enregistré (" + *reason + ")");
+  if (auto reason = WriteFileAtomically(file, EncodeLines(BuildDeskSettingsLines(values)), hold)) {
+    return ErrorMessage(file.string() +
+                        " : erreur d'écriture, le fichier n'a pas été "
+                        "enregistré (" +
+                        *reason + ")");
   }
   return std::nullopt;
 }
@@ -78,8 +79,8 @@ std::optional<Message> CheckDeskSettingsHeader(const std::filesystem::path& file
 }
 
 DeskSettingsFile::Outcome DeskSettingsFile::Enter(const std::filesystem::path& file,
-                                                  const WindowGeometry& normalNow,
-                                                  int currentLeft, int currentTop) {
+                                                  const WindowGeometry& normalNow, int currentLeft,
+                                                  int currentTop) {
   path_ = file;
   std::optional<DeskSettings> stored;
   if (const auto bytes = ReadWholeFile(file)) stored = ParseDeskSettings(DecodeLines(*bytes));
@@ -87,8 +88,12 @@ DeskSettingsFile::Outcome DeskSettingsFile::Enter(const std::filesystem::path& f
   Outcome outcome;
   if (stored) {
     values_ = *stored;
-    outcome.geometry = {values_.leftDesktop,  values_.topDesktop, values_.widthDesktop,
-                        values_.heightDesktop, 0,                  0,
+    outcome.geometry = {values_.leftDesktop,
+                        values_.topDesktop,
+                        values_.widthDesktop,
+                        values_.heightDesktop,
+                        0,
+                        0,
                         values_.stayOnTopDesktop};
   } else {
     values_ = DeskSettings{};
@@ -115,8 +120,8 @@ DeskSettingsFile::Outcome DeskSettingsFile::Leave(const WindowGeometry& deskNow)
     if (auto stored = ParseDeskSettings(DecodeLines(*bytes))) values_ = *stored;
   }
   Outcome outcome;
-  outcome.geometry = {values_.leftNormal,     values_.topNormal,       values_.widthNormal,
-                      values_.heightNormal,   values_.minWidthNormal,  values_.minHeightNormal,
+  outcome.geometry = {values_.leftNormal,     values_.topNormal,      values_.widthNormal,
+                      values_.heightNormal,   values_.minWidthNormal, values_.minHeightNormal,
                       values_.maximizedNormal};
   values_.leftDesktop = deskNow.left;
   values_.topDesktop = deskNow.top;

@@ -75,8 +75,8 @@ class DeskSettingsFile {
   /// and flag 1 when it was maximized; `currentLeft`/`currentTop` its position now. Returns the
   /// desk window's geometry (the stored one, or a 160 x 160 window at the current position when
   /// the file is missing or its values are not whole numbers), minimum 160 x 160.
-  Outcome Enter(const std::filesystem::path& file, const WindowGeometry& normalNow,
-                int currentLeft, int currentTop);
+  Outcome Enter(const std::filesystem::path& file, const WindowGeometry& normalNow, int currentLeft,
+                int currentTop);
   /// Leaving: `deskNow` is the desk window's geometry with flag 1 when it stays on top. Returns
   /// the normal window's geometry stored on entering (flag: maximized).
   Outcome Leave(const WindowGeometry& deskNow);

@@ -44,7 +44,9 @@ class LineReader {
 class ScratchHost final : public FormHost {
  public:
   explicit ScratchHost(const FormHost& live) : live_(live) {}
-  void MarkModified(bool, bool clearDrawing) override { clearDrawing_ = clearDrawing_ || clearDrawing; }
+  void MarkModified(bool, bool clearDrawing) override {
+    clearDrawing_ = clearDrawing_ || clearDrawing;
+  }
   void FitDrawing() override { fit_ = true; }
   void MenuEnabledChanged(MenuItem, bool) override {}
   void ShowMessage(const Message& message) override { messages_.push_back(message); }
@@ -347,8 +349,8 @@ std::vector<std::string> BuildProjectLines(const DialProject& p, const ProjectSt
 
   if (full && extended) {
     static constexpr const char* kTestComments[kTestFieldCount] = {
-        " 'Longitude", " 'Latitude", " 'Fuseau horaire", " 'Déclinaison",
-        " 'Inclinaison", " 'Arrondi", " 'Rotation"};
+        " 'Longitude",   " 'Latitude", " 'Fuseau horaire", " 'Déclinaison",
+        " 'Inclinaison", " 'Arrondi",  " 'Rotation"};
     for (int i = 0; i < kTestFieldCount; ++i) line(p.Test[i].text, kTestComments[i]);
     line(yes(p.Corref), " 'Correction de la réfraction");
     line(yes(p.Pta12h), " 'Points à 12 h TU");
@@ -414,8 +416,10 @@ FileResult WriteProjectFile(const DialProject& project, ProjectState& state, Pro
       EncodeLines(BuildProjectFileLines(project, state, extended, reportLines), &replaced);
   ProjectFileLock held;
   if (auto reason = WriteFileAtomically(target, bytes, &held)) {
-    return Failed(ErrorMessage(fileName + " : erreur d'écriture, le fichier n'a pas été "
-                                          "enregistré (" + *reason + ")"));
+    return Failed(ErrorMessage(fileName +
+                               " : erreur d'écriture, le fichier n'a pas été "
+                               "enregistré (" +
+                               *reason + ")"));
   }
   lock = std::move(held);
   state.ProjectFileName = full;

@@ -152,8 +152,7 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
 }
 
 std::optional<std::string> WriteFileAtomically(const std::filesystem::path& target,
-                                               const std::string& bytes,
-                                               ProjectFileLock* hold) {
+                                               const std::string& bytes, ProjectFileLock* hold) {
   std::filesystem::path folder = target.parent_path();
   if (folder.empty()) folder = ".";
   std::error_code ec;

@@ -102,8 +102,7 @@ std::array<ControlInfo, kControlCount> BuildTable() {
   set(C::Edit23, "Decl:", "", "Degré décimal, négatif à l'est", none, Tab::Test);
   set(C::Edit24, "Incl:", "", "Degré décimal, vertical = 90", none, Tab::Test);
   set(C::Edit25, "Arrondi", "", "Nombre de parties décimales", none, Tab::Test);
-  set(C::Edit26, "Rotation", "", "0: x \"bibi\" vers la droite, 90: vers le bas", none,
-      Tab::Test);
+  set(C::Edit26, "Rotation", "", "0: x \"bibi\" vers la droite, 90: vers le bas", none, Tab::Test);
   set(C::Pta12h, "Pts à 12h TU", "", "Déclinaison/EdT calculés à 12h TU", none, Tab::Test);
   set(C::Button2, "Calcule", "", "", none, Tab::Test);
   set(C::Button3, "Trace", "", "", none, Tab::Test);

@@ -28,33 +28,82 @@ enum class MenuItem { Horizon1, Refrac1, HiverPrintemps1, EteAutomne1 };
 /// `TestField`, so `ControlOf` is a plain offset.
 enum class ControlId {
   // entry edits, same order as Field
-  Cote, Coteh, Cotel, Gnomon, Gnomf, Gnomx, Gnomy,
-  Date1, Heure1, Mesx1, Mesy1,
-  Date2, Heure2, Mesx2, Mesy2,
-  Lat, MiJour, Long, FusHor,
-  Dadiur, Hediur, DecEd, IncEd, RotEd,
+  Cote,
+  Coteh,
+  Cotel,
+  Gnomon,
+  Gnomf,
+  Gnomx,
+  Gnomy,
+  Date1,
+  Heure1,
+  Mesx1,
+  Mesy1,
+  Date2,
+  Heure2,
+  Mesx2,
+  Mesy2,
+  Lat,
+  MiJour,
+  Long,
+  FusHor,
+  Dadiur,
+  Hediur,
+  DecEd,
+  IncEd,
+  RotEd,
   Carreau,
   // Test tab edits, same order as TestField
-  Edit20, Edit21, Edit22, Edit23, Edit24, Edit25, Edit26,
+  Edit20,
+  Edit21,
+  Edit22,
+  Edit23,
+  Edit24,
+  Edit25,
+  Edit26,
   // Option tab edit
   NomFic,
   // read-only companion labels
-  Adate1, Aheure1, Adate2, Aheure2, Amijour, Adadiur, Ahediur,
+  Adate1,
+  Aheure1,
+  Adate2,
+  Aheure2,
+  Amijour,
+  Adadiur,
+  Ahediur,
   // check boxes, same order as Check
-  Rectg, Hautf, Limite, Mijou, Locc, Hvrai, Corref, Pta12h, Sequ,
+  Rectg,
+  Hautf,
+  Limite,
+  Mijou,
+  Locc,
+  Hvrai,
+  Corref,
+  Pta12h,
+  Sequ,
   // radio buttons, same order as Radio
-  Nord, Sud, Est, Ouest, Dest, Douest,
+  Nord,
+  Sud,
+  Est,
+  Ouest,
+  Dest,
+  Douest,
   // drop-down list
   TypeHeure,
   // groups (a disabled group disables what it holds)
-  GroupCotes,      // `Coteh`, `Cotel`
-  GroupFinal,      // `Gnomf`, `Gnomx`, `Gnomy`
-  GroupNordSud,    // `Nord`, `Sud`
-  GroupMiJour,     // "Heure à mi-journée": `MiJour`, `Amijour`
-  GroupLongitude,  // `Long`, `Est`, `Ouest`, `FusHor`
-  GroupSimulation, // `DecEd`, `Dest`, `Douest`, `IncEd`, `RotEd`, `Caldir`, `Simul`
+  GroupCotes,       // `Coteh`, `Cotel`
+  GroupFinal,       // `Gnomf`, `Gnomx`, `Gnomy`
+  GroupNordSud,     // `Nord`, `Sud`
+  GroupMiJour,      // "Heure à mi-journée": `MiJour`, `Amijour`
+  GroupLongitude,   // `Long`, `Est`, `Ouest`, `FusHor`
+  GroupSimulation,  // `DecEd`, `Dest`, `Douest`, `IncEd`, `RotEd`, `Caldir`, `Simul`
   // buttons
-  Outil, Caldir, Simul, Button2, Button3, Button1,
+  Outil,
+  Caldir,
+  Simul,
+  Button2,
+  Button3,
+  Button1,
 };
 inline constexpr int kControlCount = static_cast<int>(ControlId::Button1) + 1;
 
@@ -77,13 +126,13 @@ enum class Colour { Window, ButtonFace };
 
 /// What a view shows of one control.
 struct ControlState {
-  std::string caption;  // caption of a box, button or group; the label beside an edit
-  std::string unit;     // unit written after an edit ("mm", "°", "h (mesure du cadran)")
-  std::string text;     // edit text, label text, or the selected item of `TypeHeure`
-  std::string hint;     // tooltip
-  bool enabled = true;  // false also when the group holding it is disabled
-  bool visible = true;  // false also when its tab page is hidden
-  bool checked = false; // check boxes and radio buttons
+  std::string caption;   // caption of a box, button or group; the label beside an edit
+  std::string unit;      // unit written after an edit ("mm", "°", "h (mesure du cadran)")
+  std::string text;      // edit text, label text, or the selected item of `TypeHeure`
+  std::string hint;      // tooltip
+  bool enabled = true;   // false also when the group holding it is disabled
+  bool visible = true;   // false also when its tab page is hidden
+  bool checked = false;  // check boxes and radio buttons
   Colour colour = Colour::Window;
   int helpContext = 0;  // 0: the dialog's own topic
 };

@@ -25,18 +25,38 @@ enum class Kind { Positive, FootX, FootY, AnyNumber, Angle, Zone, Date, Time };
 
 Kind KindOf(Field f) {
   switch (f) {
-    case Field::Cote: case Field::Coteh: case Field::Cotel: case Field::Gnomon:
-    case Field::Gnomf: case Field::Carreau:
+    case Field::Cote:
+    case Field::Coteh:
+    case Field::Cotel:
+    case Field::Gnomon:
+    case Field::Gnomf:
+    case Field::Carreau:
       return Kind::Positive;
-    case Field::Gnomx: return Kind::FootX;
-    case Field::Gnomy: return Kind::FootY;
-    case Field::Mesx1: case Field::Mesy1: case Field::Mesx2: case Field::Mesy2:
+    case Field::Gnomx:
+      return Kind::FootX;
+    case Field::Gnomy:
+      return Kind::FootY;
+    case Field::Mesx1:
+    case Field::Mesy1:
+    case Field::Mesx2:
+    case Field::Mesy2:
       return Kind::AnyNumber;
-    case Field::Lat: case Field::Long: case Field::DecEd: case Field::IncEd: case Field::RotEd:
+    case Field::Lat:
+    case Field::Long:
+    case Field::DecEd:
+    case Field::IncEd:
+    case Field::RotEd:
       return Kind::Angle;
-    case Field::FusHor: return Kind::Zone;
-    case Field::Date1: case Field::Date2: case Field::Dadiur: return Kind::Date;
-    case Field::Heure1: case Field::Heure2: case Field::Hediur: case Field::MiJour:
+    case Field::FusHor:
+      return Kind::Zone;
+    case Field::Date1:
+    case Field::Date2:
+    case Field::Dadiur:
+      return Kind::Date;
+    case Field::Heure1:
+    case Field::Heure2:
+    case Field::Hediur:
+    case Field::MiJour:
       return Kind::Time;
   }
   return Kind::AnyNumber;
@@ -61,8 +81,7 @@ std::vector<DateToken> Tokenize(const std::string& pattern) {
     const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(pattern[i])));
     if (c == 'd' || c == 'm' || c == 'y') {
       size_t j = i;
-      while (j < pattern.size() &&
-             std::tolower(static_cast<unsigned char>(pattern[j])) == c) {
+      while (j < pattern.size() && std::tolower(static_cast<unsigned char>(pattern[j])) == c) {
         ++j;
       }
       tokens.push_back({c, static_cast<int>(j - i), 0});
@@ -83,8 +102,8 @@ bool UsablePattern(const std::vector<DateToken>& tokens) {
       if (t.literal != '/') return false;
       continue;
     }
-    if (t.width > 4 || (t.letter != 'y' && t.width > 2) || (t.letter == 'y' && t.width != 2 &&
-                                                            t.width != 4)) {
+    if (t.width > 4 || (t.letter != 'y' && t.width > 2) ||
+        (t.letter == 'y' && t.width != 2 && t.width != 4)) {
       return false;
     }
     order += t.letter;
@@ -110,10 +129,18 @@ std::string FormatShortDate(double serial, const std::string& pattern) {
   std::string out;
   for (const DateToken& t : Tokenize(EffectivePattern(pattern))) {
     switch (t.letter) {
-      case 'd': out += Padded(d.day, t.width); break;
-      case 'm': out += Padded(d.month, t.width); break;
-      case 'y': out += t.width == 2 ? Padded(d.year % 100, 2) : Padded(d.year, 4); break;
-      default: out += t.literal; break;
+      case 'd':
+        out += Padded(d.day, t.width);
+        break;
+      case 'm':
+        out += Padded(d.month, t.width);
+        break;
+      case 'y':
+        out += t.width == 2 ? Padded(d.year % 100, 2) : Padded(d.year, 4);
+        break;
+      default:
+        out += t.literal;
+        break;
     }
   }
   return out;
@@ -146,14 +173,22 @@ ControlState Form::Control(ControlId id) const {
   // own enabled state and visibility, from the boxes
   auto ownEnabled = [this](C c) {
     switch (c) {
-      case C::Cote: return !project_.Rectg;
-      case C::Lat: return project_.Limite;
-      case C::GroupCotes: return project_.Rectg;
-      case C::GroupFinal: return project_.Hautf;
-      case C::GroupNordSud: return project_.Limite;
-      case C::GroupMiJour: return project_.Mijou;
-      case C::GroupLongitude: return project_.Locc || project_.Hvrai;
-      default: return true;
+      case C::Cote:
+        return !project_.Rectg;
+      case C::Lat:
+        return project_.Limite;
+      case C::GroupCotes:
+        return project_.Rectg;
+      case C::GroupFinal:
+        return project_.Hautf;
+      case C::GroupNordSud:
+        return project_.Limite;
+      case C::GroupMiJour:
+        return project_.Mijou;
+      case C::GroupLongitude:
+        return project_.Locc || project_.Hvrai;
+      default:
+        return true;
     }
   };
   s.enabled = ownEnabled(id) && (!info.group || ownEnabled(*info.group));
@@ -168,20 +203,37 @@ ControlState Form::Control(ControlId id) const {
     s.text = project_.Test[index - kFieldCount].text;
   } else {
     switch (id) {
-      case C::NomFic: s.text = project_.NomFic; break;
-      case C::Adate1: s.text = project_.Adate1; break;
-      case C::Aheure1: s.text = project_.Aheure1; break;
-      case C::Adate2: s.text = project_.Adate2; break;
-      case C::Aheure2: s.text = project_.Aheure2; break;
-      case C::Amijour: s.text = project_.Amijour; break;
-      case C::Adadiur: s.text = project_.Adadiur; break;
-      case C::Ahediur: s.text = project_.Ahediur; break;
+      case C::NomFic:
+        s.text = project_.NomFic;
+        break;
+      case C::Adate1:
+        s.text = project_.Adate1;
+        break;
+      case C::Aheure1:
+        s.text = project_.Aheure1;
+        break;
+      case C::Adate2:
+        s.text = project_.Adate2;
+        break;
+      case C::Aheure2:
+        s.text = project_.Aheure2;
+        break;
+      case C::Amijour:
+        s.text = project_.Amijour;
+        break;
+      case C::Adadiur:
+        s.text = project_.Adadiur;
+        break;
+      case C::Ahediur:
+        s.text = project_.Ahediur;
+        break;
       case C::TypeHeure:
         if (project_.TypeHeureItem >= 0 && project_.TypeHeureItem < 3) {
           s.text = kTypeHeureItems[project_.TypeHeureItem];
         }
         break;
-      default: break;
+      default:
+        break;
     }
   }
   if (id >= C::Rectg && id <= C::Sequ) {
@@ -306,14 +358,29 @@ void Form::Leave(Field f) {
   const std::string dateLabel = e.given ? FormatDateLong(value, names) : std::string();
   const std::string timeLabel = e.given ? FormatLongTime(value) : std::string();
   switch (f) {
-    case Field::Date1: project_.Adate1 = dateLabel; break;
-    case Field::Date2: project_.Adate2 = dateLabel; break;
-    case Field::Dadiur: project_.Adadiur = dateLabel; break;
-    case Field::Heure1: project_.Aheure1 = timeLabel; break;
-    case Field::Heure2: project_.Aheure2 = timeLabel; break;
-    case Field::Hediur: project_.Ahediur = timeLabel; break;
-    case Field::MiJour: project_.Amijour = timeLabel; break;
-    default: break;
+    case Field::Date1:
+      project_.Adate1 = dateLabel;
+      break;
+    case Field::Date2:
+      project_.Adate2 = dateLabel;
+      break;
+    case Field::Dadiur:
+      project_.Adadiur = dateLabel;
+      break;
+    case Field::Heure1:
+      project_.Aheure1 = timeLabel;
+      break;
+    case Field::Heure2:
+      project_.Aheure2 = timeLabel;
+      break;
+    case Field::Hediur:
+      project_.Ahediur = timeLabel;
+      break;
+    case Field::MiJour:
+      project_.Amijour = timeLabel;
+      break;
+    default:
+      break;
   }
 
   // the plate and the final height
@@ -335,26 +402,43 @@ void Form::Leave(Field f) {
     const int mode = state_.RunMode;
     const bool keep = state_.TestDataValid;
     switch (f) {
-      case Field::Cote: case Field::Coteh: case Field::Cotel:
-      case Field::Lat: case Field::MiJour: case Field::Long: case Field::FusHor:
+      case Field::Cote:
+      case Field::Coteh:
+      case Field::Cotel:
+      case Field::Lat:
+      case Field::MiJour:
+      case Field::Long:
+      case Field::FusHor:
         MarkModified(false, true);
         break;
       case Field::Gnomon:
         MarkModified(false, InSetC(mode) || (mode == 3 && !project_.Hautf));
         break;
-      case Field::Gnomf: case Field::Gnomx: case Field::Gnomy:
+      case Field::Gnomf:
+      case Field::Gnomx:
+      case Field::Gnomy:
         MarkModified(keep, true);
         break;
-      case Field::Date1: case Field::Heure1: case Field::Date2: case Field::Heure2:
+      case Field::Date1:
+      case Field::Heure1:
+      case Field::Date2:
+      case Field::Heure2:
         MarkModified(false, InSetC(mode));
         break;
-      case Field::Mesx1: case Field::Mesy1: case Field::Mesx2: case Field::Mesy2:
+      case Field::Mesx1:
+      case Field::Mesy1:
+      case Field::Mesx2:
+      case Field::Mesy2:
         MarkModified(false, InSetD(mode));
         break;
-      case Field::Carreau: case Field::Dadiur: case Field::Hediur:
+      case Field::Carreau:
+      case Field::Dadiur:
+      case Field::Hediur:
         MarkModified(keep, InSetA(mode));
         break;
-      case Field::DecEd: case Field::IncEd: case Field::RotEd:
+      case Field::DecEd:
+      case Field::IncEd:
+      case Field::RotEd:
         MarkModified(keep, InSetB(mode));
         break;
     }
@@ -397,15 +481,24 @@ void Form::LeaveTypeHeure() {
 
 bool Form::IsChecked(Check c) const {
   switch (c) {
-    case Check::Rectg: return project_.Rectg;
-    case Check::Hautf: return project_.Hautf;
-    case Check::Limite: return project_.Limite;
-    case Check::Mijou: return project_.Mijou;
-    case Check::Locc: return project_.Locc;
-    case Check::Hvrai: return project_.Hvrai;
-    case Check::Corref: return project_.Corref;
-    case Check::Pta12h: return project_.Pta12h;
-    case Check::Sequ: return project_.Sequ;
+    case Check::Rectg:
+      return project_.Rectg;
+    case Check::Hautf:
+      return project_.Hautf;
+    case Check::Limite:
+      return project_.Limite;
+    case Check::Mijou:
+      return project_.Mijou;
+    case Check::Locc:
+      return project_.Locc;
+    case Check::Hvrai:
+      return project_.Hvrai;
+    case Check::Corref:
+      return project_.Corref;
+    case Check::Pta12h:
+      return project_.Pta12h;
+    case Check::Sequ:
+      return project_.Sequ;
   }
   return false;
 }
@@ -413,15 +506,33 @@ bool Form::IsChecked(Check c) const {
 void Form::SetChecked(Check c, bool checked) {
   if (IsChecked(c) == checked) return;
   switch (c) {
-    case Check::Rectg: project_.Rectg = checked; break;
-    case Check::Hautf: project_.Hautf = checked; break;
-    case Check::Limite: project_.Limite = checked; break;
-    case Check::Mijou: project_.Mijou = checked; break;
-    case Check::Locc: project_.Locc = checked; break;
-    case Check::Hvrai: project_.Hvrai = checked; break;
-    case Check::Corref: project_.Corref = checked; break;
-    case Check::Pta12h: project_.Pta12h = checked; break;
-    case Check::Sequ: project_.Sequ = checked; break;
+    case Check::Rectg:
+      project_.Rectg = checked;
+      break;
+    case Check::Hautf:
+      project_.Hautf = checked;
+      break;
+    case Check::Limite:
+      project_.Limite = checked;
+      break;
+    case Check::Mijou:
+      project_.Mijou = checked;
+      break;
+    case Check::Locc:
+      project_.Locc = checked;
+      break;
+    case Check::Hvrai:
+      project_.Hvrai = checked;
+      break;
+    case Check::Corref:
+      project_.Corref = checked;
+      break;
+    case Check::Pta12h:
+      project_.Pta12h = checked;
+      break;
+    case Check::Sequ:
+      project_.Sequ = checked;
+      break;
   }
   OnCheck(c, checked);
   SyncMenus();
@@ -547,12 +658,18 @@ void Form::OnCheck(Check c, bool checked) {
 
 bool Form::IsSelected(Radio r) const {
   switch (r) {
-    case Radio::Nord: return project_.Nord;
-    case Radio::Sud: return !project_.Nord;
-    case Radio::Est: return project_.Est;
-    case Radio::Ouest: return !project_.Est;
-    case Radio::Dest: return project_.Dest;
-    case Radio::Douest: return !project_.Dest;
+    case Radio::Nord:
+      return project_.Nord;
+    case Radio::Sud:
+      return !project_.Nord;
+    case Radio::Est:
+      return project_.Est;
+    case Radio::Ouest:
+      return !project_.Est;
+    case Radio::Dest:
+      return project_.Dest;
+    case Radio::Douest:
+      return !project_.Dest;
   }
   return false;
 }
@@ -560,19 +677,36 @@ bool Form::IsSelected(Radio r) const {
 void Form::Select(Radio r) {
   if (IsSelected(r)) return;
   switch (r) {
-    case Radio::Nord: case Radio::Sud: project_.Nord = r == Radio::Nord; break;
-    case Radio::Est: case Radio::Ouest: project_.Est = r == Radio::Est; break;
-    case Radio::Dest: case Radio::Douest: project_.Dest = r == Radio::Dest; break;
+    case Radio::Nord:
+    case Radio::Sud:
+      project_.Nord = r == Radio::Nord;
+      break;
+    case Radio::Est:
+    case Radio::Ouest:
+      project_.Est = r == Radio::Est;
+      break;
+    case Radio::Dest:
+    case Radio::Douest:
+      project_.Dest = r == Radio::Dest;
+      break;
   }
   OnRadioPair(r);
 }
 
 void Form::SelectRadio(PlaceRadio radio) {
   switch (radio) {
-    case PlaceRadio::Nord: Select(Radio::Nord); break;
-    case PlaceRadio::Sud: Select(Radio::Sud); break;
-    case PlaceRadio::Est: Select(Radio::Est); break;
-    case PlaceRadio::Ouest: Select(Radio::Ouest); break;
+    case PlaceRadio::Nord:
+      Select(Radio::Nord);
+      break;
+    case PlaceRadio::Sud:
+      Select(Radio::Sud);
+      break;
+    case PlaceRadio::Est:
+      Select(Radio::Est);
+      break;
+    case PlaceRadio::Ouest:
+      Select(Radio::Ouest);
+      break;
   }
 }
 
@@ -693,9 +827,9 @@ std::optional<Message> Form::CheckMeasureGeometry() const {
 }
 
 std::optional<Message> Form::CheckDialGeometry() const {
-  const bool casterGiven = project_.Hautf
-                               ? project_.Gnomf.given && project_.Gnomx.given && project_.Gnomy.given
-                               : project_.Gnomon.given;
+  const bool casterGiven =
+      project_.Hautf ? project_.Gnomf.given && project_.Gnomx.given && project_.Gnomy.given
+                     : project_.Gnomon.given;
   if (!PlateSidesGiven() || !casterGiven) return InfoMessage("Donner la géométrie du cadran");
   return std::nullopt;
 }

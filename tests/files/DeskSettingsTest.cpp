@@ -15,8 +15,7 @@ using testing::TempDir;
 using testing::WriteBytes;
 
 TEST(DeskPath, BesideTheProjectOrInTheUserFolderWhenUntitled) {
-  EXPECT_EQ(DeskSettingsPath("/home/a/cadran.umd", "/home/a/.config/umbrix"),
-            "/home/a/cadran.umb");
+  EXPECT_EQ(DeskSettingsPath("/home/a/cadran.umd", "/home/a/.config/umbrix"), "/home/a/cadran.umb");
   EXPECT_EQ(DeskSettingsPath("/home/a/cadran", "/cfg"), "/home/a/cadran.umb");
   EXPECT_EQ(DeskSettingsPath("/home/a/v1.2.umd", "/cfg"), "/home/a/v1.2.umb");
   EXPECT_EQ(DeskSettingsPath("", "/cfg"), "/cfg/sans-titre.umb");
@@ -28,10 +27,9 @@ TEST(DeskLines, ThirteenLinesWithTheirComments) {
   s.maximizedNormal = 1;
   s.stayOnTopDesktop = 0;
   const std::vector<std::string> expected = {
-      "UmbrixBur1",           "-8 'Left normal",       "100 'Top normal",
-      "100 'Width normal",    "100 'Height normal",    "100 'MinWidth normal",
-      "100 'MinHeight normal", "1 'Maximized normal",  "100 'Left desktop",
-      "100 'Top desktop",     "100 'Width desktop",    "100 'Height desktop",
+      "UmbrixBur1",          "-8 'Left normal",      "100 'Top normal",       "100 'Width normal",
+      "100 'Height normal",  "100 'MinWidth normal", "100 'MinHeight normal", "1 'Maximized normal",
+      "100 'Left desktop",   "100 'Top desktop",     "100 'Width desktop",    "100 'Height desktop",
       "0 'StayOnTop desktop"};
   EXPECT_EQ(BuildDeskSettingsLines(s), expected);
   EXPECT_EQ(ParseDeskSettings(expected), s);

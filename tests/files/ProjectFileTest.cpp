@@ -23,8 +23,13 @@ using testing::WriteBytes;
 
 bool IsDateOrTime(Field f) {
   switch (f) {
-    case Field::Date1: case Field::Date2: case Field::Dadiur: case Field::Heure1:
-    case Field::Heure2: case Field::Hediur: case Field::MiJour:
+    case Field::Date1:
+    case Field::Date2:
+    case Field::Dadiur:
+    case Field::Heure1:
+    case Field::Heure2:
+    case Field::Hediur:
+    case Field::MiJour:
       return true;
     default:
       return false;
@@ -68,11 +73,11 @@ void ExpectSameProject(const DialProject& a, const DialProject& b, bool withTest
   EXPECT_EQ(x.HourSubdivisions, y.HourSubdivisions);
   EXPECT_EQ(x.SignArcs, y.SignArcs);
   const MenuOption DrawingOptions::*items[] = {
-      &DrawingOptions::Lighor1,  &DrawingOptions::LhLim,       &DrawingOptions::HiverPrintemps1,
-      &DrawingOptions::EteAutomne1, &DrawingOptions::MenDat,   &DrawingOptions::HiverPrintemps2,
+      &DrawingOptions::Lighor1,     &DrawingOptions::LhLim,     &DrawingOptions::HiverPrintemps1,
+      &DrawingOptions::EteAutomne1, &DrawingOptions::MenDat,    &DrawingOptions::HiverPrintemps2,
       &DrawingOptions::EteAutomne2, &DrawingOptions::N2points1, &DrawingOptions::Axes1,
-      &DrawingOptions::Carreaux1, &DrawingOptions::Horizon1,   &DrawingOptions::Refrac1,
-      &DrawingOptions::Ombre1,   &DrawingOptions::Visible1,    &DrawingOptions::Style1,
+      &DrawingOptions::Carreaux1,   &DrawingOptions::Horizon1,  &DrawingOptions::Refrac1,
+      &DrawingOptions::Ombre1,      &DrawingOptions::Visible1,  &DrawingOptions::Style1,
       &DrawingOptions::Gnomon1};
   for (size_t i = 0; i < std::size(items); ++i) {
     EXPECT_EQ((x.*items[i]).checked, (y.*items[i]).checked) << "option " << i;
@@ -152,7 +157,8 @@ TEST(RoundTrip, CommentsKeepTheirAccentsAndBlankLines) {
   writer.project.Comments = "Côté jardin\r\n\r\n--- fin ---\r\n";
   ASSERT_TRUE(writer.Save(dir / "c.umd").ok);
   const std::string bytes = ReadBytes(dir / "c.umd");
-  EXPECT_NE(bytes.find("---\r\nC\xF4t\xE9 jardin\r\n\r\n--- fin ---\r\n---\r\n"), std::string::npos);
+  EXPECT_NE(bytes.find("---\r\nC\xF4t\xE9 jardin\r\n\r\n--- fin ---\r\n---\r\n"),
+            std::string::npos);
   writer.lock.Release();
   Session reader;
   ASSERT_TRUE(reader.Load(dir / "c.umd").ok);
@@ -165,7 +171,10 @@ TEST(Save, UnrepresentableCharactersBecomeQuestionMarksAndTheUserIsTold) {
   s.project.Comments = "flèche → nord\r\n";
   const FileResult r = s.Save(dir / "q.umd");
   ASSERT_TRUE(r.ok);
-  EXPECT_NE(ReadBytes(dir / "q.umd").find("fl\xE8" "che ? nord\r\n"), std::string::npos);
+  EXPECT_NE(ReadBytes(dir / "q.umd")
+                .find("fl\xE8"
+                      "che ? nord\r\n"),
+            std::string::npos);
   ASSERT_TRUE(r.warning.has_value());
   EXPECT_EQ(*r.warning, InfoMessage(kReplacedCharactersText));
 
@@ -375,7 +384,8 @@ TEST_P(BadHeader, IsRefusedAsFormatIncorrect) {
 
 INSTANTIATE_TEST_SUITE_P(Table, BadHeader,
                          ::testing::Values("Umbrix7", "Umbrix0", "umbrix6", "Umbrix6 ", "Umbrix6x",
-                                           "Umbrix6dd", "Umbrix", "", "UmbrixBur1", "\xFF\xFE"
+                                           "Umbrix6dd", "Umbrix", "", "UmbrixBur1",
+                                           "\xFF\xFE"
                                            "U"));
 
 TEST(Load, AnEmptyFileIsFormatIncorrect) {
@@ -394,8 +404,9 @@ TEST(Load, AMissingFileIsReportedWithItsNameAsGiven) {
 
 TEST(Load, LinesMissingAtTheEndReadAsEmptyValues) {
   TempDir dir;
-  WriteBytes(dir / "cut.umd", "Umbrix6\r\nNon 'Cadran rectangulaire\r\n150 'Cot\xE9 du cadran\r\n"
-                              "60 'Hauteur du gnomon\r\nNon 'Gnomon final diff\xE9rent\r\n14/0");
+  WriteBytes(dir / "cut.umd",
+             "Umbrix6\r\nNon 'Cadran rectangulaire\r\n150 'Cot\xE9 du cadran\r\n"
+             "60 'Hauteur du gnomon\r\nNon 'Gnomon final diff\xE9rent\r\n14/0");
   Session s;
   s.project.Comments = "ancien\r\n";
   const FileResult r = s.Load(dir / "cut.umd");
@@ -443,7 +454,7 @@ TEST(Load, OddWholeNumberLinesFallBackToDefaults) {
   EXPECT_EQ(s.state.RunMode, 1);
   EXPECT_EQ(s.project.Options.HourSubdivisions, 1);
   EXPECT_EQ(s.project.Options.SignArcs, 0);
-  EXPECT_FALSE(s.project.Rectg);  // lower-case oui is no
+  EXPECT_FALSE(s.project.Rectg);                 // lower-case oui is no
   EXPECT_TRUE(s.project.Options.Axes1.checked);  // "Yes" is yes
 }
 
@@ -492,9 +503,10 @@ TEST(Load, LineFeedOnlyFilesAreReadToo) {
 
 TEST(Load, ScrambledValuesNeverStopTheReading) {
   // every line holds a value meant for another kind of entry; the reader must take them all
-  const char* pool[] = {"Oui", "Non", "Yes", "", "12", "-3:30", "abc", "14/07/2012", "*", "**",
-                        ".", "..", "1e999", "48°°30", "---", "7", "-1", "99999999999", "12:00:00",
-                        "0", "2147483648", "\xC3\xA9", "'", "9:99"};
+  const char* pool[] = {"Oui",      "Non",        "Yes",        "",         "12", "-3:30",
+                        "abc",      "14/07/2012", "*",          "**",       ".",  "..",
+                        "1e999",    "48°°30",     "---",        "7",        "-1", "99999999999",
+                        "12:00:00", "0",          "2147483648", "\xC3\xA9", "'",  "9:99"};
   TempDir dir;
   unsigned seed = 2024;
   for (int file = 0; file < 60; ++file) {
@@ -678,8 +690,8 @@ TEST(SaveFailure, AReadOnlyFolderRefusesTheSave) {
   ASSERT_TRUE(s.Save(dir / "ro.umd").ok);
   const std::string original = ReadBytes(dir / "ro.umd");
   s.form.Enter(Field::Cote, "100");
-  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_read |
-                                               std::filesystem::perms::owner_exec);
+  std::filesystem::permissions(
+      dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   const FileResult r = s.Save(dir / "ro.umd");
   std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
   EXPECT_FALSE(r.ok);

@@ -176,8 +176,11 @@ TEST(ProjectLines, ShortVariantWritesTheZoneFromItsValueEvenWhenNotGiven) {
 TEST(ProjectLines, ZoneIsWrittenAsHoursAndMinutes) {
   Dialog d;
   d.form.SetChecked(Check::Hvrai, true);
-  for (auto [typed, written] : {std::pair{"1", "1:00"}, {"-3:30", "-3:30"}, {"5:45", "5:45"},
-                                {"-0:15", "-0:15"}, {"12", "12:00"}}) {
+  for (auto [typed, written] : {std::pair{"1", "1:00"},
+                                {"-3:30", "-3:30"},
+                                {"5:45", "5:45"},
+                                {"-0:15", "-0:15"},
+                                {"12", "12:00"}}) {
     d.form.Enter(Field::FusHor, typed);
     const Lines lines = BuildProjectLines(d.project, d.state, false, true);
     EXPECT_EQ(lines[17], std::string(written) + " 'Fuseau horaire") << typed;

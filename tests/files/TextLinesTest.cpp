@@ -10,7 +10,9 @@ namespace {
 TEST(Cp1252, FrenchLettersAndTheDegreeSignTakeOneByteEach) {
   EXPECT_EQ(Utf8ToCp1252("Coté"), "Cot\xE9");
   EXPECT_EQ(Utf8ToCp1252("côté"), "c\xF4t\xE9");
-  EXPECT_EQ(Utf8ToCp1252("48°50"), "48\xB0" "50");
+  EXPECT_EQ(Utf8ToCp1252("48°50"),
+            "48\xB0"
+            "50");
   EXPECT_EQ(Utf8ToCp1252("œuvre à 5 €"), "\x9Cuvre \xE0 5 \x80");
   EXPECT_EQ(Cp1252ToUtf8("Cot\xE9 \x80 \x9C \x92"), "Coté € œ \u2019");
 }

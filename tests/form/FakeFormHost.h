@@ -25,7 +25,9 @@ class FakeFormHost : public FormHost {
     marks.push_back({testDataValid, clearDrawing, state_ != nullptr && state_->Modified});
   }
   void FitDrawing() override { ++fits; }
-  void MenuEnabledChanged(MenuItem item, bool enabled) override { menus.emplace_back(item, enabled); }
+  void MenuEnabledChanged(MenuItem item, bool enabled) override {
+    menus.emplace_back(item, enabled);
+  }
   void ShowMessage(const Message& message) override { messages.push_back(message); }
   ClockReading Now() const override { return clock; }
 

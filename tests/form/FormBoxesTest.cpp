@@ -71,8 +71,8 @@ TEST(Controls, StartUpLayout) {
   using C = ControlId;
   EXPECT_TRUE(Enabled(d, C::Cote));
   EXPECT_EQ(ColourOf(d, C::Cote), Colour::Window);
-  for (C id : {C::Coteh, C::Cotel, C::Gnomf, C::Gnomx, C::Gnomy, C::Lat, C::Nord, C::Sud,
-               C::MiJour, C::Long, C::Est, C::Ouest, C::FusHor}) {
+  for (C id : {C::Coteh, C::Cotel, C::Gnomf, C::Gnomx, C::Gnomy, C::Lat, C::Nord, C::Sud, C::MiJour,
+               C::Long, C::Est, C::Ouest, C::FusHor}) {
     EXPECT_FALSE(Enabled(d, id)) << static_cast<int>(id);
   }
   EXPECT_EQ(ColourOf(d, C::Coteh), Colour::ButtonFace);
@@ -218,8 +218,7 @@ TEST(Limite, CheckingOpensThePlaceAndTheHorizonItem) {
   EXPECT_TRUE(Visible(d, ControlId::Locc));
   EXPECT_FALSE(d.project.Locc);
   EXPECT_TRUE(d.project.Options.Horizon1.enabled);
-  EXPECT_EQ(d.host.menus,
-            (std::vector<std::pair<MenuItem, bool>>{{MenuItem::Horizon1, true}}));
+  EXPECT_EQ(d.host.menus, (std::vector<std::pair<MenuItem, bool>>{{MenuItem::Horizon1, true}}));
   ASSERT_EQ(d.host.marks.size(), 1u);
   EXPECT_EQ(d.host.marks[0], (Mark{false, true, true}));
   ExpectInvariants(d);
@@ -355,8 +354,8 @@ TEST(Boxes, SettingTheSameStateRunsNoHandler) {
 TEST(Boxes, RandomSequencesKeepTheInvariants) {
   // a fixed pseudo-random walk over the boxes and the place entries
   Dialog d;
-  const Check boxes[] = {Check::Rectg, Check::Hautf, Check::Limite, Check::Mijou, Check::Locc,
-                         Check::Hvrai};
+  const Check boxes[] = {Check::Rectg, Check::Hautf, Check::Limite,
+                         Check::Mijou, Check::Locc,  Check::Hvrai};
   unsigned state = 12345;
   int seen[4] = {0, 0, 0, 0};  // Locc, Mijou, Hvrai with Limite, rectangle
   for (int step = 0; step < 400; ++step) {

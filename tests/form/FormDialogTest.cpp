@@ -52,14 +52,15 @@ TEST_P(CommandLine, MapInAnyCaseSwitchesOnTestMode) {
   EXPECT_EQ(d.form.Control(TestField::Edit20).visible, c.testMode);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, CommandLine,
-    ::testing::Values(CommandLineCase{{}, false, ""},
-                      CommandLineCase{{"cadran.umd"}, false, "cadran.umd"},
-                      CommandLineCase{{"MAP"}, true, ""}, CommandLineCase{{"map", "x.umd"}, true, "x.umd"},
-                      CommandLineCase{{"Map", ""}, true, ""},
-                      CommandLineCase{{"MAPS"}, false, "MAPS"},
-                      CommandLineCase{{"bureau.umb", "MAP"}, false, "bureau.umb"}));
+INSTANTIATE_TEST_SUITE_P(Table, CommandLine,
+                         ::testing::Values(CommandLineCase{{}, false, ""},
+                                           CommandLineCase{{"cadran.umd"}, false, "cadran.umd"},
+                                           CommandLineCase{{"MAP"}, true, ""},
+                                           CommandLineCase{{"map", "x.umd"}, true, "x.umd"},
+                                           CommandLineCase{{"Map", ""}, true, ""},
+                                           CommandLineCase{{"MAPS"}, false, "MAPS"},
+                                           CommandLineCase{
+                                               {"bureau.umb", "MAP"}, false, "bureau.umb"}));
 
 TEST(Deactivate, RevalidatesOnlyTheActiveEdit) {
   Dialog d;
@@ -128,9 +129,9 @@ TEST(Nouveau, ResetsTheEntriesAndKeepsOptionsModeAndTestTab) {
   d.form.ResetForNewProject();
   const DialProject& p = d.project;
   EXPECT_FALSE(p.Rectg || p.Hautf || p.Limite || p.Hvrai || p.Locc);
-  for (Field f : {Field::Cote, Field::Coteh, Field::Cotel, Field::Gnomon, Field::Gnomf,
-                  Field::Date1, Field::Mesx2, Field::Lat, Field::Long, Field::DecEd,
-                  Field::IncEd, Field::RotEd}) {
+  for (Field f :
+       {Field::Cote, Field::Coteh, Field::Cotel, Field::Gnomon, Field::Gnomf, Field::Date1,
+        Field::Mesx2, Field::Lat, Field::Long, Field::DecEd, Field::IncEd, Field::RotEd}) {
     EXPECT_FALSE(p.At(f).given) << FieldName(f);
   }
   EXPECT_EQ(p.Carreau.text, "50");

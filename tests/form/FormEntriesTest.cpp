@@ -54,12 +54,13 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{Field::Mesx1, "-12.5", true, -12.5}, TextCase{Field::Mesy2, "0", true, 0},
         // sexagesimal degrees, 0 to 90 / 180; the sign comes from the radio pair
         TextCase{Field::Lat, "48°51°24", true, 48 + 51 / 60.0 + 24 / 3600.0},
-        TextCase{Field::Lat, "48°30.5", true, 48 + 30.5 / 60}, TextCase{Field::Lat, "48°", true, 48},
-        TextCase{Field::Lat, "48°°30", false, 0}, TextCase{Field::Lat, "48 °30", false, 0},
-        TextCase{Field::Lat, "48° 30", true, 48.5}, TextCase{Field::Lat, "90", true, 90},
-        TextCase{Field::Lat, "90°0°1", false, 0}, TextCase{Field::Lat, "-45", false, 0},
-        TextCase{Field::IncEd, "180", true, 180}, TextCase{Field::IncEd, "180.01", false, 0},
-        TextCase{Field::RotEd, "-180", true, -180}, TextCase{Field::RotEd, "-180.5", false, 0},
+        TextCase{Field::Lat, "48°30.5", true, 48 + 30.5 / 60},
+        TextCase{Field::Lat, "48°", true, 48}, TextCase{Field::Lat, "48°°30", false, 0},
+        TextCase{Field::Lat, "48 °30", false, 0}, TextCase{Field::Lat, "48° 30", true, 48.5},
+        TextCase{Field::Lat, "90", true, 90}, TextCase{Field::Lat, "90°0°1", false, 0},
+        TextCase{Field::Lat, "-45", false, 0}, TextCase{Field::IncEd, "180", true, 180},
+        TextCase{Field::IncEd, "180.01", false, 0}, TextCase{Field::RotEd, "-180", true, -180},
+        TextCase{Field::RotEd, "-180.5", false, 0},
         // time zone: quarter hours within 12 hours
         TextCase{Field::FusHor, "5:45", true, 5.75}, TextCase{Field::FusHor, "5:40", false, 0},
         TextCase{Field::FusHor, "1:00", true, 1}, TextCase{Field::FusHor, "1:20", false, 0},
@@ -156,11 +157,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ClearCase{Field::Cote, "100", false, {true, true, true, true, true}},
         ClearCase{Field::Coteh, "100", false, {true, true, true, true, true}},
-        ClearCase{Field::Gnomon, "50", false, {true, true, true, false, true}},  // C, or 3 w/o Hautf
-        ClearCase{Field::Date1, "14/07/2012", false, {true, true, false, false, true}},   // C
-        ClearCase{Field::Heure2, "10:00", false, {true, true, false, false, true}},       // C
-        ClearCase{Field::Mesx1, "1", false, {true, false, false, false, true}},           // D
-        ClearCase{Field::Mesy2, "1", false, {true, false, false, false, true}},           // D
+        ClearCase{
+            Field::Gnomon, "50", false, {true, true, true, false, true}},  // C, or 3 w/o Hautf
+        ClearCase{Field::Date1, "14/07/2012", false, {true, true, false, false, true}},  // C
+        ClearCase{Field::Heure2, "10:00", false, {true, true, false, false, true}},      // C
+        ClearCase{Field::Mesx1, "1", false, {true, false, false, false, true}},          // D
+        ClearCase{Field::Mesy2, "1", false, {true, false, false, false, true}},          // D
         ClearCase{Field::Lat, "45", false, {true, true, true, true, true}},
         ClearCase{Field::MiJour, "12:05", false, {true, true, true, true, true}},
         ClearCase{Field::Long, "2", false, {true, true, true, true, true}},
