@@ -5,6 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <vector>
 
@@ -28,12 +29,13 @@ bool LockNoWait(int fd, int operation) {
   return rc == 0;
 }
 
-std::optional<std::string> ReadFd(int fd) {
+std::optional<std::string> ReadFd(int fd, size_t limit = std::string::npos) {
   std::string bytes;
   std::vector<char> buffer(64 * 1024);
   off_t offset = 0;
-  for (;;) {
-    const ssize_t n = ::pread(fd, buffer.data(), buffer.size(), offset);
+  while (bytes.size() < limit) {
+    const size_t wanted = std::min(buffer.size(), limit - bytes.size());
+    const ssize_t n = ::pread(fd, buffer.data(), wanted, offset);
     if (n < 0) {
       if (errno == EINTR) continue;
       return std::nullopt;
@@ -42,6 +44,7 @@ std::optional<std::string> ReadFd(int fd) {
     bytes.append(buffer.data(), static_cast<size_t>(n));
     offset += n;
   }
+  return bytes;
 }
 
 std::string Reason(int error) {
@@ -138,9 +141,9 @@ ProjectFileLock ProjectFileLock::Adopt(int fd, std::filesystem::path file) {
   return ProjectFileLock(fd, std::move(file));
 }
 
-std::optional<std::string> ProjectFileLock::ReadAll() const {
+std::optional<std::string> ProjectFileLock::ReadAll(size_t limit) const {
   if (fd_ < 0) return std::nullopt;
-  return ReadFd(fd_);
+  return ReadFd(fd_, limit);
 }
 
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {

@@ -33,8 +33,9 @@ class ProjectFileLock {
 
   bool Held() const { return fd_ >= 0; }
   const std::filesystem::path& Path() const { return path_; }
-  /// Every byte of the held file, read from its start; nothing on a read error.
-  std::optional<std::string> ReadAll() const;
+  /// The bytes of the held file from its start, at most `limit` of them; nothing on a read
+  /// error.
+  std::optional<std::string> ReadAll(size_t limit = std::string::npos) const;
   /// Closes the file and drops the lock.
   void Release();
 

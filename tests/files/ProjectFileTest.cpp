@@ -388,6 +388,13 @@ INSTANTIATE_TEST_SUITE_P(Table, BadHeader,
                                            "\xFF\xFE"
                                            "U"));
 
+TEST(Load, ALargeFileOfAnotherKindIsRefusedByItsFirstLine) {
+  TempDir dir;
+  WriteBytes(dir / "big.umd", "Umbrix6 and more on the first line\r\n" + std::string(1 << 20, 'z'));
+  Session s;
+  EXPECT_EQ(s.Load(dir / "big.umd").error.text, dir / "big.umd" + " : format incorrect");
+}
+
 TEST(Load, AnEmptyFileIsFormatIncorrect) {
   TempDir dir;
   WriteBytes(dir / "empty.umd", "");
