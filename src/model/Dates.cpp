@@ -1,0 +1,103 @@
+#include "model/Dates.h"
+
+#include <array>
+#include <chrono>
+#include <cmath>
+
+namespace umbrix {
+
+namespace {
+
+using namespace std::chrono;
+
+constexpr sys_days kSerialEpoch = sys_days{year{1899} / December / 30};
+
+constexpr std::array<const char*, 12> kFrenchMonths = {
+    "janvier", "février", "mars",      "avril",   "mai",      "juin",
+    "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
+constexpr std::array<const char*, 12> kEnglishMonths = {
+    "January", "February", "March",     "April",   "May",      "June",
+    "July",    "August",   "September", "October", "November", "December"};
+
+std::string Pad2(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+
+}  // namespace
+
+double SerialFromCivil(CivilDate d) {
+  const sys_days day{year{d.year} / month{static_cast<unsigned>(d.month)} /
+                     std::chrono::day{static_cast<unsigned>(d.day)}};
+  return static_cast<double>((day - kSerialEpoch).count());
+}
+
+CivilDate CivilFromSerial(double serial) {
+  const sys_days day = kSerialEpoch + days{static_cast<long long>(std::floor(serial))};
+  const year_month_day ymd{day};
+  return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
+          static_cast<int>(static_cast<unsigned>(ymd.day()))};
+}
+
+bool IsValidCivil(CivilDate d) {
+  if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > 31 || d.year < -32767 ||
+      d.year > 32767)
+    return false;
+  return year_month_day{year{d.year} / month{static_cast<unsigned>(d.month)} /
+                        day{static_cast<unsigned>(d.day)}}
+      .ok();
+}
+
+std::string FormatDateLong(double serial, MonthNames names) {
+  const CivilDate d = CivilFromSerial(serial);
+  const auto& months = names == MonthNames::French ? kFrenchMonths : kEnglishMonths;
+  return std::to_string(d.day) + " " + months[static_cast<size_t>(d.month - 1)] + " " +
+         std::to_string(d.year);
+}
+
+std::string FormatDateShort(double serial) {
+  const CivilDate d = CivilFromSerial(serial);
+  std::string y = std::to_string(d.year);
+  while (y.size() < 4) y.insert(0, "0");
+  return Pad2(d.day) + "/" + Pad2(d.month) + "/" + y;
+}
+
+ClockParts ClockPartsOf(double dayFraction) {
+  // Rounded to the millisecond first, then each unit is cut.
+  const double frac = dayFraction - std::floor(dayFraction);
+  long long ms = static_cast<long long>(std::llround(frac * 86400000.0));
+  ClockParts p;
+  p.milliseconds = static_cast<int>(ms % 1000);
+  ms /= 1000;
+  p.seconds = static_cast<int>(ms % 60);
+  ms /= 60;
+  p.minutes = static_cast<int>(ms % 60);
+  p.hours = static_cast<int>(ms / 60);
+  return p;
+}
+
+std::string FormatLongTime(double dayFraction) {
+  const ClockParts p = ClockPartsOf(dayFraction);
+  return Pad2(p.hours % 24) + ":" + Pad2(p.minutes) + ":" + Pad2(p.seconds);
+}
+
+std::string FormatHourMinute(double dayFraction) {
+  const ClockParts p = ClockPartsOf(dayFraction);
+  return Pad2(p.hours % 24) + ":" + Pad2(p.minutes);
+}
+
+std::string FormatZoneHours(double hours) {
+  const ClockParts p = ClockPartsOf(std::fabs(hours) / 24.0);
+  const int h = std::fabs(hours) >= 24.0 ? static_cast<int>(std::fabs(hours)) : p.hours;
+  return std::to_string(h) + ":" + Pad2(p.minutes);
+}
+
+std::string FormatHoursH(double hours) {
+  const ClockParts p = ClockPartsOf(std::fabs(hours) / 24.0);
+  return std::to_string(p.hours % 24) + " h " + Pad2(p.minutes);
+}
+
+std::string FormatHMS(double dayFraction) {
+  const ClockParts p = ClockPartsOf(dayFraction);
+  return std::to_string(p.hours % 24) + " h " + std::to_string(p.minutes) + " m " +
+         std::to_string(p.seconds) + " s";
+}
+
+}  // namespace umbrix
