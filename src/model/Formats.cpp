@@ -1,5 +1,6 @@
 #include "model/Formats.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -47,6 +48,34 @@ bool EqualsNoCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+// Rough decimal exponent of a valid unsigned decimal text, enough to tell overflow from
+// underflow when the value is out of range.
+long long DecimalMagnitude(std::string_view body) {
+  long long position = 0;  // digits before the point, minus leading zeros after it
+  bool seenNonZero = false, afterPoint = false;
+  size_t i = 0;
+  for (; i < body.size() && body[i] != 'e' && body[i] != 'E'; ++i) {
+    const char c = body[i];
+    if (c == '.') {
+      afterPoint = true;
+    } else if (!seenNonZero && c == '0') {
+      if (afterPoint) --position;
+    } else {
+      seenNonZero = true;
+      if (!afterPoint) ++position;
+    }
+  }
+  long long exponent = 0;
+  if (i < body.size()) {
+    ++i;
+    const bool negative = i < body.size() && body[i] == '-';
+    if (i < body.size() && (body[i] == '+' || body[i] == '-')) ++i;
+    for (; i < body.size(); ++i) exponent = std::min(exponent * 10 + (body[i] - '0'), 1000000000LL);
+    if (negative) exponent = -exponent;
+  }
+  return position + exponent;
+}
+
 }  // namespace
 
 std::optional<double> ParseDecimal(std::string_view text) {
@@ -79,11 +108,11 @@ std::optional<double> ParseDecimal(std::string_view text) {
   double value = 0.0;
   const auto res =
       std::from_chars(canonical.data(), canonical.data() + canonical.size(), value);
-  if (res.ec != std::errc() || res.ptr != canonical.data() + canonical.size()) {
+  if (res.ec == std::errc::result_out_of_range) {
     // Underflow is a value of zero for the user; overflow is no number at all.
-    if (res.ec == std::errc::result_out_of_range && std::fabs(value) < 1.0) return 0.0;
-    return std::nullopt;
+    return DecimalMagnitude(body) < 0 ? std::optional<double>(0.0) : std::nullopt;
   }
+  if (res.ec != std::errc() || res.ptr != canonical.data() + canonical.size()) return std::nullopt;
   if (!std::isfinite(value)) return std::nullopt;
   return value;
 }

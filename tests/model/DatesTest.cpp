@@ -1,0 +1,69 @@
+#include <gtest/gtest.h>
+
+#include "model/Dates.h"
+
+namespace umbrix {
+namespace {
+
+TEST(DateSerial, KnownDays) {
+  struct Row {
+    CivilDate date;
+    double serial;
+  } rows[] = {
+      {{1899, 12, 30}, 0},     {{2010, 1, 1}, 40179},   {{2020, 3, 1}, 43891},
+      {{2017, 6, 22}, 42908},  {{2017, 12, 21}, 43090}, {{2020, 1, 1}, 43831},
+      {{1900, 3, 1}, 61},      {{2024, 2, 29}, 45351},
+  };
+  for (const auto& r : rows) {
+    EXPECT_EQ(SerialFromCivil(r.date), r.serial) << r.serial;
+    const CivilDate back = CivilFromSerial(r.serial + 0.75);
+    EXPECT_EQ(back.year, r.date.year);
+    EXPECT_EQ(back.month, r.date.month);
+    EXPECT_EQ(back.day, r.date.day);
+  }
+}
+
+TEST(DateSerial, ValidCivilDates) {
+  EXPECT_TRUE(IsValidCivil({2024, 2, 29}));
+  EXPECT_FALSE(IsValidCivil({2023, 2, 29}));
+  EXPECT_FALSE(IsValidCivil({2024, 2, 31}));
+  EXPECT_FALSE(IsValidCivil({2024, 13, 1}));
+  EXPECT_FALSE(IsValidCivil({2024, 0, 1}));
+}
+
+TEST(DateText, LongAndShortForms) {
+  EXPECT_EQ(FormatDateLong(40179), "1 janvier 2010");
+  EXPECT_EQ(FormatDateLong(40179, MonthNames::English), "1 January 2010");
+  EXPECT_EQ(FormatDateLong(SerialFromCivil({2012, 7, 14})), "14 juillet 2012");
+  EXPECT_EQ(FormatDateLong(SerialFromCivil({2024, 8, 3})), "3 août 2024");
+  EXPECT_EQ(FormatDateLong(SerialFromCivil({2024, 2, 3})), "3 février 2024");
+  EXPECT_EQ(FormatDateLong(SerialFromCivil({2024, 12, 25})), "25 décembre 2024");
+  EXPECT_EQ(FormatDateShort(40179), "01/01/2010");
+  EXPECT_EQ(FormatDateShort(SerialFromCivil({2012, 7, 14})), "14/07/2012");
+}
+
+TEST(ClockText, RoundedToTheMillisecondThenCut) {
+  const double t = (5 * 3600 + 53 * 60 + 25.7) / 86400.0;
+  EXPECT_EQ(FormatLongTime(t), "05:53:25");
+  EXPECT_EQ(FormatHourMinute(t), "05:53");
+  EXPECT_EQ(FormatLongTime(0.5), "12:00:00");
+  EXPECT_EQ(FormatLongTime((59.9996) / 86400.0), "00:01:00");
+  EXPECT_EQ(FormatLongTime(13.0 / 24.0), "13:00:00");
+  const ClockParts p = ClockPartsOf((3600 + 2.0005) / 86400.0);
+  EXPECT_EQ(p.hours, 1);
+  EXPECT_EQ(p.seconds, 2);
+  EXPECT_EQ(p.milliseconds, 1);
+}
+
+TEST(ClockText, ZonesAndHourForms) {
+  EXPECT_EQ(FormatZoneHours(3.5), "3:30");
+  EXPECT_EQ(FormatZoneHours(0.0), "0:00");
+  EXPECT_EQ(FormatZoneHours(5.75), "5:45");
+  EXPECT_EQ(FormatZoneHours(12.0), "12:00");
+  EXPECT_EQ(FormatHoursH(1.0 + 8.0 / 60.0), "1 h 08");
+  EXPECT_EQ(FormatHoursH(12.0), "12 h 00");
+  EXPECT_EQ(FormatHMS((6 * 3600 + 2 * 60 + 24) / 86400.0), "6 h 2 m 24 s");
+}
+
+}  // namespace
+}  // namespace umbrix
