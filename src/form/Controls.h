@@ -122,7 +122,7 @@ constexpr ControlId ControlOf(Radio r) {
 inline constexpr int kDialogHelpContext = 11;
 
 /// Background of an edit: the platform's window colour when enabled, button face when not.
-enum class Colour { Window, ButtonFace };
+enum class ControlColour { Window, ButtonFace };
 
 /// What a view shows of one control.
 struct ControlState {
@@ -133,7 +133,7 @@ struct ControlState {
   bool enabled = true;   // false also when the group holding it is disabled
   bool visible = true;   // false also when its tab page is hidden
   bool checked = false;  // check boxes and radio buttons
-  Colour colour = Colour::Window;
+  ControlColour colour = ControlColour::Window;
   int helpContext = 0;  // 0: the dialog's own topic
 };
 

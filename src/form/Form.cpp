@@ -241,7 +241,7 @@ ControlState Form::Control(ControlId id) const {
   } else if (id >= C::Nord && id <= C::Douest) {
     s.checked = IsSelected(static_cast<Radio>(index - static_cast<int>(C::Nord)));
   }
-  s.colour = s.enabled ? Colour::Window : Colour::ButtonFace;
+  s.colour = s.enabled ? ControlColour::Window : ControlColour::ButtonFace;
   return s;
 }
 

@@ -14,7 +14,7 @@ using Mark = testing::FakeFormHost::Mark;
 
 bool Enabled(const Dialog& d, ControlId id) { return d.form.Control(id).enabled; }
 bool Visible(const Dialog& d, ControlId id) { return d.form.Control(id).visible; }
-Colour ColourOf(const Dialog& d, ControlId id) { return d.form.Control(id).colour; }
+ControlColour ColourOf(const Dialog& d, ControlId id) { return d.form.Control(id).colour; }
 
 // The invariants that hold after every handler, whatever the sequence.
 void ExpectInvariants(const Dialog& d) {
@@ -62,7 +62,7 @@ void ExpectInvariants(const Dialog& d) {
   EXPECT_EQ(p.Options.EteAutomne1.enabled, !p.Hvrai);
   for (int i = 0; i < kFieldCount; ++i) {
     const ControlState s = d.form.Control(static_cast<Field>(i));
-    EXPECT_EQ(s.colour, s.enabled ? Colour::Window : Colour::ButtonFace) << i;
+    EXPECT_EQ(s.colour, s.enabled ? ControlColour::Window : ControlColour::ButtonFace) << i;
   }
 }
 
@@ -70,13 +70,13 @@ TEST(Controls, StartUpLayout) {
   Dialog d;
   using C = ControlId;
   EXPECT_TRUE(Enabled(d, C::Cote));
-  EXPECT_EQ(ColourOf(d, C::Cote), Colour::Window);
+  EXPECT_EQ(ColourOf(d, C::Cote), ControlColour::Window);
   for (C id : {C::Coteh, C::Cotel, C::Gnomf, C::Gnomx, C::Gnomy, C::Lat, C::Nord, C::Sud, C::MiJour,
                C::Long, C::Est, C::Ouest, C::FusHor}) {
     EXPECT_FALSE(Enabled(d, id)) << static_cast<int>(id);
   }
-  EXPECT_EQ(ColourOf(d, C::Coteh), Colour::ButtonFace);
-  EXPECT_EQ(ColourOf(d, C::Lat), Colour::ButtonFace);
+  EXPECT_EQ(ColourOf(d, C::Coteh), ControlColour::ButtonFace);
+  EXPECT_EQ(ColourOf(d, C::Lat), ControlColour::ButtonFace);
   EXPECT_FALSE(Visible(d, C::Mijou));
   EXPECT_FALSE(Visible(d, C::Locc));
   EXPECT_TRUE(Visible(d, C::Hvrai));
@@ -121,7 +121,7 @@ TEST(Rectg, CheckingMovesASquareIntoHeightAndWidthWithoutModifying) {
   EXPECT_EQ(d.project.Cote.text, "");
   EXPECT_FALSE(d.project.Cote.given);
   EXPECT_FALSE(Enabled(d, ControlId::Cote));
-  EXPECT_EQ(ColourOf(d, ControlId::Cote), Colour::ButtonFace);
+  EXPECT_EQ(ColourOf(d, ControlId::Cote), ControlColour::ButtonFace);
   EXPECT_TRUE(Enabled(d, ControlId::Coteh));
   ExpectInvariants(d);
 
