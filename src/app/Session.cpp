@@ -1,0 +1,497 @@
+#include "app/Session.h"
+
+#include <cmath>
+#include <system_error>
+#include <utility>
+
+#include "compute/Ephemeris.h"
+#include "compute/Simulation.h"
+#include "compute/Solver.h"
+#include "export/DxfExport.h"
+#include "export/SvgCanvas.h"
+#include "files/ProjectFile.h"
+#include "files/TextLines.h"
+#include "trace/TraceDial.h"
+
+namespace umbrix {
+
+namespace {
+
+std::string FileNamePart(const std::string& fileName) {
+  return std::filesystem::path(fileName).filename().string();
+}
+
+}  // namespace
+
+std::string ModifiedTitle(const std::string& fileName) {
+  return "Umbrix * " + FileNamePart(fileName);
+}
+
+std::string UnmodifiedTitle(const std::string& fileName) {
+  return "Umbrix   " + FileNamePart(fileName);
+}
+
+// ---------------------------------------------------------------- the dialog's host
+
+void Session::Host::MarkModified(bool /*testDataValid*/, bool clearDrawing) {
+  s_.SetTitle(ModifiedTitle(s_.state_.ProjectFileName));
+  if (!clearDrawing) return;
+  if (s_.state_.DrawingExists) s_.BlankDrawing();
+  s_.SetReportPane("");
+}
+
+ClockReading Session::Host::Now() const {
+  const double now = s_.platform_.NowSerial();
+  const double today = std::floor(now);
+  return {today, now - today};
+}
+
+// ---------------------------------------------------------------- start-up
+
+Session::Session(Platform& platform, SessionSettings settings)
+    : platform_(platform),
+      project_(BlankProject()),
+      host_(*this),
+      form_(project_, state_, host_, std::move(settings.dates)) {
+  state_.EnglishUi = settings.englishUi;
+  platform_.SetWindowTitle(title_);
+  // the window's first size: the start-up plate is a 100 mm square, which always fits
+  FitDrawing();
+}
+
+bool Session::Start(const std::vector<std::string>& args) {
+  const StartupRequest request = form_.FormCreate(args);
+  SetTitle(UnmodifiedTitle(state_.ProjectFileName));
+  platform_.RefreshMenus();
+  if (request.fileToOpen.empty()) return true;
+  return OpenProject(request.fileToOpen);
+}
+
+// ---------------------------------------------------------------- title, panes
+
+void Session::SetTitle(std::string title) {
+  title_ = std::move(title);
+  platform_.SetWindowTitle(title_);
+}
+
+void Session::SetReportPane(std::string text) {
+  reportPane_ = std::move(text);
+  platform_.SetReportText(reportPane_);
+}
+
+void Session::SetComments(std::string text) {
+  project_.Comments = std::move(text);
+  platform_.SetCommentsText(project_.Comments);
+}
+
+void Session::SetModifiedTitle() {
+  state_.Modified = true;
+  SetTitle(ModifiedTitle(state_.ProjectFileName));
+}
+
+void Session::CommentsEdited(std::string text) {
+  project_.Comments = std::move(text);
+  SetModifiedTitle();
+}
+
+// ---------------------------------------------------------------- drawing
+
+void Session::SyncFrame() {
+  frame_.plate = project_.Plate;
+  frame_.ComputeScale();
+}
+
+void Session::BlankDrawing() {
+  {
+    const auto canvas = platform_.DrawOnBitmap(frame_);
+    canvas->FillSurface(colours::White);
+  }
+  platform_.PresentDrawing();
+}
+
+void Session::TraceToScreen(bool composeReport) {
+  SyncFrame();
+  TraceOptions options;
+  options.composeReport = composeReport;
+  options.interactiveFrame = interactiveMode_;
+  options.deskMode = deskMode_;
+  if (deskMode_) {
+    options.shadowInstant =
+        DeskDialInstant(project_, platform_.NowSerial(), platform_.TimeZone());
+  }
+  {
+    const auto canvas = platform_.DrawOnBitmap(frame_);
+    TraceDial(project_, orientation_, hourLimits_, frame_, *canvas, options, report_);
+  }
+  platform_.PresentDrawing();
+  state_.DrawingExists = true;
+  if (composeReport) SetReportPane(report_.Compose());
+}
+
+void Session::FitDrawing() {
+  if (!fitEnabled_) return;
+  const int margin = platform_.DrawingMarginPx();
+  const DrawingRoom room = platform_.Room();
+  const FitResult fit =
+      FitDrawingSize(project_, margin, room.reportPaneLeft, room.commentsPaneTop);
+  if (!fit.resized) return;
+  frame_.marginPx = margin;
+  frame_.widthPx = fit.widthPx;
+  frame_.heightPx = fit.heightPx;
+  SyncFrame();
+  platform_.ResizeDrawing(fit.widthPx, fit.heightPx);
+  if (state_.DrawingExists) {
+    TraceToScreen(false);
+  } else {
+    BlankDrawing();
+  }
+}
+
+// ---------------------------------------------------------------- the computation driver
+
+bool Session::StartComputation(int mode) {
+  if (mode != state_.RunMode) SetModifiedTitle();
+  state_.DrawingExists = false;
+  state_.RunMode = mode;
+  return RunComputation();
+}
+
+void Session::ReportMissing(const CompletenessResult& missing) {
+  BlankDrawing();
+  state_.DrawingExists = false;
+  SetReportPane("");
+  platform_.ShowDialog();
+  form_.SetDialogActive(true);
+  if (missing.code < 60 && missing.tabIndex >= 0) form_.SelectTab(static_cast<Tab>(missing.tabIndex));
+  platform_.ShowMessage(ErrorMessage(missing.message));
+  if (missing.checkLimite) form_.SetChecked(Check::Limite, true);
+  if (missing.checkLocc) form_.SetChecked(Check::Locc, true);
+  if (missing.focus) form_.SetActiveControl(ControlOf(*missing.focus));
+}
+
+void Session::ShowAll(const Messages& messages) {
+  for (const Message& m : messages) platform_.ShowMessage(m);
+}
+
+bool Session::Solve() {
+  SolveResult solved = SolveOrientation(project_, state_, report_);
+  if (!solved.success) {
+    ShowAll(solved.messages);
+    return false;
+  }
+  orientation_ = solved.orientation;
+  hourLimits_ = solved.hourLimits.limits;
+  return true;
+}
+
+bool Session::RunComputation() {
+  const int mode = state_.RunMode;
+  const CompletenessResult missing = CheckCompleteness(project_, mode);
+  if (missing.code != 0) {
+    ReportMissing(missing);
+    return false;
+  }
+  switch (mode) {
+    case kModeCompute:
+      if (!state_.DrawingExists && !Solve()) return false;
+      report_.sections[0].clear();
+      TraceToScreen(true);
+      return true;
+
+    case kModeSimulate: {
+      const SimulationResult simulated = SimulatePoints(project_, form_);
+      ShowAll(simulated.messages);
+      if (!simulated.success) return false;
+      if (!state_.DrawingExists && !Solve()) return false;
+      report_.sections[0] = kSimulationHeader;
+      TraceToScreen(true);
+      return true;
+    }
+
+    case kModeTrace: {
+      report_.sections[0] = kDirectTraceHeader;
+      const DirectTraceResult direct = TraceFromOrientation(project_, report_);
+      orientation_ = direct.orientation;
+      hourLimits_ = direct.hourLimits.limits;
+      TraceToScreen(true);
+      return direct.success;
+    }
+
+    case kModeEphemeris:
+      BlankDrawing();
+      SetReportPane(EphemerisReport(project_, true, DialOnShow{orientation_, state_.DrawingExists},
+                                    Months()));
+      return false;
+
+    default:
+      return false;
+  }
+}
+
+bool Session::ComputeCommand(int mode) {
+  form_.FormDeactivate();
+  return StartComputation(mode);
+}
+
+void Session::EphemerisCommand() {
+  form_.FormDeactivate();
+  platform_.ShowMessage(InfoMessage(EphemerisReport(
+      project_, false, DialOnShow{orientation_, state_.DrawingExists}, Months())));
+}
+
+// ---------------------------------------------------------------- menus
+
+void Session::ToggleOption(OptionItem item) {
+  MenuOption& option = OptionOf(project_.Options, item);
+  if (!option.enabled) return;
+  option.checked = !option.checked;
+  platform_.RefreshMenus();
+  SetModifiedTitle();
+  RunComputation();
+}
+
+void Session::ToggleSubdivision(SubdivisionItem item) {
+  umbrix::ToggleSubdivision(project_.Options, item);
+  platform_.RefreshMenus();
+  SetModifiedTitle();
+  RunComputation();
+}
+
+void Session::ToggleSignArc(SignArcItem item) {
+  umbrix::ToggleSignArc(project_.Options, item);
+  platform_.RefreshMenus();
+  SetModifiedTitle();
+  RunComputation();
+}
+
+void Session::ChooseCaster(CasterItem item) {
+  const bool changed = umbrix::ChooseCaster(project_.Options, item);
+  platform_.RefreshMenus();
+  if (!changed) return;
+  SetModifiedTitle();
+  RunComputation();
+}
+
+void Session::ShowSaisies() {
+  platform_.ShowDialog();
+  form_.SetDialogActive(true);
+  switch (form_.SelectedTab()) {
+    case Tab::Cadran:
+      form_.SetActiveControl(project_.Rectg ? ControlId::Coteh : ControlId::Cote);
+      break;
+    case Tab::Point1:
+      form_.SetActiveControl(ControlId::Date1);
+      break;
+    case Tab::Point2:
+      form_.SetActiveControl(ControlId::Date2);
+      break;
+    case Tab::Lieu:
+      form_.SetActiveControl(ControlId::Limite);
+      break;
+    case Tab::Divers:
+      form_.SetActiveControl(ControlId::Dadiur);
+      break;
+    case Tab::Option:
+    case Tab::Test:
+      break;
+  }
+}
+
+// ---------------------------------------------------------------- files
+
+bool Session::CheckContent() {
+  if (ProjectHasContent(project_, false)) return true;
+  platform_.ShowMessage(ErrorMessage(kNothingToSaveText));
+  return false;
+}
+
+bool Session::ConfirmReplace(const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return true;
+  return platform_.Ask({kFileExistsCaption, kFileExistsText, Buttons::OkCancel}) == Answer::Ok;
+}
+
+std::string Session::ProposedName(const char* extension) const {
+  if (state_.ProjectFileName.empty()) return {};
+  return std::filesystem::path(state_.ProjectFileName)
+      .filename()
+      .replace_extension(extension)
+      .string();
+}
+
+void Session::CloseHeld() {
+  if (state_.ProjectFileHeld) CloseHeldFile(state_, lock_);
+}
+
+void Session::NewProject() {
+  form_.FormDeactivate();
+  if (deskMode_) return;
+  if (!ConfirmSaveChanges()) return;
+  CloseHeld();
+  state_.ProjectFileName.clear();
+  SetComments("");
+  form_.ResetForNewProject();
+  state_.Modified = false;
+  SetTitle(UnmodifiedTitle(""));
+  platform_.ShowDialog();
+  form_.SetDialogActive(true);
+  form_.SelectTab(Tab::Cadran);
+  form_.SetActiveControl(ControlId::Cote);
+}
+
+void Session::OpenCommand() {
+  form_.FormDeactivate();
+  if (deskMode_) return;
+  if (!ConfirmSaveChanges()) return;
+  const auto name = platform_.ChooseFileToOpen({"umd", kOpenFilter, ""});
+  if (name) OpenProject(*name);
+}
+
+void Session::DropFiles(const std::vector<std::string>& files) {
+  if (deskMode_ || files.empty()) return;
+  form_.FormDeactivate();
+  if (!ConfirmSaveChanges()) return;
+  OpenProject(files.front());
+}
+
+void Session::SaveCommand() {
+  form_.FormDeactivate();
+  if (deskMode_) return;
+  if (!CheckContent()) return;
+  SaveProject();
+}
+
+void Session::SaveAsCommand() {
+  // the entry being typed belongs to what is saved, as for every other file command
+  form_.FormDeactivate();
+  if (!CheckContent()) return;
+  bool extended = false;
+  if (state_.TestMode) {
+    if (state_.TestDataValid) {
+      extended = platform_.Ask({"Format d'enregistrement", "Enregistrer au format étendu ?",
+                                Buttons::YesNo}) == Answer::Yes;
+    } else {
+      platform_.ShowMessage(
+          InfoMessage("Enregistrement au format réduit:\r\nIncohérence des données de test"));
+    }
+  }
+  SaveProjectAs(extended);
+}
+
+bool Session::ConfirmSaveChanges() {
+  if (!state_.Modified || !ProjectHasContent(project_, false)) return true;
+  switch (platform_.Ask({"Modifications...", "Voulez-vous sauver les modifications ?",
+                         Buttons::YesNoCancel})) {
+    case Answer::Yes:
+      // a save that failed or was cancelled must not let the project be replaced
+      return SaveProject();
+    case Answer::No:
+    case Answer::Ok:
+      return true;
+    case Answer::Cancel:
+      break;
+  }
+  return false;
+}
+
+bool Session::SaveProject() {
+  if (state_.TestMode) {
+    if (state_.TestDataValid) {
+      platform_.ShowMessage(InfoMessage("Enregistrement au format étendu"));
+    } else if (platform_.Ask({"Incohérence des données de test", "Enregistrement au format réduit ?",
+                              Buttons::OkCancel}) != Answer::Ok) {
+      return false;
+    }
+  }
+  if (state_.ProjectFileName.empty()) return SaveProjectAs(state_.TestDataValid);
+  return WriteProject(state_.ProjectFileName, state_.TestDataValid);
+}
+
+bool Session::SaveProjectAs(bool extended) {
+  const auto name = platform_.ChooseFileToSave({"umd", kProjectFilter, ""});
+  if (!name) return false;
+  if (!ConfirmReplace(*name)) return false;
+  return WriteProject(*name, extended);
+}
+
+bool Session::WriteProject(const std::string& fileName, bool extended) {
+  const FileResult written =
+      WriteProjectFile(project_, state_, lock_, fileName, extended, SplitLines(reportPane_));
+  if (!written.ok) {
+    platform_.ShowMessage(written.error);
+    return false;
+  }
+  SetTitle(UnmodifiedTitle(state_.ProjectFileName));
+  if (written.warning) platform_.ShowMessage(*written.warning);
+  return true;
+}
+
+bool Session::OpenProject(const std::string& fileName, bool runComputation) {
+  const OpenResult opened = ::umbrix::OpenProject(form_, lock_, fileName);
+  if (!opened.file.ok) {
+    platform_.ShowMessage(opened.file.error);
+    return false;
+  }
+  SetTitle(UnmodifiedTitle(state_.ProjectFileName));
+  platform_.SetCommentsText(project_.Comments);
+  platform_.ShowMainWindow();
+  platform_.RefreshMenus();
+  if (runComputation) RunComputation();
+  // A desk-dial file asks for desk-dial mode, whose window is not built yet: its project opens
+  // in the normal window.
+  return true;
+}
+
+bool Session::Quit() {
+  form_.FormDeactivate();
+  if (!ConfirmSaveChanges()) return false;
+  CloseHeld();
+  platform_.Terminate();
+  return true;
+}
+
+bool Session::CloseRequested() {
+  if (!ConfirmSaveChanges()) return false;
+  CloseHeld();
+  return true;
+}
+
+void Session::SystemShutdown() { CloseHeld(); }
+
+// ---------------------------------------------------------------- exports
+
+void Session::ExportDxfCommand() {
+  form_.FormDeactivate();
+  if (deskMode_) return;
+  if (!state_.DrawingExists) {
+    platform_.ShowMessage(ErrorMessage(kNoDrawingToExportText));
+    return;
+  }
+  const auto name = platform_.ChooseFileToSave({"dxf", kDxfFilter, ProposedName(".dxf")});
+  if (!name) return;
+  if (!ConfirmReplace(*name)) return;
+  if (const auto error = WriteDxf(*name)) platform_.ShowMessage(*error);
+}
+
+std::optional<Message> Session::WriteDxf(const std::filesystem::path& path) {
+  if (!state_.DrawingExists) return ErrorMessage(kNoDrawingToExportText);
+  SyncFrame();
+  const StyleGeometry style = ComputeStyleGeometry(project_, orientation_, frame_.plate);
+  const DxfJob job{frame_, DxfCasterGeometryOf(project_, orientation_, style),
+                   platform_.NowSerial()};
+  auto error = WriteDxfFile(path, job, DialTracePass(project_, orientation_, hourLimits_, frame_));
+  // the screen is repainted whatever became of the file
+  TraceToScreen(false);
+  return error;
+}
+
+std::optional<Message> Session::WriteSvg(const std::filesystem::path& path) {
+  if (!state_.DrawingExists) return ErrorMessage(kNoDrawingToExportText);
+  SyncFrame();
+  SvgCanvas canvas(frame_);
+  Report unused;
+  TraceDial(project_, orientation_, hourLimits_, frame_, canvas, TraceOptions{}, unused);
+  return WriteSvgFile(path, canvas);
+}
+
+}  // namespace umbrix

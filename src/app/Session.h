@@ -1,0 +1,223 @@
+#pragma once
+// One running program without its windows: the dial project, the dialog's model, the solver's
+// results, the report, the drawing frame and the file state, with every main-window command that
+// needs no widget. The Qt window and the command line only forward to it.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/MenuOptions.h"
+#include "app/Platform.h"
+#include "astro/Sun.h"
+#include "compute/Completeness.h"
+#include "compute/HourLimits.h"
+#include "files/ProjectFileLock.h"
+#include "form/Form.h"
+#include "model/Dates.h"
+#include "model/DialProject.h"
+#include "model/Message.h"
+#include "model/Report.h"
+#include "trace/DrawingFrame.h"
+
+namespace umbrix {
+
+/// "Umbrix * " and the file name (without its folder) of `fileName`.
+std::string ModifiedTitle(const std::string& fileName);
+/// "Umbrix   " (three blanks, the width of " * ") and the file name of `fileName`.
+std::string UnmodifiedTitle(const std::string& fileName);
+
+inline constexpr const char* kNothingToSaveText = "Il n'y a pas d'information à sauver";
+inline constexpr const char* kNoDrawingToExportText = "Il n'y a pas de graphique à exporter";
+inline constexpr const char* kFileExistsCaption = "Fichier existant...";
+inline constexpr const char* kFileExistsText = "Le fichier existe déjà, voulez-vous le remplacer ?";
+inline constexpr const char* kProjectFilter = "Donnée Umbrix (*.umd)|*.umd";
+inline constexpr const char* kOpenFilter =
+    "Données Umbrix (*.umd)|*.umd|Données Umbrix (*.umd ; *.txt)|*.umd;*.txt|"
+    "Cadran de bureau (*.umb)|*.umb";
+inline constexpr const char* kDxfFilter = "Fichier dxf (*.dxf)|*.dxf";
+
+struct SessionSettings {
+  /// The short date format the dialog writes and reads dates in.
+  DateStyle dates;
+  /// The English interface was chosen (month names, the date hint).
+  bool englishUi = false;
+};
+
+class Session {
+ public:
+  explicit Session(Platform& platform, SessionSettings settings = {});
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  // ---- start-up
+
+  /// The window's first fit, the dialog's creation with the command line `args` (without the
+  /// program's name: "MAP" first switches on developer mode), the title "Umbrix   ", then the
+  /// file the command line names is opened. False when that file could not be opened.
+  bool Start(const std::vector<std::string>& args);
+
+  // ---- state
+
+  DialProject& Project() { return project_; }
+  const DialProject& Project() const { return project_; }
+  ProjectState& State() { return state_; }
+  const ProjectState& State() const { return state_; }
+  Form& Dialog() { return form_; }
+  const Form& Dialog() const { return form_; }
+  const Report& Sections() const { return report_; }
+  /// The report pane's text.
+  const std::string& ReportPane() const { return reportPane_; }
+  /// `PlateEuler` and `ZenithVec` of the last solve or direct set-up.
+  const Orientation& PlateOrientation() const { return orientation_; }
+  const HourLimits& Limits() const { return hourLimits_; }
+  const DrawingFrame& Frame() const { return frame_; }
+  const std::string& Title() const { return title_; }
+  bool DeskMode() const { return deskMode_; }
+  bool InteractiveMode() const { return interactiveMode_; }
+  void SetInteractiveMode(bool on) { interactiveMode_ = on; }
+
+  // ---- modified state and title
+
+  /// `Modified` := true; title "Umbrix * " and the file name.
+  void SetModifiedTitle();
+  /// The dialog's `MarkModified`: `SetModifiedTitle`, the drawing and report cleared when asked,
+  /// then `TestDataValid` := `testDataValid`.
+  void MarkModified(bool testDataValid, bool clearDrawing) {
+    form_.MarkModified(testDataValid, clearDrawing);
+  }
+  /// Every change of the comments pane's text.
+  void CommentsEdited(std::string text);
+
+  // ---- the computation driver
+
+  /// Marks the project modified when the mode changes, clears `DrawingExists`, stores the mode
+  /// and runs the computation.
+  bool StartComputation(int mode);
+  /// Checks completeness (reporting the first missing entry on the dialog), then solves,
+  /// simulates, sets up or writes the ephemeris as `RunMode` asks, and traces. True when a dial
+  /// was traced in modes 1 and 2, the set-up's result in mode 3, false otherwise.
+  bool RunComputation();
+  /// "C&alculer" and the keys Ctrl+M, Ctrl+L, Ctrl+K, Ctrl+Y: the pending entry is re-validated
+  /// first.
+  bool ComputeCommand(int mode);
+  /// Ctrl+J and the dialog's "E&phémérides": the current instant's ephemeris in a message window.
+  void EphemerisCommand();
+
+  // ---- menus
+
+  /// A drawing option's click: its check mark inverted, the project marked modified, the dial
+  /// recomputed or redrawn. A disabled item cannot be clicked and does nothing.
+  void ToggleOption(OptionItem item);
+  void ToggleSubdivision(SubdivisionItem item);
+  void ToggleSignArc(SignArcItem item);
+  /// A click on "&Style" or "&Gnomon"; nothing happens when the clicked type is the current one.
+  void ChooseCaster(CasterItem item);
+  /// "&Saisies" (and Esc): shows the dialog and focuses the first field of its current tab.
+  void ShowSaisies();
+
+  // ---- files
+
+  /// "&Nouveau".
+  void NewProject();
+  /// "&Ouvrir".
+  void OpenCommand();
+  /// Files dropped on the window: only the first is opened.
+  void DropFiles(const std::vector<std::string>& files);
+  /// "&Enregistrer".
+  void SaveCommand();
+  /// "Enregistrer &Sous".
+  void SaveAsCommand();
+  /// The save-changes question before the project is replaced or the program ends; false when
+  /// the caller must stop (cancelled, or the save failed).
+  bool ConfirmSaveChanges();
+  /// Saves under `ProjectFileName`, or asks for a name; false when cancelled or failed.
+  bool SaveProject();
+  /// Asks for a name and saves; false when cancelled or failed.
+  bool SaveProjectAs(bool extended);
+  /// Writes the project under `fileName` (no dialog, no question); shows the failure.
+  bool WriteProject(const std::string& fileName, bool extended);
+  /// Opens a project file, or a desk-dial file by way of its project, then (unless told not to)
+  /// repeats the project's last command. False, with its message shown, when it failed.
+  bool OpenProject(const std::string& fileName, bool runComputation = true);
+  /// "&Quitter": false when the user cancelled; otherwise the held file is closed and the
+  /// platform told to terminate.
+  bool Quit();
+  /// The window's close button: false keeps the window open.
+  bool CloseRequested();
+  /// The system is shutting down or the user logging off.
+  void SystemShutdown();
+
+  // ---- drawing
+
+  /// The window was resized (or the plate changed): the bitmap is refitted and redrawn.
+  void FitDrawing();
+  /// "E&xport dxf": checks, the save dialog and the replace question, then `WriteDxf`.
+  void ExportDxfCommand();
+  /// Writes the dial on show as DXF into `path` and repaints the screen; the failure message.
+  /// Needs `DrawingExists`.
+  std::optional<Message> WriteDxf(const std::filesystem::path& path);
+  /// Writes the dial on show as a true-scale SVG picture; the failure message. Needs
+  /// `DrawingExists`.
+  std::optional<Message> WriteSvg(const std::filesystem::path& path);
+
+ private:
+  /// The dialog's window onto the session.
+  class Host final : public FormHost {
+   public:
+    explicit Host(Session& session) : s_(session) {}
+    void MarkModified(bool testDataValid, bool clearDrawing) override;
+    void FitDrawing() override { s_.FitDrawing(); }
+    void MenuEnabledChanged(MenuItem, bool) override { s_.platform_.RefreshMenus(); }
+    void ShowMessage(const Message& message) override { s_.platform_.ShowMessage(message); }
+    ClockReading Now() const override;
+
+   private:
+    Session& s_;
+  };
+
+  void SetTitle(std::string title);
+  void SetReportPane(std::string text);
+  void SetComments(std::string text);
+  /// Fills the bitmap with white and shows it.
+  void BlankDrawing();
+  /// `TraceDial` to the screen: the bitmap redrawn and shown, `DrawingExists` set, and with
+  /// `composeReport` the report pane replaced by the ten sections.
+  void TraceToScreen(bool composeReport);
+  /// The frame follows the plate (the bitmap keeps its size).
+  void SyncFrame();
+  /// Shows the first missing entry on the dialog; nothing is computed.
+  void ReportMissing(const CompletenessResult& missing);
+  bool Solve();
+  void ShowAll(const Messages& messages);
+  /// A save dialog's proposed name: the project's file name with `extension` (".dxf").
+  std::string ProposedName(const char* extension) const;
+  /// The replace question when `path` exists; true to go on.
+  bool ConfirmReplace(const std::string& path);
+  /// "Il n'y a pas d'information à sauver" unless the project holds something.
+  bool CheckContent();
+  /// Closing the held file and ending: shared by quitting, closing and shutting down.
+  void CloseHeld();
+  MonthNames Months() const {
+    return state_.EnglishUi ? MonthNames::English : MonthNames::French;
+  }
+
+  Platform& platform_;
+  DialProject project_;
+  ProjectState state_;
+  Host host_;
+  Form form_;
+  ProjectFileLock lock_;
+  Report report_;
+  Orientation orientation_;
+  HourLimits hourLimits_{0.0, 0.0, 0.0, 0.0};
+  DrawingFrame frame_;
+  std::string reportPane_;
+  std::string title_ = "Umbrix";
+  bool deskMode_ = false;
+  bool interactiveMode_ = false;
+  bool fitEnabled_ = true;
+};
+
+}  // namespace umbrix
