@@ -56,8 +56,8 @@ ClipResult ClipSegment(const PlateWindow& w, PointMm from, double dx, double dy)
   const auto accepted = [](double u, bool outward) {
     return (0 < u && u < 1) || (u == 0 && outward) || (u == 1 && !outward);
   };
-  const std::array<std::pair<double, double>, 2> edgePairs = {
-      std::pair{w.XMin, w.YMin}, std::pair{w.XMax, w.YMax}};
+  const std::array<std::pair<double, double>, 2> edgePairs = {std::pair{w.XMin, w.YMin},
+                                                              std::pair{w.XMax, w.YMax}};
   for (int k = 0; k < 2; ++k) {
     const auto [edgeX, edgeY] = edgePairs[k];
     const bool lower = k == 0;

@@ -52,7 +52,7 @@ FitResult FitDrawingSize(const DialProject& project, int marginPx, int reportPan
   const double height = w.YMax - w.YMin;
   // A rectangular plate is fitted only once both of its sides are known.
   if (height != width && (!project.Coteh.given || !project.Cotel.given)) return {};
-  const double availableW = reportPaneLeft - 2 * marginPx - 9;  // pixels
+  const double availableW = reportPaneLeft - 2 * marginPx - 9;   // pixels
   const double availableH = commentsPaneTop - 2 * marginPx - 9;  // pixels
   // Pixels per millimetre; never negative, so a crushed window keeps a one-pixel plate.
   const double k = std::max(0.0, std::min(availableH / height, availableW / width));
@@ -64,8 +64,8 @@ FitResult FitDrawingSize(const DialProject& project, int marginPx, int reportPan
 }
 
 std::string FormatPoint(PointMm p, const PlateWindow& w) {
-  return "(" + FormatCoordinate(p.x, w.XMin, w.XMax) + ", " + FormatCoordinate(p.y, w.YMin, w.YMax) +
-         ")";
+  return "(" + FormatCoordinate(p.x, w.XMin, w.XMax) + ", " +
+         FormatCoordinate(p.y, w.YMin, w.YMax) + ")";
 }
 
 LabelPlacement PlaceLabel(const DrawingFrame& frame, PointMm end, double dx, double dy) {

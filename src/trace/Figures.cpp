@@ -148,8 +148,8 @@ void TracingPass::DrawGridAxesFoot() {
   const DrawingOptions& opt = p_.Options;
   // Squares so small that the lines could not be counted are not drawn (they would never end).
   const double q = p_.Carreau.given ? p_.Carreau.value : 0.0;
-  const bool countable = q > 0 && (w.XMax - w.XMin) / q < kMaxGridLines &&
-                         (w.YMax - w.YMin) / q < kMaxGridLines;
+  const bool countable =
+      q > 0 && (w.XMax - w.XMin) / q < kMaxGridLines && (w.YMax - w.YMin) / q < kMaxGridLines;
   if (opt.Carreaux1.checked && countable) {
     for (long long i = static_cast<long long>(std::trunc(w.XMin / q));
          i <= static_cast<long long>(std::trunc(w.XMax / q)); ++i)

@@ -77,8 +77,8 @@ void TracingPass::DrawHourLines() {
   }
   const auto R = [](double x) { return RoundScaled(2, x); };
   const long long first = static_cast<long long>(std::floor(R(n * limits_[0])));
-  const long long last = std::min(first + 24LL * n - 1,
-                                  static_cast<long long>(std::ceil(R(n * limits_[1]))));
+  const long long last =
+      std::min(first + 24LL * n - 1, static_cast<long long>(std::ceil(R(n * limits_[1]))));
   const long long gapAfter = static_cast<long long>(std::ceil(R(n * limits_[2])));
   const long long gapBefore = static_cast<long long>(std::floor(R(n * limits_[3])));
 

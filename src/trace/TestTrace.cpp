@@ -122,9 +122,8 @@ void TestTrace(const DialProject& project, const HourLimits& hourLimits, const D
       ShadowCurve analemma(canvas, w, foot);
       for (int j = 0; j <= 36; ++j) {
         const double day = 43831 + 10 * j;  // every ten days from 1 January 2020
-        const Vec3 above =
-            RotateY(RotateZ(SunVector(true, day, static_cast<double>(h)), hourAngle),
-                    kPi / 2 - tp.lat);
+        const Vec3 above = RotateY(RotateZ(SunVector(true, day, static_cast<double>(h)), hourAngle),
+                                   kPi / 2 - tp.lat);
         if (above.Z <= 0) {
           analemma.Add(std::nullopt);
           continue;

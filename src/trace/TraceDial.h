@@ -31,13 +31,13 @@ enum DialKindValue : int { kPolar = 0, kBoreal = 1, kAustral = -1 };
 /// The dial's geometry computed at the start of a pass, read by the hour lines, the DXF export
 /// and the shadow-caster figures.
 struct StyleGeometry {
-  Vec3 PoleInPlate;          // after the polar/equatorial forcing
+  Vec3 PoleInPlate;  // after the polar/equatorial forcing
   int DialKind = 0;
-  double StyleSlope = 0.0;   // tangent of the style's angle with the plate
-  PointMm CentreOffset;      // dial centre relative to the foot, mm
-  PointMm StyleEnd;          // where the style reaches the plate, or leaves it, mm
+  double StyleSlope = 0.0;      // tangent of the style's angle with the plate
+  PointMm CentreOffset;         // dial centre relative to the foot, mm
+  PointMm StyleEnd;             // where the style reaches the plate, or leaves it, mm
   double StyleEndHeight = 0.0;  // style's height above the plate at StyleEnd, mm
-  double StyleAngle = 0.0;   // radians: direction to which the shadow-caster is folded flat
+  double StyleAngle = 0.0;      // radians: direction to which the shadow-caster is folded flat
   /// (-D, C): the upright of the shadow-caster folded flat, length `Gnomf`, square to the
   /// substyle, at angle `StyleAngle` (mm).
   PointMm FoldedUpright;

@@ -63,8 +63,9 @@ void TracingPass::WriteDialKind() {
       break;
     case 2:
     case -2:
-      s = std::string("Le cadran est de type équatorial. Le style s'élève perpendiculairement à "
-                      "la surface du cadran en direction du ") +
+      s = std::string(
+              "Le cadran est de type équatorial. Le style s'élève perpendiculairement à "
+              "la surface du cadran en direction du ") +
           (g_.DialKind > 0 ? "pôle nord céleste" : "pôle sud céleste") +
           ". Les lignes horaires sont régulièrement espacées de 15°.\r\n";
       break;
@@ -91,8 +92,8 @@ void TracingPass::DrawSignArcs() {
   const int arcs = p_.Options.SignArcs;
   for (int i = -3; i <= 3; ++i) {
     const int a = i < 0 ? -i : i;
-    const bool drawn = (i == 0 && arcs % 2 == 1) || (a == 3 && arcs > 1) ||
-                       ((a == 1 || a == 2) && arcs > 3);
+    const bool drawn =
+        (i == 0 && arcs % 2 == 1) || (a == 3 && arcs > 1) || ((a == 1 || a == 2) && arcs > 3);
     if (!drawn) continue;
     if (i == 0 && !RefractionOn()) {
       DrawEquinoctial();
@@ -151,8 +152,8 @@ void TracingPass::DrawDateArc() {
   if (!p_.Options.MenDat.checked) return;
   DrawDayArc(p_.Dadiur.value, colours::Teal);
   if (opt_.composeReport) {
-    report_.sections[8] = "\r\nL'arc diurne est tracé pour la date du : " +
-                          FormatDateLong(p_.Dadiur.value) + "\r\n";
+    report_.sections[8] =
+        "\r\nL'arc diurne est tracé pour la date du : " + FormatDateLong(p_.Dadiur.value) + "\r\n";
   }
 }
 

@@ -18,16 +18,16 @@ class TracingPass {
 
  private:
   // Steps of the pass, in order.
-  void WriteDialKind();         // section 2
-  void WriteSolarTimeLine();    // section 2, `Hvrai`
-  void WriteGnomonReport();     // section 4
-  void DrawShadowAtInstant();   // section 3
+  void WriteDialKind();        // section 2
+  void WriteSolarTimeLine();   // section 2, `Hvrai`
+  void WriteGnomonReport();    // section 4
+  void DrawShadowAtInstant();  // section 3
   void DrawGridAxesFoot();
-  void DrawSignArcs();          // section 7
-  void DrawDateArc();           // section 8
+  void DrawSignArcs();  // section 7
+  void DrawDateArc();   // section 8
   void DrawMonthlyArcs();
-  void DrawHorizon();           // section 6
-  void DrawHourLines();         // section 5
+  void DrawHorizon();    // section 6
+  void DrawHourLines();  // section 5
   void DrawClosingFigures();
 
   // Helpers.

@@ -5,9 +5,9 @@
 #include <algorithm>
 #include <iterator>
 #include <span>
-#include <utility>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "trace/Canvas.h"
@@ -27,9 +27,9 @@ enum class CallKind {
 struct CanvasCall {
   CallKind kind = CallKind::DrawSegment;
   Colour colour = 0;
-  std::vector<PointMm> points;  // segment: both ends; marker: the point; label: its anchor
-  std::string text;             // labels
-  LabelPlacement label;         // labels
+  std::vector<PointMm> points;          // segment: both ends; marker: the point; label: its anchor
+  std::string text;                     // labels
+  LabelPlacement label;                 // labels
   PenStyle penStyle = PenStyle::Solid;  // pen state at the time of the call
   int penWidth = 0;
 };

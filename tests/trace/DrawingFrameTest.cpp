@@ -76,8 +76,8 @@ TEST(FormatPoint, PlateEdgesPrintAsLAndMinusL) {
     PointMm p;
     const char* text;
   } cases[] = {
-      {{50, -40}, "(L, -L)"},      {{-50, 40}, "(-L, L)"},        {{12.25, -3}, "(12.2, -3)"},
-      {{49.99, 0}, "(50, 0)"},     {{-0.04, 39.96}, "(0, 40)"},   {{40, 50}, "(40, 50)"},
+      {{50, -40}, "(L, -L)"},         {{-50, 40}, "(-L, L)"},      {{12.25, -3}, "(12.2, -3)"},
+      {{49.99, 0}, "(50, 0)"},        {{-0.04, 39.96}, "(0, 40)"}, {{40, 50}, "(40, 50)"},
       {{-12.75, 7.05}, "(-12.8, 7)"},
   };
   for (const auto& c : cases) EXPECT_EQ(FormatPoint(c.p, w), c.text);
@@ -108,7 +108,7 @@ TEST(PlaceLabel, LabelNearAnEdgeGoesIntoTheMargin) {
       {{-50, -20}, -1, 0, half, -1, {-50 - h, -20}},                 // left
       {{5, 50}, 0, 1, -1, half, {5, 50 + h}},                        // top
       {{-7, -50}, 0, -1, -1, f.heightPx - half - 1, {-7, -50 - h}},  // bottom
-      {{48, 0}, 0, 1, f.widthPx - half - 1, -1, {50 + h, h}},  // anchor within h of the edge
+      {{48, 0}, 0, 1, f.widthPx - half - 1, -1, {50 + h, h}},        // anchor within h of the edge
   };
   for (const auto& c : cases) {
     const LabelPlacement at = PlaceLabel(f, c.end, c.dx, c.dy);

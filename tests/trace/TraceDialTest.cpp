@@ -35,10 +35,9 @@ struct Pass {
 };
 
 Pass Trace(const DialProject& p, const Orientation& o, const HourLimits& limits = kHorizontal45,
-         TraceOptions options = WithReport()) {
+           TraceOptions options = WithReport()) {
   Pass pass;
-  pass.result =
-      TraceDial(p, o, limits, FrameFor(p.Plate), pass.canvas, options, pass.report);
+  pass.result = TraceDial(p, o, limits, FrameFor(p.Plate), pass.canvas, options, pass.report);
   return pass;
 }
 
@@ -311,8 +310,8 @@ struct HorizonCase {
 TEST(TraceDial, HorizonLine) {
   const HorizonCase cases[] = {
       {"horizontal plate", 0, 0, true, "\r\nIl n'y a pas de ligne d'horizon.\r\n", 0},
-      {"vertical plate", 0, 90, true,
-       "\r\nLigne d'horizon : de (-L, 0)\r\n     jusqu'à (L, 0)\r\n", 1},
+      {"vertical plate", 0, 90, true, "\r\nLigne d'horizon : de (-L, 0)\r\n     jusqu'à (L, 0)\r\n",
+       1},
       {"plate tilted 30 degrees", 0, 30, true,
        "\r\nLa ligne d'horizon ne passe pas sur le cadran.\r\n", 0},
       {"no latitude", 0, 90, false, "", 0},
@@ -376,8 +375,7 @@ TEST(TraceDial, CentreOnThePlateGivesAThreeVertexShadow) {
   // Foot and centre at the ends, the tip's shadow (about 75 mm north at a winter noon) between.
   const PointMm foot{0, 0};
   const PointMm centre = pass.result.style.StyleEnd;
-  EXPECT_TRUE((Near(v[0], foot) && Near(v[2], centre)) ||
-              (Near(v[0], centre) && Near(v[2], foot)));
+  EXPECT_TRUE((Near(v[0], foot) && Near(v[2], centre)) || (Near(v[0], centre) && Near(v[2], foot)));
   EXPECT_GT(v[1].y, 60);
   EXPECT_LT(v[1].y, 90);
   const auto quads = pass.canvas.Of(CallKind::DrawFilledQuads, colours::LightGrey);
@@ -627,8 +625,9 @@ TEST(TraceDial, LimitedLinesRunBetweenTheSolsticeShadows) {
   EXPECT_NEAR(lines[0].points[0].y, summer, 1e-9);
   EXPECT_NEAR(lines[0].points[1].y, winter, 1e-9);
   EXPECT_NEAR(lines[0].points[0].x, 0, 1e-9);
-  EXPECT_EQ(pass.report.sections[5],
-            "\r\nLignes horaires :\r\n - Pour 12 h 00 : de (0, 11.9)\r\n     jusqu'à (0, 75.9)\r\n");
+  EXPECT_EQ(
+      pass.report.sections[5],
+      "\r\nLignes horaires :\r\n - Pour 12 h 00 : de (0, 11.9)\r\n     jusqu'à (0, 75.9)\r\n");
   // The number sits beyond the winter end, away from the centre along the substyle.
   const auto labels = pass.canvas.Of(CallKind::DrawLabel);
   ASSERT_EQ(labels.size(), 1u);

@@ -74,7 +74,8 @@ inline DialProject SquareDial(double side, double gnomon, double latDeg) {
 inline DrawingFrame FrameFor(const PlateWindow& plate, double pxPerMm = 3) {
   DrawingFrame f;
   f.plate = plate;
-  f.widthPx = static_cast<int>(std::lround((plate.XMax - plate.XMin) * pxPerMm)) + 2 * f.marginPx + 1;
+  f.widthPx =
+      static_cast<int>(std::lround((plate.XMax - plate.XMin) * pxPerMm)) + 2 * f.marginPx + 1;
   f.heightPx =
       static_cast<int>(std::lround((plate.YMax - plate.YMin) * pxPerMm)) + 2 * f.marginPx + 1;
   f.ComputeScale();
