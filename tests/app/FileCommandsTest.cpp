@@ -1,0 +1,391 @@
+// "Nouveau", open, save, save as, the save-changes question, dropped files, quitting and the DXF
+// export command, through the session and the scripted platform.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "app/SessionFixtures.h"
+#include "files/ProjectFileLock.h"
+
+namespace umbrix {
+namespace {
+
+using testing::App;
+using testing::TempFolder;
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+/// A project saved under `name` by a session of its own, in mode `mode`.
+void SaveWorkedCase(const std::string& name, const std::string& side = "800",
+                    int mode = kModeCompute) {
+  App app;
+  testing::TypeWorkedCase(app.form());
+  app.form().Enter(Field::Cote, side);
+  app.session.StartComputation(mode);
+  ASSERT_TRUE(app.session.WriteProject(name, false));
+}
+
+const Question kSaveChanges{"Modifications...", "Voulez-vous sauver les modifications ?",
+                            Buttons::YesNoCancel};
+
+TEST(Nouveau, ResetsTheEntriesButNotTheOptionsNorTheMode) {
+  App app;
+  testing::TypeWorkedCase(app.form());
+  testing::TypeWorkedOrientation(app.form());
+  app.session.CommentsEdited("mesures de juin");
+  app.session.StartComputation(kModeTrace);
+  app.session.ToggleOption(OptionItem::Axes1);
+  app.session.ToggleSubdivision(SubdivisionItem::Quart);
+  const DrawingOptions options = app.project().Options;
+  app.form().SelectTab(Tab::Divers);
+  app.platform.answers = {Answer::No};
+  app.platform.Forget();
+
+  app.session.NewProject();
+
+  EXPECT_EQ(app.platform.questions, std::vector<Question>{kSaveChanges});
+  EXPECT_FALSE(app.project().Lat.given);  // unchecking Limite cleared it
+  EXPECT_FALSE(app.project().Limite);
+  EXPECT_FALSE(app.project().Cote.given);
+  EXPECT_FALSE(app.project().Mesx1.given);
+  EXPECT_FALSE(app.project().DecEd.given);
+  EXPECT_TRUE(app.project().Dest);
+  EXPECT_EQ(app.project().Carreau.text, "50");
+  EXPECT_EQ(app.project().Hediur.text, "12:00:00");
+  EXPECT_EQ(app.project().Comments, "");
+  EXPECT_EQ(app.platform.comments, "");
+  EXPECT_EQ(app.state().RunMode, kModeTrace);
+  EXPECT_TRUE(app.project().Options.Axes1.checked);
+  EXPECT_EQ(app.project().Options.HourSubdivisions, options.HourSubdivisions);
+  EXPECT_FALSE(app.state().Modified);
+  EXPECT_EQ(app.session.Title(), "Umbrix   ");
+  EXPECT_EQ(app.form().SelectedTab(), Tab::Cadran);
+  EXPECT_EQ(app.form().ActiveControl(), ControlId::Cote);
+  EXPECT_FALSE(app.state().DrawingExists);
+  EXPECT_EQ(app.session.ReportPane(), "");
+}
+
+TEST(Nouveau, ClosesTheHeldFile) {
+  TempFolder folder;
+  const std::string name = folder.File("a.umd");
+  SaveWorkedCase(name);
+  App app;
+  ASSERT_TRUE(app.session.OpenProject(name));
+  ASSERT_TRUE(app.state().ProjectFileHeld);
+  EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(name));
+  app.session.NewProject();  // not modified: no question
+  EXPECT_TRUE(app.platform.questions.empty());
+  EXPECT_FALSE(app.state().ProjectFileHeld);
+  EXPECT_EQ(app.state().ProjectFileName, "");
+  EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(name));
+}
+
+TEST(SaveChanges, CancelKeepsEverything) {
+  App app;
+  testing::TypeWorkedCase(app.form());
+  app.platform.answers = {Answer::Cancel};
+  app.session.NewProject();
+  EXPECT_TRUE(app.project().Cote.given);
+  EXPECT_TRUE(app.state().Modified);
+  EXPECT_EQ(app.platform.questions.size(), 1u);
+}
+
+TEST(SaveChanges, YesSavesUnderANameAskedForThenGoesOn) {
+  TempFolder folder;
+  App app;
+  testing::TypeWorkedCase(app.form());
+  app.platform.answers = {Answer::Yes};
+  app.platform.filesToSave = {folder.File("juin.umd")};
+  app.session.NewProject();
+  ASSERT_EQ(app.platform.saveDialogs.size(), 1u);
+  EXPECT_EQ(app.platform.saveDialogs[0], (FileDialog{"umd", kProjectFilter, ""}));
+  EXPECT_EQ(Slurp(folder.File("juin.umd")).rfind("Umbrix6\r\n", 0), 0u);
+  EXPECT_FALSE(app.project().Cote.given);  // then the new project
+  EXPECT_EQ(app.state().ProjectFileName, "");
+}
+
+TEST(SaveChanges, YesWithTheSaveDialogCancelledStops) {
+  App app;
+  testing::TypeWorkedCase(app.form());
+  app.platform.answers = {Answer::Yes};
+  app.platform.filesToSave = {std::nullopt};
+  app.session.NewProject();
+  EXPECT_TRUE(app.project().Cote.given);
+  EXPECT_TRUE(app.state().Modified);
+}
+
+TEST(SaveChanges, AFailedSaveStopsTheQuitSoNothingIsLost) {
+  TempFolder folder;
+  App app;
+  testing::TypeWorkedCase(app.form());
+  app.platform.answers = {Answer::Yes};
+  app.platform.filesToSave = {folder.File("no-such-folder/juin.umd")};
+  EXPECT_FALSE(app.session.Quit());
+  EXPECT_EQ(app.platform.terminated, 0);
+  ASSERT_EQ(app.platform.messages.size(), 1u);
+  EXPECT_EQ(app.platform.messages[0].caption, "Erreur...");
+  EXPECT_TRUE(app.state().Modified);
+}
+
+TEST(SaveChanges, NoGoesOnWithoutSaving) {
+  TempFolder folder;
+  App app;
+  testing::TypeWorkedCase(app.form());
+  app.platform.answers = {Answer::No};
+  EXPECT_TRUE(app.session.Quit());
+  EXPECT_EQ(app.platform.terminated, 1);
+  EXPECT_TRUE(app.platform.saveDialogs.empty());
+}
+
+TEST(SaveChanges, NotAskedForAnUnmodifiedOrEmptyProject) {
+  App app;
+  app.session.ToggleOption(OptionItem::Axes1);  // modified, but holds nothing
+  ASSERT_TRUE(app.state().Modified);
+  EXPECT_TRUE(app.session.ConfirmSaveChanges());
+  EXPECT_TRUE(app.platform.questions.empty());
+}
+
+TEST(Save, NothingToSaveIsAnError) {
+  App app;
+  app.session.SaveCommand();
+  app.session.SaveAsCommand();
+  EXPECT_EQ(app.platform.messages,
+            (Messages{ErrorMessage(kNothingToSaveText), ErrorMessage(kNothingToSaveText)}));
+  EXPECT_TRUE(app.platform.saveDialogs.empty());
+}
+
+TEST(Save, SaveAsTakesTheEntryBeingTyped) {
+  TempFolder folder;
+  App app;
+  app.form().SetText(Field::Cote, "300");  // typed, the field not yet left
+  app.form().SetActiveControl(ControlId::Cote);
+  app.platform.filesToSave = {folder.File("typed.umd")};
+  app.session.SaveAsCommand();
+  EXPECT_TRUE(app.platform.messages.empty());
+  EXPECT_NE(Slurp(folder.File("typed.umd")).find("\r\n300 'Cot"), std::string::npos);
+}
+
+TEST(Save, AnExistingFileIsReplacedOnlyOnOk) {
+  TempFolder folder;
+  const std::string name = folder.File("old.umd");
+  { std::ofstream(name) << "ancien"; }
+  App app;
+  testing::TypeWorkedCase(app.form());
+
+  app.platform.filesToSave = {name};
+  app.platform.answers = {Answer::Cancel};
+  app.session.SaveAsCommand();
+  EXPECT_EQ(app.platform.questions,
+            (std::vector<Question>{{kFileExistsCaption, kFileExistsText, Buttons::OkCancel}}));
+  EXPECT_EQ(Slurp(name), "ancien");
+  EXPECT_TRUE(app.state().Modified);
+
+  app.platform.filesToSave = {name};
+  app.platform.answers = {Answer::Ok};
+  app.session.SaveAsCommand();
+  EXPECT_EQ(Slurp(name).rfind("Umbrix6\r\n", 0), 0u);
+  EXPECT_FALSE(app.state().Modified);
+  EXPECT_EQ(app.session.Title(), "Umbrix   old.umd");
+}
+
+TEST(Save, SaveWritesUnderTheCurrentNameWithoutAsking) {
+  TempFolder folder;
+  const std::string name = folder.File("mur.umd");
+  SaveWorkedCase(name);
+  App app;
+  ASSERT_TRUE(app.session.OpenProject(name));
+  app.session.CommentsEdited("gnomon de 10 cm");
+  app.session.SaveCommand();
+  EXPECT_TRUE(app.platform.saveDialogs.empty());
+  EXPECT_TRUE(app.platform.questions.empty());
+  EXPECT_NE(Slurp(name).find("---\r\ngnomon de 10 cm\r\n---\r\n"), std::string::npos);
+  EXPECT_EQ(app.session.Title(), "Umbrix   mur.umd");
+}
+
+TEST(Save, DeveloperModeAsksAboutTheReducedFormat) {
+  TempFolder folder;
+  App app({"map"});
+  ASSERT_TRUE(app.state().TestMode);
+  testing::TypeWorkedCase(app.form());
+  app.platform.answers = {Answer::Cancel};
+  EXPECT_FALSE(app.session.SaveProject());
+  EXPECT_EQ(app.platform.questions,
+            (std::vector<Question>{{"Incohérence des données de test",
+                                    "Enregistrement au format réduit ?", Buttons::OkCancel}}));
+
+  app.platform.Forget();
+  app.platform.filesToSave = {folder.File("reduit.umd")};
+  app.session.SaveAsCommand();
+  EXPECT_EQ(app.platform.MessageTexts(),
+            std::vector<std::string>{
+                "Enregistrement au format réduit:\r\nIncohérence des données de test"});
+  EXPECT_EQ(app.platform.messages[0].kind, MessageKind::Information);
+  EXPECT_EQ(Slurp(folder.File("reduit.umd")).rfind("Umbrix6\r\n", 0), 0u);
+}
+
+TEST(Open, ReadsTheProjectAndRepeatsItsLastCommand) {
+  TempFolder folder;
+  const std::string name = folder.File("trace.umd");
+  SaveWorkedCase(name, "800", kModeCompute);
+  {
+    App writer;
+    ASSERT_TRUE(writer.session.OpenProject(name));
+    testing::TypeWorkedOrientation(writer.form());
+    writer.session.StartComputation(kModeTrace);
+    ASSERT_TRUE(writer.session.WriteProject(name, false));
+  }
+  App app;
+  app.platform.filesToOpen = {name};
+  app.session.OpenCommand();
+  EXPECT_EQ(app.platform.openDialogs, (std::vector<FileDialog>{{"umd", kOpenFilter, ""}}));
+  EXPECT_EQ(app.state().RunMode, kModeTrace);
+  EXPECT_TRUE(app.state().DrawingExists);
+  EXPECT_EQ(app.session.ReportPane().rfind("   ** Tracé (simulation) **", 0), 0u);
+  EXPECT_EQ(app.session.Title(), "Umbrix   trace.umd");
+  EXPECT_FALSE(app.state().Modified);
+  EXPECT_TRUE(app.platform.LogHasInOrder({"title:Umbrix   trace.umd", "main-window", "report"}));
+}
+
+TEST(Open, AMissingFileIsReportedAndChangesNothing) {
+  TempFolder folder;
+  App app;
+  testing::TypeWorkedCase(app.form());
+  app.platform.answers = {Answer::No};
+  app.platform.filesToOpen = {folder.File("absent.umd")};
+  app.session.OpenCommand();
+  EXPECT_EQ(app.platform.messages,
+            Messages{ErrorMessage(folder.File("absent.umd") + " n'existe pas")});
+  EXPECT_TRUE(app.project().Cote.given);
+  EXPECT_TRUE(app.state().Modified);
+}
+
+TEST(Open, CancelledDialogOpensNothing) {
+  App app;
+  app.platform.filesToOpen = {std::nullopt};
+  app.session.OpenCommand();
+  EXPECT_TRUE(app.platform.messages.empty());
+  EXPECT_EQ(app.state().ProjectFileName, "");
+}
+
+TEST(Open, TheCommandLineOpensItsFile) {
+  TempFolder folder;
+  const std::string name = folder.File("cli.umd");
+  SaveWorkedCase(name);
+  App app({name});
+  EXPECT_TRUE(app.started);
+  EXPECT_EQ(app.session.Title(), "Umbrix   cli.umd");
+  EXPECT_TRUE(app.state().DrawingExists);
+}
+
+TEST(Drop, OnlyTheFirstOfSeveralFilesIsOpened) {
+  TempFolder folder;
+  SaveWorkedCase(folder.File("first.umd"), "800");
+  SaveWorkedCase(folder.File("second.umd"), "900");
+  App app;
+  app.session.DropFiles({folder.File("first.umd"), folder.File("second.umd")});
+  EXPECT_EQ(app.session.Title(), "Umbrix   first.umd");
+  EXPECT_EQ(app.project().Cote.text, "800");
+  EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(folder.File("second.umd")));
+}
+
+TEST(Drop, CancelledConfirmationOpensNothing) {
+  TempFolder folder;
+  SaveWorkedCase(folder.File("first.umd"));
+  App app;
+  testing::TypePlate(app.form(), "300");
+  app.platform.answers = {Answer::Cancel};
+  app.session.DropFiles({folder.File("first.umd")});
+  EXPECT_EQ(app.project().Cote.text, "300");
+  EXPECT_EQ(app.state().ProjectFileName, "");
+}
+
+TEST(Quit, ClosesTheHeldFileAndTerminates) {
+  TempFolder folder;
+  const std::string name = folder.File("q.umd");
+  SaveWorkedCase(name);
+  App app;
+  ASSERT_TRUE(app.session.OpenProject(name));
+  EXPECT_TRUE(app.session.Quit());
+  EXPECT_FALSE(app.state().ProjectFileHeld);
+  EXPECT_EQ(app.platform.terminated, 1);
+  EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(name));
+}
+
+TEST(Quit, ClosingTheWindowCanBeCancelled) {
+  App app;
+  testing::TypePlate(app.form());
+  app.platform.answers = {Answer::Cancel};
+  EXPECT_FALSE(app.session.CloseRequested());
+  app.platform.answers = {Answer::No};
+  EXPECT_TRUE(app.session.CloseRequested());
+  EXPECT_EQ(app.platform.terminated, 0);  // the window closes itself
+}
+
+TEST(DxfExport, RefusedWithoutADrawing) {
+  App app;
+  app.session.ExportDxfCommand();
+  EXPECT_EQ(app.platform.messages, Messages{ErrorMessage(kNoDrawingToExportText)});
+  EXPECT_TRUE(app.platform.saveDialogs.empty());
+}
+
+TEST(DxfExport, ProposesTheProjectsNameAndAsksBeforeReplacing) {
+  TempFolder folder;
+  const std::string name = folder.File("mur.umd");
+  SaveWorkedCase(name);
+  App app;
+  ASSERT_TRUE(app.session.OpenProject(name));
+  ASSERT_TRUE(app.state().DrawingExists);
+  const std::string dxf = folder.File("mur.dxf");
+  { std::ofstream(dxf) << "ancien"; }
+
+  app.platform.filesToSave = {dxf};
+  app.platform.answers = {Answer::Cancel};
+  app.session.ExportDxfCommand();
+  EXPECT_EQ(app.platform.saveDialogs, (std::vector<FileDialog>{{"dxf", kDxfFilter, "mur.dxf"}}));
+  EXPECT_EQ(Slurp(dxf), "ancien");
+
+  app.platform.Forget();
+  app.platform.filesToSave = {dxf};
+  app.platform.answers = {Answer::Ok};
+  app.session.ExportDxfCommand();
+  const std::string written = Slurp(dxf);
+  EXPECT_EQ(written.rfind("999\r\nUmbrix dxf 3D\r\n", 0), 0u);
+  EXPECT_NE(written.find("  0\r\nEOF\r\n"), std::string::npos);
+  EXPECT_TRUE(app.platform.messages.empty());
+  // the screen is repainted afterwards, the report untouched
+  EXPECT_TRUE(app.state().DrawingExists);
+  EXPECT_TRUE(app.platform.LogHasInOrder({"save-dialog", "fill-white", "present"}));
+  EXPECT_FALSE(app.session.ReportPane().empty());
+}
+
+TEST(DxfExport, AFailedWriteIsReported) {
+  TempFolder folder;
+  App app;
+  testing::TypeWorkedCase(app.form());
+  ASSERT_TRUE(app.session.StartComputation(kModeCompute));
+  app.platform.filesToSave = {folder.File("absent/mur.dxf")};
+  app.session.ExportDxfCommand();
+  ASSERT_EQ(app.platform.messages.size(), 1u);
+  EXPECT_EQ(app.platform.messages[0].caption, "Erreur...");
+  EXPECT_TRUE(app.state().DrawingExists);
+}
+
+TEST(SvgExport, WritesATrueScalePicture) {
+  TempFolder folder;
+  App app;
+  EXPECT_EQ(app.session.WriteSvg(folder.File("none.svg")), ErrorMessage(kNoDrawingToExportText));
+  testing::TypeWorkedCase(app.form());
+  ASSERT_TRUE(app.session.StartComputation(kModeCompute));
+  EXPECT_EQ(app.session.WriteSvg(folder.File("mur.svg")), std::nullopt);
+  const std::string svg = Slurp(folder.File("mur.svg"));
+  EXPECT_NE(svg.find("<svg"), std::string::npos);
+  EXPECT_NE(svg.find("mm\""), std::string::npos);
+}
+
+}  // namespace
+}  // namespace umbrix

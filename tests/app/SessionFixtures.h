@@ -1,0 +1,99 @@
+#pragma once
+// A session over the fake platform, started as the program starts, and projects typed into its
+// dialog the way a maker types them.
+
+#include <filesystem>
+#include <random>
+#include <string>
+
+#include "app/FakePlatform.h"
+#include "app/Session.h"
+
+namespace umbrix::testing {
+
+/// A program started without a command line, with what the start showed forgotten.
+struct App {
+  explicit App(std::vector<std::string> args = {}) {
+    started = session.Start(args);
+    platform.Forget();
+  }
+  FakePlatform platform;
+  Session session{platform};
+  bool started = false;
+
+  Form& form() { return session.Dialog(); }
+  DialProject& project() { return session.Project(); }
+  ProjectState& state() { return session.State(); }
+};
+
+/// The plate and its measuring gnomon: an 800 mm square, a 100 mm gnomon.
+inline void TypePlate(Form& f, const std::string& side = "800", const std::string& gnomon = "100") {
+  f.Enter(Field::Cote, side);
+  f.Enter(Field::Gnomon, gnomon);
+}
+
+/// Both instants on 21 June 2024, at 13:00 and 17:00.
+inline void TypeInstants(Form& f) {
+  f.Enter(Field::Date1, "21/06/2024");
+  f.Enter(Field::Heure1, "13:00:00");
+  f.Enter(Field::Date2, "21/06/2024");
+  f.Enter(Field::Heure2, "17:00:00");
+}
+
+/// Latitude 45 N, longitude 5 E, zone +2, full localisation.
+inline void TypeFullPlace(Form& f) {
+  f.SetChecked(Check::Limite, true);
+  f.Enter(Field::Lat, "45");
+  f.SetChecked(Check::Locc, true);
+  f.Select(Radio::Est);
+  f.Enter(Field::Long, "5");
+  f.Enter(Field::FusHor, "2");
+}
+
+/// The two measured shadow points of the plate declining 20 W at 45 N.
+inline void TypeWorkedPoints(Form& f) {
+  f.Enter(Field::Mesx1, "-100.3");
+  f.Enter(Field::Mesy1, "-330.6");
+  f.Enter(Field::Mesx2, "164.2");
+  f.Enter(Field::Mesy2, "-189.9");
+}
+
+/// The typed orientation of the worked plate: declining 20 W, vertical, rotation 0.
+inline void TypeWorkedOrientation(Form& f) {
+  f.Select(Radio::Douest);
+  f.Enter(Field::DecEd, "20");
+  f.Enter(Field::IncEd, "90");
+  f.Enter(Field::RotEd, "0");
+}
+
+/// The whole worked case, measured.
+inline void TypeWorkedCase(Form& f) {
+  TypePlate(f);
+  TypeInstants(f);
+  TypeWorkedPoints(f);
+  TypeFullPlace(f);
+}
+
+/// A fresh folder under the system's temporary folder, removed with the object.
+class TempFolder {
+ public:
+  TempFolder() {
+    std::random_device rd;
+    path_ = std::filesystem::temp_directory_path() /
+            ("umbrix-app-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+    std::filesystem::create_directories(path_);
+  }
+  ~TempFolder() {
+    std::error_code ec;
+    std::filesystem::remove_all(path_, ec);
+  }
+  TempFolder(const TempFolder&) = delete;
+  TempFolder& operator=(const TempFolder&) = delete;
+  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  const std::filesystem::path& Path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+}  // namespace umbrix::testing
