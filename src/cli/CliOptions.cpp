@@ -1,0 +1,183 @@
+#include "cli/CliOptions.h"
+
+#include <charconv>
+#include <utility>
+
+#ifndef UMBRIX_VERSION
+#define UMBRIX_VERSION "0"
+#endif
+
+namespace umbrix {
+
+namespace {
+
+std::string Lower(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  }
+  return out;
+}
+
+/// A whole number of pixels within the accepted bounds.
+std::optional<int> Side(std::string_view text) {
+  int value = 0;
+  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  if (value < kMinDrawingSide || value > kMaxDrawingSide) return std::nullopt;
+  return value;
+}
+
+CliParse Refuse(std::string error) { return {std::nullopt, std::move(error)}; }
+
+}  // namespace
+
+std::optional<int> CommandMode(std::string_view name) {
+  const std::string n = Lower(name);
+  if (n == "calculer") return 1;
+  if (n == "simuler") return 2;
+  if (n == "tracer") return 3;
+  if (n == "éphémérides" || n == "ephemerides" || n == "Éphémérides") return 8;
+  return std::nullopt;
+}
+
+CliParse ParseCliArguments(const std::vector<std::string>& args) {
+  CliOptions o;
+  for (const std::string& a : args) {
+    if (a == "--aide") o.action = CliOptions::Action::HelpFrench;
+    if (a == "--help" || a == "-h") o.action = CliOptions::Action::HelpEnglish;
+    if (a == "--version") o.action = CliOptions::Action::Version;
+    if (o.action != CliOptions::Action::Run) return {o, ""};
+  }
+
+  for (size_t i = 0; i < args.size(); ++i) {
+    std::string name = args[i];
+    std::optional<std::string> value;
+    if (name.size() > 2 && name.starts_with("--")) {
+      if (const size_t eq = name.find('='); eq != std::string::npos) {
+        value = name.substr(eq + 1);
+        name.resize(eq);
+      }
+    } else if (name == "-" || !name.starts_with("-")) {
+      if (!o.project.empty()) return Refuse("un seul projet à la fois : « " + name + " »");
+      o.project = name;
+      continue;
+    }
+
+    if (name == "--map") {
+      if (value) return Refuse("l'option --map ne prend pas de valeur");
+      o.developerMode = true;
+      continue;
+    }
+    // every other option takes a value
+    std::optional<std::string>* target = nullptr;
+    if (name == "--report" || name == "--rapport") target = &o.report;
+    if (name == "--png") target = &o.png;
+    if (name == "--bmp") target = &o.bmp;
+    if (name == "--svg") target = &o.svg;
+    if (name == "--dxf") target = &o.dxf;
+    if (name == "--save" || name == "--enregistrer") target = &o.save;
+    const bool isCommand = name == "--command" || name == "--commande" || name == "-c";
+    const bool isSize = name == "--size" || name == "--taille";
+    if (target == nullptr && !isCommand && !isSize) {
+      return Refuse("option inconnue : « " + name + " »");
+    }
+    if (!value) {
+      if (i + 1 >= args.size()) return Refuse("l'option " + name + " attend une valeur");
+      value = args[++i];
+    }
+    if (value->empty()) return Refuse("l'option " + name + " attend une valeur");
+
+    if (target != nullptr) {
+      *target = *value;
+    } else if (isCommand) {
+      o.command = CommandMode(*value);
+      if (!o.command) {
+        return Refuse("commande inconnue : « " + *value +
+                      " » (calculer, simuler, tracer ou éphémérides)");
+      }
+    } else {
+      const size_t x = Lower(*value).find('x');
+      const auto w = x == std::string::npos ? std::nullopt : Side(value->substr(0, x));
+      const auto h = x == std::string::npos ? std::nullopt : Side(value->substr(x + 1));
+      if (!w || !h) {
+        return Refuse("taille incorrecte : « " + *value + " » (LxH, de " +
+                      std::to_string(kMinDrawingSide) + " à " + std::to_string(kMaxDrawingSide) +
+                      " pixels, par exemple 600x600)");
+      }
+      o.width = *w;
+      o.height = *h;
+    }
+  }
+  if (o.project.empty()) return Refuse("il manque le fichier du projet (.umd)");
+  return {o, ""};
+}
+
+std::string HelpText(bool french) {
+  if (french) {
+    return "Usage : umbrix-cli PROJET.umd [options]\n"
+           "\n"
+           "Ouvre un projet Umbrix comme le fait le programme : le projet est lu, sa dernière\n"
+           "commande est refaite (ou celle que demande --commande), puis ce qui est demandé\n"
+           "est écrit.\n"
+           "\n"
+           "Options :\n"
+           "  --commande NOM, --command NOM, -c NOM\n"
+           "                          calculer, simuler, tracer ou éphémérides\n"
+           "  --rapport FICHIER, --report FICHIER\n"
+           "                          le rapport, en UTF-8 ; « - » pour la sortie standard\n"
+           "  --png FICHIER           le dessin en PNG (16 couleurs)\n"
+           "  --bmp FICHIER           le dessin en BMP 4 bits\n"
+           "  --svg FICHIER           le dessin en SVG, à l'échelle (en millimètres)\n"
+           "  --dxf FICHIER           le dessin en DXF (R12), comme « Export dxf »\n"
+           "  --taille LxH, --size LxH\n"
+           "                          taille maximale du dessin en pixels (600x600 par défaut) ;\n"
+           "                          le cadran garde ses proportions\n"
+           "  --enregistrer FICHIER, --save FICHIER\n"
+           "                          réécrit le projet dans la version actuelle du format\n"
+           "  --map                   mode développeur (projets au format étendu)\n"
+           "  --aide                  cette aide ; --help : la même en anglais\n"
+           "  --version               la version\n"
+           "\n"
+           "Les messages que le programme montrerait dans une boîte sont écrits sur la sortie\n"
+           "d'erreur, précédés de leur titre (« Erreur... : Donner la géométrie du cadran »).\n"
+           "Les questions reçoivent la réponse qui ne change rien (Annuler, Non).\n"
+           "\n"
+           "Codes de sortie : 0 succès ; 1 calcul refusé (une donnée manque, le calcul échoue,\n"
+           "ou il n'y a pas de dessin à écrire) ; 2 erreur d'usage ou de fichier.\n";
+  }
+  return "Usage: umbrix-cli PROJECT.umd [options]\n"
+         "\n"
+         "Opens an Umbrix project as the program does: the project is read, its last command\n"
+         "is run again (or the one --command asks for), then what is asked for is written.\n"
+         "\n"
+         "Options:\n"
+         "  --command NAME, --commande NAME, -c NAME\n"
+         "                          calculer (compute), simuler (simulate), tracer (trace)\n"
+         "                          or éphémérides (ephemeris)\n"
+         "  --report FILE, --rapport FILE\n"
+         "                          the report, in UTF-8; \"-\" for standard output\n"
+         "  --png FILE              the drawing as PNG (16 colours)\n"
+         "  --bmp FILE              the drawing as 4-bit BMP\n"
+         "  --svg FILE              the drawing as SVG, true scale (millimetres)\n"
+         "  --dxf FILE              the drawing as DXF (R12), as \"Export dxf\" writes it\n"
+         "  --size WxH, --taille WxH\n"
+         "                          largest drawing in pixels (600x600 by default);\n"
+         "                          the dial keeps its proportions\n"
+         "  --save FILE, --enregistrer FILE\n"
+         "                          writes the project back in the current file version\n"
+         "  --map                   developer mode (extended project files)\n"
+         "  --help                  this help; --aide: the same in French\n"
+         "  --version               the version\n"
+         "\n"
+         "Messages the program would show in a box go to standard error, prefixed by their\n"
+         "caption (\"Erreur... : Donner la géométrie du cadran\"). Questions get the answer\n"
+         "that changes nothing (Cancel, No).\n"
+         "\n"
+         "Exit status: 0 success; 1 computation refused (an entry is missing, the computation\n"
+         "fails, or there is no drawing to write); 2 usage or file error.\n";
+}
+
+std::string VersionText() { return std::string("umbrix-cli ") + UMBRIX_VERSION + "\n"; }
+
+}  // namespace umbrix

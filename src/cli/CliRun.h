@@ -1,0 +1,15 @@
+#pragma once
+// One headless run: the project loaded as the program loads it, the command run, the outputs
+// written. Needs a QGuiApplication.
+
+#include <ostream>
+
+#include "cli/CliOptions.h"
+
+namespace umbrix {
+
+/// Runs `options` (action Run) and returns the exit status. The report asked for with "-" goes to
+/// `out`; boxes and write failures go to `err`.
+int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err);
+
+}  // namespace umbrix
