@@ -15,7 +15,9 @@ release: deps
 	cmake --preset release
 	cmake --build --preset release
 
-run: release
+run: deps
+	cmake --preset release
+	cmake --build --preset release --target umbrix-cli
 	@bash scripts/run-example.sh build/release
 
 bench: release
