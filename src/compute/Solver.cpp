@@ -181,7 +181,8 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
   const Vec3 u = ToPlateFrame(poleInSuns, e);
 
   // 11: from frame E to frame P.
-  if (std::sqrt(u.X * u.X + u.Y * u.Y) < kOnNormal) {
+  const bool poleOnNormal = std::sqrt(u.X * u.X + u.Y * u.Y) < kOnNormal;
+  if (poleOnNormal) {
     e[0] = 0.0;
     if (u.Z > 0) {
       e[1] = 0.0;
@@ -207,6 +208,8 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
     rp.hourOffset = p;
     if (std::sqrt(n.X * n.X + n.Y * n.Y) < kOnNormal) {
       q = e[2];
+      // At a geographic pole the pole's branch folded the hour offset into the last angle.
+      if (poleOnNormal) q += e[1] == 0.0 ? p : -p;
     } else {
       q = std::atan2(n.Y, -n.X);
       Vec3 m = FromPlateFrame({0.0, 0.0, 1.0}, e);
