@@ -145,5 +145,65 @@ TEST(ReportGolden, KindCentreAndStyleAgreeWithTheHorizontalFrameGeometry) {
   }
 }
 
+// ---- Whole passes over real dials for the edge cases of the sun-path curves ----
+
+using testing::CallKind;
+
+bool OnAnEdge(PointMm q, const PlateWindow& w) {
+  return q.x == w.XMin || q.x == w.XMax || q.y == w.YMin || q.y == w.YMax;
+}
+
+bool Inside(PointMm q, const PlateWindow& w) {
+  return w.XMin <= q.x && q.x <= w.XMax && w.YMin <= q.y && q.y <= w.YMax;
+}
+
+TEST(SunPathsOfARealDial, SummerArcLeavingThePlateAtNoonAndComingBackIsTwoPolylines) {
+  // A horizontal dial at 45 N with a 40 mm gnomon 10 mm below the top edge: the summer noon
+  // shadow (40 tan 21.56 = 15.8 mm north) falls beyond the edge, the morning and evening arms
+  // cross the plate. The winter arc stays north of the plate.
+  DialProject p = testing::OrientedDial(300, 40, 45, 0, 0, 0);
+  p.Hautf = true;
+  p.Gnomf = testing::Typed(40);
+  p.Gnomx = testing::Typed(0);
+  p.Gnomy = testing::Typed(140);
+  p.Options.SignArcs = 2;
+  const Traced t = TraceCatalogueDial(p);
+  const auto arcs = t.canvas.Of(CallKind::DrawPolyline, colours::Purple);
+  ASSERT_EQ(arcs.size(), 2u);
+  const auto& morning = arcs[0].points;
+  const auto& evening = arcs[1].points;
+  ASSERT_GE(morning.size(), 3u);
+  ASSERT_GE(evening.size(), 3u);
+  EXPECT_EQ(morning.back().y, 150);   // leaves through the top edge
+  EXPECT_EQ(evening.front().y, 150);  // and comes back through it
+  EXPECT_LT(morning.back().x, 0);     // morning shadows fall west of the noon line
+  EXPECT_GT(evening.front().x, 0);
+  for (const auto& arc : arcs)
+    for (const PointMm& q : arc.points) EXPECT_TRUE(Inside(q, p.Plate)) << q.x << ", " << q.y;
+}
+
+TEST(SunPathsOfARealDial, ShadowRunningToInfinityOnANorthWallEndsOnThePlatesEdge) {
+  // On a north wall the summer sun lights the face at dawn, then passes into the wall's plane
+  // between 7 h 30 and 7 h 45: the 5 mm gnomon's shadow, last seen at (128.4, -80.2), runs off to
+  // infinity there, and that last piece stops on the plate's edge.
+  DialProject p = testing::OrientedDial(300, 5, 45, 180, 90, 0);
+  p.Options.SignArcs = 2;
+  p.Options.Lighor1.checked = false;
+  const Traced t = TraceCatalogueDial(p);
+  const auto arcs = t.canvas.Of(CallKind::DrawPolyline, colours::Purple);
+  ASSERT_FALSE(arcs.empty());
+  for (const auto& arc : arcs)
+    for (const PointMm& q : arc.points) EXPECT_TRUE(Inside(q, p.Plate)) << q.x << ", " << q.y;
+  const auto& morning = arcs[0].points;
+  ASSERT_GE(morning.size(), 2u);
+  const PointMm lastSeen = morning[morning.size() - 2];
+  EXPECT_NEAR(lastSeen.x, 128.4, 0.1);
+  EXPECT_NEAR(lastSeen.y, -80.2, 0.1);
+  EXPECT_TRUE(OnAnEdge(morning.back(), p.Plate)) << morning.back().x << ", " << morning.back().y;
+  // Along the path's asymptote, away from the noon line and downward.
+  EXPECT_GT(morning.back().x, lastSeen.x);
+  EXPECT_LT(morning.back().y, lastSeen.y);
+}
+
 }  // namespace
 }  // namespace umbrix
