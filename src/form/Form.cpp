@@ -355,8 +355,11 @@ void Form::Leave(Field f) {
 
   // companion labels
   const MonthNames names = state_.EnglishUi ? MonthNames::English : MonthNames::French;
-  const std::string dateLabel = e.given ? FormatDateLong(value, names) : std::string();
-  const std::string timeLabel = e.given ? FormatLongTime(value) : std::string();
+  // only a date or a time has a label: a plate side of 1E100 is no day
+  const std::string dateLabel =
+      e.given && kind == Kind::Date ? FormatDateLong(value, names) : std::string();
+  const std::string timeLabel =
+      e.given && kind == Kind::Time ? FormatLongTime(value) : std::string();
   switch (f) {
     case Field::Date1:
       project_.Adate1 = dateLabel;

@@ -1,5 +1,6 @@
 #include "model/Dates.h"
 
+#include <algorithm>
 #include <array>
 #include <chrono>
 #include <cmath>
@@ -30,15 +31,19 @@ double SerialFromCivil(CivilDate d) {
 }
 
 CivilDate CivilFromSerial(double serial) {
-  const sys_days day = kSerialEpoch + days{static_cast<long long>(std::floor(serial))};
+  // serials outside the years 100 to 9999 that dates can hold are brought to the nearest one,
+  // so that no number, however large, is turned into an out-of-range day count
+  constexpr double kFirstSerial = -657434.0;  // 1 January 100
+  constexpr double kLastSerial = 2958465.0;   // 31 December 9999
+  const double kept = std::isnan(serial) ? 0.0 : std::clamp(serial, kFirstSerial, kLastSerial);
+  const sys_days day = kSerialEpoch + days{static_cast<long long>(std::floor(kept))};
   const year_month_day ymd{day};
   return {static_cast<int>(ymd.year()), static_cast<int>(static_cast<unsigned>(ymd.month())),
           static_cast<int>(static_cast<unsigned>(ymd.day()))};
 }
 
 bool IsValidCivil(CivilDate d) {
-  if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > 31 || d.year < -32767 ||
-      d.year > 32767)
+  if (d.month < 1 || d.month > 12 || d.day < 1 || d.day > 31 || d.year < -32767 || d.year > 32767)
     return false;
   return year_month_day{year{d.year} / month{static_cast<unsigned>(d.month)} /
                         day{static_cast<unsigned>(d.day)}}

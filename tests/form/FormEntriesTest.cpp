@@ -392,6 +392,20 @@ TEST(Dates, LabelShowsTheLongDate) {
   EXPECT_EQ(d.project.Adate1, "");
 }
 
+// Every entry used to work out date and time labels from its value; a side of 1E300 overflowed
+// the day count before the label was thrown away.
+TEST(Dates, OnlyDatesAndTimesWorkOutLabels) {
+  Dialog d;
+  d.form.Enter(Field::Date1, "14/07/2012");
+  d.form.Enter(Field::Heure1, "9:05");
+  for (Field f : {Field::Cote, Field::Gnomon, Field::Mesx1, Field::Carreau}) {
+    d.form.Enter(f, "1E300");
+    EXPECT_EQ(d.project.At(f).value, 1e300);
+  }
+  EXPECT_EQ(d.project.Adate1, "14 juillet 2012");
+  EXPECT_EQ(d.project.Aheure1, "09:05:00");
+}
+
 TEST(Dates, DotCopiesPointOneAndDoubleDotPointTwo) {
   Dialog d;
   d.form.Enter(Field::Date1, "14/07/2012");

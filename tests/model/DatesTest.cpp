@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "model/Dates.h"
 
 namespace umbrix {
@@ -10,9 +12,8 @@ TEST(DateSerial, KnownDays) {
     CivilDate date;
     double serial;
   } rows[] = {
-      {{1899, 12, 30}, 0},     {{2010, 1, 1}, 40179},   {{2020, 3, 1}, 43891},
-      {{2017, 6, 22}, 42908},  {{2017, 12, 21}, 43090}, {{2020, 1, 1}, 43831},
-      {{1900, 3, 1}, 61},      {{2024, 2, 29}, 45351},
+      {{1899, 12, 30}, 0},     {{2010, 1, 1}, 40179}, {{2020, 3, 1}, 43891}, {{2017, 6, 22}, 42908},
+      {{2017, 12, 21}, 43090}, {{2020, 1, 1}, 43831}, {{1900, 3, 1}, 61},    {{2024, 2, 29}, 45351},
   };
   for (const auto& r : rows) {
     EXPECT_EQ(SerialFromCivil(r.date), r.serial) << r.serial;
@@ -21,6 +22,27 @@ TEST(DateSerial, KnownDays) {
     EXPECT_EQ(back.month, r.date.month);
     EXPECT_EQ(back.day, r.date.day);
   }
+}
+
+// A number typed or read for another entry once reached the date labels and overflowed the
+// day count: serials beyond the dates a text can hold stop at the first or last of them.
+TEST(DateSerial, OutOfRangeSerialsStopAtTheFirstOrLastDate) {
+  EXPECT_EQ(SerialFromCivil({100, 1, 1}), -657434);
+  EXPECT_EQ(SerialFromCivil({9999, 12, 31}), 2958465);
+  struct Row {
+    double serial;
+    int year, month, day;
+  } rows[] = {
+      {5.5e113, 9999, 12, 31}, {1e300, 9999, 12, 31}, {2958466, 9999, 12, 31},
+      {-1e300, 100, 1, 1},     {-657435, 100, 1, 1},  {std::nan(""), 1899, 12, 30},
+  };
+  for (const auto& r : rows) {
+    const CivilDate d = CivilFromSerial(r.serial);
+    EXPECT_EQ(d.year, r.year) << r.serial;
+    EXPECT_EQ(d.month, r.month) << r.serial;
+    EXPECT_EQ(d.day, r.day) << r.serial;
+  }
+  EXPECT_EQ(FormatDateLong(1e300), "31 décembre 9999");
 }
 
 TEST(DateSerial, ValidCivilDates) {
