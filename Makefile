@@ -1,5 +1,5 @@
 # Thin wrappers over the CMake presets. Every target installs what is missing first.
-.PHONY: deps build test run bench release clean format
+.PHONY: deps build test run bench release clean format fuzz
 
 deps:
 	@bash scripts/install-deps.sh
@@ -22,6 +22,10 @@ run: deps
 
 bench: release
 	@for b in build/release/bench/umbrix_bench*; do [ -x "$$b" ] && "$$b"; done; true
+
+fuzz:
+	@bash scripts/install-deps.sh --fuzz
+	@bash scripts/run-fuzz.sh $(FUZZ_SECONDS)
 
 format:
 	find src tests bench -name '*.cpp' -o -name '*.h' | xargs clang-format -i

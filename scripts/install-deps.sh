@@ -9,6 +9,10 @@ packages=(
   qt6-base-dev qt6-qpa-plugins fonts-liberation
   python3-ezdxf locales
 )
+# the libFuzzer targets of `make fuzz`
+if [ "${1:-}" = "--fuzz" ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
