@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "support/GoldenFile.h"
+
 namespace umbrix::testing {
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
@@ -48,19 +50,14 @@ inline CliRunResult RunCliProcess(const std::vector<std::string>& args,
   for (const std::string& a : args) command += " " + ShellQuoted(a);
   const std::filesystem::path out = scratch / "cli-stdout";
   const std::filesystem::path err = scratch / "cli-stderr";
-  command += " > " + ShellQuoted(out.string()) + " 2> " + ShellQuoted(err.string()) + " < /dev/null";
+  command +=
+      " > " + ShellQuoted(out.string()) + " 2> " + ShellQuoted(err.string()) + " < /dev/null";
   const int raw = std::system(command.c_str());
   CliRunResult r;
   r.status = raw != -1 && WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   r.out = ReadBytes(out);
   r.err = ReadBytes(err);
   return r;
-}
-
-/// Whether golden files are to be rewritten rather than compared.
-inline bool RegeneratingGoldenFiles() {
-  const char* v = std::getenv("UMBRIX_REGENERATE_GOLDEN");
-  return v != nullptr && std::string(v) == "1";
 }
 
 }  // namespace umbrix::testing

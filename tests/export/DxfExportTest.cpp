@@ -1,5 +1,3 @@
-#include "export/DxfExport.h"
-
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -15,6 +13,8 @@
 #include "ExportFixtures.h"
 #include "InteropOutput.h"
 #include "export/AtomicFile.h"
+#include "export/DxfExport.h"
+#include "support/GoldenFile.h"
 
 namespace umbrix {
 namespace {
@@ -169,8 +169,8 @@ TEST(DxfExport, PassEntitiesComeBetweenBackgroundAndCaster) {
   EXPECT_LT(shadow, label);
   EXPECT_LT(label, face);
   const std::map<std::string, int> expected = {
-      {"0/CIRCLE", 1},  {"0/LINE", 3},       {"0/POLYLINE", 2},    {"0/TEXT", 2},
-      {"3D/SOLID", 4},  {"STYLE/CIRCLE", 1}, {"STYLE/POLYLINE", 1}};
+      {"0/CIRCLE", 1}, {"0/LINE", 3},       {"0/POLYLINE", 2},    {"0/TEXT", 2},
+      {"3D/SOLID", 4}, {"STYLE/CIRCLE", 1}, {"STYLE/POLYLINE", 1}};
   EXPECT_EQ(EntityCounts(text), expected);
   KeepForInterop("style-synthetic-pass.dxf", text, expected);
 }
@@ -243,14 +243,7 @@ TEST(DxfExport, GermanLocaleWritesTheSameBytes) {
 // the test binary with UMBRIX_REGENERATE_GOLDEN=1, then check the diff by hand.
 
 void CheckGolden(const std::string& name, const std::string& text) {
-  const std::filesystem::path path = std::filesystem::path(UMBRIX_TEST_DATA_DIR) / "export" / name;
-  if (const char* regenerate = std::getenv("UMBRIX_REGENERATE_GOLDEN");
-      regenerate != nullptr && std::string(regenerate) == "1") {
-    std::ofstream(path, std::ios::binary) << text;
-  }
-  const std::string golden = Slurp(path);
-  ASSERT_FALSE(golden.empty()) << path;
-  EXPECT_EQ(text, golden) << "differs from " << path;
+  testing::CheckGoldenFile(std::filesystem::path(UMBRIX_TEST_DATA_DIR) / "export" / name, text);
 }
 
 TEST(DxfExport, StyleLayoutMatchesItsGolden) {
@@ -269,9 +262,7 @@ TEST(DxfExport, GnomonLayoutMatchesItsGolden) {
 
 class DxfFileTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    folder = testing::FreshTempFolder("umbrix-dxf");
-  }
+  void SetUp() override { folder = testing::FreshTempFolder("umbrix-dxf"); }
   void TearDown() override { std::filesystem::remove_all(folder); }
 
   std::size_t FilesIn(const std::filesystem::path& dir) const {

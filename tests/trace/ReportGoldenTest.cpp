@@ -10,6 +10,7 @@
 #include <string>
 
 #include "support/DialCatalogue.h"
+#include "support/GoldenFile.h"
 #include "support/RecordingCanvas.h"
 #include "trace/TraceDial.h"
 
@@ -18,11 +19,6 @@ namespace {
 
 using testing::CatalogueDial;
 using testing::DialCatalogue;
-
-std::string Slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 struct Traced {
   Report report;
@@ -48,15 +44,8 @@ std::string TracingSections(const Report& r) {
 }
 
 void CheckGolden(const std::string& name, const std::string& text) {
-  const std::filesystem::path path =
-      std::filesystem::path(UMBRIX_TEST_DATA_DIR) / "trace" / (name + ".txt");
-  if (const char* regenerate = std::getenv("UMBRIX_REGENERATE_GOLDEN");
-      regenerate != nullptr && std::string(regenerate) == "1") {
-    std::ofstream(path, std::ios::binary) << text;
-  }
-  const std::string golden = Slurp(path);
-  ASSERT_FALSE(golden.empty()) << path;
-  EXPECT_EQ(text, golden) << "differs from " << path;
+  testing::CheckGoldenFile(std::filesystem::path(UMBRIX_TEST_DATA_DIR) / "trace" / (name + ".txt"),
+                           text);
 }
 
 // Each golden was checked by hand once against the horizontal-frame geometry of the plate (axes
