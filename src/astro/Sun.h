@@ -25,6 +25,20 @@ Vec3 ToPlateFrame(Vec3 v, const std::array<double, 3>& plateEuler);
 /// The inverse of `ToPlateFrame`: frame P to frame E.
 Vec3 FromPlateFrame(Vec3 v, const std::array<double, 3>& plateEuler);
 
+/// `ToPlateFrame` for one orientation's angles, worked out once: a tracing pass turns thousands
+/// of directions into the same plate, with exactly the results of `ToPlateFrame`.
+class PlateTurns {
+ public:
+  explicit PlateTurns(const std::array<double, 3>& plateEuler)
+      : first_(plateEuler[0]), second_(plateEuler[1]), third_(plateEuler[2]) {}
+  Vec3 ToPlate(Vec3 v) const { return RotateZ(RotateY(RotateZ(v, first_), second_), third_); }
+
+ private:
+  Turn first_;
+  Turn second_;
+  Turn third_;
+};
+
 /// Sun direction at the whole day of `date` (serial) plus `hours` (universal time with the full
 /// localisation). With `meanSunFrame` the result is turned by the mean longitude, so that its
 /// azimuthal angle is the equation of time (alpha - L).
@@ -51,5 +65,8 @@ struct ClockPlace {
 /// refracted toward the orientation's zenith. The plate is lit when Z > 0.
 Vec3 SunInPlate(const Orientation& orientation, const ClockPlace& place, bool refract, double date,
                 double clockHour);
+/// The same with the orientation's plate turns worked out once (`turns` from its `PlateEuler`).
+Vec3 SunInPlate(const Orientation& orientation, const PlateTurns& turns, const ClockPlace& place,
+                bool refract, double date, double clockHour);
 
 }  // namespace umbrix

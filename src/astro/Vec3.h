@@ -28,6 +28,17 @@ inline Vec3 RotateZ(Vec3 v, double a) {
   return {c * v.X + s * v.Y, -s * v.X + c * v.Y, v.Z};
 }
 
+/// An angle's cosine and sine worked out once, for a direction turned by the same angle many
+/// times; the rotations below then give exactly what RotateY and RotateZ give for that angle.
+struct Turn {
+  explicit Turn(double a) : c(std::cos(a)), s(std::sin(a)) {}
+  double c;
+  double s;
+};
+
+inline Vec3 RotateY(Vec3 v, Turn t) { return {t.c * v.X - t.s * v.Z, v.Y, t.s * v.X + t.c * v.Z}; }
+inline Vec3 RotateZ(Vec3 v, Turn t) { return {t.c * v.X + t.s * v.Y, -t.s * v.X + t.c * v.Y, v.Z}; }
+
 /// RotateZ(c), then RotateY(b), then RotateZ(a) (all radians).
 inline Vec3 RotateZYZ(Vec3 v, double a, double b, double c) {
   return RotateZ(RotateY(RotateZ(v, c), b), a);

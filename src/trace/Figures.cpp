@@ -75,7 +75,7 @@ void TracingPass::DrawShadowAtInstant() {
     at = {p_.Dadiur.value, (p_.Hediur.value + p_.TypeHeure) * 24};
   }
   const ClockPlace place{p_.Locc, p_.FusHor.given ? p_.FusHor.value : 0.0};
-  const Vec3 sun = SunInPlate(o_, place, p_.Mijou || p_.Locc, at.date, at.hours);
+  const Vec3 sun = SunInPlate(o_, turns_, place, p_.Mijou || p_.Locc, at.date, at.hours);
   if (Dot(sun, o_.ZenithVec) < 0) {
     FillNight(colours::Grey);
   } else if (sun.Z <= 0) {

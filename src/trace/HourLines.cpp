@@ -31,7 +31,7 @@ ClipResult TracingPass::HourLineLimit(double s, bool styleChecked, double hours)
   const double hourAngle = (hours - 12) * kPi / 12;
   const auto solstice = [&](double sign) {
     const Vec3 v{std::cos(kObliquity), 0.0, sign * std::sin(kObliquity)};
-    return ToPlateFrame(RotateZ(v, hourAngle), o_.PlateEuler);
+    return turns_.ToPlate(RotateZ(v, hourAngle));
   };
   const ShadowPiece piece = ShadowPieceBetween(solstice(s), solstice(-s), o_.ZenithVec);
   if (piece.kind == PieceKind::None) return {};
@@ -93,7 +93,7 @@ void TracingPass::DrawHourLines() {
     if (i > gapAfter && i < gapBefore) continue;  // the sun is behind the plate all year
     const double t = static_cast<double>(i) / n;
     const double clock = t + g_.SolarOffset;
-    const Vec3 v = ToPlateFrame(RotateZ({1.0, 0.0, 0.0}, (clock - 12) * kPi / 12), o_.PlateEuler);
+    const Vec3 v = turns_.ToPlate(RotateZ({1.0, 0.0, 0.0}, (clock - 12) * kPi / 12));
     const double C = -G * v.X - cx * v.Z;
     const double D = -G * v.Y - cy * v.Z;
     const bool wholeHour = i % n == 0;
@@ -104,7 +104,7 @@ void TracingPass::DrawHourLines() {
       if (!option.enabled || !option.checked) return;
       SunPathTracer half(scene_, canvas_, colour);
       for (int j = 0; j <= 26; ++j)
-        half.Sample(SunInPlate(o_, place, RefractionOn(), firstDay + 7 * j, clock));
+        half.Sample(SunInPlate(o_, turns_, place, RefractionOn(), firstDay + 7 * j, clock));
       half.Finish();
       curveSeen = curveSeen || half.AnyVisible();
     };
@@ -115,7 +115,7 @@ void TracingPass::DrawHourLines() {
       for (int j = -15; j <= 15; ++j) {
         const double sinDecl = std::sin(kObliquity) * std::sin(6 * j * kPi / 180);
         const Vec3 start{std::sqrt(1 - sinDecl * sinDecl), 0.0, sinDecl};
-        const Vec3 dir = ToPlateFrame(RotateZ(start, (clock - 12) * kPi / 12), o_.PlateEuler);
+        const Vec3 dir = turns_.ToPlate(RotateZ(start, (clock - 12) * kPi / 12));
         refracted.Sample(ApplyRefraction(dir, o_.ZenithVec).sun);
       }
       refracted.Finish();

@@ -13,6 +13,7 @@ TracingPass::TracingPass(const DialProject& project, const Orientation& orientat
                          const TraceOptions& options, Report& report)
     : p_(project),
       o_(orientation),
+      turns_(orientation.PlateEuler),
       limits_(hourLimits),
       frame_(frame),
       canvas_(canvas),
@@ -48,7 +49,7 @@ bool TracingPass::RefractionOn() const {
 
 Vec3 TracingPass::DirectionAt(double sinDeclination, double hourAngle) const {
   const Vec3 start{std::sqrt(1 - sinDeclination * sinDeclination), 0.0, sinDeclination};
-  Vec3 v = ToPlateFrame(RotateZ(start, hourAngle), o_.PlateEuler);
+  Vec3 v = turns_.ToPlate(RotateZ(start, hourAngle));
   if (RefractionOn()) v = ApplyRefraction(v, o_.ZenithVec).sun;
   return v;
 }
@@ -141,7 +142,7 @@ void TracingPass::DrawDayArc(double date, Colour colour) {
   const Vec3 base = SunVector(true, date, hours);
   SunPathTracer arc(scene_, canvas_, colour);
   for (int i = 0; i <= 96; ++i) {
-    Vec3 v = ToPlateFrame(RotateZ(base, (i / 4.0 - 12) * kPi / 12), o_.PlateEuler);
+    Vec3 v = turns_.ToPlate(RotateZ(base, (i / 4.0 - 12) * kPi / 12));
     if (RefractionOn()) v = ApplyRefraction(v, o_.ZenithVec).sun;
     arc.Sample(v);
   }

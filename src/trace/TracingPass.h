@@ -46,6 +46,7 @@ class TracingPass {
 
   const DialProject& p_;
   const Orientation& o_;
+  const PlateTurns turns_;  // o_'s plate angles, worked out once for the whole pass
   const HourLimits& limits_;
   const DrawingFrame& frame_;
   Canvas& canvas_;

@@ -63,6 +63,37 @@ TEST(Rotations, PlateFrameRoundTrip) {
   EXPECT_NEAR(back.Z, v.Z, 1e-15);
 }
 
+// The tracing pass turns its directions with the plate angles worked out once; every figure must
+// stay exactly where the direct rotations put it, to the last bit.
+TEST(Rotations, PlateTurnsGiveExactlyThePlateFrame) {
+  const ClockPlace place{true, 2.0};
+  for (double a : {0.0, 0.3, -2.9, 3.14159}) {
+    for (double b : {0.0, 0.7, 1.5707963, -2.2}) {
+      for (double c : {0.0, -1.2, 2.5}) {
+        Orientation o;
+        o.PlateEuler = {a, b, c};
+        o.ZenithVec = FromPlateFrame({0.3, -0.4, 0.866}, o.PlateEuler);
+        const PlateTurns turns(o.PlateEuler);
+        for (int k = 0; k < 24; ++k) {
+          const Vec3 v{std::cos(k * 0.5), std::sin(k * 0.5) * 0.6, std::sin(k * 0.5) * 0.8};
+          const Vec3 direct = ToPlateFrame(v, o.PlateEuler);
+          const Vec3 turned = turns.ToPlate(v);
+          EXPECT_EQ(turned.X, direct.X);
+          EXPECT_EQ(turned.Y, direct.Y);
+          EXPECT_EQ(turned.Z, direct.Z);
+          for (bool refract : {false, true}) {
+            const Vec3 s1 = SunInPlate(o, place, refract, 45464.0, k);
+            const Vec3 s2 = SunInPlate(o, turns, place, refract, 45464.0, k);
+            EXPECT_EQ(s1.X, s2.X);
+            EXPECT_EQ(s1.Y, s2.Y);
+            EXPECT_EQ(s1.Z, s2.Z);
+          }
+        }
+      }
+    }
+  }
+}
+
 TEST(Refraction, BranchesMeetAtMinusTwoHundredths) {
   const Vec3 zenith{0, 0, 1};
   for (double h : {-0.02 + 1e-12, -0.02}) {
