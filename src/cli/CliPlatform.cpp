@@ -4,6 +4,7 @@
 #include <QDateTime>
 #include <QTimeZone>
 
+#include "model/Dates.h"
 #include "render/DrawingFont.h"
 #include "render/QtRasterCanvas.h"
 
@@ -53,8 +54,9 @@ Answer CliPlatform::Ask(const Question& question) {
 
 double CliPlatform::NowSerial() const {
   const QDateTime now = QDateTime::currentDateTime();
-  const double days = static_cast<double>(QDate(1899, 12, 30).daysTo(now.date()));
-  return days + now.time().msecsSinceStartOfDay() / 86400000.0;
+  const QDate day = now.date();
+  return SerialFromCivil({day.year(), day.month(), day.day()}) +
+         now.time().msecsSinceStartOfDay() / 86400000.0;
 }
 
 PlatformTimeZone CliPlatform::TimeZone() const {
