@@ -69,4 +69,20 @@ Vec3 SunInPlate(const Orientation& orientation, const ClockPlace& place, bool re
 Vec3 SunInPlate(const Orientation& orientation, const PlateTurns& turns, const ClockPlace& place,
                 bool refract, double date, double clockHour);
 
+/// `SunInPlate` at one clock hour on many dates (an analemma), with that hour's turn about the
+/// pole worked out once; each date gives exactly what `SunInPlate` gives.
+class SunAtClockHour {
+ public:
+  SunAtClockHour(const Orientation& orientation, const PlateTurns& turns, const ClockPlace& place,
+                 bool refract, double clockHour);
+  Vec3 On(double date) const;
+
+ private:
+  const Orientation& orientation_;
+  const PlateTurns& turns_;
+  bool refract_;
+  double hours_;  // the sun model's hours for that clock hour
+  Turn hourAngle_;
+};
+
 }  // namespace umbrix

@@ -48,10 +48,14 @@ class Crossings {
 }  // namespace
 
 ClipResult ClipSegment(const PlateWindow& w, PointMm from, double dx, double dy) {
-  Crossings found;
-  if (Inside(w, from)) found.Add(from, 0.0);
   const PointMm to{from.x + dx, from.y + dy};
-  if (Inside(w, to)) found.Add(to, 1.0);
+  const bool fromInside = Inside(w, from);
+  const bool toInside = Inside(w, to);
+  // Both ends on the plate: the crossings below could only repeat them.
+  if (fromInside && toInside) return {true, from, to};
+  Crossings found;
+  if (fromInside) found.Add(from, 0.0);
+  if (toInside) found.Add(to, 1.0);
   // u = 0 counts when the segment leaves across that edge, u = 1 when it arrives from outside.
   const auto accepted = [](double u, bool outward) {
     return (0 < u && u < 1) || (u == 0 && outward) || (u == 1 && !outward);

@@ -102,9 +102,9 @@ void TracingPass::DrawHourLines() {
     bool curveSeen = false;
     const auto analemma = [&](const MenuOption& option, double firstDay, Colour colour) {
       if (!option.enabled || !option.checked) return;
+      const SunAtClockHour sun(o_, turns_, place, RefractionOn(), clock);
       SunPathTracer half(scene_, canvas_, colour);
-      for (int j = 0; j <= 26; ++j)
-        half.Sample(SunInPlate(o_, turns_, place, RefractionOn(), firstDay + 7 * j, clock));
+      for (int j = 0; j <= 26; ++j) half.Sample(sun.On(firstDay + 7 * j));
       half.Finish();
       curveSeen = curveSeen || half.AnyVisible();
     };

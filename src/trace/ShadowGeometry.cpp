@@ -41,7 +41,8 @@ ShadowPiece ShadowPieceBetween(Vec3 s0, Vec3 s1, Vec3 zenith) {
   const Vec3 n = Cross(s0, s1);
   const double ax = n.Y;  // asymptotic direction of the shadow as the sun nears the plate's plane
   const double ay = -n.X;
-  const HorizonCross q = HorizonCrossing(n, zenith);
+  // Only the steps that reach the horizon need its crossing.
+  const auto crossing = [&] { return HorizonCrossing(n, zenith); };
   // Shadow offsets per unit height, taken only where the sun lights the plate's face.
   const auto p0 = [&] { return std::pair{-s0.X / s0.Z, -s0.Y / s0.Z}; };
   const auto p1 = [&] { return std::pair{-s1.X / s1.Z, -s1.Y / s1.Z}; };
@@ -60,11 +61,13 @@ ShadowPiece ShadowPieceBetween(Vec3 s0, Vec3 s1, Vec3 zenith) {
     }
     case 3: {
       const auto [x0, y0] = p0();
+      const HorizonCross q = crossing();
       if (q.exists && n.X * (q.y - y0) - n.Y * (q.x - x0) > 0) return Segment(x0, y0, q.x, q.y);
       return Ray(x0, y0, -ax, -ay);
     }
     case 7: {
       const auto [x0, y0] = p0();
+      const HorizonCross q = crossing();
       if (q.exists) return Segment(x0, y0, q.x, q.y);
       return Ray(x0, y0, ax, ay);
     }
@@ -72,19 +75,25 @@ ShadowPiece ShadowPieceBetween(Vec3 s0, Vec3 s1, Vec3 zenith) {
       const auto [x0, y0] = p0();
       return Ray(x0, y0, -ax, -ay);
     }
-    case 6:
+    case 6: {
+      const HorizonCross q = crossing();
       if (!crossingHidden() && q.exists) return ReversedRay(q.x, q.y, ax, ay);
       return {};
-    case 9:
+    }
+    case 9: {
+      const HorizonCross q = crossing();
       if (!crossingHidden() && q.exists) return Ray(q.x, q.y, -ax, -ay);
       return {};
+    }
     case 12: {
       const auto [x1, y1] = p1();
+      const HorizonCross q = crossing();
       if (q.exists && n.X * (q.y - y1) - n.Y * (q.x - x1) < 0) return Segment(q.x, q.y, x1, y1);
       return ReversedRay(x1, y1, ax, ay);
     }
     case 13: {
       const auto [x1, y1] = p1();
+      const HorizonCross q = crossing();
       if (q.exists) return Segment(q.x, q.y, x1, y1);
       return ReversedRay(x1, y1, ax, ay);
     }

@@ -8,12 +8,24 @@
 
 namespace umbrix {
 
+namespace {
+
+std::vector<Turn> QuarterHourTurns() {
+  std::vector<Turn> turns;
+  turns.reserve(97);
+  for (int j = 0; j <= 96; ++j) turns.emplace_back((j / 4.0 - 12) * kPi / 12);
+  return turns;
+}
+
+}  // namespace
+
 TracingPass::TracingPass(const DialProject& project, const Orientation& orientation,
                          const HourLimits& hourLimits, const DrawingFrame& frame, Canvas& canvas,
                          const TraceOptions& options, Report& report)
     : p_(project),
       o_(orientation),
       turns_(orientation.PlateEuler),
+      quarterHours_(QuarterHourTurns()),
       limits_(hourLimits),
       frame_(frame),
       canvas_(canvas),
@@ -47,7 +59,7 @@ bool TracingPass::RefractionOn() const {
   return p_.Options.Refrac1.enabled && p_.Options.Refrac1.checked;
 }
 
-Vec3 TracingPass::DirectionAt(double sinDeclination, double hourAngle) const {
+Vec3 TracingPass::DirectionAt(double sinDeclination, Turn hourAngle) const {
   const Vec3 start{std::sqrt(1 - sinDeclination * sinDeclination), 0.0, sinDeclination};
   Vec3 v = turns_.ToPlate(RotateZ(start, hourAngle));
   if (RefractionOn()) v = ApplyRefraction(v, o_.ZenithVec).sun;
@@ -102,7 +114,7 @@ void TracingPass::DrawSignArcs() {
     }
     const double sinDecl = std::sin(kObliquity) * std::sin(30 * i * kPi / 180);
     SunPathTracer arc(scene_, canvas_, colours::Purple);
-    for (int j = 0; j <= 96; ++j) arc.Sample(DirectionAt(sinDecl, (j / 4.0 - 12) * kPi / 12));
+    for (const Turn hourAngle : quarterHours_) arc.Sample(DirectionAt(sinDecl, hourAngle));
     arc.Finish();
   }
 }
@@ -141,8 +153,8 @@ void TracingPass::DrawDayArc(double date, Colour colour) {
   if (p_.FusHor.given) hours -= p_.FusHor.value;
   const Vec3 base = SunVector(true, date, hours);
   SunPathTracer arc(scene_, canvas_, colour);
-  for (int i = 0; i <= 96; ++i) {
-    Vec3 v = turns_.ToPlate(RotateZ(base, (i / 4.0 - 12) * kPi / 12));
+  for (const Turn hourAngle : quarterHours_) {
+    Vec3 v = turns_.ToPlate(RotateZ(base, hourAngle));
     if (RefractionOn()) v = ApplyRefraction(v, o_.ZenithVec).sun;
     arc.Sample(v);
   }

@@ -2,6 +2,8 @@
 // One run of the tracing pass: the inputs, the geometry computed at its start and one method per
 // step. Internal to the trace layer.
 
+#include <vector>
+
 #include "trace/Clipping.h"
 #include "trace/ShadowGeometry.h"
 #include "trace/TraceDial.h"
@@ -32,8 +34,8 @@ class TracingPass {
 
   // Helpers.
   bool RefractionOn() const;
-  /// Sun direction in the plate frame for sin(declination) and an hour angle (radians).
-  Vec3 DirectionAt(double sinDeclination, double hourAngle) const;
+  /// Sun direction in the plate frame for sin(declination) and an hour angle.
+  Vec3 DirectionAt(double sinDeclination, Turn hourAngle) const;
   /// The straight equinoctial; whether any of it lies on the plate.
   void DrawEquinoctial();
   /// A day's arc: base direction in the mean-sun hour frame, 97 samples over the day.
@@ -47,6 +49,9 @@ class TracingPass {
   const DialProject& p_;
   const Orientation& o_;
   const PlateTurns turns_;  // o_'s plate angles, worked out once for the whole pass
+  /// Hour angles of a day's 97 samples, every quarter hour from midnight to midnight: shared
+  /// by every day arc of the pass.
+  const std::vector<Turn> quarterHours_;
   const HourLimits& limits_;
   const DrawingFrame& frame_;
   Canvas& canvas_;

@@ -117,6 +117,31 @@ TEST(Refraction, NothingNearTheZenithAndSetSunStaysDown) {
   EXPECT_NEAR(std::asin(atHorizon.sun.Z) / kDeg * 60, 34.6, 1.0);
 }
 
+TEST(Refraction, TurnsTowardTheZenithByTheRefractionAngle) {
+  // A tilted zenith, and suns at altitudes from near the nadir to near the zenith: the result
+  // stays a unit direction in the plane of sun and zenith, turned up by exactly R(h).
+  const Vec3 zenith{0.6, 0.0, 0.8};
+  const Vec3 across{0.8, 0.0, -0.6};  // perpendicular to the zenith in the same plane
+  const auto R = [](double h) {
+    return h > -0.02 ? 0.000291 / std::tan(h + 0.00223 / (h + 0.077)) : -0.311 * h + 0.009;
+  };
+  for (double h : {-1.5, -0.6, -0.05, -0.02, 0.0, 0.01, 0.3, 1.0, 1.55}) {
+    const Vec3 sun{std::cos(h) * across.X + std::sin(h) * zenith.X, 0.0,
+                   std::cos(h) * across.Z + std::sin(h) * zenith.Z};
+    const Refracted r = ApplyRefraction(sun, zenith);
+    EXPECT_NEAR(Norm(r.sun), 1.0, 1e-14) << h;
+    EXPECT_EQ(r.sun.Y, 0.0) << h;
+    const double altitude = std::atan2(Dot(r.sun, zenith), Dot(r.sun, across));
+    EXPECT_NEAR(altitude - h, R(h), 1e-13) << h;
+    EXPECT_EQ(r.aboveHorizon, h + R(h) >= 0) << h;
+  }
+  // Straight under the zenith there is no plane to turn in: the sun is left where it is.
+  const Refracted nadir = ApplyRefraction({-0.6, 0.0, -0.8}, zenith);
+  EXPECT_EQ(nadir.sun.X, -0.6);
+  EXPECT_EQ(nadir.sun.Z, -0.8);
+  EXPECT_FALSE(nadir.aboveHorizon);
+}
+
 TEST(SunInPlate, SouthVerticalPlateAtLocalNoon) {
   // Plate of declination 0, inclination 90 at latitude 45 N: its normal points south, so at local
   // mean noon (clock 12 without localisation) the sun lies in the plate's vertical plane.
