@@ -10,17 +10,62 @@ Vec3 FromPlateFrame(Vec3 v, const std::array<double, 3>& e) {
   return RotateZYZ(v, -e[0], -e[1], -e[2]);
 }
 
+namespace {
+
+// The mean anomaly and the mean longitude, linear in the days n from the epoch.
+constexpr double kAnomalyPerDay = 0.017202;
+constexpr double kAnomalyStartDays = 308.46;
+constexpr double kLongitudePerDay = 0.01720279;
+constexpr double kLongitudeStartDays = 21.043;
+
+// The true sun in the equatorial frame from the mean longitude and the mean anomaly.
+Vec3 TrueSun(double meanLongitude, double sinM, double cosM) {
+  const double sin2M = 2 * sinM * cosM;  // one sine and cosine serve both terms
+  const double lambda = meanLongitude + 0.0334 * sinM + 0.0003486125 * sin2M;
+  const double sinLambda = std::sin(lambda);
+  return {std::cos(lambda), sinLambda * std::cos(kObliquity), sinLambda * std::sin(kObliquity)};
+}
+
+// The sun model's hours at a clock hour: universal time with the full localisation, else noon.
+double ModelHours(const ClockPlace& place, double clockHour) {
+  return place.fullLocalisation ? clockHour - place.zoneHours : 12.0;
+}
+
+// A sun in the mean-sun frame turned by its hour angle into the plate, refracted when asked.
+Vec3 IntoPlate(Vec3 meanSun, Turn hourAngle, const PlateTurns& turns, bool refract, Vec3 zenith) {
+  const Vec3 v = turns.ToPlate(RotateZ(meanSun, hourAngle));
+  return refract ? ApplyRefraction(v, zenith).sun : v;
+}
+
+Turn HourAngle(double clockHour) { return Turn((clockHour - 12) * kPi / 12); }
+
+}  // namespace
+
 Vec3 SunVector(bool meanSunFrame, double date, double hours) {
   const double n = std::floor(date) - kSunEpochSerial + hours / 24;
-  const double M = (n - 308.46) * 0.017202;
-  const double L = (n - 21.043) * 0.01720279;
-  const double sinM = std::sin(M);
-  const double sin2M = 2 * sinM * std::cos(M);  // one sine and cosine serve both terms
-  const double lambda = L + 0.0334 * sinM + 0.0003486125 * sin2M;
-  const double sinLambda = std::sin(lambda);
-  Vec3 v{std::cos(lambda), sinLambda * std::cos(kObliquity), sinLambda * std::sin(kObliquity)};
-  if (meanSunFrame) v = RotateZ(v, L);
-  return v;
+  const double M = (n - kAnomalyStartDays) * kAnomalyPerDay;
+  const double L = (n - kLongitudeStartDays) * kLongitudePerDay;
+  const Vec3 v = TrueSun(L, std::sin(M), std::cos(M));
+  return meanSunFrame ? RotateZ(v, L) : v;
+}
+
+MeanSunOnDates::HoursShare::HoursShare(double hours)
+    : anomaly(hours / 24 * kAnomalyPerDay), longitude(hours / 24 * kLongitudePerDay) {}
+
+MeanSunOnDates::MeanSunOnDates(std::span<const double> dates) {
+  days_.reserve(dates.size());
+  for (const double date : dates) {
+    const double n = std::floor(date) - kSunEpochSerial;
+    days_.push_back({Angle((n - kAnomalyStartDays) * kAnomalyPerDay),
+                     Angle((n - kLongitudeStartDays) * kLongitudePerDay)});
+  }
+}
+
+Vec3 MeanSunOnDates::At(std::size_t index, const HoursShare& hours) const {
+  const DayShare& day = days_.at(index);
+  const Turn M = day.anomaly.turn + hours.anomaly.turn;
+  const double L = day.longitude.radians + hours.longitude.radians;
+  return RotateZ(TrueSun(L, M.s, M.c), day.longitude.turn + hours.longitude.turn);
 }
 
 double EquationOfTimeMinutes(Vec3 s) { return std::atan2(s.Y, s.X) * 60 / (kPi / 12); }
@@ -49,21 +94,22 @@ Vec3 SunInPlate(const Orientation& o, const ClockPlace& place, bool refract, dou
 
 Vec3 SunInPlate(const Orientation& o, const PlateTurns& turns, const ClockPlace& place,
                 bool refract, double date, double clockHour) {
-  return SunAtClockHour(o, turns, place, refract, clockHour).On(date);
+  const Vec3 meanSun = SunVector(true, date, ModelHours(place, clockHour));
+  return IntoPlate(meanSun, HourAngle(clockHour), turns, refract, o.ZenithVec);
 }
 
-SunAtClockHour::SunAtClockHour(const Orientation& orientation, const PlateTurns& turns,
-                               const ClockPlace& place, bool refract, double clockHour)
-    : orientation_(orientation),
+SunAtClockHour::SunAtClockHour(const MeanSunOnDates& dates, const Orientation& orientation,
+                               const PlateTurns& turns, const ClockPlace& place, bool refract,
+                               double clockHour)
+    : dates_(dates),
+      orientation_(orientation),
       turns_(turns),
       refract_(refract),
-      hours_(place.fullLocalisation ? clockHour - place.zoneHours : 12.0),
-      hourAngle_((clockHour - 12) * kPi / 12) {}
+      hours_(ModelHours(place, clockHour)),
+      hourAngle_(HourAngle(clockHour)) {}
 
-Vec3 SunAtClockHour::On(double date) const {
-  Vec3 v = turns_.ToPlate(RotateZ(SunVector(true, date, hours_), hourAngle_));
-  if (refract_) v = ApplyRefraction(v, orientation_.ZenithVec).sun;
-  return v;
+Vec3 SunAtClockHour::On(std::size_t index) const {
+  return IntoPlate(dates_.At(index, hours_), hourAngle_, turns_, refract_, orientation_.ZenithVec);
 }
 
 }  // namespace umbrix

@@ -1,6 +1,7 @@
 // Hour lines with their subdivisions, analemma halves, refracted curves, labels and report lines.
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -22,6 +23,13 @@ ClockParts ClockOf(double t) {
 
 // Hour limits beyond this are not clock hours (and would overflow the loop's counter).
 constexpr double kMaxHours = 1e6;
+
+// 27 dates a week apart from `firstDay`: half a year.
+std::array<double, 27> WeeklyDates(double firstDay) {
+  std::array<double, 27> dates{};
+  for (std::size_t j = 0; j < dates.size(); ++j) dates[j] = firstDay + 7.0 * static_cast<double>(j);
+  return dates;
+}
 
 std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 
@@ -88,6 +96,9 @@ void TracingPass::DrawHourLines() {
   const PointMm foot = g_.caster.foot;
   const PointMm centre{foot.x + cx, foot.y + cy};
   const ClockPlace place{p_.Locc, p_.FusHor.given ? p_.FusHor.value : 0.0};
+  // The analemma halves' dates, every seven days, shared by every hour line.
+  const MeanSunOnDates summer(WeeklyDates(42908));  // 22 June to 21 December 2017
+  const MeanSunOnDates winter(WeeklyDates(43090));  // 21 December 2017 to 21 June 2018
 
   for (long long i = first; i <= last; ++i) {
     if (i > gapAfter && i < gapBefore) continue;  // the sun is behind the plate all year
@@ -100,16 +111,17 @@ void TracingPass::DrawHourLines() {
     canvas_.SetPenStyle(wholeHour ? PenStyle::Solid : PenStyle::Dotted);
 
     bool curveSeen = false;
-    const auto analemma = [&](const MenuOption& option, double firstDay, Colour colour) {
+    const auto analemma = [&](const MenuOption& option, const MeanSunOnDates& dates,
+                              Colour colour) {
       if (!option.enabled || !option.checked) return;
-      const SunAtClockHour sun(o_, turns_, place, RefractionOn(), clock);
+      const SunAtClockHour sun(dates, o_, turns_, place, RefractionOn(), clock);
       SunPathTracer half(scene_, canvas_, colour);
-      for (int j = 0; j <= 26; ++j) half.Sample(sun.On(firstDay + 7 * j));
+      for (std::size_t j = 0; j < dates.size(); ++j) half.Sample(sun.On(j));
       half.Finish();
       curveSeen = curveSeen || half.AnyVisible();
     };
-    analemma(opt.EteAutomne1, 42908, colours::Red);       // 22 June to 21 December 2017
-    analemma(opt.HiverPrintemps1, 43090, colours::Blue);  // 21 December 2017 to 21 June 2018
+    analemma(opt.EteAutomne1, summer, colours::Red);
+    analemma(opt.HiverPrintemps1, winter, colours::Blue);
     if (curveMode) {
       SunPathTracer refracted(scene_, canvas_, colours::Black);
       for (int j = -15; j <= 15; ++j) {
