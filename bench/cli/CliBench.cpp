@@ -13,6 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "support/FileCopy.h"
+
 extern char** environ;
 
 namespace {
@@ -57,7 +59,8 @@ fs::path ScratchFolder() {
 void BM_CliWorkedExample(benchmark::State& state) {
   const fs::path out = ScratchFolder();
   const std::string project =
-      (fs::path(UMBRIX_SOURCE_DIR) / "examples" / "mur-declinant-ouest.umd").string();
+      umbrix::testing::CopyInto(out, fs::path(UMBRIX_SOURCE_DIR) / "examples" / "mur-declinant-ouest.umd")
+          .string();
   const std::vector<std::string> args = {UMBRIX_CLI_PATH, project,
                                          "--report",      (out / "rapport.txt").string(),
                                          "--png",         (out / "cadran.png").string(),

@@ -8,6 +8,7 @@
 #include "app/SessionFixtures.h"
 #include "cli/CliOptions.h"
 #include "cli/CliPlatform.h"
+#include "support/FileCopy.h"
 
 namespace umbrix {
 namespace {
@@ -188,13 +189,14 @@ TEST(CliProcess, UsageErrorsAndHelp) {
 
 TEST(CliProcess, ACommandReplacesTheProjectsLastOne) {
   testing::TempFolder folder;
-  const auto simulated = RunCliProcess({kWorked.string(), "-c", "simuler", "--report", "-"},
-                                       folder.Path());
+  const std::string worked = testing::CopyInto(folder.Path(), kWorked).string();
+  const auto simulated =
+      RunCliProcess({worked, "-c", "simuler", "--report", "-"}, folder.Path());
   EXPECT_EQ(simulated.status, kExitSuccess) << simulated.err;
   EXPECT_EQ(simulated.out.rfind("   ** Simulation **\r\n\r\n", 0), 0u) << simulated.out;
 
   const auto ephemeris = RunCliProcess(
-      {kWorked.string(), "--command", "éphémérides", "--report", "-", "--png",
+      {worked, "--command", "éphémérides", "--report", "-", "--png",
        folder.File("e.png")},
       folder.Path());
   EXPECT_EQ(ephemeris.status, kExitRefused) << ephemeris.err;
@@ -244,7 +246,7 @@ TEST(CliProcess, SaveWritesAnOldFileInTheCurrentVersion) {
 TEST(CliProcess, AnOutputThatCannotBeWrittenIsAFileError) {
   testing::TempFolder folder;
   const auto run = RunCliProcess(
-      {kWorked.string(), "--svg", folder.File("absent/x.svg"), "--report",
+      {testing::CopyInto(folder.Path(), kWorked).string(), "--svg", folder.File("absent/x.svg"), "--report",
        folder.File("absent/r.txt")},
       folder.Path());
   EXPECT_EQ(run.status, kExitFileOrUsage) << run.err;

@@ -11,6 +11,7 @@
 #include "ExampleProjects.h"
 #include "app/SessionFixtures.h"
 #include "cli/CliOptions.h"
+#include "support/FileCopy.h"
 
 namespace umbrix {
 namespace {
@@ -54,7 +55,7 @@ TEST(Examples, EachRunsThroughTheCommandLineToItsReportAndDrawings) {
     const std::string svg = out.File("dial.svg");
     const std::string dxf = out.File("dial.dxf");
     const testing::CliRunResult run = testing::RunCliProcess(
-        {(kExamples / example.file).string(), "--report", "-", "--png", png, "--bmp", bmp,
+        {testing::CopyInto(out.Path(), kExamples / example.file).string(), "--report", "-", "--png", png, "--bmp", bmp,
          "--svg", svg, "--dxf", dxf},
         out.Path());
     EXPECT_EQ(run.status, kExitSuccess) << run.err;

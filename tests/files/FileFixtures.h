@@ -10,6 +10,7 @@
 
 #include "files/ProjectFile.h"
 #include "form/FakeFormHost.h"
+#include "support/FileCopy.h"
 
 namespace umbrix::testing {
 
@@ -47,6 +48,11 @@ inline void WriteBytes(const std::filesystem::path& file, const std::string& byt
 
 inline std::filesystem::path DataFile(const std::string& name) {
   return std::filesystem::path(UMBRIX_TEST_DATA_DIR) / "files" / name;
+}
+
+/// A copy in `dir` of a data file, to load (see CopyInto).
+inline std::string DataFileCopy(const TempDir& dir, const std::string& name) {
+  return CopyInto(dir.path(), DataFile(name)).string();
 }
 
 // Every optional line present: rectangle, final caster, place with mid-day and solar hours.

@@ -187,7 +187,8 @@ TEST(Save, UnrepresentableCharactersBecomeQuestionMarksAndTheUserIsTold) {
 TEST(Versions, Version1ReadsOneSideAndTakesEveryDefault) {
   Session s;
   s.project.Options.Axes1.checked = true;  // options a version 1 file does not hold stay
-  const FileResult r = s.Load(DataFile("v1.umd").string());
+  TempDir dir;
+  const FileResult r = s.Load(DataFileCopy(dir, "v1.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   const DialProject& p = s.project;
   EXPECT_FALSE(p.Rectg);
@@ -224,7 +225,8 @@ TEST(Versions, Version2OpensWithGridDateTimeDefaultsAndNoSimulation) {
   Session s;
   s.form.Enter(Field::DecEd, "40");
   s.form.Enter(Field::Carreau, "10");
-  const FileResult r = s.Load(DataFile("v2.umd").string());
+  TempDir dir;
+  const FileResult r = s.Load(DataFileCopy(dir, "v2.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   const DialProject& p = s.project;
   EXPECT_TRUE(p.Rectg);
@@ -246,7 +248,8 @@ TEST(Versions, Version2OpensWithGridDateTimeDefaultsAndNoSimulation) {
 
 TEST(Versions, Version3ReadsYesNoSubdivisionsAndTheVisibleGnomonPair) {
   Session s;
-  const FileResult r = s.Load(DataFile("v3.umd").string());
+  TempDir dir;
+  const FileResult r = s.Load(DataFileCopy(dir, "v3.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   const DialProject& p = s.project;
   const DrawingOptions& o = p.Options;
@@ -276,7 +279,8 @@ TEST(Versions, Version3ReadsYesNoSubdivisionsAndTheVisibleGnomonPair) {
 
 TEST(Versions, Version4ReadsTheDiversLinesButNoSimulation) {
   Session s;
-  const FileResult r = s.Load(DataFile("v4.umd").string());
+  TempDir dir;
+  const FileResult r = s.Load(DataFileCopy(dir, "v4.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   const DialProject& p = s.project;
   const DrawingOptions& o = p.Options;
@@ -303,7 +307,8 @@ TEST(Versions, Version4ReadsTheDiversLinesButNoSimulation) {
 
 TEST(Versions, Version5ReadsSimulationAndValuesWithBlanks) {
   Session s;
-  const FileResult r = s.Load(DataFile("v5.umd").string());
+  TempDir dir;
+  const FileResult r = s.Load(DataFileCopy(dir, "v5.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   const DialProject& p = s.project;
   EXPECT_TRUE(p.Locc);
@@ -326,7 +331,8 @@ TEST(Versions, Version5ReadsSimulationAndValuesWithBlanks) {
 
 TEST(Versions, Version6ReadsSolarHoursWithoutPlaceLimit) {
   Session s;
-  const FileResult r = s.Load(DataFile("v6.umd").string());
+  TempDir dir;
+  const FileResult r = s.Load(DataFileCopy(dir, "v6.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   const DialProject& p = s.project;
   EXPECT_FALSE(p.Limite);
@@ -348,15 +354,17 @@ TEST(Versions, ExtendedFileOpensOnlyInTestMode) {
   Session plain;
   plain.form.Enter(Field::Cote, "77");
   plain.state.Modified = true;
-  const FileResult refused = plain.Load(DataFile("v6d.umd").string());
+  TempDir dir;
+  const std::string extended = DataFileCopy(dir, "v6d.umd");
+  const FileResult refused = plain.Load(extended);
   EXPECT_FALSE(refused.ok);
-  EXPECT_EQ(refused.error, ErrorMessage(DataFile("v6d.umd").string() + " : format incorrect"));
+  EXPECT_EQ(refused.error, ErrorMessage(extended + " : format incorrect"));
   EXPECT_EQ(plain.project.Cote.text, "77");
   EXPECT_TRUE(plain.state.Modified);
   EXPECT_FALSE(plain.lock.Held());
 
   Session map({"MAP"});
-  const FileResult r = map.Load(DataFile("v6d.umd").string());
+  const FileResult r = map.Load(extended);
   ASSERT_TRUE(r.ok) << r.error.text;
   EXPECT_TRUE(map.state.TestDataValid);
   EXPECT_EQ(map.project.At(TestField::Edit21).text, "48.85");
@@ -571,7 +579,8 @@ TEST(Load, TheHostSeesTheMessagesTheClearingTheFitAndTheMenus) {
 TEST(Load, AFailedLoadLeavesTheCurrentProjectAndItsFile) {
   TempDir dir;
   Session s;
-  ASSERT_TRUE(s.Load(DataFile("v5.umd").string()).ok);
+  const std::string v5 = DataFileCopy(dir, "v5.umd");
+  ASSERT_TRUE(s.Load(v5).ok);
   s.form.Enter(Field::Mesx1, "7");
   const DialProject before = s.project;
   const ProjectState stateBefore = s.state;
@@ -584,7 +593,7 @@ TEST(Load, AFailedLoadLeavesTheCurrentProjectAndItsFile) {
   EXPECT_TRUE(s.state.Modified);
   EXPECT_EQ(s.state.RunMode, 2);
   EXPECT_TRUE(s.lock.Held());
-  EXPECT_EQ(s.lock.Path(), DataFile("v5.umd"));
+  EXPECT_EQ(s.lock.Path(), v5);
   EXPECT_TRUE(s.host.marks.empty());
   EXPECT_TRUE(s.host.messages.empty());
 }
