@@ -31,15 +31,14 @@ double ModelHours(const ClockPlace& place, double clockHour) {
   return place.fullLocalisation ? clockHour - place.zoneHours : 12.0;
 }
 
-// A sun in the mean-sun frame turned by its hour angle into the plate, refracted when asked.
-Vec3 IntoPlate(Vec3 meanSun, Turn hourAngle, const PlateTurns& turns, bool refract, Vec3 zenith) {
-  const Vec3 v = turns.ToPlate(RotateZ(meanSun, hourAngle));
-  return refract ? ApplyRefraction(v, zenith).sun : v;
-}
+}  // namespace
 
 Turn HourAngle(double clockHour) { return Turn((clockHour - 12) * kPi / 12); }
 
-}  // namespace
+Vec3 IntoPlate(Vec3 direction, Turn hourAngle, const PlateTurns& turns, bool refract, Vec3 zenith) {
+  const Vec3 v = turns.ToPlate(RotateZ(direction, hourAngle));
+  return refract ? ApplyRefraction(v, zenith).sun : v;
+}
 
 Vec3 SunVector(bool meanSunFrame, double date, double hours) {
   const double n = std::floor(date) - kSunEpochSerial + hours / 24;

@@ -58,6 +58,13 @@ struct Refracted {
 };
 Refracted ApplyRefraction(Vec3 sun, Vec3 zenith);
 
+/// The turn about the pole from noon to a clock hour (15 degrees an hour).
+Turn HourAngle(double clockHour);
+
+/// A direction of the hour frame turned by an hour angle about the pole into the plate, then
+/// refracted toward `zenith` when asked: how every sun reaches the plate.
+Vec3 IntoPlate(Vec3 direction, Turn hourAngle, const PlateTurns& turns, bool refract, Vec3 zenith);
+
 /// How clock hours relate to universal time for the sun on the plate.
 struct ClockPlace {
   bool fullLocalisation = false;  // `Locc`: the sun is taken at clock - `FusHor` (UT)

@@ -32,19 +32,18 @@ inline Vec3 RotateZ(Vec3 v, double a) {
 /// times; the rotations below then give exactly what RotateY and RotateZ give for that angle.
 struct Turn {
   explicit Turn(double a) : c(std::cos(a)), s(std::sin(a)) {}
-  static Turn FromCosSin(double cosine, double sine) { return Turn(cosine, sine); }
   double c;
   double s;
+
+  /// The turn by a + b from the turns by a and by b: four products instead of a cosine and a
+  /// sine, equal to Turn(a + b) to rounding.
+  friend Turn operator+(Turn a, Turn b) {
+    return Turn(a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s);
+  }
 
  private:
   Turn(double cosine, double sine) : c(cosine), s(sine) {}
 };
-
-/// The turn by a + b from the turns by a and by b: four products instead of a cosine and a sine,
-/// equal to Turn(a + b) to rounding.
-inline Turn operator+(Turn a, Turn b) {
-  return Turn::FromCosSin(a.c * b.c - a.s * b.s, a.s * b.c + a.c * b.s);
-}
 
 inline Vec3 RotateY(Vec3 v, Turn t) { return {t.c * v.X - t.s * v.Z, v.Y, t.s * v.X + t.c * v.Z}; }
 inline Vec3 RotateZ(Vec3 v, Turn t) { return {t.c * v.X + t.s * v.Y, -t.s * v.X + t.c * v.Y, v.Z}; }

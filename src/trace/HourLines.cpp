@@ -36,7 +36,7 @@ std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 }  // namespace
 
 ClipResult TracingPass::HourLineLimit(double s, bool styleChecked, double hours) const {
-  const double hourAngle = (hours - 12) * kPi / 12;
+  const Turn hourAngle = HourAngle(hours);
   const auto solstice = [&](double sign) {
     const Vec3 v{std::cos(kObliquity), 0.0, sign * std::sin(kObliquity)};
     return turns_.ToPlate(RotateZ(v, hourAngle));
@@ -104,7 +104,8 @@ void TracingPass::DrawHourLines() {
     if (i > gapAfter && i < gapBefore) continue;  // the sun is behind the plate all year
     const double t = static_cast<double>(i) / n;
     const double clock = t + g_.SolarOffset;
-    const Vec3 v = turns_.ToPlate(RotateZ({1.0, 0.0, 0.0}, (clock - 12) * kPi / 12));
+    const Turn hourAngle = HourAngle(clock);
+    const Vec3 v = turns_.ToPlate(RotateZ({1.0, 0.0, 0.0}, hourAngle));
     const double C = -G * v.X - cx * v.Z;
     const double D = -G * v.Y - cy * v.Z;
     const bool wholeHour = i % n == 0;
@@ -126,9 +127,7 @@ void TracingPass::DrawHourLines() {
       SunPathTracer refracted(scene_, canvas_, colours::Black);
       for (int j = -15; j <= 15; ++j) {
         const double sinDecl = std::sin(kObliquity) * std::sin(6 * j * kPi / 180);
-        const Vec3 start{std::sqrt(1 - sinDecl * sinDecl), 0.0, sinDecl};
-        const Vec3 dir = turns_.ToPlate(RotateZ(start, (clock - 12) * kPi / 12));
-        refracted.Sample(ApplyRefraction(dir, o_.ZenithVec).sun);
+        refracted.Sample(InPlate(AtDeclination(sinDecl), hourAngle));  // refraction is on
       }
       refracted.Finish();
       curveSeen = curveSeen || refracted.AnyVisible();

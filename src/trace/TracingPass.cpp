@@ -59,11 +59,12 @@ bool TracingPass::RefractionOn() const {
   return p_.Options.Refrac1.enabled && p_.Options.Refrac1.checked;
 }
 
-Vec3 TracingPass::DirectionAt(double sinDeclination, Turn hourAngle) const {
-  const Vec3 start{std::sqrt(1 - sinDeclination * sinDeclination), 0.0, sinDeclination};
-  Vec3 v = turns_.ToPlate(RotateZ(start, hourAngle));
-  if (RefractionOn()) v = ApplyRefraction(v, o_.ZenithVec).sun;
-  return v;
+Vec3 TracingPass::InPlate(Vec3 direction, Turn hourAngle) const {
+  return IntoPlate(direction, hourAngle, turns_, RefractionOn(), o_.ZenithVec);
+}
+
+Vec3 TracingPass::AtDeclination(double sinDeclination) {
+  return {std::sqrt(1 - sinDeclination * sinDeclination), 0.0, sinDeclination};
 }
 
 void TracingPass::WriteDialKind() {
@@ -114,7 +115,8 @@ void TracingPass::DrawSignArcs() {
     }
     const double sinDecl = std::sin(kObliquity) * std::sin(30 * i * kPi / 180);
     SunPathTracer arc(scene_, canvas_, colours::Purple);
-    for (const Turn hourAngle : quarterHours_) arc.Sample(DirectionAt(sinDecl, hourAngle));
+    for (const Turn hourAngle : quarterHours_)
+      arc.Sample(InPlate(AtDeclination(sinDecl), hourAngle));
     arc.Finish();
   }
 }
@@ -153,11 +155,7 @@ void TracingPass::DrawDayArc(double date, Colour colour) {
   if (p_.FusHor.given) hours -= p_.FusHor.value;
   const Vec3 base = SunVector(true, date, hours);
   SunPathTracer arc(scene_, canvas_, colour);
-  for (const Turn hourAngle : quarterHours_) {
-    Vec3 v = turns_.ToPlate(RotateZ(base, hourAngle));
-    if (RefractionOn()) v = ApplyRefraction(v, o_.ZenithVec).sun;
-    arc.Sample(v);
-  }
+  for (const Turn hourAngle : quarterHours_) arc.Sample(InPlate(base, hourAngle));
   arc.Finish();
 }
 

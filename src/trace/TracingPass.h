@@ -34,8 +34,11 @@ class TracingPass {
 
   // Helpers.
   bool RefractionOn() const;
-  /// Sun direction in the plate frame for sin(declination) and an hour angle.
-  Vec3 DirectionAt(double sinDeclination, Turn hourAngle) const;
+  /// A direction of the hour frame turned by an hour angle into the plate, refracted when
+  /// refraction is on.
+  Vec3 InPlate(Vec3 direction, Turn hourAngle) const;
+  /// The sun of a declination on the hour frame's meridian: (cos d, 0, sin d).
+  static Vec3 AtDeclination(double sinDeclination);
   /// The straight equinoctial; whether any of it lies on the plate.
   void DrawEquinoctial();
   /// A day's arc: base direction in the mean-sun hour frame, 97 samples over the day.
