@@ -35,9 +35,8 @@ double ModelHours(const ClockPlace& place, double clockHour) {
 
 Turn HourAngle(double clockHour) { return Turn((clockHour - 12) * kPi / 12); }
 
-Vec3 IntoPlate(Vec3 direction, Turn hourAngle, const PlateTurns& turns, bool refract, Vec3 zenith) {
-  const Vec3 v = turns.ToPlate(RotateZ(direction, hourAngle));
-  return refract ? ApplyRefraction(v, zenith).sun : v;
+Vec3 IntoPlate(Vec3 direction, Turn hourAngle, const PlateTurns& turns) {
+  return turns.ToPlate(RotateZ(direction, hourAngle));
 }
 
 Vec3 SunVector(bool meanSunFrame, double date, double hours) {
@@ -94,21 +93,19 @@ Vec3 SunInPlate(const Orientation& o, const ClockPlace& place, bool refract, dou
 Vec3 SunInPlate(const Orientation& o, const PlateTurns& turns, const ClockPlace& place,
                 bool refract, double date, double clockHour) {
   const Vec3 meanSun = SunVector(true, date, ModelHours(place, clockHour));
-  return IntoPlate(meanSun, HourAngle(clockHour), turns, refract, o.ZenithVec);
+  const Vec3 v = IntoPlate(meanSun, HourAngle(clockHour), turns);
+  return refract ? ApplyRefraction(v, o.ZenithVec).sun : v;
 }
 
-SunAtClockHour::SunAtClockHour(const MeanSunOnDates& dates, const Orientation& orientation,
-                               const PlateTurns& turns, const ClockPlace& place, bool refract,
-                               double clockHour)
+SunAtClockHour::SunAtClockHour(const MeanSunOnDates& dates, const PlateTurns& turns,
+                               const ClockPlace& place, double clockHour)
     : dates_(dates),
-      orientation_(orientation),
       turns_(turns),
-      refract_(refract),
       hours_(ModelHours(place, clockHour)),
       hourAngle_(HourAngle(clockHour)) {}
 
 Vec3 SunAtClockHour::On(std::size_t index) const {
-  return IntoPlate(dates_.At(index, hours_), hourAngle_, turns_, refract_, orientation_.ZenithVec);
+  return IntoPlate(dates_.At(index, hours_), hourAngle_, turns_);
 }
 
 }  // namespace umbrix

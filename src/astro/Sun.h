@@ -61,9 +61,9 @@ Refracted ApplyRefraction(Vec3 sun, Vec3 zenith);
 /// The turn about the pole from noon to a clock hour (15 degrees an hour).
 Turn HourAngle(double clockHour);
 
-/// A direction of the hour frame turned by an hour angle about the pole into the plate, then
-/// refracted toward `zenith` when asked: how every sun reaches the plate.
-Vec3 IntoPlate(Vec3 direction, Turn hourAngle, const PlateTurns& turns, bool refract, Vec3 zenith);
+/// A direction of the hour frame turned by an hour angle about the pole into the plate: how
+/// every sun reaches the plate, before any refraction.
+Vec3 IntoPlate(Vec3 direction, Turn hourAngle, const PlateTurns& turns);
 
 /// How clock hours relate to universal time for the sun on the plate.
 struct ClockPlace {
@@ -111,20 +111,19 @@ class MeanSunOnDates {
   std::vector<DayShare> days_;
 };
 
-/// `SunInPlate` at one clock hour on each date of a `MeanSunOnDates` (an analemma), with the
-/// hour's turn about the pole and its share of the sun's angles worked out once.
+/// `SunInPlate` without refraction at one clock hour on each date of a `MeanSunOnDates` (an
+/// analemma), with the hour's turn about the pole and its share of the sun's angles worked out
+/// once.
 class SunAtClockHour {
  public:
-  SunAtClockHour(const MeanSunOnDates& dates, const Orientation& orientation,
-                 const PlateTurns& turns, const ClockPlace& place, bool refract, double clockHour);
+  SunAtClockHour(const MeanSunOnDates& dates, const PlateTurns& turns, const ClockPlace& place,
+                 double clockHour);
   /// The sun on the `index`-th date.
   Vec3 On(std::size_t index) const;
 
  private:
   const MeanSunOnDates& dates_;
-  const Orientation& orientation_;
   const PlateTurns& turns_;
-  bool refract_;
   MeanSunOnDates::HoursShare hours_;
   Turn hourAngle_;
 };

@@ -39,7 +39,7 @@ ClipResult TracingPass::HourLineLimit(double s, bool styleChecked, double hours)
   const Turn hourAngle = HourAngle(hours);
   const auto solstice = [&](double sign) {
     const Vec3 v{std::cos(kObliquity), 0.0, sign * std::sin(kObliquity)};
-    return turns_.ToPlate(RotateZ(v, hourAngle));
+    return IntoPlate(v, hourAngle, turns_);
   };
   const ShadowPiece piece = ShadowPieceBetween(solstice(s), solstice(-s), o_.ZenithVec);
   if (piece.kind == PieceKind::None) return {};
@@ -105,7 +105,7 @@ void TracingPass::DrawHourLines() {
     const double t = static_cast<double>(i) / n;
     const double clock = t + g_.SolarOffset;
     const Turn hourAngle = HourAngle(clock);
-    const Vec3 v = turns_.ToPlate(RotateZ({1.0, 0.0, 0.0}, hourAngle));
+    const Vec3 v = IntoPlate({1.0, 0.0, 0.0}, hourAngle, turns_);
     const double C = -G * v.X - cx * v.Z;
     const double D = -G * v.Y - cy * v.Z;
     const bool wholeHour = i % n == 0;
@@ -115,7 +115,7 @@ void TracingPass::DrawHourLines() {
     const auto analemma = [&](const MenuOption& option, const MeanSunOnDates& dates,
                               Colour colour) {
       if (!option.enabled || !option.checked) return;
-      const SunAtClockHour sun(dates, o_, turns_, place, RefractionOn(), clock);
+      const SunAtClockHour sun(dates, turns_, place, clock);
       SunPathTracer half(scene_, canvas_, colour);
       for (std::size_t j = 0; j < dates.size(); ++j) half.Sample(sun.On(j));
       half.Finish();
@@ -127,7 +127,7 @@ void TracingPass::DrawHourLines() {
       SunPathTracer refracted(scene_, canvas_, colours::Black);
       for (int j = -15; j <= 15; ++j) {
         const double sinDecl = std::sin(kObliquity) * std::sin(6 * j * kPi / 180);
-        refracted.Sample(InPlate(AtDeclination(sinDecl), hourAngle));  // refraction is on
+        refracted.Sample(IntoPlate(AtDeclination(sinDecl), hourAngle, turns_));
       }
       refracted.Finish();
       curveSeen = curveSeen || refracted.AnyVisible();

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <utility>
 
+#include "astro/Sun.h"
+
 namespace umbrix {
 
 namespace {
@@ -135,25 +137,46 @@ SunPathTracer::SunPathTracer(const ShadowScene& scene, Canvas& canvas, Colour co
     : scene_(scene), canvas_(canvas), colour_(colour) {}
 
 void SunPathTracer::Sample(Vec3 sun) {
+  // Refraction lifts a sun at altitude h <= -0.02 rad by 0.009 - 0.311 h, which leaves it under
+  // the horizon below about -0.013 rad; a sine under -0.05 keeps well clear of that.
+  Sun current{sun, !scene_.refract, scene_.refract && Dot(sun, scene_.zenith) < -0.05};
   if (hasPrevious_) {
-    const ClipResult piece = ShadowStep(scene_, previous_, sun);
-    if (piece.visible) {
-      anyVisible_ = true;
-      if (run_.empty()) run_.push_back(piece.start);
-      run_.push_back(piece.end);
-    } else if (!run_.empty()) {
-      canvas_.DrawPolyline(colour_, run_);
-      run_.clear();
+    if (previous_.deepBelow && current.deepBelow) {
+      EndRun();
+    } else {
+      const Vec3 s0 = Settle(previous_);
+      Step(s0, Settle(current));
     }
   }
-  previous_ = sun;
+  previous_ = current;
   hasPrevious_ = true;
 }
 
-void SunPathTracer::Finish() {
+Vec3 SunPathTracer::Settle(Sun& sun) const {
+  if (!sun.settled) {
+    sun.direction = ApplyRefraction(sun.direction, scene_.zenith).sun;
+    sun.settled = true;
+  }
+  return sun.direction;
+}
+
+void SunPathTracer::Step(Vec3 s0, Vec3 s1) {
+  const ClipResult piece = ShadowStep(scene_, s0, s1);
+  if (!piece.visible) {
+    EndRun();
+    return;
+  }
+  anyVisible_ = true;
+  if (run_.empty()) run_.push_back(piece.start);
+  run_.push_back(piece.end);
+}
+
+void SunPathTracer::EndRun() {
   if (!run_.empty()) canvas_.DrawPolyline(colour_, run_);
   run_.clear();
 }
+
+void SunPathTracer::Finish() { EndRun(); }
 
 bool ClipAndDrawSegment(Canvas& canvas, const PlateWindow& plate, Colour colour, PointMm from,
                         double dx, double dy) {

@@ -42,12 +42,14 @@ ClipResult ClipPiece(const PlateWindow& window, PieceKind kind, PointMm start, d
                      double dy);
 
 /// What every sampled curve needs: the tip (foot in mm, height in mm), the zenith in the plate
-/// frame and the plate it is clipped to.
+/// frame and the plate it is clipped to; with `refract`, the suns a `SunPathTracer` is given
+/// come unrefracted and it refracts them toward the zenith itself.
 struct ShadowScene {
   PointMm foot;
   double height = 0.0;  // mm
   Vec3 zenith{0.0, 0.0, 1.0};
   PlateWindow plate;
+  bool refract = false;
 };
 
 /// `ShadowStep`: the visible piece between the previous direction `s0` and the current `s1`,
@@ -59,6 +61,7 @@ ClipResult ShadowStep(const ShadowScene& scene, Vec3 s0, Vec3 s1);
 class SunPathTracer {
  public:
   SunPathTracer(const ShadowScene& scene, Canvas& canvas, Colour colour);
+  /// The next sun in the plate frame, unrefracted when the scene refracts.
   void Sample(Vec3 sun);
   /// Draws the open run, if any. Call after the last sample.
   void Finish();
@@ -66,11 +69,22 @@ class SunPathTracer {
   bool AnyVisible() const { return anyVisible_; }
 
  private:
+  /// A sample whose refraction is worked out only when a step needs it: between two suns that
+  /// stay deep under the horizon once refracted there is no shadow, whatever the refraction.
+  struct Sun {
+    Vec3 direction;
+    bool settled;    // refracted, or needing no refraction
+    bool deepBelow;  // under the horizon whether refracted or not
+  };
+  Vec3 Settle(Sun& sun) const;
+  void Step(Vec3 s0, Vec3 s1);
+  void EndRun();
+
   const ShadowScene& scene_;
   Canvas& canvas_;
   Colour colour_;
   bool hasPrevious_ = false;
-  Vec3 previous_;
+  Sun previous_{};
   std::vector<PointMm> run_;  // the open polyline; empty when no run is open
   bool anyVisible_ = false;
 };

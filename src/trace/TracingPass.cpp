@@ -35,7 +35,7 @@ TracingPass::TracingPass(const DialProject& project, const Orientation& orientat
 TraceResult TracingPass::Run() {
   if (opt_.composeReport) report_.Clear(2, 8);
   g_ = ComputeStyleGeometry(p_, o_, frame_.plate);
-  scene_ = {g_.caster.foot, g_.caster.height, o_.ZenithVec, frame_.plate};
+  scene_ = {g_.caster.foot, g_.caster.height, o_.ZenithVec, frame_.plate, RefractionOn()};
   WriteDialKind();
   WriteSolarTimeLine();
   WriteGnomonReport();
@@ -57,10 +57,6 @@ TraceResult TracingPass::Run() {
 
 bool TracingPass::RefractionOn() const {
   return p_.Options.Refrac1.enabled && p_.Options.Refrac1.checked;
-}
-
-Vec3 TracingPass::InPlate(Vec3 direction, Turn hourAngle) const {
-  return IntoPlate(direction, hourAngle, turns_, RefractionOn(), o_.ZenithVec);
 }
 
 Vec3 TracingPass::AtDeclination(double sinDeclination) {
@@ -116,7 +112,7 @@ void TracingPass::DrawSignArcs() {
     const double sinDecl = std::sin(kObliquity) * std::sin(30 * i * kPi / 180);
     SunPathTracer arc(scene_, canvas_, colours::Purple);
     for (const Turn hourAngle : quarterHours_)
-      arc.Sample(InPlate(AtDeclination(sinDecl), hourAngle));
+      arc.Sample(IntoPlate(AtDeclination(sinDecl), hourAngle, turns_));
     arc.Finish();
   }
 }
@@ -155,7 +151,7 @@ void TracingPass::DrawDayArc(double date, Colour colour) {
   if (p_.FusHor.given) hours -= p_.FusHor.value;
   const Vec3 base = SunVector(true, date, hours);
   SunPathTracer arc(scene_, canvas_, colour);
-  for (const Turn hourAngle : quarterHours_) arc.Sample(InPlate(base, hourAngle));
+  for (const Turn hourAngle : quarterHours_) arc.Sample(IntoPlate(base, hourAngle, turns_));
   arc.Finish();
 }
 

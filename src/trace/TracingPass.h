@@ -34,9 +34,7 @@ class TracingPass {
 
   // Helpers.
   bool RefractionOn() const;
-  /// A direction of the hour frame turned by an hour angle into the plate, refracted when
-  /// refraction is on.
-  Vec3 InPlate(Vec3 direction, Turn hourAngle) const;
+
   /// The sun of a declination on the hour frame's meridian: (cos d, 0, sin d).
   static Vec3 AtDeclination(double sinDeclination);
   /// The straight equinoctial; whether any of it lies on the plate.

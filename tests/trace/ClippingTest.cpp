@@ -3,6 +3,7 @@
 #include <cmath>
 #include <vector>
 
+#include "astro/Sun.h"
 #include "support/RecordingCanvas.h"
 #include "trace/Clipping.h"
 #include "trace/ShadowGeometry.h"
@@ -200,6 +201,35 @@ TEST(SunPathTracer, NothingVisibleDrawsNothing) {
   path.Finish();
   EXPECT_TRUE(canvas.calls.empty());
   EXPECT_FALSE(path.AnyVisible());
+}
+
+TEST(SunPathTracer, RefractingItsSamplesDrawsWhatRefractedSamplesDraw) {
+  // The tracer refracts a sun only when a step needs it; the runs must be exactly those drawn
+  // from suns refracted beforehand. A tilted zenith and a whole day at several declinations
+  // give steps across the horizon, the plate's plane and deep night.
+  const Vec3 zenith = Unit(0.3, -0.6, 0.74);
+  const ShadowScene refracting{{5, -3}, 10, zenith, kPlate, true};
+  const ShadowScene plain{{5, -3}, 10, zenith, kPlate, false};
+  for (double declination : {-0.4, -0.1, 0.0, 0.2, 0.4}) {
+    RecordingCanvas lazy;
+    RecordingCanvas eager;
+    SunPathTracer lazyPath(refracting, lazy, colours::Purple);
+    SunPathTracer eagerPath(plain, eager, colours::Purple);
+    for (int j = 0; j <= 96; ++j) {
+      const double h = (j / 4.0 - 12) * kPi / 12;
+      const Vec3 sun = RotateY(
+          RotateZ({std::cos(declination), 0.0, std::sin(declination)}, Turn(h)), Turn(0.9));
+      lazyPath.Sample(sun);
+      eagerPath.Sample(ApplyRefraction(sun, zenith).sun);
+    }
+    lazyPath.Finish();
+    eagerPath.Finish();
+    ASSERT_EQ(lazy.calls.size(), eager.calls.size()) << declination;
+    EXPECT_FALSE(lazy.calls.empty()) << declination;
+    for (std::size_t i = 0; i < lazy.calls.size(); ++i)
+      EXPECT_EQ(lazy.calls[i].points, eager.calls[i].points) << declination << " run " << i;
+    EXPECT_EQ(lazyPath.AnyVisible(), eagerPath.AnyVisible());
+  }
 }
 
 TEST(ClipAndDrawSegmentInFrame, ShadowCasterMayStandInTheMargin) {
