@@ -20,8 +20,13 @@ run: deps
 	cmake --build --preset release --target umbrix-cli
 	@bash scripts/run-example.sh build/release
 
+# Repetitions taken in random order, so that figures compared with each other (the tracer against
+# the drawing) come from the same stretch of a noisy machine.
+BENCH_FLAGS ?= --benchmark_enable_random_interleaving=true --benchmark_repetitions=5 \
+	--benchmark_report_aggregates_only=true
+
 bench: release
-	@for b in build/release/bench/umbrix_bench*; do [ -x "$$b" ] && "$$b"; done; true
+	@for b in build/release/bench/umbrix_bench*; do [ -x "$$b" ] && "$$b" $(BENCH_FLAGS); done; true
 
 fuzz:
 	@bash scripts/install-deps.sh --fuzz
