@@ -137,12 +137,12 @@ SunPathTracer::SunPathTracer(const ShadowScene& scene, Canvas& canvas, Colour co
     : scene_(scene), canvas_(canvas), colour_(colour) {}
 
 void SunPathTracer::Sample(Vec3 sun) {
-  // Refraction lifts a sun at altitude h <= -0.02 rad by 0.009 - 0.311 h, which leaves it under
-  // the horizon below about -0.013 rad; a sine under -0.05 keeps well clear of that.
+    // Refraction lifts a sun at altitude h <= -0.02 rad by 0.009 - 0.311 h, which keeps it under
+  // the horizon while h < -0.013 rad; a sine of the altitude under -0.05 is well clear of that.
   Sun current{sun, !scene_.refract, scene_.refract && Dot(sun, scene_.zenith) < -0.05};
   if (hasPrevious_) {
-    if (previous_.deepBelow && current.deepBelow) {
-      EndRun();
+        if (previous_.deepBelow && current.deepBelow) {
+      EndRun();  // no shadow between two suns under the horizon
     } else {
       const Vec3 s0 = Settle(previous_);
       Step(s0, Settle(current));
