@@ -9,11 +9,11 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "support/FileCopy.h"
+#include "support/TempFolder.h"
 
 extern char** environ;
 
@@ -49,17 +49,12 @@ ProcessRun Spawn(std::vector<std::string> args) {
   return run;
 }
 
-fs::path ScratchFolder() {
-  std::random_device seed;
-  const fs::path dir = fs::temp_directory_path() / ("umbrix-bench-cli-" + std::to_string(seed()));
-  fs::create_directories(dir);
-  return dir;
-}
-
 void BM_CliWorkedExample(benchmark::State& state) {
-  const fs::path out = ScratchFolder();
+  const umbrix::testing::TempFolder scratch;
+  const fs::path& out = scratch.Path();
   const std::string project =
-      umbrix::testing::CopyInto(out, fs::path(UMBRIX_SOURCE_DIR) / "examples" / "mur-declinant-ouest.umd")
+      umbrix::testing::CopyInto(
+          out, fs::path(UMBRIX_SOURCE_DIR) / "examples" / "mur-declinant-ouest.umd")
           .string();
   const std::vector<std::string> args = {UMBRIX_CLI_PATH, project,
                                          "--report",      (out / "rapport.txt").string(),
@@ -82,8 +77,6 @@ void BM_CliWorkedExample(benchmark::State& state) {
     }
   }
   state.counters["peak_rss_kB"] = benchmark::Counter(static_cast<double>(peakKb));
-  std::error_code ignored;
-  fs::remove_all(out, ignored);
 }
 BENCHMARK(BM_CliWorkedExample)->Unit(benchmark::kMillisecond)->UseRealTime();
 

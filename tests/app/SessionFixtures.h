@@ -2,12 +2,11 @@
 // A session over the fake platform, started as the program starts, and projects typed into its
 // dialog the way a maker types them.
 
-#include <filesystem>
-#include <random>
 #include <string>
 
 #include "app/FakePlatform.h"
 #include "app/Session.h"
+#include "support/TempFolder.h"
 
 namespace umbrix::testing {
 
@@ -73,27 +72,5 @@ inline void TypeWorkedCase(Form& f) {
   TypeWorkedPoints(f);
   TypeFullPlace(f);
 }
-
-/// A fresh folder under the system's temporary folder, removed with the object.
-class TempFolder {
- public:
-  TempFolder() {
-    std::random_device rd;
-    path_ = std::filesystem::temp_directory_path() /
-            ("umbrix-app-" + std::to_string(rd()) + "-" + std::to_string(rd()));
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ec;
-    std::filesystem::remove_all(path_, ec);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
-  const std::filesystem::path& Path() const { return path_; }
-
- private:
-  std::filesystem::path path_;
-};
 
 }  // namespace umbrix::testing

@@ -262,15 +262,13 @@ TEST(DxfExport, GnomonLayoutMatchesItsGolden) {
 
 class DxfFileTest : public ::testing::Test {
  protected:
-  void SetUp() override { folder = testing::FreshTempFolder("umbrix-dxf"); }
-  void TearDown() override { std::filesystem::remove_all(folder); }
-
   std::size_t FilesIn(const std::filesystem::path& dir) const {
     return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
                                                   std::filesystem::directory_iterator()));
   }
 
-  std::filesystem::path folder;
+  const testing::TempFolder scratch;
+  const std::filesystem::path folder = scratch.Path();
   DxfJob job{ExportFrame(100, 100), Style(), kCreation};
 };
 

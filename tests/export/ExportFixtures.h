@@ -3,11 +3,11 @@
 
 #include <clocale>
 #include <filesystem>
-#include <random>
 #include <locale>
 #include <string>
 #include <string_view>
 
+#include "support/TempFolder.h"
 #include "trace/DrawingFrame.h"
 
 namespace umbrix::testing {
@@ -22,17 +22,6 @@ inline DrawingFrame ExportFrame(double width, double height, int pxPerMm = 4) {
   f.heightPx = static_cast<int>(height) * pxPerMm + 2 * f.marginPx + 1;
   f.ComputeScale();
   return f;
-}
-
-/// A fresh empty folder under the system's temporary folder, its name random so that two test
-/// processes running at once never share it.
-inline std::filesystem::path FreshTempFolder(const std::string& prefix) {
-  std::random_device random;
-  const auto folder = std::filesystem::temp_directory_path() /
-                      (prefix + "-" + std::to_string(random()) + "-" + std::to_string(random()));
-  std::filesystem::remove_all(folder);
-  std::filesystem::create_directories(folder);
-  return folder;
 }
 
 /// Tag lines written readably: "code|value" pairs separated by ';' become the DXF text, each

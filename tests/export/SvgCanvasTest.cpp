@@ -1,5 +1,3 @@
-#include "export/SvgCanvas.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -10,6 +8,7 @@
 
 #include "ExportFixtures.h"
 #include "InteropOutput.h"
+#include "export/SvgCanvas.h"
 
 namespace umbrix {
 namespace {
@@ -50,8 +49,9 @@ TEST_F(SvgCanvasTest, YPointsUpWithoutMirroringTheText) {
   // A point 20 mm above the centre sits 20 units above the viewBox's middle row.
   EXPECT_TRUE(Has(svg, "<line x1=\"0\" y1=\"0\" x2=\"10\" y2=\"-20\"/>")) << svg;
   // Label height 20 px * 0.25 / 2.5 = 2 mm: baseline 1 mm below the anchor, upright text.
-  EXPECT_TRUE(Has(svg, "<text x=\"30\" y=\"-34\" font-size=\"2.793\" fill=\"#000000\" "
-                       "stroke=\"none\">12</text>"))
+  EXPECT_TRUE(Has(svg,
+                  "<text x=\"30\" y=\"-34\" font-size=\"2.793\" fill=\"#000000\" "
+                  "stroke=\"none\">12</text>"))
       << svg;
   EXPECT_FALSE(Has(svg, "scale("));
   EXPECT_FALSE(Has(svg, "transform"));
@@ -149,7 +149,8 @@ TEST_F(SvgCanvasTest, GermanLocaleWritesTheSameBytes) {
 
 TEST_F(SvgCanvasTest, FileHoldsTheDocumentAndAMissingFolderFails) {
   canvas.DrawSegment(colours::Black, {0, 0}, {1, 0});
-  const auto folder = testing::FreshTempFolder("umbrix-svg");
+  const testing::TempFolder scratch;
+  const std::filesystem::path& folder = scratch.Path();
   EXPECT_EQ(WriteSvgFile(folder / "cadran.svg", canvas), std::nullopt);
   std::ifstream in(folder / "cadran.svg", std::ios::binary);
   EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
@@ -158,7 +159,6 @@ TEST_F(SvgCanvasTest, FileHoldsTheDocumentAndAMissingFolderFails) {
   ASSERT_TRUE(failure.has_value());
   EXPECT_EQ(failure->text,
             "Erreur d'écriture du fichier " + (folder / "absent" / "cadran.svg").string());
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace umbrix {
 namespace {
 
 using testing::ReadBytes;
-using testing::TempDir;
+using testing::TempFolder;
 using testing::WriteBytes;
 
 TEST(DeskPath, BesideTheProjectOrInTheUserFolderWhenUntitled) {
@@ -47,21 +47,21 @@ TEST(DeskLines, ValuesThatAreNotWholeNumbersGiveNothing) {
 }
 
 TEST(DeskHeader, AnotherFirstWordIsFormatIncorrect) {
-  TempDir dir;
-  EXPECT_FALSE(CheckDeskSettingsHeader(dir / "absent.umb").has_value());
-  WriteBytes(dir / "good.umb", "UmbrixBur9 whatever\r\n");
-  EXPECT_FALSE(CheckDeskSettingsHeader(dir / "good.umb").has_value());
-  WriteBytes(dir / "bad.umb", "Umbrix6\r\n");
-  const auto error = CheckDeskSettingsHeader(dir / "bad.umb");
+  TempFolder dir;
+  EXPECT_FALSE(CheckDeskSettingsHeader(dir.File("absent.umb")).has_value());
+  WriteBytes(dir.File("good.umb"), "UmbrixBur9 whatever\r\n");
+  EXPECT_FALSE(CheckDeskSettingsHeader(dir.File("good.umb")).has_value());
+  WriteBytes(dir.File("bad.umb"), "Umbrix6\r\n");
+  const auto error = CheckDeskSettingsHeader(dir.File("bad.umb"));
   ASSERT_TRUE(error.has_value());
-  EXPECT_EQ(*error, ErrorMessage(dir / "bad.umb" + " : format incorrect"));
-  WriteBytes(dir / "empty.umb", "");
-  EXPECT_TRUE(CheckDeskSettingsHeader(dir / "empty.umb").has_value());
+  EXPECT_EQ(*error, ErrorMessage(dir.File("bad.umb") + " : format incorrect"));
+  WriteBytes(dir.File("empty.umb"), "");
+  EXPECT_TRUE(CheckDeskSettingsHeader(dir.File("empty.umb")).has_value());
 }
 
 TEST(DeskExchange, FirstUseOpensASmallWindowAtTheCurrentPosition) {
-  TempDir dir;
-  const std::string file = dir / "cadran.umb";
+  TempFolder dir;
+  const std::string file = dir.File("cadran.umb");
   DeskSettingsFile desk;
   const WindowGeometry normal{30, 40, 760, 638, 541, 420, 1};
   const auto entered = desk.Enter(file, normal, 25, 35);
@@ -91,8 +91,8 @@ TEST(DeskExchange, FirstUseOpensASmallWindowAtTheCurrentPosition) {
 }
 
 TEST(DeskExchange, TheNextUseReopensTheDeskWindowWhereItWas) {
-  TempDir dir;
-  const std::string file = dir / "cadran.umb";
+  TempFolder dir;
+  const std::string file = dir.File("cadran.umb");
   {
     DeskSettingsFile desk;
     desk.Enter(file, {0, 0, 700, 600, 541, 420, 0}, 0, 0);
@@ -106,8 +106,8 @@ TEST(DeskExchange, TheNextUseReopensTheDeskWindowWhereItWas) {
 }
 
 TEST(DeskExchange, BadValuesFallBackToAFirstUse) {
-  TempDir dir;
-  const std::string file = dir / "cadran.umb";
+  TempFolder dir;
+  const std::string file = dir.File("cadran.umb");
   std::vector<std::string> lines = BuildDeskSettingsLines(DeskSettings{});
   lines[9] = "haut 'Top desktop";
   WriteBytes(file, EncodeLines(lines));
@@ -118,9 +118,9 @@ TEST(DeskExchange, BadValuesFallBackToAFirstUse) {
 }
 
 TEST(DeskExchange, AnUnwritableFolderIsReportedAndTheModeGoesOn) {
-  TempDir dir;
+  TempFolder dir;
   DeskSettingsFile desk;
-  const auto entered = desk.Enter(dir / "absent/cadran.umb", {0, 0, 500, 400, 400, 300, 0}, 5, 6);
+  const auto entered = desk.Enter(dir.File("absent/cadran.umb"), {0, 0, 500, 400, 400, 300, 0}, 5, 6);
   ASSERT_TRUE(entered.error.has_value());
   EXPECT_NE(entered.error->text.find("erreur d'écriture"), std::string::npos);
   EXPECT_EQ(entered.geometry.width, 160);

@@ -1,7 +1,5 @@
 #pragma once
-// Temporary folders, byte-level file access, and a program session for the file tests.
-
-#include <unistd.h>
+// Byte-level file access, data files and a program session for the file tests.
 
 #include <filesystem>
 #include <fstream>
@@ -11,30 +9,9 @@
 #include "files/ProjectFile.h"
 #include "form/FakeFormHost.h"
 #include "support/FileCopy.h"
+#include "support/TempFolder.h"
 
 namespace umbrix::testing {
-
-/// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempDir {
- public:
-  TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "umbrix-files-XXXXXX").string();
-    path_ = ::mkdtemp(pattern.data());
-  }
-  ~TempDir() {
-    std::error_code ec;
-    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
-                                 std::filesystem::perm_options::add, ec);
-    std::filesystem::remove_all(path_, ec);
-  }
-  TempDir(const TempDir&) = delete;
-  TempDir& operator=(const TempDir&) = delete;
-  const std::filesystem::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
 
 inline std::string ReadBytes(const std::filesystem::path& file) {
   std::ifstream in(file, std::ios::binary);
@@ -51,8 +28,8 @@ inline std::filesystem::path DataFile(const std::string& name) {
 }
 
 /// A copy in `dir` of a data file, to load (see CopyInto).
-inline std::string DataFileCopy(const TempDir& dir, const std::string& name) {
-  return CopyInto(dir.path(), DataFile(name)).string();
+inline std::string DataFileCopy(const TempFolder& dir, const std::string& name) {
+  return CopyInto(dir.Path(), DataFile(name)).string();
 }
 
 // Every optional line present: rectangle, final caster, place with mid-day and solar hours.

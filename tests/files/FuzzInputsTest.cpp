@@ -15,10 +15,10 @@ TEST(FuzzInputs, EachLoadsOrIsRefusedWithAMessage) {
   for (const auto& entry : std::filesystem::directory_iterator(DataFile("fuzz"))) {
     SCOPED_TRACE(entry.path().filename().string());
     for (const std::vector<std::string>& args : {std::vector<std::string>{}, {"MAP"}}) {
-      TempDir dir;
+      TempFolder dir;
       Session s(args);
       s.form.Enter(Field::Cote, "120");
-      const FileResult r = s.Load(CopyInto(dir.path(), entry.path()).string());
+      const FileResult r = s.Load(CopyInto(dir.Path(), entry.path()).string());
       EXPECT_EQ(r.ok, s.lock.Held());
       if (!r.ok) {
         EXPECT_FALSE(r.error.text.empty());
@@ -32,7 +32,7 @@ TEST(FuzzInputs, EachLoadsOrIsRefusedWithAMessage) {
 
 // The first of them: a plate side of 5E113 read in a version 2 file.
 TEST(FuzzInputs, AHugeSideLoadsWithoutDateLabels) {
-  TempDir dir;
+  TempFolder dir;
   Session s;
   const FileResult r = s.Load(DataFileCopy(dir, "fuzz/side-beyond-any-date.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;

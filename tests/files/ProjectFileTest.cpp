@@ -18,7 +18,7 @@ using testing::Dialog;
 using testing::FillEverything;
 using testing::ReadBytes;
 using testing::Session;
-using testing::TempDir;
+using testing::TempFolder;
 using testing::WriteBytes;
 
 bool IsDateOrTime(Field f) {
@@ -96,18 +96,18 @@ void ExpectSameProject(const DialProject& a, const DialProject& b, bool withTest
 // ---- round trips
 
 TEST(RoundTrip, EveryOptionalLineComesBack) {
-  TempDir dir;
+  TempFolder dir;
   Session writer;
   FillEverything(writer);
-  const FileResult saved = writer.Save(dir / "full.umd", false, {"rapport 1", "rapport 2"});
+  const FileResult saved = writer.Save(dir.File("full.umd"), false, {"rapport 1", "rapport 2"});
   ASSERT_TRUE(saved.ok) << saved.error.text;
   EXPECT_FALSE(writer.state.Modified);
-  EXPECT_EQ(writer.state.ProjectFileName, dir / "full.umd");
+  EXPECT_EQ(writer.state.ProjectFileName, dir.File("full.umd"));
   EXPECT_TRUE(writer.state.ProjectFileHeld);
   writer.lock.Release();  // let the second instance in
 
   Session reader;
-  const FileResult loaded = reader.Load(dir / "full.umd");
+  const FileResult loaded = reader.Load(dir.File("full.umd"));
   ASSERT_TRUE(loaded.ok) << loaded.error.text;
   ExpectSameProject(writer.project, reader.project, false);
   EXPECT_EQ(reader.state.RunMode, 2);
@@ -117,28 +117,28 @@ TEST(RoundTrip, EveryOptionalLineComesBack) {
 }
 
 TEST(RoundTrip, ExtendedFormatCarriesTheTestTab) {
-  TempDir dir;
+  TempFolder dir;
   Session writer({"MAP"});
   FillEverything(writer);
   writer.form.SetChecked(Check::Pta12h, true);
-  ASSERT_TRUE(writer.Save(dir / "ext.umd", true).ok);
-  EXPECT_EQ(ReadBytes(dir / "ext.umd").substr(0, 10), "Umbrix6d\r\n");
+  ASSERT_TRUE(writer.Save(dir.File("ext.umd"), true).ok);
+  EXPECT_EQ(ReadBytes(dir.File("ext.umd")).substr(0, 10), "Umbrix6d\r\n");
   writer.lock.Release();
 
   Session reader({"MAP"});
-  const FileResult loaded = reader.Load(dir / "ext.umd");
+  const FileResult loaded = reader.Load(dir.File("ext.umd"));
   ASSERT_TRUE(loaded.ok) << loaded.error.text;
   ExpectSameProject(writer.project, reader.project, true);
   EXPECT_TRUE(reader.state.TestDataValid);
 }
 
 TEST(RoundTrip, AlmostEmptyProjectWritesTheFewestLines) {
-  TempDir dir;
+  TempFolder dir;
   Session writer;
   writer.form.Enter(Field::Cote, "100");
   writer.form.SetChecked(Check::Hvrai, false);
-  ASSERT_TRUE(writer.Save(dir / "small.umd").ok);
-  EXPECT_EQ(SplitLines(ReadBytes(dir / "small.umd")).size(), 41u + 2);
+  ASSERT_TRUE(writer.Save(dir.File("small.umd")).ok);
+  EXPECT_EQ(SplitLines(ReadBytes(dir.File("small.umd"))).size(), 41u + 2);
   writer.lock.Release();
 
   Session reader;
@@ -146,32 +146,32 @@ TEST(RoundTrip, AlmostEmptyProjectWritesTheFewestLines) {
   reader.form.Enter(Field::Coteh, "30");
   reader.form.SetChecked(Check::Limite, true);
   reader.form.Enter(Field::Lat, "10");
-  ASSERT_TRUE(reader.Load(dir / "small.umd").ok);
+  ASSERT_TRUE(reader.Load(dir.File("small.umd")).ok);
   ExpectSameProject(writer.project, reader.project, false);
 }
 
 TEST(RoundTrip, CommentsKeepTheirAccentsAndBlankLines) {
-  TempDir dir;
+  TempFolder dir;
   Session writer;
   writer.form.Enter(Field::Cote, "100");
   writer.project.Comments = "Côté jardin\r\n\r\n--- fin ---\r\n";
-  ASSERT_TRUE(writer.Save(dir / "c.umd").ok);
-  const std::string bytes = ReadBytes(dir / "c.umd");
+  ASSERT_TRUE(writer.Save(dir.File("c.umd")).ok);
+  const std::string bytes = ReadBytes(dir.File("c.umd"));
   EXPECT_NE(bytes.find("---\r\nC\xF4t\xE9 jardin\r\n\r\n--- fin ---\r\n---\r\n"),
             std::string::npos);
   writer.lock.Release();
   Session reader;
-  ASSERT_TRUE(reader.Load(dir / "c.umd").ok);
+  ASSERT_TRUE(reader.Load(dir.File("c.umd")).ok);
   EXPECT_EQ(reader.project.Comments, writer.project.Comments);
 }
 
 TEST(Save, UnrepresentableCharactersBecomeQuestionMarksAndTheUserIsTold) {
-  TempDir dir;
+  TempFolder dir;
   Session s;
   s.project.Comments = "flèche → nord\r\n";
-  const FileResult r = s.Save(dir / "q.umd");
+  const FileResult r = s.Save(dir.File("q.umd"));
   ASSERT_TRUE(r.ok);
-  EXPECT_NE(ReadBytes(dir / "q.umd")
+  EXPECT_NE(ReadBytes(dir.File("q.umd"))
                 .find("fl\xE8"
                       "che ? nord\r\n"),
             std::string::npos);
@@ -179,7 +179,7 @@ TEST(Save, UnrepresentableCharactersBecomeQuestionMarksAndTheUserIsTold) {
   EXPECT_EQ(*r.warning, InfoMessage(kReplacedCharactersText));
 
   s.project.Comments = "flèche vers le nord\r\n";
-  EXPECT_FALSE(s.Save(dir / "q.umd").warning.has_value());
+  EXPECT_FALSE(s.Save(dir.File("q.umd")).warning.has_value());
 }
 
 // ---- older versions written by hand
@@ -187,7 +187,7 @@ TEST(Save, UnrepresentableCharactersBecomeQuestionMarksAndTheUserIsTold) {
 TEST(Versions, Version1ReadsOneSideAndTakesEveryDefault) {
   Session s;
   s.project.Options.Axes1.checked = true;  // options a version 1 file does not hold stay
-  TempDir dir;
+  TempFolder dir;
   const FileResult r = s.Load(DataFileCopy(dir, "v1.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   const DialProject& p = s.project;
@@ -225,7 +225,7 @@ TEST(Versions, Version2OpensWithGridDateTimeDefaultsAndNoSimulation) {
   Session s;
   s.form.Enter(Field::DecEd, "40");
   s.form.Enter(Field::Carreau, "10");
-  TempDir dir;
+  TempFolder dir;
   const FileResult r = s.Load(DataFileCopy(dir, "v2.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   const DialProject& p = s.project;
@@ -248,7 +248,7 @@ TEST(Versions, Version2OpensWithGridDateTimeDefaultsAndNoSimulation) {
 
 TEST(Versions, Version3ReadsYesNoSubdivisionsAndTheVisibleGnomonPair) {
   Session s;
-  TempDir dir;
+  TempFolder dir;
   const FileResult r = s.Load(DataFileCopy(dir, "v3.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   const DialProject& p = s.project;
@@ -279,7 +279,7 @@ TEST(Versions, Version3ReadsYesNoSubdivisionsAndTheVisibleGnomonPair) {
 
 TEST(Versions, Version4ReadsTheDiversLinesButNoSimulation) {
   Session s;
-  TempDir dir;
+  TempFolder dir;
   const FileResult r = s.Load(DataFileCopy(dir, "v4.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   const DialProject& p = s.project;
@@ -307,7 +307,7 @@ TEST(Versions, Version4ReadsTheDiversLinesButNoSimulation) {
 
 TEST(Versions, Version5ReadsSimulationAndValuesWithBlanks) {
   Session s;
-  TempDir dir;
+  TempFolder dir;
   const FileResult r = s.Load(DataFileCopy(dir, "v5.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   const DialProject& p = s.project;
@@ -331,7 +331,7 @@ TEST(Versions, Version5ReadsSimulationAndValuesWithBlanks) {
 
 TEST(Versions, Version6ReadsSolarHoursWithoutPlaceLimit) {
   Session s;
-  TempDir dir;
+  TempFolder dir;
   const FileResult r = s.Load(DataFileCopy(dir, "v6.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   const DialProject& p = s.project;
@@ -354,7 +354,7 @@ TEST(Versions, ExtendedFileOpensOnlyInTestMode) {
   Session plain;
   plain.form.Enter(Field::Cote, "77");
   plain.state.Modified = true;
-  TempDir dir;
+  TempFolder dir;
   const std::string extended = DataFileCopy(dir, "v6d.umd");
   const FileResult refused = plain.Load(extended);
   EXPECT_FALSE(refused.ok);
@@ -380,12 +380,12 @@ TEST(Versions, ExtendedFileOpensOnlyInTestMode) {
 class BadHeader : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(BadHeader, IsRefusedAsFormatIncorrect) {
-  TempDir dir;
-  WriteBytes(dir / "bad.umd", std::string(GetParam()) + "\r\nNon 'Cadran rectangulaire\r\n");
+  TempFolder dir;
+  WriteBytes(dir.File("bad.umd"), std::string(GetParam()) + "\r\nNon 'Cadran rectangulaire\r\n");
   Session s({"MAP"});
-  const FileResult r = s.Load(dir / "bad.umd");
+  const FileResult r = s.Load(dir.File("bad.umd"));
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.error.text, dir / "bad.umd" + " : format incorrect");
+  EXPECT_EQ(r.error.text, dir.File("bad.umd") + " : format incorrect");
   EXPECT_EQ(r.error.caption, "Erreur...");
   EXPECT_EQ(s.state.ProjectFileName, "");
 }
@@ -397,17 +397,17 @@ INSTANTIATE_TEST_SUITE_P(Table, BadHeader,
                                            "U"));
 
 TEST(Load, ALargeFileOfAnotherKindIsRefusedByItsFirstLine) {
-  TempDir dir;
-  WriteBytes(dir / "big.umd", "Umbrix6 and more on the first line\r\n" + std::string(1 << 20, 'z'));
+  TempFolder dir;
+  WriteBytes(dir.File("big.umd"), "Umbrix6 and more on the first line\r\n" + std::string(1 << 20, 'z'));
   Session s;
-  EXPECT_EQ(s.Load(dir / "big.umd").error.text, dir / "big.umd" + " : format incorrect");
+  EXPECT_EQ(s.Load(dir.File("big.umd")).error.text, dir.File("big.umd") + " : format incorrect");
 }
 
 TEST(Load, AnEmptyFileIsFormatIncorrect) {
-  TempDir dir;
-  WriteBytes(dir / "empty.umd", "");
+  TempFolder dir;
+  WriteBytes(dir.File("empty.umd"), "");
   Session s;
-  EXPECT_EQ(s.Load(dir / "empty.umd").error.text, dir / "empty.umd" + " : format incorrect");
+  EXPECT_EQ(s.Load(dir.File("empty.umd")).error.text, dir.File("empty.umd") + " : format incorrect");
 }
 
 TEST(Load, AMissingFileIsReportedWithItsNameAsGiven) {
@@ -418,13 +418,13 @@ TEST(Load, AMissingFileIsReportedWithItsNameAsGiven) {
 }
 
 TEST(Load, LinesMissingAtTheEndReadAsEmptyValues) {
-  TempDir dir;
-  WriteBytes(dir / "cut.umd",
+  TempFolder dir;
+  WriteBytes(dir.File("cut.umd"),
              "Umbrix6\r\nNon 'Cadran rectangulaire\r\n150 'Cot\xE9 du cadran\r\n"
              "60 'Hauteur du gnomon\r\nNon 'Gnomon final diff\xE9rent\r\n14/0");
   Session s;
   s.project.Comments = "ancien\r\n";
-  const FileResult r = s.Load(dir / "cut.umd");
+  const FileResult r = s.Load(dir.File("cut.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   EXPECT_EQ(s.project.Cote.value, 150);
   EXPECT_EQ(s.project.Gnomon.value, 60);
@@ -438,7 +438,7 @@ TEST(Load, LinesMissingAtTheEndReadAsEmptyValues) {
 }
 
 TEST(Load, OddWholeNumberLinesFallBackToDefaults) {
-  TempDir dir;
+  TempFolder dir;
   std::vector<std::string> lines;
   {
     Session w;
@@ -457,13 +457,13 @@ TEST(Load, OddWholeNumberLinesFallBackToDefaults) {
   replace(" 'Cadran rectangulaire", "oui");
   replace(" 'Tracé des axes", "Yes");
   lines.push_back("---");
-  WriteBytes(dir / "odd.umd", EncodeLines(lines));
+  WriteBytes(dir.File("odd.umd"), EncodeLines(lines));
   Session s;
   s.form.SelectTypeHeure(2);
   s.form.LeaveTypeHeure();
   s.state.RunMode = 3;
   s.project.Options.SignArcs = 7;
-  ASSERT_TRUE(s.Load(dir / "odd.umd").ok);
+  ASSERT_TRUE(s.Load(dir.File("odd.umd")).ok);
   EXPECT_EQ(s.project.TypeHeureItem, 0);
   EXPECT_EQ(s.project.TypeHeure, 0);
   EXPECT_EQ(s.state.RunMode, 1);
@@ -474,7 +474,7 @@ TEST(Load, OddWholeNumberLinesFallBackToDefaults) {
 }
 
 TEST(Load, TypeHeureOutsideTheListAndAnyWholeRunModeAreTaken) {
-  TempDir dir;
+  TempFolder dir;
   Session w;
   w.form.Enter(Field::Cote, "100");
   std::vector<std::string> lines = BuildProjectLines(w.project, w.state, false, true);
@@ -482,36 +482,36 @@ TEST(Load, TypeHeureOutsideTheListAndAnyWholeRunModeAreTaken) {
     if (line.ends_with(" 'Heures été/hiver")) line = "5 'Heures été/hiver";
     if (line.ends_with(" 'Dernière commande")) line = "8 'Dernière commande";
   }
-  WriteBytes(dir / "w.umd", EncodeLines(lines));
+  WriteBytes(dir.File("w.umd"), EncodeLines(lines));
   Session s;
-  ASSERT_TRUE(s.Load(dir / "w.umd").ok);
+  ASSERT_TRUE(s.Load(dir.File("w.umd")).ok);
   EXPECT_EQ(s.project.TypeHeureItem, 0);
   EXPECT_EQ(s.state.RunMode, 8);
 }
 
 TEST(Load, CommentsWithoutTheClosingSeparatorKeepTheirLastLine) {
-  TempDir dir;
+  TempFolder dir;
   Session w;
   std::vector<std::string> lines = BuildProjectLines(w.project, w.state, false, true);
   lines.insert(lines.end(), {"---", "un", "deux"});
   std::string bytes = EncodeLines(lines);
   bytes.resize(bytes.size() - 2);  // no final line end either
-  WriteBytes(dir / "open.umd", bytes);
+  WriteBytes(dir.File("open.umd"), bytes);
   Session s;
-  ASSERT_TRUE(s.Load(dir / "open.umd").ok);
+  ASSERT_TRUE(s.Load(dir.File("open.umd")).ok);
   EXPECT_EQ(s.project.Comments, "un\r\ndeux\r\n");
 }
 
 TEST(Load, LineFeedOnlyFilesAreReadToo) {
-  TempDir dir;
+  TempFolder dir;
   std::string bytes = ReadBytes(DataFile("v1.umd"));
   std::string lf;
   for (char c : bytes) {
     if (c != '\r') lf += c;
   }
-  WriteBytes(dir / "lf.umd", lf);
+  WriteBytes(dir.File("lf.umd"), lf);
   Session s;
-  ASSERT_TRUE(s.Load(dir / "lf.umd").ok);
+  ASSERT_TRUE(s.Load(dir.File("lf.umd")).ok);
   EXPECT_EQ(s.project.FusHor.value, 1);
   EXPECT_EQ(s.project.Comments, "Cadran de la maison, côté sud\r\n");
 }
@@ -522,7 +522,7 @@ TEST(Load, ScrambledValuesNeverStopTheReading) {
                         "abc",      "14/07/2012", "*",          "**",       ".",  "..",
                         "1e999",    "48°°30",     "---",        "7",        "-1", "99999999999",
                         "12:00:00", "0",          "2147483648", "\xC3\xA9", "'",  "9:99"};
-  TempDir dir;
+  TempFolder dir;
   unsigned seed = 2024;
   for (int file = 0; file < 60; ++file) {
     std::vector<std::string> lines = {"Umbrix" + std::to_string(1 + file % 6) +
@@ -532,9 +532,9 @@ TEST(Load, ScrambledValuesNeverStopTheReading) {
       seed = seed * 1103515245u + 12345u;
       lines.push_back(pool[(seed >> 16) % std::size(pool)] + std::string(" 'x"));
     }
-    WriteBytes(dir / "s.umd", EncodeLines(lines));
+    WriteBytes(dir.File("s.umd"), EncodeLines(lines));
     Session s({"MAP"});
-    const FileResult r = s.Load(dir / "s.umd");
+    const FileResult r = s.Load(dir.File("s.umd"));
     ASSERT_TRUE(r.ok) << "file " << file << ": " << r.error.text;
     EXPECT_FALSE(s.state.Modified);
     EXPECT_FALSE(s.project.Mijou && s.project.Locc) << "file " << file;
@@ -546,7 +546,7 @@ TEST(Load, ScrambledValuesNeverStopTheReading) {
 // ---- what the main window sees of a load
 
 TEST(Load, TheHostSeesTheMessagesTheClearingTheFitAndTheMenus) {
-  TempDir dir;
+  TempFolder dir;
   std::vector<std::string> lines;
   {
     Session w;
@@ -559,12 +559,12 @@ TEST(Load, TheHostSeesTheMessagesTheClearingTheFitAndTheMenus) {
   for (std::string& line : lines) {
     if (line.ends_with(" 'Coté du cadran")) line = "100 'Coté du cadran";
   }
-  WriteBytes(dir / "foot.umd", EncodeLines(lines));
+  WriteBytes(dir.File("foot.umd"), EncodeLines(lines));
   Session s;
   s.state.DrawingExists = true;
   s.state.Modified = true;
   s.host.Forget();
-  const FileResult r = s.Load(dir / "foot.umd");
+  const FileResult r = s.Load(dir.File("foot.umd"));
   ASSERT_TRUE(r.ok);
   ASSERT_EQ(s.host.messages.size(), 1u);
   EXPECT_EQ(s.host.messages[0].text, "Le pied du gnomon doit être à l'intérieur du cadran");
@@ -577,17 +577,17 @@ TEST(Load, TheHostSeesTheMessagesTheClearingTheFitAndTheMenus) {
 }
 
 TEST(Load, AFailedLoadLeavesTheCurrentProjectAndItsFile) {
-  TempDir dir;
+  TempFolder dir;
   Session s;
   const std::string v5 = DataFileCopy(dir, "v5.umd");
   ASSERT_TRUE(s.Load(v5).ok);
   s.form.Enter(Field::Mesx1, "7");
   const DialProject before = s.project;
   const ProjectState stateBefore = s.state;
-  WriteBytes(dir / "bad.umd", "Umbrix9\r\n");
+  WriteBytes(dir.File("bad.umd"), "Umbrix9\r\n");
   s.host.Forget();
-  EXPECT_FALSE(s.Load(dir / "bad.umd").ok);
-  EXPECT_FALSE(s.Load(dir / "absent.umd").ok);
+  EXPECT_FALSE(s.Load(dir.File("bad.umd")).ok);
+  EXPECT_FALSE(s.Load(dir.File("absent.umd")).ok);
   ExpectSameProject(before, s.project, true);
   EXPECT_EQ(s.state.ProjectFileName, stateBefore.ProjectFileName);
   EXPECT_TRUE(s.state.Modified);
@@ -601,141 +601,141 @@ TEST(Load, AFailedLoadLeavesTheCurrentProjectAndItsFile) {
 // ---- the held file
 
 TEST(Held, AFileHeldByAnotherInstanceCanBeNeitherReadNorOverwritten) {
-  TempDir dir;
+  TempFolder dir;
   Session first;
   first.form.Enter(Field::Cote, "120");
-  ASSERT_TRUE(first.Save(dir / "shared.umd").ok);
-  const std::string original = ReadBytes(dir / "shared.umd");
-  EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(dir / "shared.umd"));
+  ASSERT_TRUE(first.Save(dir.File("shared.umd")).ok);
+  const std::string original = ReadBytes(dir.File("shared.umd"));
+  EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(dir.File("shared.umd")));
 
   Session second;
   second.form.Enter(Field::Cote, "90");
-  const FileResult read = second.Load(dir / "shared.umd");
+  const FileResult read = second.Load(dir.File("shared.umd"));
   EXPECT_FALSE(read.ok);
-  EXPECT_EQ(read.error, ErrorMessage(dir / "shared.umd" + " : déjà ouvert ou erreur d'ouverture"));
+  EXPECT_EQ(read.error, ErrorMessage(dir.File("shared.umd") + " : déjà ouvert ou erreur d'ouverture"));
   EXPECT_EQ(second.project.Cote.text, "90");
-  const FileResult write = second.Save(dir / "shared.umd");
+  const FileResult write = second.Save(dir.File("shared.umd"));
   EXPECT_FALSE(write.ok);
   EXPECT_EQ(write.error, read.error);
-  EXPECT_EQ(ReadBytes(dir / "shared.umd"), original);
+  EXPECT_EQ(ReadBytes(dir.File("shared.umd")), original);
   EXPECT_TRUE(second.state.Modified);
 
   first.lock.Release();
-  EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(dir / "shared.umd"));
-  EXPECT_TRUE(second.Load(dir / "shared.umd").ok);
+  EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(dir.File("shared.umd")));
+  EXPECT_TRUE(second.Load(dir.File("shared.umd")).ok);
   EXPECT_EQ(second.project.Cote.text, "120");
 }
 
 TEST(Held, TheCurrentProjectIsReReadAndRewrittenDespiteItsOwnHold) {
-  TempDir dir;
+  TempFolder dir;
   Session s;
   s.form.Enter(Field::Cote, "120");
-  ASSERT_TRUE(s.Save(dir / "mine.umd").ok);
+  ASSERT_TRUE(s.Save(dir.File("mine.umd")).ok);
   s.form.Enter(Field::Cote, "130");
-  ASSERT_TRUE(s.Save(dir / "mine.umd").ok);
+  ASSERT_TRUE(s.Save(dir.File("mine.umd")).ok);
   s.form.Enter(Field::Cote, "140");
-  const FileResult r = s.Load(dir / "mine.umd");
+  const FileResult r = s.Load(dir.File("mine.umd"));
   ASSERT_TRUE(r.ok) << r.error.text;
   EXPECT_EQ(s.project.Cote.text, "130");
-  EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(dir / "mine.umd"));
+  EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(dir.File("mine.umd")));
 }
 
 TEST(Held, ClosingTheHeldFileLetsOthersIn) {
-  TempDir dir;
+  TempFolder dir;
   Session s;
-  ASSERT_TRUE(s.Save(dir / "a.umd").ok);
+  ASSERT_TRUE(s.Save(dir.File("a.umd")).ok);
   CloseHeldFile(s.state, s.lock);
   EXPECT_FALSE(s.state.ProjectFileHeld);
   EXPECT_FALSE(s.lock.Held());
-  EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(dir / "a.umd"));
+  EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(dir.File("a.umd")));
 }
 
 TEST(Held, SavingUnderANewNameMovesTheHold) {
-  TempDir dir;
+  TempFolder dir;
   Session s;
-  ASSERT_TRUE(s.Save(dir / "a.umd").ok);
-  ASSERT_TRUE(s.Save(dir / "b.umd").ok);
-  EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(dir / "a.umd"));
-  EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(dir / "b.umd"));
-  EXPECT_EQ(s.state.ProjectFileName, dir / "b.umd");
+  ASSERT_TRUE(s.Save(dir.File("a.umd")).ok);
+  ASSERT_TRUE(s.Save(dir.File("b.umd")).ok);
+  EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(dir.File("a.umd")));
+  EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(dir.File("b.umd")));
+  EXPECT_EQ(s.state.ProjectFileName, dir.File("b.umd"));
 }
 
 TEST(Held, RelativeNamesAreExpandedToFullPaths) {
-  TempDir dir;
+  TempFolder dir;
   const auto previous = std::filesystem::current_path();
-  std::filesystem::current_path(dir.path());
+  std::filesystem::current_path(dir.Path());
   Session s;
   const FileResult r = s.Save("./sub/../rel.umd");
   std::filesystem::current_path(previous);
   ASSERT_TRUE(r.ok) << r.error.text;
-  EXPECT_EQ(s.state.ProjectFileName, dir / "rel.umd");
-  EXPECT_TRUE(std::filesystem::exists(dir / "rel.umd"));
+  EXPECT_EQ(s.state.ProjectFileName, dir.File("rel.umd"));
+  EXPECT_TRUE(std::filesystem::exists(dir.File("rel.umd")));
 }
 
 // ---- saves that fail
 
 TEST(SaveFailure, AMissingFolderLeavesEverythingAsItWas) {
-  TempDir dir;
+  TempFolder dir;
   Session s;
-  ASSERT_TRUE(s.Save(dir / "old.umd").ok);
+  ASSERT_TRUE(s.Save(dir.File("old.umd")).ok);
   s.form.Enter(Field::Cote, "100");
-  const std::string target = dir / "absent/new.umd";
+  const std::string target = dir.File("absent/new.umd");
   const FileResult r = s.Save(target);
   EXPECT_FALSE(r.ok);
   EXPECT_EQ(r.error, ErrorMessage(target + " : erreur d'écriture, le fichier n'a pas été "
                                            "enregistré (dossier introuvable)"));
   EXPECT_TRUE(s.state.Modified);
-  EXPECT_EQ(s.state.ProjectFileName, dir / "old.umd");
+  EXPECT_EQ(s.state.ProjectFileName, dir.File("old.umd"));
   EXPECT_TRUE(s.lock.Held());
-  EXPECT_EQ(s.lock.Path(), dir / "old.umd");
+  EXPECT_EQ(s.lock.Path(), dir.File("old.umd"));
 }
 
 TEST(SaveFailure, AFolderInTheWayIsNotReplaced) {
-  TempDir dir;
-  std::filesystem::create_directory(dir / "x.umd");
+  TempFolder dir;
+  std::filesystem::create_directory(dir.File("x.umd"));
   Session s;
-  const FileResult r = s.Save(dir / "x.umd");
+  const FileResult r = s.Save(dir.File("x.umd"));
   EXPECT_FALSE(r.ok);
-  EXPECT_TRUE(std::filesystem::is_directory(dir / "x.umd"));
+  EXPECT_TRUE(std::filesystem::is_directory(dir.File("x.umd")));
 }
 
 TEST(SaveFailure, AReadOnlyFolderRefusesTheSave) {
   if (::geteuid() == 0) GTEST_SKIP() << "root ignores folder permissions";
-  TempDir dir;
+  TempFolder dir;
   Session s;
-  ASSERT_TRUE(s.Save(dir / "ro.umd").ok);
-  const std::string original = ReadBytes(dir / "ro.umd");
+  ASSERT_TRUE(s.Save(dir.File("ro.umd")).ok);
+  const std::string original = ReadBytes(dir.File("ro.umd"));
   s.form.Enter(Field::Cote, "100");
   std::filesystem::permissions(
-      dir.path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
-  const FileResult r = s.Save(dir / "ro.umd");
-  std::filesystem::permissions(dir.path(), std::filesystem::perms::owner_all);
+      dir.Path(), std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+  const FileResult r = s.Save(dir.File("ro.umd"));
+  std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
   EXPECT_FALSE(r.ok);
   EXPECT_NE(r.error.text.find("accès refusé"), std::string::npos);
-  EXPECT_EQ(ReadBytes(dir / "ro.umd"), original);
+  EXPECT_EQ(ReadBytes(dir.File("ro.umd")), original);
   EXPECT_TRUE(s.state.Modified);
 }
 
 TEST(SaveFailure, AReadOnlyFileIsNotReplaced) {
   if (::geteuid() == 0) GTEST_SKIP() << "root may write any file";
-  TempDir dir;
-  WriteBytes(dir / "locked.umd", "old");
-  std::filesystem::permissions(dir / "locked.umd", std::filesystem::perms::owner_read);
+  TempFolder dir;
+  WriteBytes(dir.File("locked.umd"), "old");
+  std::filesystem::permissions(dir.File("locked.umd"), std::filesystem::perms::owner_read);
   Session s;
-  const FileResult r = s.Save(dir / "locked.umd");
+  const FileResult r = s.Save(dir.File("locked.umd"));
   EXPECT_FALSE(r.ok);
   EXPECT_NE(r.error.text.find("accès refusé"), std::string::npos);
-  EXPECT_EQ(ReadBytes(dir / "locked.umd"), "old");
+  EXPECT_EQ(ReadBytes(dir.File("locked.umd")), "old");
 }
 
 // A write cut short (as on a full disk) leaves the old file whole and no temporary behind. The
 // file-size limit makes the write fail even for root.
 TEST(SaveFailure, AWriteCutShortLeavesTheOldFileIntact) {
-  TempDir dir;
+  TempFolder dir;
   Session s;
   s.form.Enter(Field::Cote, "100");
-  ASSERT_TRUE(s.Save(dir / "keep.umd").ok);
-  const std::string original = ReadBytes(dir / "keep.umd");
+  ASSERT_TRUE(s.Save(dir.File("keep.umd")).ok);
+  const std::string original = ReadBytes(dir.File("keep.umd"));
   s.project.Comments = std::string(4000, 'x') + "\r\n";
   s.state.Modified = true;  // as the comments pane does
 
@@ -745,38 +745,38 @@ TEST(SaveFailure, AWriteCutShortLeavesTheOldFileIntact) {
   rlimit small = previous;
   small.rlim_cur = 2048;
   ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
-  const FileResult r = s.Save(dir / "keep.umd");
+  const FileResult r = s.Save(dir.File("keep.umd"));
   ::setrlimit(RLIMIT_FSIZE, &previous);
   ::signal(SIGXFSZ, previousHandler);
 
   EXPECT_FALSE(r.ok);
   EXPECT_NE(r.error.text.find("(disque plein)"), std::string::npos) << r.error.text;
-  EXPECT_EQ(ReadBytes(dir / "keep.umd"), original);
+  EXPECT_EQ(ReadBytes(dir.File("keep.umd")), original);
   EXPECT_TRUE(s.state.Modified);
   int entries = 0;
-  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.path())) ++entries;
+  for ([[maybe_unused]] const auto& e : std::filesystem::directory_iterator(dir.Path())) ++entries;
   EXPECT_EQ(entries, 1);
 }
 
 TEST(Save, ALinkIsFollowedNotReplaced) {
-  TempDir dir;
-  WriteBytes(dir / "real.umd", "old");
-  std::filesystem::create_symlink(dir / "real.umd", dir / "link.umd");
+  TempFolder dir;
+  WriteBytes(dir.File("real.umd"), "old");
+  std::filesystem::create_symlink(dir.File("real.umd"), dir.File("link.umd"));
   Session s;
-  ASSERT_TRUE(s.Save(dir / "link.umd").ok);
-  EXPECT_TRUE(std::filesystem::is_symlink(dir / "link.umd"));
-  EXPECT_EQ(ReadBytes(dir / "real.umd").substr(0, 9), "Umbrix6\r\n");
+  ASSERT_TRUE(s.Save(dir.File("link.umd")).ok);
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.umd")));
+  EXPECT_EQ(ReadBytes(dir.File("real.umd")).substr(0, 9), "Umbrix6\r\n");
 }
 
 TEST(Save, AReplacedFileKeepsItsPermissions) {
-  TempDir dir;
-  WriteBytes(dir / "p.umd", "old");
-  std::filesystem::permissions(dir / "p.umd", std::filesystem::perms::owner_read |
+  TempFolder dir;
+  WriteBytes(dir.File("p.umd"), "old");
+  std::filesystem::permissions(dir.File("p.umd"), std::filesystem::perms::owner_read |
                                                   std::filesystem::perms::owner_write |
                                                   std::filesystem::perms::group_read);
   Session s;
-  ASSERT_TRUE(s.Save(dir / "p.umd").ok);
-  EXPECT_EQ(std::filesystem::status(dir / "p.umd").permissions(),
+  ASSERT_TRUE(s.Save(dir.File("p.umd")).ok);
+  EXPECT_EQ(std::filesystem::status(dir.File("p.umd")).permissions(),
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write |
                 std::filesystem::perms::group_read);
 }
@@ -784,27 +784,27 @@ TEST(Save, AReplacedFileKeepsItsPermissions) {
 // ---- opening by name
 
 TEST(Open, ADeskDialNameOpensItsProjectAndAsksForDeskMode) {
-  TempDir dir;
+  TempFolder dir;
   {
     Session w;
     w.form.Enter(Field::Cote, "100");
-    ASSERT_TRUE(w.Save(dir / "bureau.umd").ok);
+    ASSERT_TRUE(w.Save(dir.File("bureau.umd")).ok);
   }
   Session s;
-  const OpenResult desk = OpenProject(s.form, s.lock, dir / "bureau.umb");
+  const OpenResult desk = OpenProject(s.form, s.lock, dir.File("bureau.umb"));
   ASSERT_TRUE(desk.file.ok) << desk.file.error.text;
   EXPECT_TRUE(desk.enterDeskMode);
-  EXPECT_EQ(s.state.ProjectFileName, dir / "bureau.umd");
+  EXPECT_EQ(s.state.ProjectFileName, dir.File("bureau.umd"));
 
   Session t;
-  const OpenResult upper = OpenProject(t.form, t.lock, dir / "bureau.UMB");
+  const OpenResult upper = OpenProject(t.form, t.lock, dir.File("bureau.UMB"));
   EXPECT_FALSE(upper.file.ok);  // the extension compares exactly
-  EXPECT_EQ(upper.file.error.text, dir / "bureau.UMB" + " n'existe pas");
+  EXPECT_EQ(upper.file.error.text, dir.File("bureau.UMB") + " n'existe pas");
   EXPECT_FALSE(upper.enterDeskMode);
 
-  const OpenResult plain = OpenProject(t.form, t.lock, dir / "absent.umb");
+  const OpenResult plain = OpenProject(t.form, t.lock, dir.File("absent.umb"));
   EXPECT_FALSE(plain.enterDeskMode);
-  EXPECT_EQ(plain.file.error.text, dir / "absent.umd" + " n'existe pas");
+  EXPECT_EQ(plain.file.error.text, dir.File("absent.umd") + " n'existe pas");
 }
 
 }  // namespace

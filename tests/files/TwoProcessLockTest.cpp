@@ -82,8 +82,8 @@ std::string Refusal(const std::string& file) {
 }
 
 TEST(TwoProcesses, TheOtherInstanceHoldsTheFileUntilItLetsGo) {
-  TempDir dir;
-  const std::string file = dir / "partagé.umd";
+  TempFolder dir;
+  const std::string file = dir.File("partagé.umd");
   {
     Session writer;
     writer.form.Enter(Field::Cote, "120");
@@ -113,8 +113,8 @@ TEST(TwoProcesses, TheOtherInstanceHoldsTheFileUntilItLetsGo) {
 }
 
 TEST(TwoProcesses, ThisInstanceHoldsTheFileAgainstTheOther) {
-  TempDir dir;
-  const std::string file = dir / "tenu.umd";
+  TempFolder dir;
+  const std::string file = dir.File("tenu.umd");
   Session mine;
   mine.form.Enter(Field::Cote, "120");
   ASSERT_TRUE(mine.Save(file).ok);

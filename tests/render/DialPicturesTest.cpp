@@ -1,13 +1,11 @@
 // Pictures of whole dials on the drawing bitmap, written as PNG files for a person to look at:
-// into UMBRIX_PICTURES_DIR when it is set, else into a fresh folder under the temporary folder.
+// into UMBRIX_PICTURES_DIR when it is set, else into a scratch folder removed afterwards.
 
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <cstdlib>
 #include <filesystem>
-#include <iostream>
-#include <random>
 #include <string>
 
 #include "RenderFixtures.h"
@@ -15,6 +13,7 @@
 #include "render/DrawingFont.h"
 #include "render/QtRasterCanvas.h"
 #include "support/DialCatalogue.h"
+#include "support/TempFolder.h"
 #include "trace/TraceDial.h"
 
 namespace umbrix {
@@ -23,18 +22,6 @@ namespace {
 using testing::CatalogueDial;
 using testing::DialCatalogue;
 using testing::IsColour;
-
-std::filesystem::path PicturesFolder() {
-  if (const char* dir = std::getenv("UMBRIX_PICTURES_DIR"); dir != nullptr && *dir != '\0') {
-    std::filesystem::create_directories(dir);
-    return dir;
-  }
-  std::random_device random;
-  const auto folder = std::filesystem::temp_directory_path() /
-                      ("umbrix-pictures-" + std::to_string(random()) + std::to_string(random()));
-  std::filesystem::create_directories(folder);
-  return folder;
-}
 
 struct Picture {
   DrawingFrame frame;
@@ -75,17 +62,17 @@ bool RingIs(const QImage& image, Colour colour) {
 
 class DialPictures : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { folder_ = new std::filesystem::path(PicturesFolder()); }
-  static void TearDownTestSuite() {
-    std::cout << "Dial pictures in " << folder_->string() << "\n";
-    delete folder_;
+  std::filesystem::path Folder() const {
+    if (const char* dir = std::getenv("UMBRIX_PICTURES_DIR"); dir != nullptr && *dir != '\0') {
+      std::filesystem::create_directories(dir);
+      return dir;
+    }
+    return scratch_.Path();
   }
-  static std::filesystem::path Folder() { return *folder_; }
 
  private:
-  static std::filesystem::path* folder_;
+  const testing::TempFolder scratch_;
 };
-std::filesystem::path* DialPictures::folder_ = nullptr;
 
 TEST_F(DialPictures, EveryCatalogueDialIsDrawnWithItsFiguresFramedAndWrittenAsAPng) {
   for (const CatalogueDial& dial : DialCatalogue()) {
