@@ -41,20 +41,23 @@ void Session::Host::MarkModified(bool /*testDataValid*/, bool clearDrawing) {
 }
 
 ClockReading Session::Host::Now() const {
-  const double now = s_.platform_.NowSerial();
+  const double now = s_.services_.NowSerial();
   const double today = std::floor(now);
   return {today, now - today};
 }
 
 // ---------------------------------------------------------------- start-up
 
-Session::Session(Platform& platform, SessionSettings settings)
-    : platform_(platform),
+Session::Session(Ports ports, SessionSettings settings)
+    : prompts_(ports.prompts),
+      view_(ports.view),
+      drawing_(ports.drawing),
+      services_(ports.services),
       project_(BlankProject()),
       host_(*this),
       form_(project_, state_, host_, std::move(settings.dates)) {
   state_.EnglishUi = settings.englishUi;
-  platform_.SetWindowTitle(title_);
+  view_.SetWindowTitle(title_);
   // the window's first size: the start-up plate is a 100 mm square, which always fits
   FitDrawing();
 }
@@ -62,7 +65,7 @@ Session::Session(Platform& platform, SessionSettings settings)
 bool Session::Start(const std::vector<std::string>& args) {
   const StartupRequest request = form_.FormCreate(args);
   SetTitle(UnmodifiedTitle(state_.ProjectFileName));
-  platform_.RefreshMenus();
+  view_.RefreshMenus();
   if (request.fileToOpen.empty()) return true;
   return OpenProject(request.fileToOpen);
 }
@@ -71,17 +74,17 @@ bool Session::Start(const std::vector<std::string>& args) {
 
 void Session::SetTitle(std::string title) {
   title_ = std::move(title);
-  platform_.SetWindowTitle(title_);
+  view_.SetWindowTitle(title_);
 }
 
 void Session::SetReportPane(std::string text) {
   reportPane_ = std::move(text);
-  platform_.SetReportText(reportPane_);
+  view_.SetReportText(reportPane_);
 }
 
 void Session::SetComments(std::string text) {
   project_.Comments = std::move(text);
-  platform_.SetCommentsText(project_.Comments);
+  view_.SetCommentsText(project_.Comments);
 }
 
 void Session::SetModifiedTitle() {
@@ -103,10 +106,10 @@ void Session::SyncFrame() {
 
 void Session::BlankDrawing() {
   {
-    const auto canvas = platform_.DrawOnBitmap(frame_);
+    const auto canvas = drawing_.DrawOnBitmap(frame_);
     canvas->FillSurface(colours::White);
   }
-  platform_.PresentDrawing();
+  drawing_.PresentDrawing();
 }
 
 void Session::TraceToScreen(bool composeReport) {
@@ -117,21 +120,21 @@ void Session::TraceToScreen(bool composeReport) {
   options.deskMode = deskMode_;
   if (deskMode_) {
     options.shadowInstant =
-        DeskDialInstant(project_, platform_.NowSerial(), platform_.TimeZone());
+        DeskDialInstant(project_, services_.NowSerial(), services_.TimeZone());
   }
   {
-    const auto canvas = platform_.DrawOnBitmap(frame_);
+    const auto canvas = drawing_.DrawOnBitmap(frame_);
     TraceDial(project_, orientation_, hourLimits_, frame_, *canvas, options, report_);
   }
-  platform_.PresentDrawing();
+  drawing_.PresentDrawing();
   state_.DrawingExists = true;
   if (composeReport) SetReportPane(report_.Compose());
 }
 
 void Session::FitDrawing() {
   if (!fitEnabled_) return;
-  const int margin = platform_.DrawingMarginPx();
-  const DrawingRoom room = platform_.Room();
+  const int margin = drawing_.DrawingMarginPx();
+  const DrawingRoom room = drawing_.Room();
   const FitResult fit =
       FitDrawingSize(project_, margin, room.reportPaneLeft, room.commentsPaneTop);
   if (!fit.resized) return;
@@ -139,7 +142,7 @@ void Session::FitDrawing() {
   frame_.widthPx = fit.widthPx;
   frame_.heightPx = fit.heightPx;
   SyncFrame();
-  platform_.ResizeDrawing(fit.widthPx, fit.heightPx);
+  drawing_.ResizeDrawing(fit.widthPx, fit.heightPx);
   if (state_.DrawingExists) {
     TraceToScreen(false);
   } else {
@@ -160,17 +163,17 @@ void Session::ReportMissing(const CompletenessResult& missing) {
   BlankDrawing();
   state_.DrawingExists = false;
   SetReportPane("");
-  platform_.ShowDialog();
+  view_.ShowDialog();
   form_.SetDialogActive(true);
   if (missing.code < 60 && missing.tabIndex >= 0) form_.SelectTab(static_cast<Tab>(missing.tabIndex));
-  platform_.ShowMessage(ErrorMessage(missing.message));
+  prompts_.ShowMessage(ErrorMessage(missing.message));
   if (missing.checkLimite) form_.SetChecked(Check::Limite, true);
   if (missing.checkLocc) form_.SetChecked(Check::Locc, true);
   if (missing.focus) form_.SetActiveControl(ControlOf(*missing.focus));
 }
 
 void Session::ShowAll(const Messages& messages) {
-  for (const Message& m : messages) platform_.ShowMessage(m);
+  for (const Message& m : messages) prompts_.ShowMessage(m);
 }
 
 bool Session::Solve() {
@@ -235,7 +238,7 @@ bool Session::ComputeCommand(int mode) {
 
 void Session::EphemerisCommand() {
   form_.FormDeactivate();
-  platform_.ShowMessage(InfoMessage(EphemerisReport(
+  prompts_.ShowMessage(InfoMessage(EphemerisReport(
       project_, false, DialOnShow{orientation_, state_.DrawingExists}, Months())));
 }
 
@@ -245,35 +248,35 @@ void Session::ToggleOption(OptionItem item) {
   MenuOption& option = OptionOf(project_.Options, item);
   if (!option.enabled) return;
   option.checked = !option.checked;
-  platform_.RefreshMenus();
+  view_.RefreshMenus();
   SetModifiedTitle();
   RunComputation();
 }
 
 void Session::ToggleSubdivision(SubdivisionItem item) {
   umbrix::ToggleSubdivision(project_.Options, item);
-  platform_.RefreshMenus();
+  view_.RefreshMenus();
   SetModifiedTitle();
   RunComputation();
 }
 
 void Session::ToggleSignArc(SignArcItem item) {
   umbrix::ToggleSignArc(project_.Options, item);
-  platform_.RefreshMenus();
+  view_.RefreshMenus();
   SetModifiedTitle();
   RunComputation();
 }
 
 void Session::ChooseCaster(CasterItem item) {
   const bool changed = umbrix::ChooseCaster(project_.Options, item);
-  platform_.RefreshMenus();
+  view_.RefreshMenus();
   if (!changed) return;
   SetModifiedTitle();
   RunComputation();
 }
 
 void Session::ShowSaisies() {
-  platform_.ShowDialog();
+  view_.ShowDialog();
   form_.SetDialogActive(true);
   switch (form_.SelectedTab()) {
     case Tab::Cadran:
@@ -301,14 +304,14 @@ void Session::ShowSaisies() {
 
 bool Session::CheckContent() {
   if (ProjectHasContent(project_, false)) return true;
-  platform_.ShowMessage(ErrorMessage(kNothingToSaveText));
+  prompts_.ShowMessage(ErrorMessage(kNothingToSaveText));
   return false;
 }
 
 bool Session::ConfirmReplace(const std::string& path) {
   std::error_code ec;
   if (!std::filesystem::exists(path, ec)) return true;
-  return platform_.Ask({kFileExistsCaption, kFileExistsText, Buttons::OkCancel}) == Answer::Ok;
+  return prompts_.Ask({kFileExistsCaption, kFileExistsText, Buttons::OkCancel}) == Answer::Ok;
 }
 
 std::string Session::ProposedName(const char* extension) const {
@@ -333,7 +336,7 @@ void Session::NewProject() {
   form_.ResetForNewProject();
   state_.Modified = false;
   SetTitle(UnmodifiedTitle(""));
-  platform_.ShowDialog();
+  view_.ShowDialog();
   form_.SetDialogActive(true);
   form_.SelectTab(Tab::Cadran);
   form_.SetActiveControl(ControlId::Cote);
@@ -343,7 +346,7 @@ void Session::OpenCommand() {
   form_.FormDeactivate();
   if (deskMode_) return;
   if (!ConfirmSaveChanges()) return;
-  const auto name = platform_.ChooseFileToOpen({"umd", kOpenFilter, ""});
+  const auto name = prompts_.ChooseFileToOpen({"umd", kOpenFilter, ""});
   if (name) OpenProject(*name);
 }
 
@@ -368,10 +371,10 @@ void Session::SaveAsCommand() {
   bool extended = false;
   if (state_.TestMode) {
     if (state_.TestDataValid) {
-      extended = platform_.Ask({"Format d'enregistrement", "Enregistrer au format étendu ?",
+      extended = prompts_.Ask({"Format d'enregistrement", "Enregistrer au format étendu ?",
                                 Buttons::YesNo}) == Answer::Yes;
     } else {
-      platform_.ShowMessage(
+      prompts_.ShowMessage(
           InfoMessage("Enregistrement au format réduit:\r\nIncohérence des données de test"));
     }
   }
@@ -380,7 +383,7 @@ void Session::SaveAsCommand() {
 
 bool Session::ConfirmSaveChanges() {
   if (!state_.Modified || !ProjectHasContent(project_, false)) return true;
-  switch (platform_.Ask({"Modifications...", "Voulez-vous sauver les modifications ?",
+  switch (prompts_.Ask({"Modifications...", "Voulez-vous sauver les modifications ?",
                          Buttons::YesNoCancel})) {
     case Answer::Yes:
       // a save that failed or was cancelled must not let the project be replaced
@@ -397,8 +400,8 @@ bool Session::ConfirmSaveChanges() {
 bool Session::SaveProject() {
   if (state_.TestMode) {
     if (state_.TestDataValid) {
-      platform_.ShowMessage(InfoMessage("Enregistrement au format étendu"));
-    } else if (platform_.Ask({"Incohérence des données de test", "Enregistrement au format réduit ?",
+      prompts_.ShowMessage(InfoMessage("Enregistrement au format étendu"));
+    } else if (prompts_.Ask({"Incohérence des données de test", "Enregistrement au format réduit ?",
                               Buttons::OkCancel}) != Answer::Ok) {
       return false;
     }
@@ -408,7 +411,7 @@ bool Session::SaveProject() {
 }
 
 bool Session::SaveProjectAs(bool extended) {
-  const auto name = platform_.ChooseFileToSave({"umd", kProjectFilter, ""});
+  const auto name = prompts_.ChooseFileToSave({"umd", kProjectFilter, ""});
   if (!name) return false;
   if (!ConfirmReplace(*name)) return false;
   return WriteProject(*name, extended);
@@ -418,24 +421,24 @@ bool Session::WriteProject(const std::string& fileName, bool extended) {
   const FileResult written =
       WriteProjectFile(project_, state_, lock_, fileName, extended, SplitLines(reportPane_));
   if (!written.ok) {
-    platform_.ShowMessage(written.error);
+    prompts_.ShowMessage(written.error);
     return false;
   }
   SetTitle(UnmodifiedTitle(state_.ProjectFileName));
-  if (written.warning) platform_.ShowMessage(*written.warning);
+  if (written.warning) prompts_.ShowMessage(*written.warning);
   return true;
 }
 
 bool Session::OpenProject(const std::string& fileName, bool runComputation) {
   const OpenResult opened = ::umbrix::OpenProject(form_, lock_, fileName);
   if (!opened.file.ok) {
-    platform_.ShowMessage(opened.file.error);
+    prompts_.ShowMessage(opened.file.error);
     return false;
   }
   SetTitle(UnmodifiedTitle(state_.ProjectFileName));
-  platform_.SetCommentsText(project_.Comments);
-  platform_.ShowMainWindow();
-  platform_.RefreshMenus();
+  view_.SetCommentsText(project_.Comments);
+  view_.ShowMainWindow();
+  view_.RefreshMenus();
   if (runComputation) RunComputation();
   // A desk-dial file asks for desk-dial mode, whose window is not built yet: its project opens
   // in the normal window.
@@ -446,7 +449,7 @@ bool Session::Quit() {
   form_.FormDeactivate();
   if (!ConfirmSaveChanges()) return false;
   CloseHeld();
-  platform_.Terminate();
+  view_.Terminate();
   return true;
 }
 
@@ -464,13 +467,13 @@ void Session::ExportDxfCommand() {
   form_.FormDeactivate();
   if (deskMode_) return;
   if (!state_.DrawingExists) {
-    platform_.ShowMessage(ErrorMessage(kNoDrawingToExportText));
+    prompts_.ShowMessage(ErrorMessage(kNoDrawingToExportText));
     return;
   }
-  const auto name = platform_.ChooseFileToSave({"dxf", kDxfFilter, ProposedName(".dxf")});
+  const auto name = prompts_.ChooseFileToSave({"dxf", kDxfFilter, ProposedName(".dxf")});
   if (!name) return;
   if (!ConfirmReplace(*name)) return;
-  if (const auto error = WriteDxf(*name)) platform_.ShowMessage(*error);
+  if (const auto error = WriteDxf(*name)) prompts_.ShowMessage(*error);
 }
 
 std::optional<Message> Session::WriteDxf(const std::filesystem::path& path) {
@@ -478,7 +481,7 @@ std::optional<Message> Session::WriteDxf(const std::filesystem::path& path) {
   SyncFrame();
   const StyleGeometry style = ComputeStyleGeometry(project_, orientation_, frame_.plate);
   const DxfJob job{frame_, DxfCasterGeometryOf(project_, orientation_, style),
-                   platform_.NowSerial()};
+                   services_.NowSerial()};
   auto error = WriteDxfFile(path, job, DialTracePass(project_, orientation_, hourLimits_, frame_));
   // the screen is repainted whatever became of the file
   TraceToScreen(false);

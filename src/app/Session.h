@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "app/MenuOptions.h"
-#include "app/Platform.h"
+#include "app/Ports.h"
 #include "astro/Sun.h"
 #include "compute/Completeness.h"
 #include "compute/HourLimits.h"
@@ -47,7 +47,7 @@ struct SessionSettings {
 
 class Session {
  public:
-  explicit Session(Platform& platform, SessionSettings settings = {});
+  explicit Session(Ports ports, SessionSettings settings = {});
   Session(const Session&) = delete;
   Session& operator=(const Session&) = delete;
 
@@ -142,7 +142,7 @@ class Session {
   /// repeats the project's last command. False, with its message shown, when it failed.
   bool OpenProject(const std::string& fileName, bool runComputation = true);
   /// "&Quitter": false when the user cancelled; otherwise the held file is closed and the
-  /// platform told to terminate.
+  /// window told to end the program.
   bool Quit();
   /// The window's close button: false keeps the window open.
   bool CloseRequested();
@@ -169,8 +169,8 @@ class Session {
     explicit Host(Session& session) : s_(session) {}
     void MarkModified(bool testDataValid, bool clearDrawing) override;
     void FitDrawing() override { s_.FitDrawing(); }
-    void MenuEnabledChanged(MenuItem, bool) override { s_.platform_.RefreshMenus(); }
-    void ShowMessage(const Message& message) override { s_.platform_.ShowMessage(message); }
+    void MenuEnabledChanged(MenuItem, bool) override { s_.view_.RefreshMenus(); }
+    void ShowMessage(const Message& message) override { s_.prompts_.ShowMessage(message); }
     ClockReading Now() const override;
 
    private:
@@ -203,7 +203,10 @@ class Session {
     return state_.EnglishUi ? MonthNames::English : MonthNames::French;
   }
 
-  Platform& platform_;
+  Prompts& prompts_;
+  MainView& view_;
+  DrawingSurface& drawing_;
+  Services& services_;
   DialProject project_;
   ProjectState state_;
   Host host_;

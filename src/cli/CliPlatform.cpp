@@ -1,13 +1,5 @@
 #include "cli/CliPlatform.h"
 
-#include <QDate>
-#include <QDateTime>
-#include <QTimeZone>
-
-#include "model/Dates.h"
-#include "render/DrawingFont.h"
-#include "render/QtRasterCanvas.h"
-
 namespace umbrix {
 
 namespace {
@@ -38,57 +30,20 @@ std::string TerminalText(const std::string& caption, const std::string& text) {
   return out;
 }
 
-CliPlatform::CliPlatform(std::ostream& err, int maxWidth, int maxHeight)
-    : err_(err), maxWidth_(maxWidth), maxHeight_(maxHeight), margin_(MeasureMargin()) {}
-
-void CliPlatform::ShowMessage(const Message& message) {
+void TerminalPrompts::ShowMessage(const Message& message) {
   if (message.kind == MessageKind::Error) ++errors_;
   err_ << TerminalText(message.caption, message.text) << '\n';
 }
 
-Answer CliPlatform::Ask(const Question& question) {
+Answer TerminalPrompts::Ask(const Question& question) {
   const Answer answer = SafeAnswer(question.buttons);
   err_ << TerminalText(question.caption, question.text) << " [" << AnswerName(answer) << "]\n";
   return answer;
 }
 
-double CliPlatform::NowSerial() const {
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDate day = now.date();
-  return SerialFromCivil({day.year(), day.month(), day.day()}) +
-         now.time().msecsSinceStartOfDay() / 86400000.0;
-}
-
-PlatformTimeZone CliPlatform::TimeZone() const {
-  const QTimeZone zone = QTimeZone::systemTimeZone();
-  const QDateTime now = QDateTime::currentDateTime();
-  PlatformTimeZone z;
-  // biases as the clock reads them: universal time = local time + bias (minutes)
-  z.biasMinutes = -zone.standardTimeOffset(now) / 60.0;
-  z.standardBiasMinutes = 0.0;
-  z.daylightBiasMinutes = -zone.daylightTimeOffset(now) / 60.0;
-  if (!zone.hasDaylightTime()) {
-    z.state = ZoneState::Unknown;
-  } else {
-    z.state = zone.isDaylightTime(now) ? ZoneState::Daylight : ZoneState::Standard;
-  }
-  return z;
-}
-
-DrawingRoom CliPlatform::Room() const {
+CliPlatform::CliPlatform(std::ostream& err, int maxWidth, int maxHeight) : prompts_(err) {
   // the fit leaves 9 pixels beside the bitmap; the bitmap then stays within the maximum
-  return {maxWidth_ + 8, maxHeight_ + 8};
-}
-
-void CliPlatform::ResizeDrawing(int widthPx, int heightPx) {
-  DrawingFrame frame;
-  frame.widthPx = widthPx;
-  frame.heightPx = heightPx;
-  image_ = NewDrawingImage(frame);
-}
-
-std::unique_ptr<Canvas> CliPlatform::DrawOnBitmap(const DrawingFrame& frame) {
-  return std::make_unique<QtRasterCanvas>(image_, frame);
+  drawing_.SetRoom({maxWidth + 8, maxHeight + 8});
 }
 
 }  // namespace umbrix

@@ -1,54 +1,53 @@
 #pragma once
-// The platform of a headless run: boxes go to the error stream prefixed by their caption,
-// questions and file dialogs take the answer that changes nothing, the drawing bitmap is a
-// QImage. Needs a QGuiApplication (fonts).
-
-#include <QImage>
+// The ports of a headless run: boxes go to the error stream prefixed by their caption, questions
+// and file dialogs take the answer that changes nothing, there is no window, and the drawing
+// bitmap is a QImage. Needs a QGuiApplication (fonts).
 
 #include <ostream>
 
-#include "app/Platform.h"
+#include "app/Ports.h"
+#include "render/RasterDrawing.h"
+#include "render/SystemServices.h"
 
 namespace umbrix {
 
-class CliPlatform final : public Platform {
+/// Boxes written on a terminal; every question gets its safe answer, every file dialog is
+/// cancelled.
+class TerminalPrompts final : public Prompts {
  public:
-  /// `err` receives the boxes; the drawing fits in `maxWidth` x `maxHeight` pixels.
-  CliPlatform(std::ostream& err, int maxWidth, int maxHeight);
+  explicit TerminalPrompts(std::ostream& err) : err_(err) {}
 
   /// Error boxes shown so far.
   int ErrorsShown() const { return errors_; }
-  /// The drawing bitmap as the screen would show it.
-  const QImage& Bitmap() const { return image_; }
 
   void ShowMessage(const Message& message) override;
   Answer Ask(const Question& question) override;
   std::optional<std::string> ChooseFileToOpen(const FileDialog&) override { return std::nullopt; }
   std::optional<std::string> ChooseFileToSave(const FileDialog&) override { return std::nullopt; }
-  double NowSerial() const override;
-  PlatformTimeZone TimeZone() const override;
-
-  void SetWindowTitle(const std::string&) override {}
-  void SetReportText(const std::string&) override {}
-  void SetCommentsText(const std::string&) override {}
-  void ShowMainWindow() override {}
-  void ShowDialog() override {}
-  void RefreshMenus() override {}
-  void Terminate() override {}
-
-  int DrawingMarginPx() const override { return margin_; }
-  DrawingRoom Room() const override;
-  void ResizeDrawing(int widthPx, int heightPx) override;
-  std::unique_ptr<Canvas> DrawOnBitmap(const DrawingFrame& frame) override;
-  void PresentDrawing() override {}
 
  private:
   std::ostream& err_;
-  int maxWidth_;
-  int maxHeight_;
-  int margin_;
   int errors_ = 0;
-  QImage image_;
+};
+
+/// Everything a headless session works through.
+class CliPlatform {
+ public:
+  /// `err` receives the boxes; the drawing fits in `maxWidth` x `maxHeight` pixels.
+  CliPlatform(std::ostream& err, int maxWidth, int maxHeight);
+  CliPlatform(const CliPlatform&) = delete;
+  CliPlatform& operator=(const CliPlatform&) = delete;
+
+  Ports ForSession() { return {prompts_, window_, drawing_, services_}; }
+  int ErrorsShown() const { return prompts_.ErrorsShown(); }
+  /// The drawing bitmap as the screen would show it.
+  const QImage& Bitmap() const { return drawing_.Bitmap(); }
+
+ private:
+  TerminalPrompts prompts_;
+  NoWindow window_;
+  RasterDrawing drawing_;
+  SystemServices services_;
 };
 
 /// A box's text for a terminal: "caption : text", line breaks as "\n"; an information box

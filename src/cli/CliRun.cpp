@@ -60,7 +60,7 @@ void WriteDrawing(const Session& session, const std::optional<Message>& written,
 
 int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
   CliPlatform platform(err, options.width, options.height);
-  Session session(platform);
+  Session session(platform.ForSession());
   Status status;
 
   session.Start(options.developerMode ? std::vector<std::string>{"MAP"}

@@ -14,13 +14,13 @@
 #include <utility>
 #include <vector>
 
-#include "app/Platform.h"
+#include "app/Ports.h"
 #include "model/Dates.h"
 #include "support/RecordingCanvas.h"
 
 namespace umbrix::testing {
 
-class FakePlatform : public Platform {
+class FakePlatform : public Prompts, public MainView, public DrawingSurface, public Services {
  public:
   // ---- the script
   std::deque<Answer> answers;

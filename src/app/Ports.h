@@ -1,9 +1,10 @@
 #pragma once
-// What the program asks of the outside world: message boxes and questions, file dialogs, the
-// clock and time zone, the main window's title and panes, and the drawing bitmap. The Qt window
-// implements it; the tests answer it from a script; the command line answers every question
-// with its safe choice.
+// What the program asks of the outside world, as four narrow ports: the boxes and dialogs a
+// person answers, the main window's view, the drawing bitmap, and the system's services. The Qt
+// window implements each; the command line answers the boxes on its error stream and has no
+// window; the tests answer everything from a script.
 
+#include <concepts>
 #include <memory>
 #include <optional>
 #include <string>
@@ -51,30 +52,25 @@ struct DrawingRoom {
   int commentsPaneTop = 0;
 };
 
-class Platform {
+/// Boxes and dialogs: each blocks until the person answers.
+class Prompts {
  public:
-  virtual ~Platform() = default;
-
-  // ---- boxes and dialogs
-
+  virtual ~Prompts() = default;
   /// An error box (caption "Erreur...", exclamation icon, OK) or an information box.
   virtual void ShowMessage(const Message& message) = 0;
-  /// A question box; blocks until answered.
+  /// A question box.
   virtual Answer Ask(const Question& question) = 0;
   /// The open dialog; nothing when cancelled. The dialog forgets the name afterwards.
   virtual std::optional<std::string> ChooseFileToOpen(const FileDialog& dialog) = 0;
   /// The save dialog; nothing when cancelled. The dialog forgets the name afterwards.
   virtual std::optional<std::string> ChooseFileToSave(const FileDialog& dialog) = 0;
+};
 
-  // ---- clock
-
-  /// The local date and time as a date-time serial (days since 30 December 1899).
-  virtual double NowSerial() const = 0;
-  /// The platform's time-zone information.
-  virtual PlatformTimeZone TimeZone() const = 0;
-
-  // ---- windows
-
+/// The main window as the session sees it: its title, its two panes, its menus, the dialog
+/// beside it, and the end of the program.
+class MainView {
+ public:
+  virtual ~MainView() = default;
   virtual void SetWindowTitle(const std::string& title) = 0;
   /// The report pane's whole text (lines end with CR LF).
   virtual void SetReportText(const std::string& text) = 0;
@@ -85,11 +81,14 @@ class Platform {
   virtual void ShowDialog() = 0;
   /// A menu item's check mark or enabled state changed: the view copies them from the options.
   virtual void RefreshMenus() = 0;
-  /// Ends the program.
+  /// Ends the program once the current event is handled.
   virtual void Terminate() = 0;
+};
 
-  // ---- the drawing bitmap
-
+/// The one drawing bitmap the screen shows.
+class DrawingSurface {
+ public:
+  virtual ~DrawingSurface() = default;
   /// `MarginPx`: the pixel width of "22" in the bitmap's font, plus 6.
   virtual int DrawingMarginPx() const = 0;
   virtual DrawingRoom Room() const = 0;
@@ -100,6 +99,45 @@ class Platform {
   virtual std::unique_ptr<Canvas> DrawOnBitmap(const DrawingFrame& frame) = 0;
   /// Copies the bitmap onto the main window at (0, 0).
   virtual void PresentDrawing() = 0;
+};
+
+/// What the system tells: the clock and the time zone.
+class Services {
+ public:
+  virtual ~Services() = default;
+  /// The local date and time as a date-time serial (days since 30 December 1899).
+  virtual double NowSerial() const = 0;
+  /// The platform's time-zone information.
+  virtual PlatformTimeZone TimeZone() const = 0;
+};
+
+/// A run without a window (the command line): nobody sees a title, a pane or a menu, and the
+/// run ends when its work is done, not when asked.
+class NoWindow final : public MainView {
+ public:
+  void SetWindowTitle(const std::string&) override {}
+  void SetReportText(const std::string&) override {}
+  void SetCommentsText(const std::string&) override {}
+  void ShowMainWindow() override {}
+  void ShowDialog() override {}
+  void RefreshMenus() override {}
+  void Terminate() override {}
+};
+
+/// The four ports a session works through; each must outlive the session.
+struct Ports {
+  Prompts& prompts;
+  MainView& view;
+  DrawingSurface& drawing;
+  Services& services;
+
+  Ports(Prompts& p, MainView& v, DrawingSurface& d, Services& s)
+      : prompts(p), view(v), drawing(d), services(s) {}
+  /// One object that is all four (the tests' fake).
+  template <typename All>
+    requires std::derived_from<All, Prompts> && std::derived_from<All, MainView> &&
+             std::derived_from<All, DrawingSurface> && std::derived_from<All, Services>
+  Ports(All& all) : Ports(all, all, all, all) {}  // NOLINT(google-explicit-constructor)
 };
 
 }  // namespace umbrix

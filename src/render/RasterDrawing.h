@@ -1,0 +1,38 @@
+#pragma once
+// The drawing bitmap as a QImage, drawn on through the Qt raster canvas: the window shows it, the
+// command line writes it to files.
+
+#include <QImage>
+
+#include <functional>
+#include <memory>
+
+#include "app/Ports.h"
+
+namespace umbrix {
+
+class RasterDrawing final : public DrawingSurface {
+ public:
+  /// Needs a QGuiApplication (the margin is measured in the drawing font).
+  RasterDrawing();
+
+  /// The room the owner's layout leaves the drawing.
+  void SetRoom(DrawingRoom room) { room_ = room; }
+  /// Called on every `PresentDrawing` (the window repaints from the bitmap).
+  void OnPresent(std::function<void()> present) { present_ = std::move(present); }
+  const QImage& Bitmap() const { return image_; }
+
+  int DrawingMarginPx() const override { return margin_; }
+  DrawingRoom Room() const override { return room_; }
+  void ResizeDrawing(int widthPx, int heightPx) override;
+  std::unique_ptr<Canvas> DrawOnBitmap(const DrawingFrame& frame) override;
+  void PresentDrawing() override;
+
+ private:
+  int margin_;
+  DrawingRoom room_;
+  QImage image_;
+  std::function<void()> present_;
+};
+
+}  // namespace umbrix
