@@ -11,6 +11,7 @@
 #include "export/SvgCanvas.h"
 #include "files/ProjectFile.h"
 #include "files/TextLines.h"
+#include "trace/TestTrace.h"
 #include "trace/TraceDial.h"
 
 namespace umbrix {
@@ -240,6 +241,36 @@ void Session::EphemerisCommand() {
   form_.FormDeactivate();
   prompts_.ShowMessage(InfoMessage(EphemerisReport(
       project_, false, DialOnShow{orientation_, state_.DrawingExists}, Months())));
+}
+
+void Session::TestComputeCommand() {
+  if (const auto missing = form_.CheckMeasureGeometry()) {
+    prompts_.ShowMessage(*missing);
+    return;
+  }
+  const TestComputeResult result = TestCompute(project_, form_);
+  ShowAll(result.messages);
+  form_.ApplyTestComputeResult(result.pointsWritten);
+}
+
+void Session::TestTraceCommand() {
+  if (const auto missing = form_.CheckDialGeometry()) {
+    prompts_.ShowMessage(*missing);
+    return;
+  }
+  const auto test = [this](TestField f) { return project_.At(f).value; };
+  // the test's own limits: the dial on show keeps its limits for its next redraw
+  const HourLimits limits =
+      ComputeHourLimits(test(TestField::Edit23), test(TestField::Edit24),
+                        test(TestField::Edit22) * kPi / 12 + test(TestField::Edit20),
+                        test(TestField::Edit21), project_.Hvrai)
+          .limits;
+  SyncFrame();
+  {
+    const auto canvas = drawing_.DrawOnBitmap(frame_);
+    TestTrace(project_, limits, frame_, *canvas);
+  }
+  drawing_.PresentDrawing();
 }
 
 // ---------------------------------------------------------------- menus

@@ -104,6 +104,11 @@ class Session {
   bool ComputeCommand(int mode);
   /// Ctrl+J and the dialog's "E&phémérides": the current instant's ephemeris in a message window.
   void EphemerisCommand();
+  /// The Test tab's "Calcule": the test orientation's two points written into the entries; both
+  /// written make the test data consistent.
+  void TestComputeCommand();
+  /// The Test tab's "Trace": the test orientation's quick trace over the drawing on show.
+  void TestTraceCommand();
 
   // ---- menus
 

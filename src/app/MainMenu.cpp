@@ -1,0 +1,212 @@
+#include "app/MainMenu.h"
+
+#include <algorithm>
+#include <array>
+
+#include "app/Session.h"
+
+namespace umbrix {
+
+namespace {
+
+using K = MenuKind;
+using M = MenuId;
+
+constexpr std::array kRows = {
+    MenuRow{M::Fichier1, "Fichier1", {}, K::Menu, "&Fichier", "", 7},
+    MenuRow{M::Nouveau1, "Nouveau1", M::Fichier1, K::Command, "&Nouveau", "Ctrl+N"},
+    MenuRow{M::Ouvrir1, "Ouvrir1", M::Fichier1, K::Command, "&Ouvrir", "Ctrl+O"},
+    MenuRow{M::Sauver1, "Sauver1", M::Fichier1, K::Command, "&Enregistrer", "Ctrl+E"},
+    MenuRow{M::Sauversous1, "Sauversous1", M::Fichier1, K::Command, "Enregistrer &Sous"},
+    MenuRow{M::Sauverlimage1, "Sauverlimage1", M::Fichier1, K::Command, "Enregistrer le &Graphique", "Ctrl+G"},
+    MenuRow{M::FichierDxf1, "FichierDxf1", M::Fichier1, K::Command, "E&xport dxf", "Ctrl+X"},
+    MenuRow{M::Imprimer1, "Imprimer1", M::Fichier1, K::Command, "&Imprimer", "Ctrl+I"},
+    MenuRow{M::ImprimerleGraphique1, "ImprimerleGraphique1", M::Fichier1, K::Menu, "Im&primer le Graphique"},
+    MenuRow{M::DemiFormat1, "DemiFormat1", M::ImprimerleGraphique1, K::Command, "&Demi format", "Ctrl+0"},
+    MenuRow{M::PleinFormat1, "PleinFormat1", M::ImprimerleGraphique1, K::Command, "&Plein format", "Ctrl+1"},
+    MenuRow{M::N2formats1, "N2formats1", M::ImprimerleGraphique1, K::Command, "&2 formats", "Ctrl+2"},
+    MenuRow{M::N4formats1, "N4formats1", M::ImprimerleGraphique1, K::Command, "&4 formats", "Ctrl+4"},
+    MenuRow{M::Quitter1, "Quitter1", M::Fichier1, K::Command, "&Quitter", "Ctrl+Q"},
+    MenuRow{M::Saisies1, "Saisies1", {}, K::Command, "&Saisies"},
+    MenuRow{M::Tracer1, "Tracer1", {}, K::Menu, "&Heures", "", 4},
+    MenuRow{M::Demih, "Demih", M::Tracer1, K::Menu, "&Subdivisions"},
+    MenuRow{M::Demi, "Demi", M::Demih, K::Option, "&Demi"},
+    MenuRow{M::Quart, "Quart", M::Demih, K::Option, "&Quart"},
+    MenuRow{M::N10min, "N10min", M::Demih, K::Option, "10 &min"},
+    MenuRow{M::Lighor1, "Lighor1", M::Tracer1, K::Option, "&Lignes Horaires"},
+    MenuRow{M::LhLim, "LhLim", M::Tracer1, K::Option, "Li&mitation"},
+    MenuRow{M::HiverPrintemps1, "HiverPrintemps1", M::Tracer1, K::Option, "&S janvier-juin"},
+    MenuRow{M::EteAutomne1, "EteAutomne1", M::Tracer1, K::Option, "&Z juillet-décembre"},
+    MenuRow{M::Arcs1, "Arcs1", {}, K::Menu, "&Arcs", "", 4},
+    MenuRow{M::Signes1, "Signes1", M::Arcs1, K::Menu, "&Signes"},
+    MenuRow{M::SgEqu, "SgEqu", M::Signes1, K::Option, "&Equinoxiale"},
+    MenuRow{M::SgSol, "SgSol", M::Signes1, K::Option, "&Solstices"},
+    MenuRow{M::SgTou, "SgTou", M::Signes1, K::Option, "&Tous"},
+    MenuRow{M::MenDat, "MenDat", M::Arcs1, K::Option, "&Date"},
+    MenuRow{M::HiverPrintemps2, "HiverPrintemps2", M::Arcs1, K::Option, "J&anvier-juin"},
+    MenuRow{M::EteAutomne2, "EteAutomne2", M::Arcs1, K::Option, "J&uillet-décembre"},
+    MenuRow{M::Op1, "Op1", {}, K::Menu, "&Divers", "", 4},
+    MenuRow{M::N2points1, "N2points1", M::Op1, K::Option, "&2 points"},
+    MenuRow{M::Axes1, "Axes1", M::Op1, K::Option, "&Axes"},
+    MenuRow{M::Carreaux1, "Carreaux1", M::Op1, K::Option, "&Carreaux"},
+    MenuRow{M::Horizon1, "Horizon1", M::Op1, K::Option, "&Horizon"},
+    MenuRow{M::Refrac1, "Refrac1", M::Op1, K::Option, "&Réfraction"},
+    MenuRow{M::Ombre1, "Ombre1", M::Op1, K::Option, "&Ombre"},
+    MenuRow{M::CadBur1, "CadBur1", M::Op1, K::Command, "Cadran de &bureau", "Ctrl+H"},
+    MenuRow{M::Porteombre1, "Porteombre1", {}, K::Menu, "&Porte-ombre", "", 4},
+    MenuRow{M::Visible1, "Visible1", M::Porteombre1, K::Option, "&Visible"},
+    MenuRow{M::Type1, "Type1", M::Porteombre1, K::Menu, "&Type", "", 12},
+    MenuRow{M::Style1, "Style1", M::Type1, K::Option, "&Style"},
+    MenuRow{M::Gnomon1, "Gnomon1", M::Type1, K::Option, "&Gnomon"},
+    MenuRow{M::Apropos1, "Apropos1", {}, K::Menu, "&?"},
+    MenuRow{M::Aide1, "Aide1", M::Apropos1, K::Command, "&Aide"},
+    MenuRow{M::ManuelUtil1, "ManuelUtil1", M::Apropos1, K::Command, "&Manuel d'util."},
+    MenuRow{M::Apropos2, "Apropos2", M::Apropos1, K::Command, "A &Propos"},
+    MenuRow{M::MenCont, "MenCont", {}, K::Menu, ""},
+    MenuRow{M::TjsVisible1, "TjsVisible1", M::MenCont, K::Option, "Toujours visible"},
+    MenuRow{M::RetUmbrix1, "RetUmbrix1", M::MenCont, K::Command, "Retour Umbrix", "Ctrl+H"},
+};
+
+std::optional<OptionItem> PlainOption(MenuId id) {
+  switch (id) {
+    case M::Lighor1:
+      return OptionItem::Lighor1;
+    case M::LhLim:
+      return OptionItem::LhLim;
+    case M::HiverPrintemps1:
+      return OptionItem::HiverPrintemps1;
+    case M::EteAutomne1:
+      return OptionItem::EteAutomne1;
+    case M::MenDat:
+      return OptionItem::MenDat;
+    case M::HiverPrintemps2:
+      return OptionItem::HiverPrintemps2;
+    case M::EteAutomne2:
+      return OptionItem::EteAutomne2;
+    case M::N2points1:
+      return OptionItem::N2points1;
+    case M::Axes1:
+      return OptionItem::Axes1;
+    case M::Carreaux1:
+      return OptionItem::Carreaux1;
+    case M::Horizon1:
+      return OptionItem::Horizon1;
+    case M::Refrac1:
+      return OptionItem::Refrac1;
+    case M::Ombre1:
+      return OptionItem::Ombre1;
+    case M::Visible1:
+      return OptionItem::Visible1;
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<SubdivisionItem> Subdivision(MenuId id) {
+  switch (id) {
+    case M::Demi:
+      return SubdivisionItem::Demi;
+    case M::Quart:
+      return SubdivisionItem::Quart;
+    case M::N10min:
+      return SubdivisionItem::N10min;
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<SignArcItem> SignArc(MenuId id) {
+  switch (id) {
+    case M::SgEqu:
+      return SignArcItem::SgEqu;
+    case M::SgSol:
+      return SignArcItem::SgSol;
+    case M::SgTou:
+      return SignArcItem::SgTou;
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+std::span<const MenuRow> MenuTable() { return kRows; }
+
+const MenuRow& RowOf(MenuId id) {
+  return *std::find_if(kRows.begin(), kRows.end(), [id](const MenuRow& r) { return r.id == id; });
+}
+
+MenuItemState ItemState(const DrawingOptions& options, MenuId id) {
+  if (const auto item = PlainOption(id)) {
+    const MenuOption& o = OptionOf(options, *item);
+    return {o.checked, o.enabled};
+  }
+  switch (id) {
+    case M::Demi:
+      return {options.Demi(), true};
+    case M::Quart:
+      return {options.Quart(), true};
+    case M::N10min:
+      return {options.N10min(), true};
+    case M::SgEqu:
+      return {options.SgEqu(), true};
+    case M::SgSol:
+      return {options.SgSol(), true};
+    case M::SgTou:
+      return {options.SgTou(), true};
+    case M::Style1:
+      return {options.Style1.checked, true};
+    case M::Gnomon1:
+      return {options.Gnomon1.checked, true};
+    default:
+      return {};
+  }
+}
+
+bool ActivateMenuItem(Session& session, MenuId id) {
+  if (const auto item = PlainOption(id)) {
+    session.ToggleOption(*item);
+    return true;
+  }
+  if (const auto item = Subdivision(id)) {
+    session.ToggleSubdivision(*item);
+    return true;
+  }
+  if (const auto item = SignArc(id)) {
+    session.ToggleSignArc(*item);
+    return true;
+  }
+  switch (id) {
+    case M::Style1:
+      session.ChooseCaster(CasterItem::Style1);
+      return true;
+    case M::Gnomon1:
+      session.ChooseCaster(CasterItem::Gnomon1);
+      return true;
+    case M::Nouveau1:
+      session.NewProject();
+      return true;
+    case M::Ouvrir1:
+      session.OpenCommand();
+      return true;
+    case M::Sauver1:
+      session.SaveCommand();
+      return true;
+    case M::Sauversous1:
+      session.SaveAsCommand();
+      return true;
+    case M::FichierDxf1:
+      session.ExportDxfCommand();
+      return true;
+    case M::Quitter1:
+      session.Quit();
+      return true;
+    case M::Saisies1:
+      session.ShowSaisies();
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace umbrix

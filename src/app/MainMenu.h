@@ -1,0 +1,116 @@
+#pragma once
+// The main window's menus as data: every item's place, caption, shortcut and help topic, its
+// check mark and enabled state read from the session, and the session command it runs. The
+// window builds its menu bar from this table and forwards each click to `ActivateMenuItem`.
+
+#include <optional>
+#include <span>
+
+#include "app/MenuOptions.h"
+
+namespace umbrix {
+
+class Session;
+
+/// Every menu, sub-menu and item of the main window, and of the desk-dial popup menu.
+enum class MenuId {
+  // "&Fichier"
+  Fichier1,
+  Nouveau1,
+  Ouvrir1,
+  Sauver1,
+  Sauversous1,
+  Sauverlimage1,
+  FichierDxf1,
+  Imprimer1,
+  ImprimerleGraphique1,
+  DemiFormat1,
+  PleinFormat1,
+  N2formats1,
+  N4formats1,
+  Quitter1,
+  // "&Saisies", an item of the bar itself
+  Saisies1,
+  // "&Heures"
+  Tracer1,
+  Demih,
+  Demi,
+  Quart,
+  N10min,
+  Lighor1,
+  LhLim,
+  HiverPrintemps1,
+  EteAutomne1,
+  // "&Arcs"
+  Arcs1,
+  Signes1,
+  SgEqu,
+  SgSol,
+  SgTou,
+  MenDat,
+  HiverPrintemps2,
+  EteAutomne2,
+  // "&Divers"
+  Op1,
+  N2points1,
+  Axes1,
+  Carreaux1,
+  Horizon1,
+  Refrac1,
+  Ombre1,
+  CadBur1,
+  // "&Porte-ombre"
+  Porteombre1,
+  Visible1,
+  Type1,
+  Style1,
+  Gnomon1,
+  // "&?"
+  Apropos1,
+  Aide1,
+  ManuelUtil1,
+  Apropos2,
+  // the desk-dial popup menu `MenCont`
+  MenCont,
+  TjsVisible1,
+  RetUmbrix1,
+};
+
+enum class MenuKind {
+  Menu,     // a menu of the bar, a sub-menu, or the popup menu
+  Command,  // an item that runs a command
+  Option,   // an item with a check mark
+};
+
+struct MenuRow {
+  MenuId id;
+  /// The item's name in the program ("Nouveau1"), the window's object name for it.
+  const char* name;
+  /// The menu holding the item; none for the menus of the bar, `Saisies1` and the popup menu.
+  std::optional<MenuId> parent;
+  MenuKind kind;
+  const char* caption;
+  /// Portable key text ("Ctrl+N"); empty for none.
+  const char* shortcut = "";
+  /// Help topic; 0 when the item takes its menu's.
+  int helpContext = 0;
+};
+
+/// Every row, menus before their items, in display order.
+std::span<const MenuRow> MenuTable();
+const MenuRow& RowOf(MenuId id);
+
+struct MenuItemState {
+  bool checked = false;
+  bool enabled = true;
+};
+
+/// The check mark and enabled state of an item, from the drawing options.
+MenuItemState ItemState(const DrawingOptions& options, MenuId id);
+
+/// Runs what the item does. The items whose command does not exist yet (the prints, the drawing
+/// saved as a bitmap, the desk dial, help, the manual and the About box) do nothing and return
+/// false; every other item returns true.
+bool ActivateMenuItem(Session& session, MenuId id);
+
+}  // namespace umbrix

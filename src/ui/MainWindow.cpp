@@ -1,0 +1,252 @@
+#include "ui/MainWindow.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QResizeEvent>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QUrl>
+#include <QWindow>
+
+#include "ui/SaisiesDialog.h"
+#include "ui/UiApplication.h"
+
+namespace umbrix {
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("MainWindow", text); }
+
+QRect ToQRect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
+
+/// The panes' texts are CR LF lines; Qt's are line feeds.
+QString FromCrLf(const std::string& text) {
+  return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+std::string ToCrLf(const QString& text) {
+  return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
+}
+
+/// The local files of a drop, every path whole.
+std::vector<std::string> DroppedFiles(const QMimeData& data) {
+  std::vector<std::string> files;
+  for (const QUrl& url : data.urls()) {
+    if (url.isLocalFile()) files.push_back(url.toLocalFile().toStdString());
+  }
+  return files;
+}
+
+}  // namespace
+
+/// The client area: the drawing bitmap painted at (0, 0), the panes placed by the layout rules.
+class MainWindow::ClientArea final : public QWidget {
+ public:
+  ClientArea(MainWindow& owner) : QWidget(&owner), owner_(owner) {}
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.drawImage(0, 0, owner_.drawing_.Bitmap());
+  }
+  void resizeEvent(QResizeEvent* event) override {
+    owner_.ClientResized({event->size().width(), event->size().height()});
+  }
+
+ private:
+  MainWindow& owner_;
+};
+
+MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool()> busy,
+                       SessionSettings settings)
+    : busy_(busy ? std::move(busy) : [] { return false; }) {
+  setObjectName(QStringLiteral("Umbrix"));
+  setFont(WindowFont());
+  setWindowTitle(QStringLiteral("Umbrix"));
+  setAcceptDrops(true);
+  setProperty("helpContext", 4);
+
+  client_ = new ClientArea(*this);
+  const PixelSize minimum = MinimumClientSize();
+  client_->setMinimumSize(minimum.width, minimum.height);
+  setCentralWidget(client_);
+
+  report_ = new QPlainTextEdit(client_);
+  report_->setObjectName(QStringLiteral("Memo1"));
+  report_->setReadOnly(true);
+  report_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  report_->setProperty("helpContext", 10);
+  commentsCaption_ = new QLabel(Tr("Mes commentaires :"), client_);
+  commentsCaption_->setObjectName(QStringLiteral("Label1"));
+  comments_ = new QPlainTextEdit(client_);
+  comments_->setObjectName(QStringLiteral("Memo2"));
+  comments_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  commentsCaption_->setBuddy(comments_);
+  modeLabel_ = new QLabel(client_);
+  modeLabel_->setObjectName(QStringLiteral("Label2"));
+  setTabOrder(comments_, report_);
+  connect(comments_, &QPlainTextEdit::textChanged, this,
+          [this] { session_->CommentsEdited(ToCrLf(comments_->toPlainText())); });
+
+  drawing_.OnPresent([this] { client_->update(); });
+  const MainLayout layout = LayOutMainWindow(minimum);
+  drawing_.SetRoom({layout.reportPane.left, layout.commentsPane.top});
+
+  BuildMenus();
+  session_ = std::make_unique<Session>(Ports{prompts, *this, drawing_, services},
+                                       std::move(settings));
+  dialog_ = new SaisiesDialog(*session_, [this] { RefreshAll(); }, busy_, this);
+  ClientResized({client_->width(), client_->height()});
+  RefreshAll();
+}
+
+MainWindow::~MainWindow() = default;
+
+bool MainWindow::Start(const std::vector<std::string>& args) {
+  const bool opened = session_->Start(args);
+  RefreshAll();
+  return opened;
+}
+
+void MainWindow::ApplyInitialSize() {
+  const QScreen* screen = this->screen();
+  if (screen == nullptr) return;
+  const QMargins margins = windowHandle() != nullptr ? windowHandle()->frameMargins() : QMargins();
+  // what the window adds around the client area: its frame and the menu bar
+  const PixelSize frame{margins.left() + margins.right() + width() - client_->width(),
+                        margins.top() + margins.bottom() + height() - client_->height()};
+  const QSize available = screen->availableGeometry().size();
+  const PixelSize outer = InitialOuterSize({available.width(), available.height()}, frame);
+  resize(outer.width - margins.left() - margins.right(),
+         outer.height - margins.top() - margins.bottom());
+}
+
+QAction* MainWindow::Action(MenuId id) const {
+  const auto at = actions_.find(id);
+  return at == actions_.end() ? nullptr : at->second;
+}
+
+void MainWindow::BuildMenus() {
+  std::map<MenuId, QMenu*> menus;
+  for (const MenuRow& row : MenuTable()) {
+    // the desk dial's popup menu comes with the desk dial
+    if (row.id == MenuId::MenCont || row.parent == MenuId::MenCont) continue;
+    const QString caption = Tr(row.caption);
+    QMenu* parent = row.parent ? menus.at(*row.parent) : nullptr;
+    if (row.kind == MenuKind::Menu) {
+      QMenu* menu = parent != nullptr ? parent->addMenu(caption) : menuBar()->addMenu(caption);
+      menu->setObjectName(QString::fromLatin1(row.name));
+      menu->menuAction()->setObjectName(QString::fromLatin1(row.name));
+      menu->menuAction()->setProperty("helpContext", row.helpContext);
+      menus[row.id] = menu;
+      actions_[row.id] = menu->menuAction();
+      continue;
+    }
+    QAction* action = parent != nullptr ? parent->addAction(caption) : menuBar()->addAction(caption);
+    action->setObjectName(QString::fromLatin1(row.name));
+    action->setProperty("helpContext", row.helpContext);
+    if (*row.shortcut != '\0') {
+      action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut), QKeySequence::PortableText));
+    }
+    action->setCheckable(row.kind == MenuKind::Option);
+    const MenuId id = row.id;
+    connect(action, &QAction::triggered, this,
+            [this, id] { Forward([this, id] { ActivateMenuItem(*session_, id); }); });
+    actions_[row.id] = action;
+  }
+}
+
+void MainWindow::Forward(const std::function<void()>& command) {
+  command();
+  RefreshAll();
+}
+
+void MainWindow::ClientResized(PixelSize client) {
+  const MainLayout layout = LayOutMainWindow(client);
+  report_->setGeometry(ToQRect(layout.reportPane));
+  comments_->setGeometry(ToQRect(layout.commentsPane));
+  commentsCaption_->move(design::kCommentsCaption.left, layout.commentsCaptionTop);
+  modeLabel_->move(design::kModeLabel.left, layout.modeLabelTop);
+  drawing_.SetRoom({layout.reportPane.left, layout.commentsPane.top});
+  if (session_) session_->FitDrawing();
+}
+
+void MainWindow::RefreshAll() {
+  if (refreshing_) return;
+  refreshing_ = true;
+  RefreshMenus();
+  const QString mode = session_->State().TestMode ? Tr("Map") : QString();
+  if (modeLabel_->text() != mode) {
+    modeLabel_->setText(mode);
+    modeLabel_->adjustSize();
+  }
+  dialog_->Refresh();
+  refreshing_ = false;
+}
+
+void MainWindow::SetWindowTitle(const std::string& title) {
+  setWindowTitle(QString::fromStdString(title));
+}
+
+void MainWindow::SetReportText(const std::string& text) { report_->setPlainText(FromCrLf(text)); }
+
+void MainWindow::SetCommentsText(const std::string& text) {
+  // the project's own comments are not an edit of them
+  const QSignalBlocker block(comments_);
+  comments_->setPlainText(FromCrLf(text));
+}
+
+void MainWindow::ShowMainWindow() {
+  show();
+  raise();
+}
+
+void MainWindow::ShowDialog() { dialog_->ShowBeside(*this); }
+
+void MainWindow::RefreshMenus() {
+  const DrawingOptions& options = session_->Project().Options;
+  for (const auto& [id, action] : actions_) {
+    const MenuItemState state = ItemState(options, id);
+    const QSignalBlocker block(action);
+    if (action->isCheckable() && action->isChecked() != state.checked) {
+      action->setChecked(state.checked);
+    }
+    if (action->isEnabled() != state.enabled) action->setEnabled(state.enabled);
+  }
+}
+
+void MainWindow::Terminate() {
+  // queued: the command that asked is still running, and the loop may not have started yet
+  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+  if (!session_->CloseRequested()) {
+    event->ignore();
+    RefreshAll();
+    return;
+  }
+  dialog_->hide();
+  event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (!DroppedFiles(*event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event) {
+  const std::vector<std::string> files = DroppedFiles(*event->mimeData());
+  if (files.empty()) return;
+  event->acceptProposedAction();
+  Forward([this, &files] { session_->DropFiles(files); });
+}
+
+}  // namespace umbrix

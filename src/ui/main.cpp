@@ -1,0 +1,25 @@
+// umbrix: the sundial program in its windows.
+
+#include <QApplication>
+#include <QDir>
+#include <QSessionManager>
+
+#include "render/SystemServices.h"
+#include "ui/MainWindow.h"
+#include "ui/QtPrompts.h"
+#include "ui/UiApplication.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  umbrix::SetUpFrenchApplication();
+  umbrix::SystemServices services;
+  umbrix::QtPrompts prompts(QDir::currentPath());
+  umbrix::MainWindow window(prompts, services, [&prompts] { return prompts.Busy(); });
+  prompts.SetParent(nullptr);
+  QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
+                   [&window](QSessionManager&) { window.session().SystemShutdown(); });
+  window.show();
+  window.ApplyInitialSize();
+  window.Start(umbrix::SessionArguments(QApplication::arguments()));
+  return QApplication::exec();
+}
