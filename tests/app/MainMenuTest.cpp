@@ -1,0 +1,202 @@
+// The main window's menu table, the item states the window shows and the commands it runs, and
+// the window's layout rules: all without a window.
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <string>
+
+#include "app/MainMenu.h"
+#include "app/SessionFixtures.h"
+#include "app/WindowLayout.h"
+
+namespace umbrix {
+namespace {
+
+using testing::App;
+using testing::CallKind;
+
+struct Expected {
+  MenuId id;
+  std::string caption;
+  std::string shortcut;
+};
+
+TEST(MenuTable, CaptionsAndShortcutsAreTheProgramsOwn) {
+  const std::vector<Expected> rows = {
+      {MenuId::Fichier1, "&Fichier", ""},
+      {MenuId::Nouveau1, "&Nouveau", "Ctrl+N"},
+      {MenuId::Ouvrir1, "&Ouvrir", "Ctrl+O"},
+      {MenuId::Sauver1, "&Enregistrer", "Ctrl+E"},
+      {MenuId::Sauversous1, "Enregistrer &Sous", ""},
+      {MenuId::Sauverlimage1, "Enregistrer le &Graphique", "Ctrl+G"},
+      {MenuId::FichierDxf1, "E&xport dxf", "Ctrl+X"},
+      {MenuId::Imprimer1, "&Imprimer", "Ctrl+I"},
+      {MenuId::ImprimerleGraphique1, "Im&primer le Graphique", ""},
+      {MenuId::DemiFormat1, "&Demi format", "Ctrl+0"},
+      {MenuId::PleinFormat1, "&Plein format", "Ctrl+1"},
+      {MenuId::N2formats1, "&2 formats", "Ctrl+2"},
+      {MenuId::N4formats1, "&4 formats", "Ctrl+4"},
+      {MenuId::Quitter1, "&Quitter", "Ctrl+Q"},
+      {MenuId::Saisies1, "&Saisies", ""},
+      {MenuId::Tracer1, "&Heures", ""},
+      {MenuId::Demih, "&Subdivisions", ""},
+      {MenuId::N10min, "10 &min", ""},
+      {MenuId::Lighor1, "&Lignes Horaires", ""},
+      {MenuId::LhLim, "Li&mitation", ""},
+      {MenuId::HiverPrintemps1, "&S janvier-juin", ""},
+      {MenuId::EteAutomne1, "&Z juillet-décembre", ""},
+      {MenuId::SgEqu, "&Equinoxiale", ""},
+      {MenuId::SgTou, "&Tous", ""},
+      {MenuId::HiverPrintemps2, "J&anvier-juin", ""},
+      {MenuId::EteAutomne2, "J&uillet-décembre", ""},
+      {MenuId::Refrac1, "&Réfraction", ""},
+      {MenuId::CadBur1, "Cadran de &bureau", "Ctrl+H"},
+      {MenuId::Porteombre1, "&Porte-ombre", ""},
+      {MenuId::Apropos1, "&?", ""},
+      {MenuId::ManuelUtil1, "&Manuel d'util.", ""},
+      {MenuId::Apropos2, "A &Propos", ""},
+      {MenuId::RetUmbrix1, "Retour Umbrix", "Ctrl+H"},
+  };
+  for (const Expected& e : rows) {
+    const MenuRow& row = RowOf(e.id);
+    EXPECT_EQ(row.caption, e.caption) << row.name;
+    EXPECT_EQ(row.shortcut, e.shortcut) << row.name;
+  }
+}
+
+TEST(MenuTable, NoShortcutServesTwoItemsOfOneMenuSystem) {
+  std::map<std::string, std::string> bar;
+  for (const MenuRow& row : MenuTable()) {
+    if (*row.shortcut == '\0' || row.parent == MenuId::MenCont) continue;
+    const auto [at, fresh] = bar.emplace(row.shortcut, row.name);
+    EXPECT_TRUE(fresh) << row.shortcut << " on " << at->second << " and " << row.name;
+  }
+  EXPECT_EQ(bar.size(), 12u);
+}
+
+TEST(MenuTable, EveryItemHasOneRowAfterItsMenu) {
+  std::set<MenuId> seen;
+  for (const MenuRow& row : MenuTable()) {
+    EXPECT_TRUE(seen.insert(row.id).second) << row.name;
+    if (row.parent) {
+      EXPECT_TRUE(seen.count(*row.parent)) << row.name << " before its menu";
+      EXPECT_EQ(RowOf(*row.parent).kind, MenuKind::Menu) << row.name;
+    }
+  }
+  EXPECT_EQ(seen.size(), static_cast<size_t>(MenuId::RetUmbrix1) + 1);
+  EXPECT_EQ(RowOf(MenuId::Fichier1).helpContext, 7);
+  EXPECT_EQ(RowOf(MenuId::Type1).helpContext, 12);
+}
+
+TEST(MenuState, TheStartStateOfTheChecksAndTheDisabledItems) {
+  const DrawingOptions options;
+  std::set<MenuId> checked, disabled;
+  for (const MenuRow& row : MenuTable()) {
+    const MenuItemState s = ItemState(options, row.id);
+    if (s.checked) checked.insert(row.id);
+    if (!s.enabled) disabled.insert(row.id);
+  }
+  EXPECT_EQ(checked, (std::set<MenuId>{MenuId::Lighor1, MenuId::Visible1, MenuId::Style1}));
+  EXPECT_EQ(disabled, (std::set<MenuId>{MenuId::Horizon1, MenuId::Refrac1}));
+}
+
+TEST(MenuCommands, EachOptionItemTogglesItsOwnMarkAndMarksTheProject) {
+  for (const MenuRow& row : MenuTable()) {
+    if (row.kind != MenuKind::Option || row.parent == MenuId::MenCont) continue;
+    App app;
+    // a box of the dialog enables the two disabled items
+    app.form().SetChecked(Check::Limite, true);
+    app.form().SetChecked(Check::Locc, true);
+    app.state().Modified = false;
+    const bool before = ItemState(app.project().Options, row.id).checked;
+    EXPECT_TRUE(ActivateMenuItem(app.session, row.id)) << row.name;
+    // "&Style" is the current type: clicking it again is no change
+    const bool expected = row.id == MenuId::Style1 ? before : !before;
+    EXPECT_EQ(ItemState(app.project().Options, row.id).checked, expected) << row.name;
+    EXPECT_EQ(app.state().Modified, row.id != MenuId::Style1) << row.name;
+  }
+}
+
+TEST(MenuCommands, TheItemsOfLaterCommandsDoNothingYet) {
+  for (const MenuId id : {MenuId::Sauverlimage1, MenuId::Imprimer1, MenuId::DemiFormat1,
+                          MenuId::PleinFormat1, MenuId::N2formats1, MenuId::N4formats1,
+                          MenuId::CadBur1, MenuId::Aide1, MenuId::ManuelUtil1, MenuId::Apropos2}) {
+    App app;
+    EXPECT_FALSE(ActivateMenuItem(app.session, id)) << RowOf(id).name;
+    EXPECT_TRUE(app.platform.log.empty()) << RowOf(id).name;
+  }
+  App app;
+  EXPECT_TRUE(ActivateMenuItem(app.session, MenuId::Quitter1));
+  EXPECT_EQ(app.platform.terminated, 1);
+}
+
+TEST(WindowLayout, TheDesignPanesAndTheMinimum) {
+  EXPECT_EQ(MinimumClientSize(), (PixelSize{534, 374}));
+  // at the design size the panes are where they were drawn
+  const MainLayout design = LayOutMainWindow({534, 374});
+  EXPECT_EQ(design.reportPane.left, 336);
+  EXPECT_EQ(design.commentsPane, (PixelRect{112, 336, 417, 33}));
+  EXPECT_EQ(design.commentsCaptionTop, 336);
+  EXPECT_EQ(design.modeLabelTop, 353);
+}
+
+TEST(WindowLayout, TheReportPaneStopsAboveTheCommentsWhenTheyDoNotFitSideBySide) {
+  struct Row {
+    int width;
+    int reportHeight;  // client height 600
+  };
+  // side by side from a gap of 12 pixels: 193 + 417 + 112 + 12 = 734
+  for (const Row& r : {Row{733, 600 - 45}, Row{734, 595}, Row{1000, 595}, Row{534, 555}}) {
+    const MainLayout layout = LayOutMainWindow({r.width, 600});
+    EXPECT_EQ(layout.reportPane.height, r.reportHeight) << r.width;
+    EXPECT_EQ(layout.reportPane.left, r.width - 198) << r.width;
+    EXPECT_EQ(layout.commentsPane.top, 600 - 38) << r.width;
+  }
+}
+
+TEST(WindowLayout, TheStartSizeGrowsOnlyOnAScreenWithRoom) {
+  const PixelSize frame{10, 50};
+  // minimum outer 544 x 424; enlarged 744 x 624 needs more than 772 x 652 of screen
+  EXPECT_EQ(InitialOuterSize({1920, 1080}, frame), (PixelSize{744, 624}));
+  EXPECT_EQ(InitialOuterSize({773, 653}, frame), (PixelSize{744, 624}));
+  EXPECT_EQ(InitialOuterSize({772, 1080}, frame), (PixelSize{544, 424}));
+  EXPECT_EQ(InitialOuterSize({1920, 652}, frame), (PixelSize{544, 424}));
+  EXPECT_EQ(InitialOuterSize({640, 480}, frame), (PixelSize{544, 424}));
+}
+
+TEST(TestTab, TheButtonsAskForTheGeometryFirst) {
+  App app({"MAP"});
+  app.session.TestComputeCommand();
+  app.session.TestTraceCommand();
+  EXPECT_EQ(app.platform.MessageTexts(),
+            (std::vector<std::string>{"Donner la géométrie de mesure",
+                                      "Donner la géométrie du cadran"}));
+  EXPECT_EQ(app.platform.Count(CallKind::DrawSegment), 0u);
+}
+
+TEST(TestTab, CalculeWritesBothPointsAndTraceDrawsOverTheDrawing) {
+  App app({"MAP"});
+  testing::TypePlate(app.form());
+  testing::TypeInstants(app.form());
+  for (const auto& [field, text] : std::vector<std::pair<TestField, std::string>>{
+           {TestField::Edit20, "-5"}, {TestField::Edit21, "45"}, {TestField::Edit22, "2"},
+           {TestField::Edit23, "20"}, {TestField::Edit24, "90"}, {TestField::Edit25, "1"},
+           {TestField::Edit26, "0"}}) {
+    app.form().Enter(field, text);
+  }
+  app.session.TestComputeCommand();
+  EXPECT_TRUE(app.project().Mesx1.given);
+  EXPECT_TRUE(app.project().Mesy2.given);
+  EXPECT_TRUE(app.state().TestDataValid);
+  app.platform.Forget();
+  app.session.TestTraceCommand();
+  EXPECT_GT(app.platform.Count(CallKind::DrawSegment) + app.platform.Count(CallKind::DrawPolyline), 10u);
+  // drawn over what was there: no fill first
+  EXPECT_EQ(app.platform.Count(CallKind::FillSurface), 0u);
+  EXPECT_TRUE(app.platform.LogHasInOrder({"present"}));
+}
+
+}  // namespace
+}  // namespace umbrix

@@ -1,0 +1,186 @@
+// Short stories of a maker at the real widgets: the rules themselves are the models' and tested
+// there; these check that the window forwards each event and shows what the models hold.
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QUrl>
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+
+#include "app/FakePlatform.h"
+#include "cli/CliPlatform.h"
+#include "support/FileCopy.h"
+#include "support/TempFolder.h"
+#include "ui/MainWindow.h"
+#include "ui/SaisiesDialog.h"
+
+namespace umbrix {
+namespace {
+
+using testing::CopyInto;
+using testing::FakePlatform;
+using testing::TempFolder;
+
+const std::filesystem::path kWorkedExample =
+    std::filesystem::path(UMBRIX_SOURCE_DIR) / "examples" / "mur-declinant-ouest.umd";
+
+/// A started window with its dialog shown, boxes answered by the fake.
+struct Program {
+  explicit Program(std::vector<std::string> args = {}) : window(fake, fake) {
+    window.show();
+    window.Start(args);
+    window.ShowDialog();
+    window.dialog().activateWindow();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&window.dialog()));
+  }
+  FakePlatform fake;
+  MainWindow window;
+
+  template <typename W>
+  W* Control(ControlId id) {
+    return qobject_cast<W*>(window.dialog().Widget(id));
+  }
+  QString Title() const { return window.windowTitle(); }
+};
+
+/// Clicks a box on its indicator, the part of it that takes clicks.
+void Click(QCheckBox* box) {
+  QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
+}
+
+/// Types into an edit as a person does: focus, keys, then Tab to the next control.
+void TypeAndLeave(QLineEdit* edit, const QString& text) {
+  edit->setFocus(Qt::MouseFocusReason);
+  edit->selectAll();
+  QTest::keyClicks(edit, text);
+  QTest::keyClick(edit, Qt::Key_Tab);
+}
+
+TEST(MainWindowStory, TypingASideAndLeavingItMarksTheProjectModified) {
+  Program p;
+  EXPECT_EQ(p.Title(), "Umbrix   ");
+  TypeAndLeave(p.Control<QLineEdit>(ControlId::Cote), "120");
+  EXPECT_EQ(p.Title(), "Umbrix * ");
+  EXPECT_TRUE(p.window.session().Project().Cote.given);
+  EXPECT_EQ(p.window.session().Project().Plate.XMax, 60.0);
+}
+
+TEST(MainWindowStory, BoxesFollowTheirRules) {
+  Program p;
+  Click(p.Control<QCheckBox>(ControlId::Rectg));
+  EXPECT_FALSE(p.Control<QLineEdit>(ControlId::Cote)->isEnabled());
+  EXPECT_TRUE(p.Control<QLineEdit>(ControlId::Coteh)->isEnabled());
+
+  p.window.dialog().Tabs()->setCurrentIndex(static_cast<int>(Tab::Lieu));
+  Click(p.Control<QCheckBox>(ControlId::Limite));
+  EXPECT_FALSE(p.Control<QCheckBox>(ControlId::Locc)->isChecked());
+  Click(p.Control<QCheckBox>(ControlId::Hvrai));
+  EXPECT_TRUE(p.Control<QCheckBox>(ControlId::Hvrai)->isChecked());
+  EXPECT_TRUE(p.Control<QCheckBox>(ControlId::Locc)->isChecked());
+  EXPECT_TRUE(p.window.session().Project().Locc);
+}
+
+TEST(MainWindowStory, AMenuToggleChangesItsCheckMarkAndTheDrawing) {
+  const TempFolder folder;
+  Program p({CopyInto(folder.Path(), kWorkedExample).string()});
+  QAction* axes = p.window.Action(MenuId::Axes1);
+  ASSERT_NE(axes, nullptr);
+  EXPECT_FALSE(axes->isChecked());
+  const QImage before = p.window.Bitmap();
+  axes->trigger();
+  EXPECT_TRUE(axes->isChecked());
+  EXPECT_TRUE(p.window.session().Project().Options.Axes1.checked);
+  EXPECT_NE(p.window.Bitmap(), before);
+  EXPECT_EQ(p.Title(), "Umbrix * mur-declinant-ouest.umd");
+}
+
+TEST(MainWindowStory, TheMenuSavesTheEntryStillBeingTyped) {
+  const TempFolder folder;
+  const auto file = CopyInto(folder.Path(), kWorkedExample);
+  Program p({file.string()});
+  QLineEdit* gnomon = p.Control<QLineEdit>(ControlId::Gnomon);
+  gnomon->setFocus(Qt::MouseFocusReason);
+  gnomon->selectAll();
+  QTest::keyClicks(gnomon, "90");
+  // a menu click leaves the focus in the field: no leave, no editing finished
+  p.window.Action(MenuId::Sauver1)->trigger();
+  EXPECT_TRUE(gnomon->hasFocus());
+  EXPECT_EQ(p.Title(), "Umbrix   mur-declinant-ouest.umd");
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  EXPECT_NE(bytes.str().find("\r\n90 'Hauteur du gnomon\r\n"), std::string::npos) << bytes.str();
+}
+
+TEST(MainWindowStory, TheWorkedExampleShowsTheCommandLinesReportAndPixels) {
+  const TempFolder folder;
+  Program p({CopyInto(folder.Path(), kWorkedExample).string()});
+  const QImage& shown = p.window.Bitmap();
+  ASSERT_GT(shown.width(), 100);
+
+  const TempFolder other;
+  std::ostringstream err;
+  CliPlatform cli(err, shown.width(), shown.height());
+  Session headless(cli.ForSession());
+  ASSERT_TRUE(headless.Start({CopyInto(other.Path(), kWorkedExample).string()}));
+  EXPECT_EQ(p.window.session().ReportPane(), headless.ReportPane());
+  EXPECT_EQ(p.window.ReportPane()->toPlainText(),
+            QString::fromStdString(headless.ReportPane()).replace("\r\n", "\n"));
+  ASSERT_EQ(cli.Bitmap().size(), shown.size());
+  EXPECT_EQ(cli.Bitmap(), shown);
+}
+
+TEST(MainWindowStory, ADropOfSeveralFilesOpensTheFirst) {
+  const TempFolder folder;
+  const auto first = CopyInto(folder.Path(), kWorkedExample);
+  const auto second = CopyInto(
+      folder.Path(), std::filesystem::path(UMBRIX_SOURCE_DIR) / "examples" / "polaire.umd");
+  Program p;
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(first.string())),
+                QUrl::fromLocalFile(QString::fromStdString(second.string()))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&p.window, &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&p.window, &drop);
+  EXPECT_TRUE(p.fake.messages.empty()) << p.fake.MessageTexts().front();
+  EXPECT_EQ(p.Title(), "Umbrix   mur-declinant-ouest.umd");
+  EXPECT_EQ(p.window.session().State().ProjectFileName, first.string());
+}
+
+TEST(MainWindowStory, CancelAtTheCloseKeepsTheWindowAndTheProject) {
+  const TempFolder folder;
+  Program p({CopyInto(folder.Path(), kWorkedExample).string()});
+  QTest::keyClicks(p.window.CommentsPane(), " Vu.");
+  EXPECT_EQ(p.Title(), "Umbrix * mur-declinant-ouest.umd");
+  p.fake.answers = {Answer::Cancel};
+  EXPECT_FALSE(p.window.close());
+  EXPECT_TRUE(p.window.isVisible());
+  ASSERT_EQ(p.fake.questions.size(), 1u);
+  EXPECT_EQ(p.fake.questions[0].text, "Voulez-vous sauver les modifications ?");
+  EXPECT_TRUE(p.window.session().State().Modified);
+  EXPECT_NE(p.window.session().Project().Comments.find("Vu."), std::string::npos);
+}
+
+TEST(MainWindowStory, ANarrowWindowPutsTheReportAboveTheComments) {
+  Program p;
+  p.window.resize(800, 600);
+  QApplication::processEvents();
+  const QRect wide = p.window.ReportPane()->geometry();
+  EXPECT_GT(wide.bottom(), p.window.CommentsPane()->geometry().top());
+  p.window.resize(540, 600);
+  QApplication::processEvents();
+  EXPECT_LT(p.window.ReportPane()->geometry().bottom(), p.window.CommentsPane()->geometry().top());
+}
+
+}  // namespace
+}  // namespace umbrix
