@@ -1,5 +1,5 @@
 # Thin wrappers over the CMake presets. Every target installs what is missing first.
-.PHONY: deps build test run bench release clean format fuzz
+.PHONY: deps build test run run-cli bench release clean format fuzz
 
 deps:
 	@bash scripts/install-deps.sh
@@ -15,7 +15,14 @@ release: deps
 	cmake --preset release
 	cmake --build --preset release
 
+# The program's window on the bundled worked example.
 run: deps
+	cmake --preset release
+	cmake --build --preset release --target umbrix
+	build/release/src/ui/umbrix examples/mur-declinant-ouest.umd
+
+# The command line on the same example: its report and drawings into build/example.
+run-cli: deps
 	cmake --preset release
 	cmake --build --preset release --target umbrix-cli
 	@bash scripts/run-example.sh build/release

@@ -7,6 +7,8 @@ packages=(
   cmake ninja-build g++ make
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-qpa-plugins fonts-liberation
+  # Qt's own dialogs and buttons in French
+  qt6-translations-l10n
   python3-ezdxf locales
 )
 # the libFuzzer targets of `make fuzz`
