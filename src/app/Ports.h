@@ -135,9 +135,9 @@ struct Ports {
       : prompts(p), view(v), drawing(d), services(s) {}
   /// One object that is all four (the tests' fake).
   template <typename All>
-    requires std::derived_from<All, Prompts> && std::derived_from<All, MainView> &&
-             std::derived_from<All, DrawingSurface> && std::derived_from<All, Services>
-  Ports(All& all) : Ports(all, all, all, all) {}  // NOLINT(google-explicit-constructor)
+  requires std::derived_from<All, Prompts> && std::derived_from<All, MainView> &&
+      std::derived_from<All, DrawingSurface> && std::derived_from<All, Services>
+      Ports(All& all) : Ports(all, all, all, all) {}  // NOLINT(google-explicit-constructor)
 };
 
 }  // namespace umbrix

@@ -22,10 +22,10 @@ struct PixelSize {
 
 /// The panes as laid out at design time (client pixels).
 namespace design {
-inline constexpr PixelRect kReportPane{336, 0, 193, 329};      // `Memo1`
-inline constexpr PixelRect kCommentsPane{112, 336, 417, 33};   // `Memo2`
-inline constexpr PixelRect kCommentsCaption{8, 336, 0, 0};     // `Label1`
-inline constexpr PixelRect kModeLabel{8, 352, 0, 0};           // `Label2`
+inline constexpr PixelRect kReportPane{336, 0, 193, 329};     // `Memo1`
+inline constexpr PixelRect kCommentsPane{112, 336, 417, 33};  // `Memo2`
+inline constexpr PixelRect kCommentsCaption{8, 336, 0, 0};    // `Label1`
+inline constexpr PixelRect kModeLabel{8, 352, 0, 0};          // `Label2`
 }  // namespace design
 
 /// The regions for a client area of `client` pixels. The captions keep their left and get only

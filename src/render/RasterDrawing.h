@@ -3,7 +3,6 @@
 // command line writes it to files.
 
 #include <QImage>
-
 #include <functional>
 #include <memory>
 

@@ -16,6 +16,7 @@
 #include <QSignalBlocker>
 #include <QUrl>
 #include <QWindow>
+#include <utility>
 
 #include "ui/SaisiesDialog.h"
 #include "ui/UiApplication.h"
@@ -56,6 +57,9 @@ class MainWindow::ClientArea final : public QWidget {
   void paintEvent(QPaintEvent*) override {
     QPainter painter(this);
     painter.drawImage(0, 0, owner_.drawing_.Bitmap());
+    if (owner_.firstDialPainted_ && owner_.session_ && owner_.session_->State().DrawingExists) {
+      std::exchange(owner_.firstDialPainted_, nullptr)();
+    }
   }
   void resizeEvent(QResizeEvent* event) override {
     owner_.ClientResized({event->size().width(), event->size().height()});
@@ -101,9 +105,10 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   drawing_.SetRoom({layout.reportPane.left, layout.commentsPane.top});
 
   BuildMenus();
-  session_ = std::make_unique<Session>(Ports{prompts, *this, drawing_, services},
-                                       std::move(settings));
-  dialog_ = new SaisiesDialog(*session_, [this] { RefreshAll(); }, busy_, this);
+  session_ =
+      std::make_unique<Session>(Ports{prompts, *this, drawing_, services}, std::move(settings));
+  dialog_ = new SaisiesDialog(
+      *session_, [this] { RefreshAll(); }, busy_, this);
   ClientResized({client_->width(), client_->height()});
   RefreshAll();
 }
@@ -150,11 +155,13 @@ void MainWindow::BuildMenus() {
       actions_[row.id] = menu->menuAction();
       continue;
     }
-    QAction* action = parent != nullptr ? parent->addAction(caption) : menuBar()->addAction(caption);
+    QAction* action =
+        parent != nullptr ? parent->addAction(caption) : menuBar()->addAction(caption);
     action->setObjectName(QString::fromLatin1(row.name));
     action->setProperty("helpContext", row.helpContext);
     if (*row.shortcut != '\0') {
-      action->setShortcut(QKeySequence(QString::fromLatin1(row.shortcut), QKeySequence::PortableText));
+      action->setShortcut(
+          QKeySequence(QString::fromLatin1(row.shortcut), QKeySequence::PortableText));
     }
     action->setCheckable(row.kind == MenuKind::Option);
     const MenuId id = row.id;

@@ -4,7 +4,6 @@
 // back as its `MainView`.
 
 #include <QMainWindow>
-
 #include <map>
 #include <memory>
 #include <string>
@@ -51,6 +50,8 @@ class MainWindow final : public QMainWindow, public MainView {
 
   /// Copies the session onto the menus, the mode label and the dialog.
   void RefreshAll();
+  /// Runs `painted` once, after the first paint that shows a traced dial (start-up timing).
+  void OnFirstDialPainted(std::function<void()> painted) { firstDialPainted_ = std::move(painted); }
 
   // MainView
   void SetWindowTitle(const std::string& title) override;
@@ -84,6 +85,7 @@ class MainWindow final : public QMainWindow, public MainView {
   std::unique_ptr<Session> session_;
   SaisiesDialog* dialog_ = nullptr;
   bool refreshing_ = false;
+  std::function<void()> firstDialPainted_;
 };
 
 }  // namespace umbrix

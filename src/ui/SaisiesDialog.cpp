@@ -18,7 +18,6 @@
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QVBoxLayout>
-
 #include <algorithm>
 
 #include "app/Session.h"
@@ -161,19 +160,74 @@ class Rows {
 };
 
 const char* Rows::NameOf(ControlId id) {
-  static constexpr std::array<const char*, kControlCount> kNames = {
-      "Cote",     "Coteh",      "Cotel",       "Gnomon",       "Gnomf",        "Gnomx",
-      "Gnomy",    "Date1",      "Heure1",      "Mesx1",        "Mesy1",        "Date2",
-      "Heure2",   "Mesx2",      "Mesy2",       "Lat",          "MiJour",       "Long",
-      "FusHor",   "Dadiur",     "Hediur",      "DecEd",        "IncEd",        "RotEd",
-      "Carreau",  "Edit20",     "Edit21",      "Edit22",       "Edit23",       "Edit24",
-      "Edit25",   "Edit26",     "NomFic",      "Adate1",       "Aheure1",      "Adate2",
-      "Aheure2",  "Amijour",    "Adadiur",     "Ahediur",      "Rectg",        "Hautf",
-      "Limite",   "Mijou",      "Locc",        "Hvrai",        "Corref",       "Pta12h",
-      "Sequ",     "Nord",       "Sud",         "Est",          "Ouest",        "Dest",
-      "Douest",   "TypeHeure",  "GroupCotes",  "GroupFinal",   "GroupNordSud", "GroupMiJour",
-      "GroupLongitude", "GroupSimulation", "Outil", "Caldir", "Simul", "Button2", "Button3",
-      "Button1"};
+  static constexpr std::array<const char*, kControlCount> kNames = {"Cote",
+                                                                    "Coteh",
+                                                                    "Cotel",
+                                                                    "Gnomon",
+                                                                    "Gnomf",
+                                                                    "Gnomx",
+                                                                    "Gnomy",
+                                                                    "Date1",
+                                                                    "Heure1",
+                                                                    "Mesx1",
+                                                                    "Mesy1",
+                                                                    "Date2",
+                                                                    "Heure2",
+                                                                    "Mesx2",
+                                                                    "Mesy2",
+                                                                    "Lat",
+                                                                    "MiJour",
+                                                                    "Long",
+                                                                    "FusHor",
+                                                                    "Dadiur",
+                                                                    "Hediur",
+                                                                    "DecEd",
+                                                                    "IncEd",
+                                                                    "RotEd",
+                                                                    "Carreau",
+                                                                    "Edit20",
+                                                                    "Edit21",
+                                                                    "Edit22",
+                                                                    "Edit23",
+                                                                    "Edit24",
+                                                                    "Edit25",
+                                                                    "Edit26",
+                                                                    "NomFic",
+                                                                    "Adate1",
+                                                                    "Aheure1",
+                                                                    "Adate2",
+                                                                    "Aheure2",
+                                                                    "Amijour",
+                                                                    "Adadiur",
+                                                                    "Ahediur",
+                                                                    "Rectg",
+                                                                    "Hautf",
+                                                                    "Limite",
+                                                                    "Mijou",
+                                                                    "Locc",
+                                                                    "Hvrai",
+                                                                    "Corref",
+                                                                    "Pta12h",
+                                                                    "Sequ",
+                                                                    "Nord",
+                                                                    "Sud",
+                                                                    "Est",
+                                                                    "Ouest",
+                                                                    "Dest",
+                                                                    "Douest",
+                                                                    "TypeHeure",
+                                                                    "GroupCotes",
+                                                                    "GroupFinal",
+                                                                    "GroupNordSud",
+                                                                    "GroupMiJour",
+                                                                    "GroupLongitude",
+                                                                    "GroupSimulation",
+                                                                    "Outil",
+                                                                    "Caldir",
+                                                                    "Simul",
+                                                                    "Button2",
+                                                                    "Button3",
+                                                                    "Button1"};
   return kNames[static_cast<int>(id)];
 }
 
@@ -365,8 +419,9 @@ void SaisiesDialog::Wire() {
   button(C::Outil, [this] { session_.EphemerisCommand(); });
   button(C::Button2, [this] { session_.TestComputeCommand(); });
   button(C::Button3, [this] { session_.TestTraceCommand(); });
-  connect(tabs_, &QTabWidget::currentChanged, this,
-          [this](int index) { Handle([this, index] { form_.SelectTab(static_cast<Tab>(index)); }); });
+  connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+    Handle([this, index] { form_.SelectTab(static_cast<Tab>(index)); });
+  });
 }
 
 void SaisiesDialog::Handle(const std::function<void()>& change) {
@@ -442,7 +497,8 @@ void SaisiesDialog::ShowBeside(const QWidget& mainWindow) {
 void SaisiesDialog::Refresh() {
   const bool wasHandling = handling_;
   handling_ = true;
-  for (int t = 0; t < kTabCount; ++t) tabs_->setTabVisible(t, form_.TabVisible(static_cast<Tab>(t)));
+  for (int t = 0; t < kTabCount; ++t)
+    tabs_->setTabVisible(t, form_.TabVisible(static_cast<Tab>(t)));
   {
     const QSignalBlocker block(tabs_);
     tabs_->setCurrentIndex(static_cast<int>(form_.SelectedTab()));

@@ -4,7 +4,6 @@
 // and one refresh copies the model back onto the widgets.
 
 #include <QDialog>
-
 #include <array>
 #include <functional>
 #include <optional>

@@ -4,7 +4,6 @@
 
 #include <QFont>
 #include <QStringList>
-
 #include <string>
 #include <vector>
 

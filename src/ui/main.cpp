@@ -18,6 +18,11 @@ int main(int argc, char** argv) {
   prompts.SetParent(nullptr);
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                    [&window](QSessionManager&) { window.session().SystemShutdown(); });
+  // start-up timing: the program ends once its first dial is on the screen
+  if (!qEnvironmentVariableIsEmpty("UMBRIX_QUIT_AFTER_FIRST_DIAL")) {
+    window.OnFirstDialPainted(
+        [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); });
+  }
   window.show();
   window.ApplyInitialSize();
   window.Start(umbrix::SessionArguments(QApplication::arguments()));

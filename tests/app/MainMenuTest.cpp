@@ -170,9 +170,9 @@ TEST(TestTab, TheButtonsAskForTheGeometryFirst) {
   App app({"MAP"});
   app.session.TestComputeCommand();
   app.session.TestTraceCommand();
-  EXPECT_EQ(app.platform.MessageTexts(),
-            (std::vector<std::string>{"Donner la géométrie de mesure",
-                                      "Donner la géométrie du cadran"}));
+  EXPECT_EQ(
+      app.platform.MessageTexts(),
+      (std::vector<std::string>{"Donner la géométrie de mesure", "Donner la géométrie du cadran"}));
   EXPECT_EQ(app.platform.Count(CallKind::DrawSegment), 0u);
 }
 
@@ -180,10 +180,14 @@ TEST(TestTab, CalculeWritesBothPointsAndTraceDrawsOverTheDrawing) {
   App app({"MAP"});
   testing::TypePlate(app.form());
   testing::TypeInstants(app.form());
-  for (const auto& [field, text] : std::vector<std::pair<TestField, std::string>>{
-           {TestField::Edit20, "-5"}, {TestField::Edit21, "45"}, {TestField::Edit22, "2"},
-           {TestField::Edit23, "20"}, {TestField::Edit24, "90"}, {TestField::Edit25, "1"},
-           {TestField::Edit26, "0"}}) {
+  for (const auto& [field, text] :
+       std::vector<std::pair<TestField, std::string>>{{TestField::Edit20, "-5"},
+                                                      {TestField::Edit21, "45"},
+                                                      {TestField::Edit22, "2"},
+                                                      {TestField::Edit23, "20"},
+                                                      {TestField::Edit24, "90"},
+                                                      {TestField::Edit25, "1"},
+                                                      {TestField::Edit26, "0"}}) {
     app.form().Enter(field, text);
   }
   app.session.TestComputeCommand();
@@ -192,7 +196,8 @@ TEST(TestTab, CalculeWritesBothPointsAndTraceDrawsOverTheDrawing) {
   EXPECT_TRUE(app.state().TestDataValid);
   app.platform.Forget();
   app.session.TestTraceCommand();
-  EXPECT_GT(app.platform.Count(CallKind::DrawSegment) + app.platform.Count(CallKind::DrawPolyline), 10u);
+  EXPECT_GT(app.platform.Count(CallKind::DrawSegment) + app.platform.Count(CallKind::DrawPolyline),
+            10u);
   // drawn over what was there: no fill first
   EXPECT_EQ(app.platform.Count(CallKind::FillSurface), 0u);
   EXPECT_TRUE(app.platform.LogHasInOrder({"present"}));

@@ -1,6 +1,8 @@
 // Short stories of a maker at the real widgets: the rules themselves are the models' and tested
 // there; these check that the window forwards each event and shows what the models hold.
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -9,9 +11,6 @@
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QUrl>
-
-#include <gtest/gtest.h>
-
 #include <fstream>
 #include <sstream>
 

@@ -2,9 +2,9 @@
 // binary without the test environment), with a scratch HOME so that nothing of the user's is
 // read or written.
 
-#include <QApplication>
-
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 #include "support/TempFolder.h"
 

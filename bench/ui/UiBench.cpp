@@ -1,0 +1,88 @@
+// The window: the program's start up to its first painted dial on the worked example (a process
+// of its own, on the offscreen platform), and the redraw after a resize of the main window with
+// a drawing of about 1000 pixels.
+
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <QApplication>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "cli/CliPlatform.h"
+#include "render/SystemServices.h"
+#include "support/FileCopy.h"
+#include "support/TempFolder.h"
+#include "ui/MainWindow.h"
+
+extern char** environ;
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kWorkedExample =
+    fs::path(UMBRIX_SOURCE_DIR) / "examples" / "mur-declinant-ouest.umd";
+
+/// The exit status of a program run to its end, -1 when it did not exit normally.
+int Run(std::vector<std::string> args, std::vector<std::string> env) {
+  std::vector<char*> argv, envp;
+  for (std::string& a : args) argv.push_back(a.data());
+  argv.push_back(nullptr);
+  for (char** e = environ; *e != nullptr; ++e) envp.push_back(*e);
+  for (std::string& e : env) envp.push_back(e.data());
+  envp.push_back(nullptr);
+  pid_t pid = 0;
+  if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), envp.data()) != 0) return -1;
+  int raw = 0;
+  if (waitpid(pid, &raw, 0) != pid) return -1;
+  return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+}
+
+void BM_StartToFirstPaintedDial(benchmark::State& state) {
+  const umbrix::testing::TempFolder scratch;
+  const std::string project = umbrix::testing::CopyInto(scratch.Path(), kWorkedExample).string();
+  for (auto _ : state) {
+    if (Run({UMBRIX_PROGRAM_PATH, project},
+            {"QT_QPA_PLATFORM=offscreen", "UMBRIX_QUIT_AFTER_FIRST_DIAL=1",
+             "XDG_RUNTIME_DIR=" + scratch.Path().string()}) != 0) {
+      state.SkipWithError("umbrix did not paint the worked example and end");
+      break;
+    }
+  }
+}
+BENCHMARK(BM_StartToFirstPaintedDial)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_RedrawAfterResize(benchmark::State& state) {
+  const umbrix::testing::TempFolder scratch;
+  umbrix::TerminalPrompts prompts(std::cerr);
+  umbrix::SystemServices services;
+  umbrix::MainWindow window(prompts, services);
+  window.show();
+  window.Start({umbrix::testing::CopyInto(scratch.Path(), kWorkedExample).string()});
+  // two sizes a few pixels apart, both giving a drawing of about 1000 pixels
+  const QSize sizes[2] = {QSize(1215, 1080), QSize(1219, 1084)};
+  int which = 0;
+  for (auto _ : state) {
+    window.resize(sizes[which ^= 1]);
+    window.centralWidget()->repaint();
+  }
+  if (window.Bitmap().width() < 950) state.SkipWithError("the drawing is not 1000 pixels wide");
+  state.counters["bitmap_px"] = window.Bitmap().width();
+}
+BENCHMARK(BM_RedrawAfterResize)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
