@@ -132,6 +132,17 @@ void MainWindow::ApplyInitialSize() {
   const PixelSize outer = InitialOuterSize({available.width(), available.height()}, frame);
   resize(outer.width - margins.left() - margins.right(),
          outer.height - margins.top() - margins.bottom());
+  initialMargins_ = margins;
+}
+
+bool MainWindow::event(QEvent* event) {
+  // a window manager tells its frame only once the window is up: size it again with that frame
+  if (event->type() == QEvent::WindowActivate && initialMargins_ && windowHandle() != nullptr) {
+    const QMargins now = windowHandle()->frameMargins();
+    if (now != *initialMargins_) ApplyInitialSize();
+    initialMargins_.reset();
+  }
+  return QMainWindow::event(event);
 }
 
 QAction* MainWindow::Action(MenuId id) const {

@@ -4,8 +4,11 @@
 // back as its `MainView`.
 
 #include <QMainWindow>
+#include <QMargins>
+
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -63,6 +66,7 @@ class MainWindow final : public QMainWindow, public MainView {
   void Terminate() override;
 
  protected:
+  bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
   void dropEvent(QDropEvent* event) override;
@@ -86,6 +90,8 @@ class MainWindow final : public QMainWindow, public MainView {
   SaisiesDialog* dialog_ = nullptr;
   bool refreshing_ = false;
   std::function<void()> firstDialPainted_;
+  /// The frame the first size was worked out with, until the window is first activated.
+  std::optional<QMargins> initialMargins_;
 };
 
 }  // namespace umbrix
