@@ -37,7 +37,7 @@ TEST(CliArguments, OptionsAndTheirValues) {
   EXPECT_EQ(o.save, "e.umd");
   EXPECT_EQ(o.width, 800);
   EXPECT_EQ(o.height, 500);
-  EXPECT_EQ(o.command, kModeSimulate);
+  EXPECT_EQ(o.command, RunMode::Simulate);
   EXPECT_TRUE(o.developerMode);
 }
 
@@ -52,10 +52,11 @@ TEST(CliArguments, DefaultsRepeatTheProjectsCommandAt600Pixels) {
 }
 
 TEST(CliArguments, CommandNames) {
-  const std::vector<std::pair<const char*, std::optional<int>>> rows = {
-      {"calculer", 1},    {"CALCULER", 1},    {"simuler", 2}, {"tracer", 3},
-      {"éphémérides", 8}, {"ephemerides", 8}, {"compute", std::nullopt},
-      {"", std::nullopt}};
+  const std::vector<std::pair<const char*, std::optional<RunMode>>> rows = {
+      {"calculer", RunMode::Compute},      {"CALCULER", RunMode::Compute},
+      {"simuler", RunMode::Simulate},      {"tracer", RunMode::Trace},
+      {"éphémérides", RunMode::Ephemeris}, {"ephemerides", RunMode::Ephemeris},
+      {"compute", std::nullopt},           {"", std::nullopt}};
   for (const auto& [name, mode] : rows) EXPECT_EQ(CommandMode(name), mode) << name;
 }
 
