@@ -126,6 +126,20 @@ TEST(CliProcess, MissingEntryIsRefusedWithTheDialogsMessage) {
   EXPECT_EQ(run.out, "");
 }
 
+TEST(CliProcess, WithoutARuntimeFolderAGoodRunWritesNothingToStandardError) {
+  testing::TempFolder folder;
+  const fs::path temp = folder.Path() / "tmp";
+  fs::create_directory(temp);
+  const std::string environment =
+      "env -u XDG_RUNTIME_DIR TMPDIR=" + testing::ShellQuoted(temp.string());
+  const auto run = RunCliProcess({kWorked.string(), "--report", "-"}, folder.Path(), environment);
+  EXPECT_EQ(run.status, kExitSuccess);
+  EXPECT_EQ(run.err, "");
+  EXPECT_NE(run.out.find("Indice de précision"), std::string::npos) << run.out;
+  // the private runtime folder is gone with the run
+  EXPECT_TRUE(fs::is_empty(temp));
+}
+
 TEST(CliProcess, SolverFailureIsRefusedWithItsMessage) {
   testing::TempFolder folder;
   const std::string project = WriteProject(folder, "ombres.umd", [](Session& s) {
