@@ -9,10 +9,10 @@
 #include <optional>
 #include <string>
 
+#include "model/DeskClock.h"
 #include "model/Message.h"
 #include "trace/Canvas.h"
 #include "trace/DrawingFrame.h"
-#include "trace/TraceDial.h"
 
 namespace umbrix {
 

@@ -153,7 +153,7 @@ void Session::FitDrawing() {
 
 // ---------------------------------------------------------------- the computation driver
 
-bool Session::StartComputation(int mode) {
+bool Session::StartComputation(RunMode mode) {
   if (mode != state_.RunMode) SetModifiedTitle();
   state_.DrawingExists = false;
   state_.RunMode = mode;
@@ -189,20 +189,20 @@ bool Session::Solve() {
 }
 
 bool Session::RunComputation() {
-  const int mode = state_.RunMode;
+  const RunMode mode = state_.RunMode;
   const CompletenessResult missing = CheckCompleteness(project_, mode);
   if (missing.code != 0) {
     ReportMissing(missing);
     return false;
   }
   switch (mode) {
-    case kModeCompute:
+    case RunMode::Compute:
       if (!state_.DrawingExists && !Solve()) return false;
       report_.sections[0].clear();
       TraceToScreen(true);
       return true;
 
-    case kModeSimulate: {
+    case RunMode::Simulate: {
       const SimulationResult simulated = SimulatePoints(project_, form_);
       ShowAll(simulated.messages);
       if (!simulated.success) return false;
@@ -212,7 +212,7 @@ bool Session::RunComputation() {
       return true;
     }
 
-    case kModeTrace: {
+    case RunMode::Trace: {
       report_.sections[0] = kDirectTraceHeader;
       const DirectTraceResult direct = TraceFromOrientation(project_, report_);
       orientation_ = direct.orientation;
@@ -221,7 +221,7 @@ bool Session::RunComputation() {
       return direct.success;
     }
 
-    case kModeEphemeris:
+    case RunMode::Ephemeris:
       BlankDrawing();
       SetReportPane(EphemerisReport(project_, true, DialOnShow{orientation_, state_.DrawingExists},
                                     Months()));
@@ -232,7 +232,7 @@ bool Session::RunComputation() {
   }
 }
 
-bool Session::ComputeCommand(int mode) {
+bool Session::ComputeCommand(RunMode mode) {
   form_.FormDeactivate();
   return StartComputation(mode);
 }

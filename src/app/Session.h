@@ -94,14 +94,14 @@ class Session {
 
   /// Marks the project modified when the mode changes, clears `DrawingExists`, stores the mode
   /// and runs the computation.
-  bool StartComputation(int mode);
+  bool StartComputation(RunMode mode);
   /// Checks completeness (reporting the first missing entry on the dialog), then solves,
   /// simulates, sets up or writes the ephemeris as `RunMode` asks, and traces. True when a dial
   /// was traced in modes 1 and 2, the set-up's result in mode 3, false otherwise.
   bool RunComputation();
   /// "C&alculer" and the keys Ctrl+M, Ctrl+L, Ctrl+K, Ctrl+Y: the pending entry is re-validated
   /// first.
-  bool ComputeCommand(int mode);
+  bool ComputeCommand(RunMode mode);
   /// Ctrl+J and the dialog's "E&phémérides": the current instant's ephemeris in a message window.
   void EphemerisCommand();
   /// The Test tab's "Calcule": the test orientation's two points written into the entries; both

@@ -32,12 +32,12 @@ CliParse Refuse(std::string error) { return {std::nullopt, std::move(error)}; }
 
 }  // namespace
 
-std::optional<int> CommandMode(std::string_view name) {
+std::optional<RunMode> CommandMode(std::string_view name) {
   const std::string n = Lower(name);
-  if (n == "calculer") return 1;
-  if (n == "simuler") return 2;
-  if (n == "tracer") return 3;
-  if (n == "éphémérides" || n == "ephemerides" || n == "Éphémérides") return 8;
+  if (n == "calculer") return RunMode::Compute;
+  if (n == "simuler") return RunMode::Simulate;
+  if (n == "tracer") return RunMode::Trace;
+  if (n == "éphémérides" || n == "ephemerides" || n == "Éphémérides") return RunMode::Ephemeris;
   return std::nullopt;
 }
 

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "model/DialProject.h"
+
 namespace umbrix {
 
 /// Exit statuses.
@@ -28,7 +30,7 @@ struct CliOptions {
 
   std::string project;
   /// `RunMode` to run instead of the project's last command; none to repeat it.
-  std::optional<int> command;
+  std::optional<RunMode> command;
   std::optional<std::string> report;  // "-" for standard output
   std::optional<std::string> png;
   std::optional<std::string> bmp;
@@ -54,7 +56,7 @@ CliParse ParseCliArguments(const std::vector<std::string>& args);
 
 /// `RunMode` of a command name: "calculer" 1, "simuler" 2, "tracer" 3, "éphémérides" (or
 /// "ephemerides") 8, in any ASCII case; nothing for another name.
-std::optional<int> CommandMode(std::string_view name);
+std::optional<RunMode> CommandMode(std::string_view name);
 
 std::string HelpText(bool french);
 std::string VersionText();

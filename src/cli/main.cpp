@@ -1,14 +1,47 @@
 // umbrix-cli: a project file in, its report and drawings out, without a display.
 
+#include <stdlib.h>
+
 #include <QGuiApplication>
 #include <QtGlobal>
 
+#include <filesystem>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
 
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
+
+namespace {
+
+// Qt wants a runtime folder of the user's own and warns on standard error, which scripts read,
+// when XDG_RUNTIME_DIR names none: a private one (mode 0700) then lives as long as the run.
+class PrivateRuntimeFolder {
+ public:
+  PrivateRuntimeFolder() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    std::error_code ec;
+    const std::filesystem::path temp = std::filesystem::temp_directory_path(ec);
+    if (ec) return;
+    std::string pattern = (temp / "umbrix-cli-XXXXXX").string();
+    if (::mkdtemp(pattern.data()) == nullptr) return;
+    folder_ = pattern;
+    qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(pattern));
+  }
+  ~PrivateRuntimeFolder() {
+    std::error_code ec;
+    if (!folder_.empty()) std::filesystem::remove_all(folder_, ec);
+  }
+  PrivateRuntimeFolder(const PrivateRuntimeFolder&) = delete;
+  PrivateRuntimeFolder& operator=(const PrivateRuntimeFolder&) = delete;
+
+ private:
+  std::filesystem::path folder_;
+};
+
+}  // namespace
 
 int main(int argc, char** argv) {
   using umbrix::CliOptions;
@@ -33,6 +66,7 @@ int main(int argc, char** argv) {
 
   // no display: the fonts and the bitmap need only the offscreen platform
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const PrivateRuntimeFolder runtimeFolder;  // outlives the application
   // Qt reads its own options from the arguments: it gets the program's name alone
   int qtArgc = 1;
   char* qtArgv[] = {argv[0], nullptr};

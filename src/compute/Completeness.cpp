@@ -22,10 +22,10 @@ constexpr std::array<Row, 26> kRows = {{
     {55, Field::RotEd},  {61, Field::Carreau},
 }};
 
-bool Holds(int code, const DialProject& p, int mode) {
-  const bool m1 = mode == kModeCompute;
-  const bool m12 = m1 || mode == kModeSimulate;
-  const bool m23 = mode == kModeSimulate || mode == kModeTrace;
+bool Holds(int code, const DialProject& p, RunMode mode) {
+  const bool m1 = mode == RunMode::Compute;
+  const bool m12 = m1 || mode == RunMode::Simulate;
+  const bool m23 = mode == RunMode::Simulate || mode == RunMode::Trace;
   switch (code) {
     case 11:
       return !p.Cote.given && !p.Rectg;
@@ -34,7 +34,7 @@ bool Holds(int code, const DialProject& p, int mode) {
     case 13:
       return !p.Cotel.given && p.Rectg;
     case 14:
-      return !p.Gnomon.given && (m12 || (mode == kModeTrace && !p.Hautf));
+      return !p.Gnomon.given && (m12 || (mode == RunMode::Trace && !p.Hautf));
     case 15:
       return !p.Gnomf.given && p.Hautf;
     case 16:
@@ -84,7 +84,7 @@ bool Holds(int code, const DialProject& p, int mode) {
   }
 }
 
-std::string MessageOf(int code, int mode) {
+std::string MessageOf(int code, RunMode mode) {
   switch (code / 10) {
     case 1:
       return "Donner la géométrie du cadran";
@@ -95,7 +95,7 @@ std::string MessageOf(int code, int mode) {
     case 4:
       if (code == 45)
         return "Utilisation des données 'Heures solaires' pour la localisation complète";
-      if (mode == kModeCompute) return "Compléter les champs activés";
+      if (mode == RunMode::Compute) return "Compléter les champs activés";
       return "Donner la localisation complète";
     case 5:
       return code > 52 ? "Compléter les données de simulation" : "Définir l'instant courant";
@@ -106,15 +106,15 @@ std::string MessageOf(int code, int mode) {
 
 }  // namespace
 
-CompletenessResult CheckCompleteness(const DialProject& project, int runMode) {
+CompletenessResult CheckCompleteness(const DialProject& project, RunMode runMode) {
   CompletenessResult r;
-  if (runMode != kModeCompute && runMode != kModeSimulate && runMode != kModeTrace) return r;
+  if (!kDialCommands.Contains(runMode)) return r;
   for (const Row& row : kRows) {
     if (!Holds(row.code, project, runMode)) continue;
     r.code = row.code;
     r.tabIndex = row.code < 60 ? row.code / 10 - 1 : -1;
     r.message = MessageOf(row.code, runMode);
-    const bool placeMode = runMode == kModeSimulate || runMode == kModeTrace;
+    const bool placeMode = runMode == RunMode::Simulate || runMode == RunMode::Trace;
     if (row.code == 45) {
       r.checkLocc = true;
     } else {

@@ -9,12 +9,6 @@
 
 namespace umbrix {
 
-/// `RunMode` values.
-inline constexpr int kModeCompute = 1;    // "C&alculer": solve from the two measured points
-inline constexpr int kModeSimulate = 2;   // "&Simuler": simulate the points, then solve
-inline constexpr int kModeTrace = 3;      // "&Tracer": trace from the typed orientation
-inline constexpr int kModeEphemeris = 8;  // ephemeris in the main window
-
 /// Report section 0 of the simulation and of the direct trace.
 inline constexpr const char* kSimulationHeader = "   ** Simulation **\r\n\r\n";
 inline constexpr const char* kDirectTraceHeader = "   ** Tracé (simulation) **\r\n\r\n";
@@ -34,6 +28,6 @@ struct CompletenessResult {
 
 /// The smallest completeness code whose condition holds for `runMode`; code 0 in any mode other
 /// than 1, 2 and 3.
-CompletenessResult CheckCompleteness(const DialProject& project, int runMode);
+CompletenessResult CheckCompleteness(const DialProject& project, RunMode runMode);
 
 }  // namespace umbrix

@@ -3,7 +3,7 @@
 // direct set-up from that orientation, and the Test tab's generated points.
 
 #include "astro/Sun.h"
-#include "compute/EntryWriter.h"
+#include "model/EntryWriter.h"
 #include "compute/HourLimits.h"
 #include "model/DialProject.h"
 #include "model/Message.h"

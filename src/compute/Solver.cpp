@@ -234,7 +234,7 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
     section1 += AccuracyReport(e, t(TestField::Edit26), t(TestField::Edit23), t(TestField::Edit24),
                                t(TestField::Edit20) + t(TestField::Edit22) * kPi / 12,
                                t(TestField::Edit21));
-  } else if (state.TestMode && state.RunMode == kModeSimulate) {
+  } else if (state.TestMode && state.RunMode == RunMode::Simulate) {
     section1 += AccuracyReport(e, kDeg * (90 - project.RotEd.value), project.DecEd.value * kDeg,
                                project.IncEd.value * kDeg,
                                project.Long.value * kDeg + project.FusHor.value * kPi / 12,

@@ -76,7 +76,7 @@ void ReadDateLine(Form& form, Field field, const std::string& value) {
   ctx.now = now.timeOfDay;
   ctx.dayFirst = true;
   const auto serial = ParseDate(value, ctx);
-  form.Enter(field, serial ? FormatShortDate(*serial, form.Dates().pattern) : std::string());
+  form.Enter(field, serial ? FormatDateInPattern(*serial, form.Dates().pattern) : std::string());
 }
 
 int WholeOr(const std::string& value, int fallback) { return ParseWhole(value).value_or(fallback); }
@@ -162,7 +162,7 @@ void FeedLines(Form& f, LineReader& in, int k, bool extended) {
     f.LeaveTypeHeure();
     f.SetText(Field::Hediur, in.Value());
   } else {
-    f.Enter(Field::Dadiur, FormatShortDate(kStartupDadiurSerial, f.Dates().pattern));
+    f.Enter(Field::Dadiur, FormatDateInPattern(kStartupDadiurSerial, f.Dates().pattern));
     f.SelectTypeHeure(0);
     f.LeaveTypeHeure();
     f.SetText(Field::Hediur, "12:00:00");
@@ -190,14 +190,14 @@ void FeedLines(Form& f, LineReader& in, int k, bool extended) {
     f.Select(in.Yes() ? Radio::Dest : Radio::Douest);
     f.Enter(Field::IncEd, in.Value());
     f.Enter(Field::RotEd, in.Value());
-    f.State().RunMode = WholeOr(in.Value(), 1);
+    f.State().RunMode = RunMode{WholeOr(in.Value(), 1)};
   } else {
     o.Refrac1.checked = false;
     f.Enter(Field::DecEd, "");
     f.Select(Radio::Dest);
     f.Enter(Field::IncEd, "");
     f.Enter(Field::RotEd, "");
-    f.State().RunMode = 1;
+    f.State().RunMode = RunMode::Compute;
   }
 
   if (extended) {
@@ -345,7 +345,7 @@ std::vector<std::string> BuildProjectLines(const DialProject& p, const ProjectSt
   line(yes(p.Dest), " 'Déclinaison est pour simulation");
   line(p.IncEd.text, " 'Inclinaison pour simulation");
   line(p.RotEd.text, " 'Rotation pour simulation");
-  line(std::to_string(state.RunMode), " 'Dernière commande");
+  line(std::to_string(static_cast<int>(state.RunMode)), " 'Dernière commande");
 
   if (full && extended) {
     static constexpr const char* kTestComments[kTestFieldCount] = {

@@ -1,5 +1,7 @@
 #include "form/Controls.h"
 
+#include "form/FieldFacts.h"
+
 namespace umbrix {
 
 namespace {
@@ -10,11 +12,6 @@ constexpr int kTabHelp[kTabCount] = {1, 2, 2, 3, 6, kDialogHelpContext, kDialogH
 
 constexpr int kSimulationHelp = 5;
 constexpr int kFinalHelp = 8;
-constexpr int kCarreauHelp = 9;
-
-constexpr const char* kAngleHint = "Format : dd°mm°ss";
-constexpr const char* kTimeHint = "Format : hh:mm:ss";
-constexpr const char* kHourMinuteHint = "Format : hh:mm";
 
 using C = ControlId;
 
@@ -33,62 +30,35 @@ std::array<ControlInfo, kControlCount> BuildTable() {
     if (group == C::GroupFinal || id == C::GroupFinal) i.helpContext = kFinalHelp;
   };
   const std::optional<C> none;
+  for (const FieldFacts& f : kFieldFacts) {
+    t[static_cast<int>(ControlOf(f.field))] = {f.caption, f.unit, f.hint,
+                                               f.group,   f.tab,  f.helpContext};
+    if (f.label)
+      t[static_cast<int>(f.label->control)] = {"", "", "", f.group, f.tab, f.helpContext};
+  }
   // "&Cadran"
-  set(C::Cote, "Côté du cadran", "mm", "", none, Tab::Cadran);
   set(C::Rectg, "Cadran &rectangulaire", "", "", none, Tab::Cadran);
   set(C::GroupCotes, "", "", "", none, Tab::Cadran);
-  set(C::Coteh, "Hauteur", "mm", "", C::GroupCotes, Tab::Cadran);
-  set(C::Cotel, "Largeur", "mm", "", C::GroupCotes, Tab::Cadran);
-  set(C::Gnomon, "Hauteur du gnomon", "mm", "", none, Tab::Cadran);
   set(C::Hautf, "&Porte-ombre final", "", "", none, Tab::Cadran);
   set(C::GroupFinal, "", "", "", none, Tab::Cadran);
-  set(C::Gnomf, "Hauteur", "mm", "", C::GroupFinal, Tab::Cadran);
-  set(C::Gnomx, "X", "mm", "", C::GroupFinal, Tab::Cadran);
-  set(C::Gnomy, "Y", "mm", "", C::GroupFinal, Tab::Cadran);
-  // "Point &1", "Point &2"
-  set(C::Date1, "Date", "", "", none, Tab::Point1);
-  set(C::Adate1, "", "", "", none, Tab::Point1);
-  set(C::Heure1, "Heure", "", kTimeHint, none, Tab::Point1);
-  set(C::Aheure1, "", "", "", none, Tab::Point1);
-  set(C::Mesx1, "X", "mm", "", none, Tab::Point1);
-  set(C::Mesy1, "Y", "mm", "", none, Tab::Point1);
-  set(C::Date2, "Date", "", "", none, Tab::Point2);
-  set(C::Adate2, "", "", "", none, Tab::Point2);
-  set(C::Heure2, "Heure", "", kTimeHint, none, Tab::Point2);
-  set(C::Aheure2, "", "", "", none, Tab::Point2);
-  set(C::Mesx2, "X", "mm", "", none, Tab::Point2);
-  set(C::Mesy2, "Y", "mm", "", none, Tab::Point2);
   // "&Lieu"
   set(C::Limite, "L&imiter le tracé à la partie utile", "", "", none, Tab::Lieu);
-  set(C::Lat, "Latitude", "°", kAngleHint, none, Tab::Lieu);
   set(C::GroupNordSud, "", "", "", none, Tab::Lieu);
   set(C::Nord, "&Nord", "", "", C::GroupNordSud, Tab::Lieu);
   set(C::Sud, "&Sud", "", "", C::GroupNordSud, Tab::Lieu);
   set(C::Mijou, "&Mi-journée", "", "", none, Tab::Lieu);
   set(C::GroupMiJour, "Heure à mi-journée", "", "", none, Tab::Lieu);
-  set(C::MiJour, "", "", kHourMinuteHint, C::GroupMiJour, Tab::Lieu);
-  set(C::Amijour, "", "", "", C::GroupMiJour, Tab::Lieu);
   set(C::Locc, "L&ocalisation complète", "", "", none, Tab::Lieu);
   set(C::Hvrai, "&Heures solaires", "", "", none, Tab::Lieu);
   set(C::GroupLongitude, "", "", "", none, Tab::Lieu);
-  set(C::Long, "Longitude", "°", kAngleHint, C::GroupLongitude, Tab::Lieu);
   set(C::Est, "&Est", "", "", C::GroupLongitude, Tab::Lieu);
   set(C::Ouest, "&Ouest", "", "", C::GroupLongitude, Tab::Lieu);
-  set(C::FusHor, "Fuseau horaire", "h (mesure du cadran)", kHourMinuteHint, C::GroupLongitude,
-      Tab::Lieu);
   // "&Divers"
-  set(C::Dadiur, "Date", "", "", none, Tab::Divers);
-  set(C::Adadiur, "", "", "", none, Tab::Divers);
   set(C::TypeHeure, "", "", "", none, Tab::Divers);
-  set(C::Hediur, "", "", kTimeHint, none, Tab::Divers);
-  set(C::Ahediur, "", "", "", none, Tab::Divers);
   set(C::Outil, "E&phémérides", "", "Raccourci : Ctrl+J", none, Tab::Divers);
   set(C::GroupSimulation, "Simulation", "", "", none, Tab::Divers);
-  set(C::DecEd, "Déclinaison", "°", kAngleHint, C::GroupSimulation, Tab::Divers);
   set(C::Dest, "&Est", "", "", C::GroupSimulation, Tab::Divers);
   set(C::Douest, "&Ouest", "", "", C::GroupSimulation, Tab::Divers);
-  set(C::IncEd, "Inclinaison", "°", kAngleHint, C::GroupSimulation, Tab::Divers);
-  set(C::RotEd, "Rotation", "°", kAngleHint, C::GroupSimulation, Tab::Divers);
   set(C::Caldir, "&Tracer", "", "Raccourci : Ctrl+K", C::GroupSimulation, Tab::Divers);
   set(C::Simul, "&Simuler", "", "Raccourci : Ctrl+L", C::GroupSimulation, Tab::Divers);
   // "&Option"
@@ -107,8 +77,6 @@ std::array<ControlInfo, kControlCount> BuildTable() {
   set(C::Button2, "Calcule", "", "", none, Tab::Test);
   set(C::Button3, "Trace", "", "", none, Tab::Test);
   // under the tabs
-  set(C::Carreau, "Carreaux", "mm", "", none, std::nullopt);
-  t[static_cast<int>(C::Carreau)].helpContext = kCarreauHelp;
   set(C::Button1, "C&alculer", "", "Raccourci : Ctrl+M", none, std::nullopt);
   return t;
 }

@@ -1,5 +1,6 @@
 #include "form/Form.h"
 
+#include <array>
 #include <cctype>
 #include <cmath>
 #include <numbers>
@@ -12,139 +13,30 @@ namespace umbrix {
 namespace {
 
 constexpr const char* kFootMessage = "Le pied du gnomon doit être à l'intérieur du cadran";
-constexpr const char* kDegreeSeparator = "°";
-constexpr const char* kDefaultDatePattern = "dd/mm/yyyy";
 
-// Sets of `RunMode` that decide whether an entry's change blanks the drawing.
-bool InSetA(int mode) { return mode == 1 || mode == 2 || mode == 3; }
-bool InSetB(int mode) { return mode == 2 || mode == 3 || mode == 8; }
-bool InSetC(int mode) { return mode == 1 || mode == 2 || mode == 8; }
-bool InSetD(int mode) { return mode == 1 || mode == 8; }
+// The record's member of each box, in the order of `Check`.
+constexpr std::array<bool DialProject::*, 9> kCheckMembers = {
+    &DialProject::Rectg,  &DialProject::Hautf,  &DialProject::Limite,
+    &DialProject::Mijou,  &DialProject::Locc,   &DialProject::Hvrai,
+    &DialProject::Corref, &DialProject::Pta12h, &DialProject::Sequ};
 
-enum class Kind { Positive, FootX, FootY, AnyNumber, Angle, Zone, Date, Time };
-
-Kind KindOf(Field f) {
-  switch (f) {
-    case Field::Cote:
-    case Field::Coteh:
-    case Field::Cotel:
-    case Field::Gnomon:
-    case Field::Gnomf:
-    case Field::Carreau:
-      return Kind::Positive;
-    case Field::Gnomx:
-      return Kind::FootX;
-    case Field::Gnomy:
-      return Kind::FootY;
-    case Field::Mesx1:
-    case Field::Mesy1:
-    case Field::Mesx2:
-    case Field::Mesy2:
-      return Kind::AnyNumber;
-    case Field::Lat:
-    case Field::Long:
-    case Field::DecEd:
-    case Field::IncEd:
-    case Field::RotEd:
-      return Kind::Angle;
-    case Field::FusHor:
-      return Kind::Zone;
-    case Field::Date1:
-    case Field::Date2:
-    case Field::Dadiur:
-      return Kind::Date;
-    case Field::Heure1:
-    case Field::Heure2:
-    case Field::Hediur:
-    case Field::MiJour:
-      return Kind::Time;
-  }
-  return Kind::AnyNumber;
-}
-
-bool InRange(Field f, double v) {
-  const Range r = RangeOf(f);
-  const bool aboveMin = r.minExclusive ? v > r.min : v >= r.min;
-  return aboveMin && v <= r.max;
-}
-
-// One token of a short date pattern: a run of d, m or y, or a literal character.
-struct DateToken {
-  char letter;  // 'd', 'm', 'y', or 0 for a literal
-  int width;
-  char literal;
+// The record's member of each radio pair and the value that selects each radio, in the order of
+// `Radio`.
+struct RadioBit {
+  bool DialProject::*member;
+  bool value;
 };
+constexpr std::array<RadioBit, 6> kRadioBits = {{{&DialProject::Nord, true},
+                                                 {&DialProject::Nord, false},
+                                                 {&DialProject::Est, true},
+                                                 {&DialProject::Est, false},
+                                                 {&DialProject::Dest, true},
+                                                 {&DialProject::Dest, false}}};
 
-std::vector<DateToken> Tokenize(const std::string& pattern) {
-  std::vector<DateToken> tokens;
-  for (size_t i = 0; i < pattern.size();) {
-    const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(pattern[i])));
-    if (c == 'd' || c == 'm' || c == 'y') {
-      size_t j = i;
-      while (j < pattern.size() && std::tolower(static_cast<unsigned char>(pattern[j])) == c) {
-        ++j;
-      }
-      tokens.push_back({c, static_cast<int>(j - i), 0});
-      i = j;
-    } else {
-      tokens.push_back({0, 1, pattern[i]});
-      ++i;
-    }
-  }
-  return tokens;
-}
-
-// Whether a pattern is one the parser can follow: d, m, y once each, "/" between, year last.
-bool UsablePattern(const std::vector<DateToken>& tokens) {
-  std::string order;
-  for (const DateToken& t : tokens) {
-    if (t.letter == 0) {
-      if (t.literal != '/') return false;
-      continue;
-    }
-    if (t.width > 4 || (t.letter != 'y' && t.width > 2) ||
-        (t.letter == 'y' && t.width != 2 && t.width != 4)) {
-      return false;
-    }
-    order += t.letter;
-  }
-  return order == "dmy" || order == "mdy";
-}
-
-const std::string& EffectivePattern(const std::string& pattern) {
-  static const std::string fallback = kDefaultDatePattern;
-  return UsablePattern(Tokenize(pattern)) ? pattern : fallback;
-}
-
-std::string Padded(int value, int width) {
-  std::string s = std::to_string(value);
-  while (static_cast<int>(s.size()) < width) s.insert(s.begin(), '0');
-  return s;
-}
+// The partner of a radio button in its pair.
+constexpr Radio PartnerOf(Radio r) { return static_cast<Radio>(static_cast<int>(r) ^ 1); }
 
 }  // namespace
-
-std::string FormatShortDate(double serial, const std::string& pattern) {
-  const CivilDate d = CivilFromSerial(serial);
-  std::string out;
-  for (const DateToken& t : Tokenize(EffectivePattern(pattern))) {
-    switch (t.letter) {
-      case 'd':
-        out += Padded(d.day, t.width);
-        break;
-      case 'm':
-        out += Padded(d.month, t.width);
-        break;
-      case 'y':
-        out += t.width == 2 ? Padded(d.year % 100, 2) : Padded(d.year, 4);
-        break;
-      default:
-        out += t.literal;
-        break;
-    }
-  }
-  return out;
-}
 
 Form::Form(DialProject& project, ProjectState& state, FormHost& host, DateStyle dates)
     : project_(project), state_(state), host_(host), dates_(std::move(dates)) {}
@@ -153,7 +45,7 @@ Form::Form(DialProject& project, ProjectState& state, FormHost& host, DateStyle 
 
 std::string Form::DateHint() const {
   return std::string("Format : ") +
-         (state_.EnglishUi ? EffectivePattern(dates_.pattern) : std::string("jj/mm/aaaa"));
+         (state_.EnglishUi ? UsableDatePattern(dates_.pattern) : std::string("jj/mm/aaaa"));
 }
 
 bool Form::TabVisible(Tab tab) const {
@@ -176,13 +68,12 @@ ControlState Form::Control(ControlId id) const {
       case C::Cote:
         return !project_.Rectg;
       case C::Lat:
+      case C::GroupNordSud:
         return project_.Limite;
       case C::GroupCotes:
         return project_.Rectg;
       case C::GroupFinal:
         return project_.Hautf;
-      case C::GroupNordSud:
-        return project_.Limite;
       case C::GroupMiJour:
         return project_.Mijou;
       case C::GroupLongitude:
@@ -198,48 +89,21 @@ ControlState Form::Control(ControlId id) const {
   if (index < kFieldCount) {
     const Field f = static_cast<Field>(index);
     s.text = project_.At(f).text;
-    if (KindOf(f) == Kind::Date) s.hint = DateHint();
+    if (FactsOf(f).kind == TextKind::Date) s.hint = DateHint();
   } else if (index < kFieldCount + kTestFieldCount) {
     s.text = project_.Test[index - kFieldCount].text;
-  } else {
-    switch (id) {
-      case C::NomFic:
-        s.text = project_.NomFic;
-        break;
-      case C::Adate1:
-        s.text = project_.Adate1;
-        break;
-      case C::Aheure1:
-        s.text = project_.Aheure1;
-        break;
-      case C::Adate2:
-        s.text = project_.Adate2;
-        break;
-      case C::Aheure2:
-        s.text = project_.Aheure2;
-        break;
-      case C::Amijour:
-        s.text = project_.Amijour;
-        break;
-      case C::Adadiur:
-        s.text = project_.Adadiur;
-        break;
-      case C::Ahediur:
-        s.text = project_.Ahediur;
-        break;
-      case C::TypeHeure:
-        if (project_.TypeHeureItem >= 0 && project_.TypeHeureItem < 3) {
-          s.text = kTypeHeureItems[project_.TypeHeureItem];
-        }
-        break;
-      default:
-        break;
-    }
-  }
-  if (id >= C::Rectg && id <= C::Sequ) {
+  } else if (id == C::NomFic) {
+    s.text = project_.NomFic;
+  } else if (id == C::TypeHeure) {
+    const int item = project_.TypeHeureItem;
+    if (item >= 0 && item < 3) s.text = kTypeHeureItems[item];
+  } else if (id >= C::Rectg && id <= C::Sequ) {
     s.checked = IsChecked(static_cast<Check>(index - static_cast<int>(C::Rectg)));
   } else if (id >= C::Nord && id <= C::Douest) {
     s.checked = IsSelected(static_cast<Radio>(index - static_cast<int>(C::Nord)));
+  }
+  for (const FieldFacts& f : kFieldFacts) {
+    if (f.label && f.label->control == id) s.text = project_.*(f.label->text);
   }
   s.colour = s.enabled ? ControlColour::Window : ControlColour::ButtonFace;
   return s;
@@ -252,26 +116,12 @@ ParseContext Form::Context() const {
   ParseContext ctx;
   ctx.today = now.today;
   ctx.now = now.timeOfDay;
-  const std::string& pattern = EffectivePattern(dates_.pattern);
-  const auto tokens = Tokenize(pattern);
-  for (const DateToken& t : tokens) {
-    if (t.letter == 'd' || t.letter == 'm') {
-      ctx.dayFirst = t.letter == 'd';
-      break;
-    }
-  }
+  ctx.dayFirst = DayComesFirst(dates_.pattern);
   return ctx;
 }
 
-std::string Form::ShortDate(double serial) const { return FormatShortDate(serial, dates_.pattern); }
-
-std::optional<std::string> Form::Expand(Field f, const std::string& text) const {
-  const Kind kind = KindOf(f);
-  if (kind != Kind::Date && kind != Kind::Time) return std::nullopt;
-  const ParseContext ctx = Context();
-  // today's date goes out in the dialog's own short date format
-  if (kind == Kind::Date && text == "*") return ShortDate(ctx.today);
-  return ExpandShorthand(f, text, project_, ctx);
+std::string Form::ShortDate(double serial) const {
+  return FormatDateInPattern(serial, dates_.pattern);
 }
 
 void Form::SetText(Field f, std::string text) { project_.At(f).text = std::move(text); }
@@ -291,180 +141,118 @@ void Form::Enter(TestField f, std::string text) {
 void Form::FootMessage() { host_.ShowMessage(ErrorMessage(kFootMessage)); }
 
 void Form::Leave(Field f) {
+  const FieldFacts& facts = FactsOf(f);
   Entry& e = project_.At(f);
   const Entry old = e;
-  const Kind kind = KindOf(f);
   if (auto substituted = Expand(f, e.text)) e.text = *substituted;
+  Store(facts, e, Parse(facts, e.text));
+  WriteLabel(facts, e);
+  ApplyToPlate(facts, e);
+  if ((old.given && old.value != e.value) || old.given != e.given) MarkChanged(facts);
+  if (e.given && facts.side != PlateSide::None) host_.FitDrawing();
+}
 
-  std::optional<double> parsed;
-  switch (kind) {
-    case Kind::Positive:
-    case Kind::AnyNumber:
-      parsed = ParseDecimal(e.text);
-      // an overflowing exponent ("1e999") must not become an infinite plate or height
-      if (parsed && (!std::isfinite(*parsed) || !InRange(f, *parsed))) parsed.reset();
-      break;
-    case Kind::FootX:
-    case Kind::FootY: {
-      parsed = ParseDecimal(e.text);
-      if (parsed && !std::isfinite(*parsed)) parsed.reset();
-      const double half = kind == Kind::FootX ? project_.Plate.XMax : project_.Plate.YMax;
-      if (parsed && std::abs(*parsed) > half) {
-        FootMessage();
-        parsed.reset();
-      }
-      break;
-    }
-    case Kind::Angle:
-      parsed = ParseSexagesimal(e.text, kDegreeSeparator);
-      if (parsed && (!std::isfinite(*parsed) || !InRange(f, *parsed))) parsed.reset();
-      break;
-    case Kind::Zone:
-      parsed = ParseSexagesimal(e.text, ":");
-      if (parsed && (!std::isfinite(*parsed) || !IsValidZone(*parsed))) parsed.reset();
-      break;
-    case Kind::Date:
-      parsed = ParseDate(e.text, Context());
-      break;
-    case Kind::Time:
-      parsed = ParseTime(e.text);
-      break;
-  }
+std::optional<std::string> Form::Expand(Field f, const std::string& text) const {
+  const TextKind kind = FactsOf(f).kind;
+  if (kind != TextKind::Date && kind != TextKind::Time) return std::nullopt;
+  const ParseContext ctx = Context();
+  // today's date goes out in the dialog's own short date format
+  if (kind == TextKind::Date && text == "*") return ShortDate(ctx.today);
+  return ExpandShorthand(f, text, project_, ctx);
+}
 
-  // the foot of the final shadow-caster must stay on the plate
-  if (parsed && (f == Field::Cote || f == Field::Coteh || f == Field::Cotel)) {
-    const double half = *parsed / 2;
-    const bool footX = f != Field::Coteh && half < std::abs(project_.Gnomx.value);
-    const bool footY = f != Field::Cotel && half < std::abs(project_.Gnomy.value);
-    if (footX || footY) {
-      FootMessage();
-      parsed.reset();
-    }
+std::optional<double> Form::Parse(const FieldFacts& facts, const std::string& text) {
+  std::optional<double> v;
+  switch (facts.kind) {
+    case TextKind::Decimal:
+    case TextKind::FootX:
+    case TextKind::FootY:
+      v = ParseDecimal(text);
+      break;
+    case TextKind::Angle:
+      v = ParseSexagesimal(text, "°");
+      break;
+    case TextKind::Zone:
+      v = ParseSexagesimal(text, ":");
+      if (v && !IsValidZone(*v)) v.reset();
+      break;
+    case TextKind::Date:
+      return ParseDate(text, Context());
+    case TextKind::Time:
+      return ParseTime(text);
   }
+  // an overflowing exponent ("1e999") must not become an infinite plate or height
+  if (!v || !std::isfinite(*v) || !facts.range.Contains(*v)) return std::nullopt;
+  const bool footOutside = (facts.kind == TextKind::FootX && std::abs(*v) > project_.Plate.XMax) ||
+                           (facts.kind == TextKind::FootY && std::abs(*v) > project_.Plate.YMax) ||
+                           !FootStaysOnPlate(facts, *v);
+  if (footOutside) {
+    FootMessage();
+    return std::nullopt;
+  }
+  return v;
+}
 
-  double value = parsed.value_or(0.0);
-  if (parsed) {
-    if (f == Field::Lat && !project_.Nord) value = -value;
-    if (f == Field::Long && project_.Est) value = -value;
-    if (f == Field::DecEd && project_.Dest) value = -value;
-  } else {
-    e.text.clear();
-  }
-  e.value = value;
+bool Form::FootStaysOnPlate(const FieldFacts& facts, double side) const {
+  const double half = side / 2;
+  const bool checksX = facts.side == PlateSide::Square || facts.side == PlateSide::Width;
+  const bool checksY = facts.side == PlateSide::Square || facts.side == PlateSide::Height;
+  return !(checksX && half < std::abs(project_.Gnomx.value)) &&
+         !(checksY && half < std::abs(project_.Gnomy.value));
+}
+
+void Form::Store(const FieldFacts& facts, Entry& e, std::optional<double> parsed) {
+  if (!parsed) e.text.clear();
+  const bool negative = parsed && facts.negativeWhen && IsSelected(*facts.negativeWhen);
+  e.value = negative ? -*parsed : parsed.value_or(0.0);
   e.given = !e.text.empty();
+}
 
-  // companion labels
+void Form::WriteLabel(const FieldFacts& facts, const Entry& e) {
+  if (!facts.label) return;
+  std::string& label = project_.*(facts.label->text);
   const MonthNames names = state_.EnglishUi ? MonthNames::English : MonthNames::French;
-  // only a date or a time has a label: a plate side of 1E100 is no day
-  const std::string dateLabel =
-      e.given && kind == Kind::Date ? FormatDateLong(value, names) : std::string();
-  const std::string timeLabel =
-      e.given && kind == Kind::Time ? FormatLongTime(value) : std::string();
-  switch (f) {
-    case Field::Date1:
-      project_.Adate1 = dateLabel;
-      break;
-    case Field::Date2:
-      project_.Adate2 = dateLabel;
-      break;
-    case Field::Dadiur:
-      project_.Adadiur = dateLabel;
-      break;
-    case Field::Heure1:
-      project_.Aheure1 = timeLabel;
-      break;
-    case Field::Heure2:
-      project_.Aheure2 = timeLabel;
-      break;
-    case Field::Hediur:
-      project_.Ahediur = timeLabel;
-      break;
-    case Field::MiJour:
-      project_.Amijour = timeLabel;
-      break;
-    default:
-      break;
+  if (!e.given) {
+    label.clear();
+  } else if (facts.kind == TextKind::Date) {
+    label = FormatDateLong(e.value, names);
+  } else {
+    label = FormatLongTime(e.value);
   }
+}
 
-  // the plate and the final height
+void Form::ApplyToPlate(const FieldFacts& facts, const Entry& e) {
+  if (!e.given) return;
   PlateWindow& plate = project_.Plate;
-  if (e.given) {
-    if (f == Field::Cote || f == Field::Cotel) {
-      plate.XMin = -value / 2;
-      plate.XMax = value / 2;
-    }
-    if (f == Field::Cote || f == Field::Coteh) {
-      plate.YMin = -value / 2;
-      plate.YMax = value / 2;
-    }
-    if (f == Field::Gnomon && !project_.Hautf) project_.Gnomf.value = value;
+  if (facts.side == PlateSide::Square || facts.side == PlateSide::Width) {
+    plate.XMin = -e.value / 2;
+    plate.XMax = e.value / 2;
   }
+  if (facts.side == PlateSide::Square || facts.side == PlateSide::Height) {
+    plate.YMin = -e.value / 2;
+    plate.YMax = e.value / 2;
+  }
+  // without a final shadow-caster, the measuring gnomon is the one traced
+  if (facts.field == Field::Gnomon && !project_.Hautf) project_.Gnomf.value = e.value;
+}
 
-  const bool changed = (old.given && old.value != e.value) || old.given != e.given;
-  if (changed) {
-    const int mode = state_.RunMode;
-    const bool keep = state_.TestDataValid;
-    switch (f) {
-      case Field::Cote:
-      case Field::Coteh:
-      case Field::Cotel:
-      case Field::Lat:
-      case Field::MiJour:
-      case Field::Long:
-      case Field::FusHor:
-        MarkModified(false, true);
-        break;
-      case Field::Gnomon:
-        MarkModified(false, InSetC(mode) || (mode == 3 && !project_.Hautf));
-        break;
-      case Field::Gnomf:
-      case Field::Gnomx:
-      case Field::Gnomy:
-        MarkModified(keep, true);
-        break;
-      case Field::Date1:
-      case Field::Heure1:
-      case Field::Date2:
-      case Field::Heure2:
-        MarkModified(false, InSetC(mode));
-        break;
-      case Field::Mesx1:
-      case Field::Mesy1:
-      case Field::Mesx2:
-      case Field::Mesy2:
-        MarkModified(false, InSetD(mode));
-        break;
-      case Field::Carreau:
-      case Field::Dadiur:
-      case Field::Hediur:
-        MarkModified(keep, InSetA(mode));
-        break;
-      case Field::DecEd:
-      case Field::IncEd:
-      case Field::RotEd:
-        MarkModified(keep, InSetB(mode));
-        break;
-    }
-  }
-  if (e.given && (f == Field::Cote || f == Field::Coteh || f == Field::Cotel)) host_.FitDrawing();
+void Form::MarkChanged(const FieldFacts& facts) {
+  const RunMode mode = state_.RunMode;
+  const bool clear =
+      facts.clearIn.Contains(mode) || (!project_.Hautf && facts.clearWithoutFinal.Contains(mode));
+  MarkModified(facts.testData == TestData::Keep && state_.TestDataValid, clear);
 }
 
 void Form::Leave(TestField f) {
   TestEntry& e = project_.At(f);
-  double value = 0.0;
-  bool ok = false;
+  std::optional<double> v;
   if (f == TestField::Edit22) {
-    if (auto whole = ParseWhole(e.text)) {
-      value = *whole;
-      ok = true;
-    }
+    v = ParseWhole(e.text);
   } else if (auto decimal = ParseDecimal(e.text); decimal && std::isfinite(*decimal)) {
-    value = *decimal;
-    ok = true;
-    if (f != TestField::Edit25) value = value * std::numbers::pi / 180;
+    v = f == TestField::Edit25 ? *decimal : *decimal * std::numbers::pi / 180;
   }
-  if (!ok) e.text.clear();
-  e.value = value;
+  if (!v) e.text.clear();
+  e.value = v.value_or(0.0);
 }
 
 // ---------------------------------------------------------------- the list
@@ -477,66 +265,18 @@ void Form::LeaveTypeHeure() {
   if (item < 0 || item > 2) item = old == 0 ? 0 : (old > 0 ? 2 : 1);
   project_.TypeHeureItem = item;
   project_.TypeHeure = kTypeHeureValues[item];
-  if (project_.TypeHeure != old) MarkModified(state_.TestDataValid, InSetA(state_.RunMode));
+  if (project_.TypeHeure != old) {
+    MarkModified(state_.TestDataValid, kDialCommands.Contains(state_.RunMode));
+  }
 }
 
 // ---------------------------------------------------------------- boxes and radio buttons
 
-bool Form::IsChecked(Check c) const {
-  switch (c) {
-    case Check::Rectg:
-      return project_.Rectg;
-    case Check::Hautf:
-      return project_.Hautf;
-    case Check::Limite:
-      return project_.Limite;
-    case Check::Mijou:
-      return project_.Mijou;
-    case Check::Locc:
-      return project_.Locc;
-    case Check::Hvrai:
-      return project_.Hvrai;
-    case Check::Corref:
-      return project_.Corref;
-    case Check::Pta12h:
-      return project_.Pta12h;
-    case Check::Sequ:
-      return project_.Sequ;
-  }
-  return false;
-}
+bool Form::IsChecked(Check c) const { return project_.*kCheckMembers[static_cast<int>(c)]; }
 
 void Form::SetChecked(Check c, bool checked) {
   if (IsChecked(c) == checked) return;
-  switch (c) {
-    case Check::Rectg:
-      project_.Rectg = checked;
-      break;
-    case Check::Hautf:
-      project_.Hautf = checked;
-      break;
-    case Check::Limite:
-      project_.Limite = checked;
-      break;
-    case Check::Mijou:
-      project_.Mijou = checked;
-      break;
-    case Check::Locc:
-      project_.Locc = checked;
-      break;
-    case Check::Hvrai:
-      project_.Hvrai = checked;
-      break;
-    case Check::Corref:
-      project_.Corref = checked;
-      break;
-    case Check::Pta12h:
-      project_.Pta12h = checked;
-      break;
-    case Check::Sequ:
-      project_.Sequ = checked;
-      break;
-  }
+  project_.*kCheckMembers[static_cast<int>(c)] = checked;
   OnCheck(c, checked);
   SyncMenus();
 }
@@ -646,7 +386,7 @@ void Form::OnCheck(Check c, bool checked) {
         ClearEntry(p.FusHor);
         Select(Radio::Est);
       }
-      MarkModified(false, InSetA(state_.RunMode));
+      MarkModified(false, kDialCommands.Contains(state_.RunMode));
       break;
 
     case Check::Sequ:
@@ -660,80 +400,31 @@ void Form::OnCheck(Check c, bool checked) {
 }
 
 bool Form::IsSelected(Radio r) const {
-  switch (r) {
-    case Radio::Nord:
-      return project_.Nord;
-    case Radio::Sud:
-      return !project_.Nord;
-    case Radio::Est:
-      return project_.Est;
-    case Radio::Ouest:
-      return !project_.Est;
-    case Radio::Dest:
-      return project_.Dest;
-    case Radio::Douest:
-      return !project_.Dest;
-  }
-  return false;
+  const RadioBit& bit = kRadioBits[static_cast<int>(r)];
+  return project_.*bit.member == bit.value;
 }
 
 void Form::Select(Radio r) {
   if (IsSelected(r)) return;
-  switch (r) {
-    case Radio::Nord:
-    case Radio::Sud:
-      project_.Nord = r == Radio::Nord;
-      break;
-    case Radio::Est:
-    case Radio::Ouest:
-      project_.Est = r == Radio::Est;
-      break;
-    case Radio::Dest:
-    case Radio::Douest:
-      project_.Dest = r == Radio::Dest;
-      break;
-  }
+  const RadioBit& bit = kRadioBits[static_cast<int>(r)];
+  project_.*bit.member = bit.value;
   OnRadioPair(r);
 }
 
 void Form::SelectRadio(PlaceRadio radio) {
-  switch (radio) {
-    case PlaceRadio::Nord:
-      Select(Radio::Nord);
-      break;
-    case PlaceRadio::Sud:
-      Select(Radio::Sud);
-      break;
-    case PlaceRadio::Est:
-      Select(Radio::Est);
-      break;
-    case PlaceRadio::Ouest:
-      Select(Radio::Ouest);
-      break;
-  }
+  constexpr Radio kRadios[] = {Radio::Nord, Radio::Sud, Radio::Est, Radio::Ouest};
+  Select(kRadios[static_cast<int>(radio)]);
 }
 
 void Form::OnRadioPair(Radio selected) {
-  auto flip = [](Entry& e, bool negative) {
+  // the pair gives the sign of one entry, whose value flips as its own change rule says
+  for (const FieldFacts& facts : kFieldFacts) {
+    const auto radio = facts.negativeWhen;
+    if (!radio || (*radio != selected && PartnerOf(*radio) != selected)) continue;
+    Entry& e = project_.At(facts.field);
     const double old = e.value;
-    e.value = negative ? -std::abs(e.value) : std::abs(e.value);
-    return e.value != old;
-  };
-  switch (selected) {
-    case Radio::Nord:
-    case Radio::Sud:
-      if (flip(project_.Lat, selected == Radio::Sud)) MarkModified(false, true);
-      break;
-    case Radio::Est:
-    case Radio::Ouest:
-      if (flip(project_.Long, selected == Radio::Est)) MarkModified(false, true);
-      break;
-    case Radio::Dest:
-    case Radio::Douest:
-      if (flip(project_.DecEd, selected == Radio::Dest)) {
-        MarkModified(state_.TestDataValid, InSetB(state_.RunMode));
-      }
-      break;
+    e.value = *radio == selected ? -std::abs(e.value) : std::abs(e.value);
+    if (e.value != old) MarkChanged(facts);
   }
 }
 

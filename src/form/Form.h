@@ -7,9 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "compute/EntryWriter.h"
 #include "form/Controls.h"
+#include "form/FieldFacts.h"
 #include "model/DialProject.h"
+#include "model/EntryWriter.h"
 #include "model/Formats.h"
 #include "model/Message.h"
 
@@ -41,15 +42,11 @@ class FormHost {
   virtual ClockReading Now() const = 0;
 };
 
-/// The short date format the dialog writes dates in and parses them with. Supported patterns
-/// hold "d" or "dd", "m" or "mm" (either case), "yy" or "yyyy", separated by "/", day before
-/// month or month before day; any other pattern is used as "dd/mm/yyyy".
+/// The short date format the dialog writes dates in and parses them with, as
+/// `UsableDatePattern` reads it.
 struct DateStyle {
   std::string pattern = "dd/mm/yyyy";
 };
-
-/// The short date text of a serial's day in a pattern of `DateStyle` ("14/07/2012").
-std::string FormatShortDate(double serial, const std::string& pattern);
 
 /// Parameters of the command line after the program name, as `FormCreate` reads them.
 struct StartupRequest {
@@ -165,7 +162,15 @@ class Form final : public EntryWriter {
  private:
   ParseContext Context() const;
   std::string ShortDate(double serial) const;
+  // the steps of `Leave`, in order
   std::optional<std::string> Expand(Field f, const std::string& text) const;
+  std::optional<double> Parse(const FieldFacts& facts, const std::string& text);
+  bool FootStaysOnPlate(const FieldFacts& facts, double side) const;
+  void Store(const FieldFacts& facts, Entry& e, std::optional<double> parsed);
+  void WriteLabel(const FieldFacts& facts, const Entry& e);
+  void ApplyToPlate(const FieldFacts& facts, const Entry& e);
+  void MarkChanged(const FieldFacts& facts);
+
   bool PlateSidesGiven() const;
   bool FocusAllowedOn(Tab tab) const { return dialogActive_ && selectedTab_ == tab; }
   void Focus(ControlId id) { activeControl_ = id; }

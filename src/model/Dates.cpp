@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <chrono>
 #include <cmath>
+#include <vector>
 
 namespace umbrix {
 
@@ -22,7 +24,78 @@ constexpr std::array<const char*, 12> kEnglishMonths = {
 
 std::string Pad2(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 
+std::string Padded(int value, int width) {
+  std::string s = std::to_string(value);
+  while (static_cast<int>(s.size()) < width) s.insert(s.begin(), '0');
+  return s;
+}
+
+// One token of a short date pattern: a run of d, m or y, or a literal character.
+struct DateToken {
+  char letter;  // 'd', 'm', 'y', or 0 for a literal
+  int width;
+  char literal;
+};
+
+std::vector<DateToken> Tokenize(const std::string& pattern) {
+  std::vector<DateToken> tokens;
+  for (size_t i = 0; i < pattern.size();) {
+    const char c = static_cast<char>(std::tolower(static_cast<unsigned char>(pattern[i])));
+    size_t j = i + 1;
+    if (c == 'd' || c == 'm' || c == 'y') {
+      while (j < pattern.size() && std::tolower(static_cast<unsigned char>(pattern[j])) == c) ++j;
+      tokens.push_back({c, static_cast<int>(j - i), 0});
+    } else {
+      tokens.push_back({0, 1, pattern[i]});
+    }
+    i = j;
+  }
+  return tokens;
+}
+
+// d, m, y once each, "/" between, year last: the orders the date parser can follow.
+bool Usable(const std::vector<DateToken>& tokens) {
+  std::string order;
+  for (const DateToken& t : tokens) {
+    if (t.letter == 0) {
+      if (t.literal != '/') return false;
+      continue;
+    }
+    if (t.letter == 'y' ? t.width != 2 && t.width != 4 : t.width > 2) return false;
+    order += t.letter;
+  }
+  return order == "dmy" || order == "mdy";
+}
+
 }  // namespace
+
+std::string UsableDatePattern(const std::string& pattern) {
+  return Usable(Tokenize(pattern)) ? pattern : std::string("dd/mm/yyyy");
+}
+
+bool DayComesFirst(const std::string& pattern) {
+  for (const DateToken& t : Tokenize(UsableDatePattern(pattern))) {
+    if (t.letter == 'd' || t.letter == 'm') return t.letter == 'd';
+  }
+  return true;
+}
+
+std::string FormatDateInPattern(double serial, const std::string& pattern) {
+  const CivilDate d = CivilFromSerial(serial);
+  std::string out;
+  for (const DateToken& t : Tokenize(UsableDatePattern(pattern))) {
+    if (t.letter == 'd') {
+      out += Padded(d.day, t.width);
+    } else if (t.letter == 'm') {
+      out += Padded(d.month, t.width);
+    } else if (t.letter == 'y') {
+      out += t.width == 2 ? Padded(d.year % 100, 2) : Padded(d.year, 4);
+    } else {
+      out += t.literal;
+    }
+  }
+  return out;
+}
 
 double SerialFromCivil(CivilDate d) {
   const sys_days day{year{d.year} / month{static_cast<unsigned>(d.month)} /

@@ -26,10 +26,19 @@ std::string FormatDateLong(double serial, MonthNames names = MonthNames::French)
 /// "dd/mm/yyyy", the project file's date form and the French short date format.
 std::string FormatDateShort(double serial);
 
+/// The short date pattern a date is written in and parsed with: `pattern` itself when it holds
+/// "d" or "dd", "m" or "mm" (either case) and "yy" or "yyyy", once each, separated by "/", with
+/// the day before the month or the month before the day; "dd/mm/yyyy" otherwise.
+std::string UsableDatePattern(const std::string& pattern);
+/// Whether the usable form of `pattern` puts the day before the month.
+bool DayComesFirst(const std::string& pattern);
+/// A serial's day in the usable form of `pattern` ("14/07/2012", "7/14/12").
+std::string FormatDateInPattern(double serial, const std::string& pattern);
+
 /// Hours, minutes, seconds of a day fraction: the fraction is rounded to the nearest millisecond,
 /// then each unit is cut (05:53:25.7 shows as "05:53:25" and as "05:53").
 struct ClockParts {
-  int hours = 0;    // 0..23 (24 only for a fraction that rounds up to the next day)
+  int hours = 0;  // 0..23 (24 only for a fraction that rounds up to the next day)
   int minutes = 0;
   int seconds = 0;
   int milliseconds = 0;

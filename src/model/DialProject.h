@@ -3,6 +3,7 @@
 // project state. Plain data; the form model keeps its invariants.
 
 #include <array>
+#include <initializer_list>
 #include <string>
 
 namespace umbrix {
@@ -152,12 +153,53 @@ struct DialProject {
   const TestEntry& At(TestField f) const { return Test[static_cast<int>(f)]; }
 };
 
+/// `RunMode`: the last computation command. A project file may hold any whole number here, and
+/// it is kept as read (an unknown mode computes nothing).
+enum class RunMode : int {
+  Compute = 1,    // "C&alculer": solve from the two measured points
+  Simulate = 2,   // "&Simuler": simulate the points from the typed orientation, then solve
+  Trace = 3,      // "&Tracer": trace from the typed orientation
+  Ephemeris = 8,  // the ephemeris in the main window
+};
+
+/// A set of `RunMode` values; a mode outside 0 to 31 belongs only to `kAnyMode`.
+class RunModeSet {
+ public:
+  constexpr RunModeSet() = default;
+  constexpr RunModeSet(std::initializer_list<RunMode> modes) {
+    for (RunMode m : modes) bits_ |= 1u << static_cast<int>(m);
+  }
+  static constexpr RunModeSet Any() {
+    RunModeSet s;
+    s.any_ = true;
+    return s;
+  }
+  constexpr bool Contains(RunMode m) const {
+    const int v = static_cast<int>(m);
+    return any_ || (v >= 0 && v < 32 && (bits_ >> v & 1u) != 0);
+  }
+
+ private:
+  unsigned bits_ = 0;
+  bool any_ = false;
+};
+
+/// The sets of `RunMode` in which an entry's change blanks the drawing.
+inline constexpr RunModeSet kAnyMode = RunModeSet::Any();
+inline constexpr RunModeSet kDialCommands{RunMode::Compute, RunMode::Simulate,
+                                          RunMode::Trace};  // set A: the dialog's three commands
+inline constexpr RunModeSet kTypedOrientationModes{RunMode::Simulate, RunMode::Trace,
+                                                   RunMode::Ephemeris};  // set B
+inline constexpr RunModeSet kPointInstantModes{RunMode::Compute, RunMode::Simulate,
+                                               RunMode::Ephemeris};  // set C
+inline constexpr RunModeSet kPointMarkModes{RunMode::Compute, RunMode::Ephemeris};  // set D
+
 /// State shared by the whole program beside the record.
 struct ProjectState {
   bool Modified = false;
   std::string ProjectFileName;  // full path; empty for an untitled project
   bool ProjectFileHeld = false;
-  int RunMode = 1;              // 1 compute, 2 simulate, 3 trace, 8 ephemeris
+  ::umbrix::RunMode RunMode = ::umbrix::RunMode::Compute;
   bool TestDataValid = false;
   bool TestMode = false;
   bool DrawingExists = false;

@@ -297,36 +297,6 @@ std::optional<std::string> ExpandShorthand(Field field, std::string_view text,
   return std::nullopt;
 }
 
-Range RangeOf(Field field) {
-  constexpr double inf = std::numeric_limits<double>::infinity();
-  switch (field) {
-    case Field::Cote:
-    case Field::Coteh:
-    case Field::Cotel:
-    case Field::Gnomon:
-    case Field::Gnomf:
-    case Field::Carreau:
-      return {0.0, inf, true};
-    case Field::Lat:
-      return {0.0, 90.0};
-    case Field::Long:
-    case Field::DecEd:
-    case Field::IncEd:
-      return {0.0, 180.0};
-    case Field::RotEd:
-      return {-180.0, 180.0};
-    case Field::FusHor:
-      return {-12.0, 12.0};
-    case Field::Heure1:
-    case Field::Heure2:
-    case Field::Hediur:
-    case Field::MiJour:
-      return {0.0, 1.0, false};
-    default:
-      return {-inf, inf};
-  }
-}
-
 bool IsValidZone(double hours) {
   return hours >= -12.0 && hours <= 12.0 && std::floor(hours * 4.0) == hours * 4.0;
 }

@@ -43,15 +43,6 @@ std::optional<double> ParseTime(std::string_view text);
 std::optional<std::string> ExpandShorthand(Field field, std::string_view text,
                                            const DialProject& project, const ParseContext& ctx);
 
-/// Inclusive range of an entry's value, as the dialog checks it; the foot entries (`Gnomx`,
-/// `Gnomy`) are bounded by the plate and checked by the form.
-struct Range {
-  double min;
-  double max;
-  bool minExclusive = false;  // plate sides, heights and squares must be > 0
-};
-Range RangeOf(Field field);
-
 /// Whether a time-zone value is a whole number of quarter hours within [-12, 12].
 bool IsValidZone(double hours);
 

@@ -6,6 +6,7 @@
 
 #include "astro/Sun.h"
 #include "compute/HourLimits.h"
+#include "model/DeskClock.h"
 #include "model/DialProject.h"
 #include "model/Report.h"
 #include "trace/Canvas.h"
@@ -48,25 +49,6 @@ struct StyleGeometry {
 /// Computes `StyleGeometry` as the pass does (steps 2 to 4, without report or drawing).
 StyleGeometry ComputeStyleGeometry(const DialProject& project, const Orientation& orientation,
                                    const PlateWindow& plate);
-
-/// An instant for the shadow: date serial (whole day used) and clock hours of that day.
-struct ShadowInstant {
-  double date = 0.0;
-  double hours = 0.0;
-};
-
-/// The platform's time zone as the desk dial reads it; biases in minutes, UT = local + bias.
-enum class ZoneState { Unknown, Standard, Daylight };
-struct PlatformTimeZone {
-  ZoneState state = ZoneState::Unknown;
-  double biasMinutes = 0.0;
-  double standardBiasMinutes = 0.0;
-  double daylightBiasMinutes = 0.0;
-};
-/// The desk dial's shadow instant at the local moment `nowSerial`: the clock corrected to the zone
-/// `FusHor` (with `Locc` or `Hvrai`) or by the `TypeHeure` offset.
-ShadowInstant DeskDialInstant(const DialProject& project, double nowSerial,
-                              const PlatformTimeZone& zone);
 
 struct TraceOptions {
   bool composeReport = false;     // clear and fill sections 2 to 8

@@ -15,7 +15,7 @@ using testing::CallKind;
 
 TEST(MissingEntry, NothingEnteredReportsTheGeometryFirstInOrder) {
   App app;
-  EXPECT_FALSE(app.session.StartComputation(kModeCompute));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Compute));
 
   ASSERT_EQ(app.platform.messages.size(), 1u);
   EXPECT_EQ(app.platform.messages[0], ErrorMessage("Donner la géométrie du cadran"));
@@ -32,12 +32,12 @@ TEST(MissingEntry, NothingEnteredReportsTheGeometryFirstInOrder) {
 TEST(MissingEntry, AReportedEntryBlanksADrawingAlreadyShown) {
   App app;
   testing::TypeWorkedCase(app.form());
-  ASSERT_TRUE(app.session.StartComputation(kModeCompute));
+  ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
   ASSERT_FALSE(app.session.ReportPane().empty());
   // the grid size goes without its handler, so nothing but the check sees it
   app.project().Carreau = Entry{};
   app.platform.Forget();
-  EXPECT_FALSE(app.session.StartComputation(kModeCompute));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Compute));
   EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Donner la taille des carreaux"});
   EXPECT_EQ(app.platform.Count(CallKind::DrawSegment), 0u);
   EXPECT_EQ(app.platform.Count(CallKind::FillSurface), 1u);
@@ -51,25 +51,25 @@ TEST(MissingEntry, ModeOneNeedsThePointsModeTwoOnlyTheirInstantsModeThreeNeither
   testing::TypeWorkedOrientation(app.form());
 
   // mode 3: neither the instants nor the points
-  EXPECT_TRUE(app.session.StartComputation(kModeTrace));
+  EXPECT_TRUE(app.session.StartComputation(RunMode::Trace));
   EXPECT_TRUE(app.platform.messages.empty()) << app.platform.messages[0].text;
 
   // mode 2: the instants
   app.platform.Forget();
-  EXPECT_FALSE(app.session.StartComputation(kModeSimulate));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Simulate));
   EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Définir l'instant 1"});
   EXPECT_EQ(app.form().SelectedTab(), Tab::Point1);
   EXPECT_EQ(app.form().ActiveControl(), ControlId::Date1);
 
   testing::TypeInstants(app.form());
   app.platform.Forget();
-  EXPECT_TRUE(app.session.StartComputation(kModeSimulate));
+  EXPECT_TRUE(app.session.StartComputation(RunMode::Simulate));
   EXPECT_TRUE(app.platform.messages.empty());
 
   // mode 1: the measured points, which the simulation wrote; without them the first is asked
   app.form().Enter(Field::Mesy1, "");
   app.platform.Forget();
-  EXPECT_FALSE(app.session.StartComputation(kModeCompute));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Compute));
   EXPECT_EQ(app.platform.MessageTexts(),
             std::vector<std::string>{"Donner la position du point d'ombre 1"});
   EXPECT_EQ(app.form().ActiveControl(), ControlId::Mesy1);
@@ -83,20 +83,20 @@ TEST(MissingEntry, ModeThreeWithAFinalCasterNeedsItButNotTheGnomon) {
   app.form().SetChecked(Check::Hautf, true);
   app.form().Enter(Field::Gnomx, "");
 
-  EXPECT_FALSE(app.session.StartComputation(kModeTrace));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Trace));
   EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Donner la géométrie du cadran"});
   EXPECT_EQ(app.form().ActiveControl(), ControlId::Gnomf);
 
   app.form().Enter(Field::Gnomf, "60");
   app.platform.Forget();
-  EXPECT_FALSE(app.session.StartComputation(kModeTrace));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Trace));
   EXPECT_EQ(app.form().ActiveControl(), ControlId::Gnomx);
 
   app.form().Enter(Field::Gnomx, "10");
   app.form().Enter(Field::Gnomy, "-20");
   app.platform.Forget();
   EXPECT_FALSE(app.project().Gnomon.given);
-  EXPECT_TRUE(app.session.StartComputation(kModeTrace));
+  EXPECT_TRUE(app.session.StartComputation(RunMode::Trace));
   EXPECT_TRUE(app.platform.messages.empty());
 }
 
@@ -106,7 +106,7 @@ TEST(MissingEntry, LatitudeInModeThreeChecksLimitationAndFullLocalisation) {
   testing::TypeWorkedOrientation(app.form());
   ASSERT_FALSE(app.project().Limite);
 
-  EXPECT_FALSE(app.session.StartComputation(kModeTrace));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Trace));
   EXPECT_EQ(app.platform.MessageTexts(),
             std::vector<std::string>{"Donner la localisation complète"});
   EXPECT_EQ(app.form().SelectedTab(), Tab::Lieu);
@@ -122,7 +122,7 @@ TEST(MissingEntry, LatitudeInModeOneAsksForTheEnabledFieldsAndChecksNothing) {
   testing::TypeWorkedPoints(app.form());
   app.form().SetChecked(Check::Limite, true);
 
-  EXPECT_FALSE(app.session.StartComputation(kModeCompute));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Compute));
   EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Compléter les champs activés"});
   EXPECT_FALSE(app.project().Locc);
   EXPECT_FALSE(app.project().Mijou);
@@ -139,7 +139,7 @@ TEST(MissingEntry, LongitudeAndZoneInModeTwoCheckFullLocalisationAndFocusEach) {
   ASSERT_FALSE(app.project().Locc);
 
   // 43: the longitude
-  EXPECT_FALSE(app.session.StartComputation(kModeSimulate));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Simulate));
   EXPECT_EQ(app.platform.MessageTexts(),
             std::vector<std::string>{"Donner la localisation complète"});
   EXPECT_TRUE(app.project().Locc);
@@ -149,7 +149,7 @@ TEST(MissingEntry, LongitudeAndZoneInModeTwoCheckFullLocalisationAndFocusEach) {
   app.form().Select(Radio::Est);
   app.form().Enter(Field::Long, "5");
   app.platform.Forget();
-  EXPECT_FALSE(app.session.StartComputation(kModeSimulate));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Simulate));
   EXPECT_EQ(app.platform.MessageTexts(),
             std::vector<std::string>{"Donner la localisation complète"});
   EXPECT_EQ(app.form().ActiveControl(), ControlId::FusHor);
@@ -173,7 +173,7 @@ TEST(MissingEntry, SolarHoursPlaceIsTakenForFullLocalisationOnTheFirstSimulation
   app.form().SelectTab(Tab::Divers);
   app.form().SetActiveControl(ControlId::RotEd);
 
-  EXPECT_FALSE(app.session.StartComputation(kModeSimulate));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Simulate));
   EXPECT_EQ(app.platform.MessageTexts(),
             std::vector<std::string>{
                 "Utilisation des données 'Heures solaires' pour la localisation complète"});
@@ -182,7 +182,7 @@ TEST(MissingEntry, SolarHoursPlaceIsTakenForFullLocalisationOnTheFirstSimulation
   EXPECT_FALSE(app.project().Mesx1.given);  // nothing computed
 
   app.platform.Forget();
-  EXPECT_TRUE(app.session.StartComputation(kModeSimulate));
+  EXPECT_TRUE(app.session.StartComputation(RunMode::Simulate));
   EXPECT_TRUE(app.platform.messages.empty());
   EXPECT_TRUE(app.project().Mesx1.given);
 }
@@ -193,7 +193,7 @@ TEST(MissingEntry, SquareSizeKeepsTheSelectedTab) {
   app.form().Enter(Field::Carreau, "");
   app.form().SelectTab(Tab::Point2);
 
-  EXPECT_FALSE(app.session.StartComputation(kModeCompute));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Compute));
   EXPECT_EQ(app.platform.MessageTexts(), std::vector<std::string>{"Donner la taille des carreaux"});
   EXPECT_EQ(app.form().SelectedTab(), Tab::Point2);
   EXPECT_EQ(app.form().ActiveControl(), ControlId::Carreau);
@@ -201,7 +201,7 @@ TEST(MissingEntry, SquareSizeKeepsTheSelectedTab) {
 
 TEST(Dispatch, EphemerisModeChecksNothingAndFillsTheReportPane) {
   App app;
-  EXPECT_FALSE(app.session.StartComputation(kModeEphemeris));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Ephemeris));
   EXPECT_TRUE(app.platform.messages.empty());
   EXPECT_EQ(app.session.ReportPane().rfind("   ** Calculs complémentaires **\r\n", 0), 0u)
       << app.session.ReportPane();
@@ -214,7 +214,7 @@ TEST(Dispatch, ComputingTheWorkedCaseTracesAndReports) {
   App app;
   testing::TypeWorkedCase(app.form());
   app.platform.Forget();
-  EXPECT_TRUE(app.session.ComputeCommand(kModeCompute));
+  EXPECT_TRUE(app.session.ComputeCommand(RunMode::Compute));
   EXPECT_TRUE(app.platform.messages.empty());
   EXPECT_TRUE(app.state().DrawingExists);
   const std::string& report = app.session.ReportPane();
@@ -233,7 +233,7 @@ TEST(Dispatch, SimulatingTheWorkedPlateWritesItsMeasuredPoints) {
   testing::TypeInstants(app.form());
   testing::TypeFullPlace(app.form());
   testing::TypeWorkedOrientation(app.form());
-  EXPECT_TRUE(app.session.StartComputation(kModeSimulate));
+  EXPECT_TRUE(app.session.StartComputation(RunMode::Simulate));
   EXPECT_EQ(app.project().Mesx1.text, "-100.3");
   EXPECT_EQ(app.project().Mesy1.text, "-330.6");
   EXPECT_EQ(app.project().Mesx2.text, "164.2");
@@ -246,7 +246,7 @@ TEST(Dispatch, DirectTraceHasNoPrecisionNorReducedParameters) {
   testing::TypePlate(app.form());
   testing::TypeFullPlace(app.form());
   testing::TypeWorkedOrientation(app.form());
-  EXPECT_TRUE(app.session.StartComputation(kModeTrace));
+  EXPECT_TRUE(app.session.StartComputation(RunMode::Trace));
   EXPECT_TRUE(app.session.Sections().sections[1].empty());
   EXPECT_TRUE(app.session.Sections().sections[9].empty());
   EXPECT_EQ(app.session.ReportPane().rfind("   ** Tracé (simulation) **\r\n\r\n", 0), 0u);
@@ -259,7 +259,7 @@ TEST(Dispatch, SolverFailureShowsItsMessageAndTracesNothing) {
   app.form().Enter(Field::Mesx2, "-100.3");
   app.form().Enter(Field::Mesy2, "-330.6");
   app.platform.Forget();
-  EXPECT_FALSE(app.session.StartComputation(kModeCompute));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Compute));
   EXPECT_EQ(app.platform.MessageTexts(),
             std::vector<std::string>{"Calcul impossible : Ombres identiques"});
   EXPECT_FALSE(app.state().DrawingExists);
@@ -275,7 +275,7 @@ TEST(Dispatch, SimulationFailureStopsBeforeTheSolver) {
   app.form().Enter(Field::DecEd, "180");
   app.form().Enter(Field::IncEd, "90");
   app.form().Enter(Field::RotEd, "0");
-  EXPECT_FALSE(app.session.StartComputation(kModeSimulate));
+  EXPECT_FALSE(app.session.StartComputation(RunMode::Simulate));
   ASSERT_FALSE(app.platform.messages.empty());
   EXPECT_EQ(app.platform.messages[0].text, "Le cadran n'est pas éclairé à l'instant 1");
   EXPECT_FALSE(app.state().DrawingExists);
@@ -291,13 +291,13 @@ TEST(Dispatch, TheTitleFollowsAChangeOfModeOnly) {
   ASSERT_EQ(app.session.Title(), "Umbrix   mur.umd");
   ASSERT_FALSE(app.state().Modified);
 
-  EXPECT_TRUE(app.session.StartComputation(kModeTrace));
+  EXPECT_TRUE(app.session.StartComputation(RunMode::Trace));
   EXPECT_EQ(app.session.Title(), "Umbrix * mur.umd");
   EXPECT_TRUE(app.state().Modified);
 
   ASSERT_TRUE(app.session.WriteProject(folder.File("mur.umd"), false));
   app.platform.Forget();
-  EXPECT_TRUE(app.session.StartComputation(kModeTrace));
+  EXPECT_TRUE(app.session.StartComputation(RunMode::Trace));
   EXPECT_EQ(app.session.Title(), "Umbrix   mur.umd");
   EXPECT_FALSE(app.state().Modified);
   EXPECT_TRUE(app.platform.titles.empty());
@@ -306,7 +306,7 @@ TEST(Dispatch, TheTitleFollowsAChangeOfModeOnly) {
 TEST(Dispatch, AToggleRedrawsAValidDialWithoutSolvingAgain) {
   App app;
   testing::TypeWorkedCase(app.form());
-  ASSERT_TRUE(app.session.StartComputation(kModeCompute));
+  ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
   const Orientation solved = app.session.PlateOrientation();
   const std::string precision = app.session.Sections().sections[1];
   // a point moved behind the dialog's back: a new solve would see it
@@ -317,14 +317,14 @@ TEST(Dispatch, AToggleRedrawsAValidDialWithoutSolvingAgain) {
   EXPECT_TRUE(app.state().DrawingExists);
 
   // "C&alculer" solves again
-  EXPECT_TRUE(app.session.StartComputation(kModeCompute));
+  EXPECT_TRUE(app.session.StartComputation(RunMode::Compute));
   EXPECT_NE(app.session.PlateOrientation().PlateEuler, solved.PlateEuler);
 }
 
 TEST(Dispatch, AnEntryThatInvalidatesTheDrawingBlanksItAndEmptiesTheReport) {
   App app;
   testing::TypeWorkedCase(app.form());
-  ASSERT_TRUE(app.session.StartComputation(kModeCompute));
+  ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
   app.platform.Forget();
   app.form().Enter(Field::Mesx1, "-101");
   EXPECT_FALSE(app.state().DrawingExists);

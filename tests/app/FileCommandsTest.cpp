@@ -22,7 +22,7 @@ std::string Slurp(const std::string& path) {
 
 /// A project saved under `name` by a session of its own, in mode `mode`.
 void SaveWorkedCase(const std::string& name, const std::string& side = "800",
-                    int mode = kModeCompute) {
+                    RunMode mode = RunMode::Compute) {
   App app;
   testing::TypeWorkedCase(app.form());
   app.form().Enter(Field::Cote, side);
@@ -38,7 +38,7 @@ TEST(Nouveau, ResetsTheEntriesButNotTheOptionsNorTheMode) {
   testing::TypeWorkedCase(app.form());
   testing::TypeWorkedOrientation(app.form());
   app.session.CommentsEdited("mesures de juin");
-  app.session.StartComputation(kModeTrace);
+  app.session.StartComputation(RunMode::Trace);
   app.session.ToggleOption(OptionItem::Axes1);
   app.session.ToggleSubdivision(SubdivisionItem::Quart);
   const DrawingOptions options = app.project().Options;
@@ -59,7 +59,7 @@ TEST(Nouveau, ResetsTheEntriesButNotTheOptionsNorTheMode) {
   EXPECT_EQ(app.project().Hediur.text, "12:00:00");
   EXPECT_EQ(app.project().Comments, "");
   EXPECT_EQ(app.platform.comments, "");
-  EXPECT_EQ(app.state().RunMode, kModeTrace);
+  EXPECT_EQ(app.state().RunMode, RunMode::Trace);
   EXPECT_TRUE(app.project().Options.Axes1.checked);
   EXPECT_EQ(app.project().Options.HourSubdivisions, options.HourSubdivisions);
   EXPECT_FALSE(app.state().Modified);
@@ -231,19 +231,19 @@ TEST(Save, DeveloperModeAsksAboutTheReducedFormat) {
 TEST(Open, ReadsTheProjectAndRepeatsItsLastCommand) {
   TempFolder folder;
   const std::string name = folder.File("trace.umd");
-  SaveWorkedCase(name, "800", kModeCompute);
+  SaveWorkedCase(name, "800", RunMode::Compute);
   {
     App writer;
     ASSERT_TRUE(writer.session.OpenProject(name));
     testing::TypeWorkedOrientation(writer.form());
-    writer.session.StartComputation(kModeTrace);
+    writer.session.StartComputation(RunMode::Trace);
     ASSERT_TRUE(writer.session.WriteProject(name, false));
   }
   App app;
   app.platform.filesToOpen = {name};
   app.session.OpenCommand();
   EXPECT_EQ(app.platform.openDialogs, (std::vector<FileDialog>{{"umd", kOpenFilter, ""}}));
-  EXPECT_EQ(app.state().RunMode, kModeTrace);
+  EXPECT_EQ(app.state().RunMode, RunMode::Trace);
   EXPECT_TRUE(app.state().DrawingExists);
   EXPECT_EQ(app.session.ReportPane().rfind("   ** Tracé (simulation) **", 0), 0u);
   EXPECT_EQ(app.session.Title(), "Umbrix   trace.umd");
@@ -367,7 +367,7 @@ TEST(DxfExport, AFailedWriteIsReported) {
   TempFolder folder;
   App app;
   testing::TypeWorkedCase(app.form());
-  ASSERT_TRUE(app.session.StartComputation(kModeCompute));
+  ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
   app.platform.filesToSave = {folder.File("absent/mur.dxf")};
   app.session.ExportDxfCommand();
   ASSERT_EQ(app.platform.messages.size(), 1u);
@@ -380,7 +380,7 @@ TEST(SvgExport, WritesATrueScalePicture) {
   App app;
   EXPECT_EQ(app.session.WriteSvg(folder.File("none.svg")), ErrorMessage(kNoDrawingToExportText));
   testing::TypeWorkedCase(app.form());
-  ASSERT_TRUE(app.session.StartComputation(kModeCompute));
+  ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
   EXPECT_EQ(app.session.WriteSvg(folder.File("mur.svg")), std::nullopt);
   const std::string svg = Slurp(folder.File("mur.svg"));
   EXPECT_NE(svg.find("<svg"), std::string::npos);

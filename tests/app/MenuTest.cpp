@@ -146,7 +146,7 @@ TEST(MenuClicks, ADisabledItemCannotBeClicked) {
 TEST(MenuClicks, AnOptionRedrawsTheDialWithTheNewFigure) {
   App app;
   testing::TypeWorkedCase(app.form());
-  ASSERT_TRUE(app.session.StartComputation(kModeCompute));
+  ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
   ASSERT_EQ(app.session.ReportPane().find("Equinoxiale"), std::string::npos);
   app.platform.Forget();
   app.session.ToggleSignArc(SignArcItem::SgEqu);

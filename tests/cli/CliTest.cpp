@@ -37,7 +37,7 @@ TEST(CliArguments, OptionsAndTheirValues) {
   EXPECT_EQ(o.save, "e.umd");
   EXPECT_EQ(o.width, 800);
   EXPECT_EQ(o.height, 500);
-  EXPECT_EQ(o.command, kModeSimulate);
+  EXPECT_EQ(o.command, RunMode::Simulate);
   EXPECT_TRUE(o.developerMode);
 }
 
@@ -52,10 +52,11 @@ TEST(CliArguments, DefaultsRepeatTheProjectsCommandAt600Pixels) {
 }
 
 TEST(CliArguments, CommandNames) {
-  const std::vector<std::pair<const char*, std::optional<int>>> rows = {
-      {"calculer", 1},    {"CALCULER", 1},    {"simuler", 2}, {"tracer", 3},
-      {"éphémérides", 8}, {"ephemerides", 8}, {"compute", std::nullopt},
-      {"", std::nullopt}};
+  const std::vector<std::pair<const char*, std::optional<RunMode>>> rows = {
+      {"calculer", RunMode::Compute},      {"CALCULER", RunMode::Compute},
+      {"simuler", RunMode::Simulate},      {"tracer", RunMode::Trace},
+      {"éphémérides", RunMode::Ephemeris}, {"ephemerides", RunMode::Ephemeris},
+      {"compute", std::nullopt},           {"", std::nullopt}};
   for (const auto& [name, mode] : rows) EXPECT_EQ(CommandMode(name), mode) << name;
 }
 
@@ -123,6 +124,20 @@ TEST(CliProcess, MissingEntryIsRefusedWithTheDialogsMessage) {
   EXPECT_NE(run.err.find("Erreur... : Donner la géométrie du cadran\n"), std::string::npos)
       << run.err;
   EXPECT_EQ(run.out, "");
+}
+
+TEST(CliProcess, WithoutARuntimeFolderAGoodRunWritesNothingToStandardError) {
+  testing::TempFolder folder;
+  const fs::path temp = folder.Path() / "tmp";
+  fs::create_directory(temp);
+  const std::string environment =
+      "env -u XDG_RUNTIME_DIR TMPDIR=" + testing::ShellQuoted(temp.string());
+  const auto run = RunCliProcess({kWorked.string(), "--report", "-"}, folder.Path(), environment);
+  EXPECT_EQ(run.status, kExitSuccess);
+  EXPECT_EQ(run.err, "");
+  EXPECT_NE(run.out.find("Indice de précision"), std::string::npos) << run.out;
+  // the private runtime folder is gone with the run
+  EXPECT_TRUE(fs::is_empty(temp));
 }
 
 TEST(CliProcess, SolverFailureIsRefusedWithItsMessage) {

@@ -52,7 +52,7 @@ void ShadowInstant(Form& f, const char* date, const char* time) {
 /// The measured shadow points of a plate of typed orientation, as "&Simuler" writes them, then
 /// "C&alculer" from those points as if they had been marked on the plate.
 bool MeasureBySimulation(Session& s) {
-  return s.StartComputation(kModeSimulate) && s.StartComputation(kModeCompute);
+  return s.StartComputation(RunMode::Simulate) && s.StartComputation(RunMode::Compute);
 }
 
 bool WorkedWall(Session& s) {
@@ -74,7 +74,7 @@ bool WorkedWall(Session& s) {
       "Ombre d'un gnomon de 100 mm relevée le 21 juin 2024 à 13:00 en (-100.3, -330.6) et à "
       "17:00 en (164.2, -189.9).\r\n"
       "Commande : Calculer. Simuler retrouve les deux points à partir de l'orientation saisie.");
-  return s.StartComputation(kModeCompute);
+  return s.StartComputation(RunMode::Compute);
 }
 
 bool GardenDial(Session& s) {
@@ -106,7 +106,7 @@ bool PolarDial(Session& s) {
       "parallèle à l'axe du monde.\r\n"
       "Les lignes horaires sont parallèles entre elles. Tracé direct depuis l'orientation "
       "(commande Tracer).");
-  return s.StartComputation(kModeTrace);
+  return s.StartComputation(RunMode::Trace);
 }
 
 bool EquatorialDial(Session& s) {
@@ -122,7 +122,7 @@ bool EquatorialDial(Session& s) {
       "45° de latitude nord, parallèle à l'équateur.\r\n"
       "Le style vise le pôle nord céleste ; lignes horaires espacées de 15°, éclairé du printemps "
       "à l'automne. Ombre du 21 juin 2024 à 15:00. Commande Tracer.");
-  return s.StartComputation(kModeTrace);
+  return s.StartComputation(RunMode::Trace);
 }
 
 bool NorthWall(Session& s) {
@@ -168,7 +168,7 @@ bool UnknownPlace(Session& s) {
       "Les mesures du mur déclinant de 20° ouest, sans rien dire du lieu.\r\n"
       "Umbrix trouve le lieu réduit où la plaque serait un cadran horizontal ; le cadran tracé "
       "est le même.");
-  return s.StartComputation(kModeCompute);
+  return s.StartComputation(RunMode::Compute);
 }
 
 bool MidDay(Session& s) {
@@ -186,7 +186,7 @@ bool MidDay(Session& s) {
       "Les mesures du mur déclinant de 20° ouest à 45° nord, avec l'heure de la mi-journée au "
       "lieu de la longitude et du fuseau.\r\n"
       "Midi moyen local à 13:40 à l'horloge (5° est, fuseau +2).");
-  return s.StartComputation(kModeCompute);
+  return s.StartComputation(RunMode::Compute);
 }
 
 }  // namespace

@@ -155,7 +155,7 @@ TEST(Completeness, EveryCodeInItsModeWithItsTabMessageAndAction) {
   for (const Row& row : rows) {
     DialProject p = Complete();
     row.change(p);
-    const CompletenessResult r = CheckCompleteness(p, row.mode);
+    const CompletenessResult r = CheckCompleteness(p, RunMode{row.mode});
     SCOPED_TRACE(row.name);
     EXPECT_EQ(r.code, row.code);
     EXPECT_EQ(r.tabIndex, row.tab);
@@ -168,12 +168,12 @@ TEST(Completeness, EveryCodeInItsModeWithItsTabMessageAndAction) {
 
 TEST(Completeness, ACompleteProjectPassesInEveryMode) {
   for (int mode : {1, 2, 3}) {
-    EXPECT_EQ(CheckCompleteness(Complete(), mode).code, 0) << "mode " << mode;
+    EXPECT_EQ(CheckCompleteness(Complete(), RunMode{mode}).code, 0) << "mode " << mode;
   }
 }
 
 TEST(Completeness, NothingEnteredReportsThePlateFirst) {
-  const CompletenessResult r = CheckCompleteness(BlankProject(), kModeCompute);
+  const CompletenessResult r = CheckCompleteness(BlankProject(), RunMode::Compute);
   EXPECT_EQ(r.code, 11);
   EXPECT_EQ(r.tabIndex, 0);
   EXPECT_EQ(r.message, kGeometry);
@@ -185,13 +185,13 @@ TEST(Completeness, SmallestMissingCodeWinsAcrossTabs) {
   p.Carreau = {};
   p.RotEd = {};
   p.Mesy2 = {};
-  EXPECT_EQ(CheckCompleteness(p, kModeCompute).code, 34);
-  EXPECT_EQ(CheckCompleteness(p, kModeTrace).code, 55);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Compute).code, 34);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Trace).code, 55);
 }
 
 TEST(Completeness, ModesOtherThanTheThreeComputationsNeverCheck) {
-  for (int mode : {0, 4, kModeEphemeris, -1}) {
-    const CompletenessResult r = CheckCompleteness(BlankProject(), mode);
+  for (int mode : {0, 4, 8, -1}) {
+    const CompletenessResult r = CheckCompleteness(BlankProject(), RunMode{mode});
     EXPECT_EQ(r.code, 0) << "mode " << mode;
     EXPECT_EQ(r.tabIndex, -1);
     EXPECT_TRUE(r.message.empty());
@@ -202,11 +202,11 @@ TEST(Completeness, ModesOtherThanTheThreeComputationsNeverCheck) {
 TEST(Completeness, MeasuredPointsNeededOnlyToComputeTheirInstantsOnlyToSimulate) {
   DialProject p = Complete();
   p.Mesx1 = p.Mesy1 = p.Mesx2 = p.Mesy2 = {};
-  EXPECT_EQ(CheckCompleteness(p, kModeCompute).code, 23);
-  EXPECT_EQ(CheckCompleteness(p, kModeSimulate).code, 0);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Compute).code, 23);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Simulate).code, 0);
   p.Date1 = p.Heure1 = p.Date2 = p.Heure2 = {};
-  EXPECT_EQ(CheckCompleteness(p, kModeSimulate).code, 21);
-  EXPECT_EQ(CheckCompleteness(p, kModeTrace).code, 0);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Simulate).code, 21);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Trace).code, 0);
 }
 
 TEST(Completeness, DirectTraceWithFinalCasterNeedsItInsteadOfTheGnomon) {
@@ -216,21 +216,21 @@ TEST(Completeness, DirectTraceWithFinalCasterNeedsItInsteadOfTheGnomon) {
   Give(p.Gnomf, 60);
   Give(p.Gnomx, 10);
   Give(p.Gnomy, -10);
-  EXPECT_EQ(CheckCompleteness(p, kModeTrace).code, 0);
-  EXPECT_EQ(CheckCompleteness(p, kModeSimulate).code, 14);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Trace).code, 0);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Simulate).code, 14);
   p.Gnomy = {};
-  EXPECT_EQ(CheckCompleteness(p, kModeTrace).code, 17);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Trace).code, 17);
 }
 
 TEST(Completeness, SolarHourPlaceIsTakenForFullPlaceOnTheSecondPress) {
   DialProject p = Complete();
   p.Locc = false;
   p.Hvrai = true;
-  const CompletenessResult first = CheckCompleteness(p, kModeSimulate);
+  const CompletenessResult first = CheckCompleteness(p, RunMode::Simulate);
   ASSERT_EQ(first.code, 45);
   ASSERT_TRUE(first.checkLocc);
   p.Locc = first.checkLocc;  // what the driver does after the message
-  EXPECT_EQ(CheckCompleteness(p, kModeSimulate).code, 0);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Simulate).code, 0);
 }
 
 TEST(Completeness, MidDayIsNeededOnlyToComputeFromPoints) {
@@ -238,16 +238,16 @@ TEST(Completeness, MidDayIsNeededOnlyToComputeFromPoints) {
   p.Locc = false;
   p.Mijou = true;
   p.Long = p.FusHor = {};
-  EXPECT_EQ(CheckCompleteness(p, kModeCompute).code, 42);
-  EXPECT_EQ(CheckCompleteness(p, kModeSimulate).code, 43);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Compute).code, 42);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Simulate).code, 43);
 }
 
 TEST(Completeness, PlaceWithoutLatitudeIsFineToComputeFromPointsAlone) {
   DialProject p = Complete();
   p.Limite = p.Locc = false;
   p.Lat = p.Long = p.FusHor = {};
-  EXPECT_EQ(CheckCompleteness(p, kModeCompute).code, 0);
-  EXPECT_EQ(CheckCompleteness(p, kModeTrace).code, 41);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Compute).code, 0);
+  EXPECT_EQ(CheckCompleteness(p, RunMode::Trace).code, 41);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "astro/Sun.h"
-#include "compute/EntryWriter.h"
+#include "model/EntryWriter.h"
 #include "model/Dates.h"
 #include "model/DialProject.h"
 #include "model/Formats.h"
@@ -46,8 +46,8 @@ class ProjectEntryWriter : public EntryWriter {
         break;
     }
     if (v && (field == Field::Lat || field == Field::Long)) {
-      const Range r = RangeOf(field);
-      if (*v < r.min || *v > r.max) v.reset();
+      const double max = field == Field::Lat ? 90.0 : 180.0;
+      if (*v < 0 || *v > max) v.reset();
     }
     if (!v) return;
     double value = *v;

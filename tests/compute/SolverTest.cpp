@@ -265,7 +265,7 @@ TEST(SolveOrientation, SimulationInDeveloperModeAddsTheAccuracyLines) {
   ASSERT_TRUE(SimulatePoints(p, writer).success);
   ProjectState state;
   state.TestMode = true;
-  state.RunMode = kModeSimulate;
+  state.RunMode = RunMode::Simulate;
   Report report;
   const SolveResult r = Solve(p, report, state);
   ASSERT_TRUE(r.success);
@@ -287,7 +287,7 @@ TEST(SolveOrientation, SimulationInDeveloperModeAddsTheAccuracyLines) {
                                    -5 * kDeg + 2 * kPi / 12, 45 * kDeg) +
                     "\r\n");
   // Neither in mode 1 nor outside developer mode.
-  state.RunMode = kModeCompute;
+  state.RunMode = RunMode::Compute;
   Report plain;
   Solve(p, plain, state);
   EXPECT_EQ(plain.sections[1].find("Erreur"), std::string::npos);

@@ -81,7 +81,7 @@ inline Dialog& FillEverything(Dialog& d) {
   o.HiverPrintemps1.checked = o.Refrac1.checked = true;
   o.Gnomon1.checked = true;
   o.Style1.checked = false;
-  d.state.RunMode = 2;
+  d.state.RunMode = RunMode{2};
   d.project.Comments = "Première ligne\r\n\r\nTroisième\r\n";
   return d;
 }

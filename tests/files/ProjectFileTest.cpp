@@ -110,7 +110,7 @@ TEST(RoundTrip, EveryOptionalLineComesBack) {
   const FileResult loaded = reader.Load(dir.File("full.umd"));
   ASSERT_TRUE(loaded.ok) << loaded.error.text;
   ExpectSameProject(writer.project, reader.project, false);
-  EXPECT_EQ(reader.state.RunMode, 2);
+  EXPECT_EQ(reader.state.RunMode, RunMode{2});
   EXPECT_FALSE(reader.state.TestDataValid);
   EXPECT_FALSE(reader.state.Modified);
   EXPECT_EQ(reader.project.At(TestField::Edit20).text, "");  // reduced format
@@ -217,7 +217,7 @@ TEST(Versions, Version1ReadsOneSideAndTakesEveryDefault) {
   EXPECT_TRUE(p.Options.Refrac1.enabled);
   EXPECT_TRUE(p.Options.Axes1.checked);
   EXPECT_TRUE(p.Options.Style1.checked);
-  EXPECT_EQ(s.state.RunMode, 1);
+  EXPECT_EQ(s.state.RunMode, RunMode{1});
   EXPECT_EQ(p.Comments, "Cadran de la maison, côté sud\r\n");
 }
 
@@ -273,7 +273,7 @@ TEST(Versions, Version3ReadsYesNoSubdivisionsAndTheVisibleGnomonPair) {
   EXPECT_TRUE(o.Visible1.checked);  // first line no, but a gnomon is drawn
   EXPECT_FALSE(o.Style1.checked);
   EXPECT_EQ(p.Dadiur.value, kStartupDadiurSerial);
-  EXPECT_EQ(s.state.RunMode, 1);
+  EXPECT_EQ(s.state.RunMode, RunMode{1});
   EXPECT_EQ(p.Comments, "Première ligne\r\nDeuxième ligne, l'été\r\n");
 }
 
@@ -302,7 +302,7 @@ TEST(Versions, Version4ReadsTheDiversLinesButNoSimulation) {
   EXPECT_FALSE(o.Gnomon1.checked);
   EXPECT_FALSE(o.Refrac1.checked);
   EXPECT_FALSE(p.DecEd.given);
-  EXPECT_EQ(s.state.RunMode, 1);
+  EXPECT_EQ(s.state.RunMode, RunMode{1});
 }
 
 TEST(Versions, Version5ReadsSimulationAndValuesWithBlanks) {
@@ -325,7 +325,7 @@ TEST(Versions, Version5ReadsSimulationAndValuesWithBlanks) {
   EXPECT_EQ(p.IncEd.value, 90);
   EXPECT_EQ(p.RotEd.value, -5);
   EXPECT_FALSE(p.Hvrai);
-  EXPECT_EQ(s.state.RunMode, 2);
+  EXPECT_EQ(s.state.RunMode, RunMode{2});
   EXPECT_EQ(p.Comments, "Mur ouest\r\n");
 }
 
@@ -345,7 +345,7 @@ TEST(Versions, Version6ReadsSolarHoursWithoutPlaceLimit) {
   EXPECT_TRUE(p.Options.HiverPrintemps2.checked);
   EXPECT_EQ(p.Options.SignArcs, 1);
   EXPECT_EQ(p.Hediur.text, "09:00:00");
-  EXPECT_EQ(s.state.RunMode, 3);
+  EXPECT_EQ(s.state.RunMode, RunMode{3});
   EXPECT_FALSE(s.state.TestDataValid);
   EXPECT_EQ(p.Comments, "Cadran solaire, côté jardin\r\n");
 }
@@ -433,7 +433,7 @@ TEST(Load, LinesMissingAtTheEndReadAsEmptyValues) {
   EXPECT_FALSE(s.project.Dadiur.given);
   EXPECT_FALSE(s.project.Hediur.given);
   EXPECT_EQ(s.project.TypeHeureItem, 0);
-  EXPECT_EQ(s.state.RunMode, 1);
+  EXPECT_EQ(s.state.RunMode, RunMode{1});
   EXPECT_EQ(s.project.Comments, "");
 }
 
@@ -461,12 +461,12 @@ TEST(Load, OddWholeNumberLinesFallBackToDefaults) {
   Session s;
   s.form.SelectTypeHeure(2);
   s.form.LeaveTypeHeure();
-  s.state.RunMode = 3;
+  s.state.RunMode = RunMode{3};
   s.project.Options.SignArcs = 7;
   ASSERT_TRUE(s.Load(dir.File("odd.umd")).ok);
   EXPECT_EQ(s.project.TypeHeureItem, 0);
   EXPECT_EQ(s.project.TypeHeure, 0);
-  EXPECT_EQ(s.state.RunMode, 1);
+  EXPECT_EQ(s.state.RunMode, RunMode{1});
   EXPECT_EQ(s.project.Options.HourSubdivisions, 1);
   EXPECT_EQ(s.project.Options.SignArcs, 0);
   EXPECT_FALSE(s.project.Rectg);                 // lower-case oui is no
@@ -486,7 +486,7 @@ TEST(Load, TypeHeureOutsideTheListAndAnyWholeRunModeAreTaken) {
   Session s;
   ASSERT_TRUE(s.Load(dir.File("w.umd")).ok);
   EXPECT_EQ(s.project.TypeHeureItem, 0);
-  EXPECT_EQ(s.state.RunMode, 8);
+  EXPECT_EQ(s.state.RunMode, RunMode{8});
 }
 
 TEST(Load, CommentsWithoutTheClosingSeparatorKeepTheirLastLine) {
@@ -591,7 +591,7 @@ TEST(Load, AFailedLoadLeavesTheCurrentProjectAndItsFile) {
   ExpectSameProject(before, s.project, true);
   EXPECT_EQ(s.state.ProjectFileName, stateBefore.ProjectFileName);
   EXPECT_TRUE(s.state.Modified);
-  EXPECT_EQ(s.state.RunMode, 2);
+  EXPECT_EQ(s.state.RunMode, RunMode{2});
   EXPECT_TRUE(s.lock.Held());
   EXPECT_EQ(s.lock.Path(), v5);
   EXPECT_TRUE(s.host.marks.empty());

@@ -281,7 +281,7 @@ TEST(Hvrai, WithMidDayItOnlyOpensTheLongitude) {
 TEST(Hvrai, ClearingDependsOnModeSetA) {
   for (int mode : {1, 8}) {
     Dialog d;
-    d.state.RunMode = mode;
+    d.state.RunMode = RunMode{mode};
     d.form.SetChecked(Check::Hvrai, true);
     ASSERT_EQ(d.host.marks.size(), 1u);
     EXPECT_EQ(d.host.marks[0].clearDrawing, mode == 1);

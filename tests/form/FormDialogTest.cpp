@@ -31,7 +31,7 @@ TEST(FormCreate, FillsTheDiversDefaultsAndLeavesTheProjectUnmodified) {
   EXPECT_EQ(project.Carreau.value, 50);
   EXPECT_FALSE(state.Modified);
   EXPECT_FALSE(state.TestMode);
-  EXPECT_EQ(state.RunMode, 1);
+  EXPECT_EQ(state.RunMode, RunMode{1});
 }
 
 struct CommandLineCase {
@@ -124,7 +124,7 @@ TEST(Nouveau, ResetsTheEntriesAndKeepsOptionsModeAndTestTab) {
   d.form.Enter(Field::RotEd, "10");
   d.form.Enter(TestField::Edit21, "45");
   d.project.Options.Axes1.checked = true;
-  d.state.RunMode = 3;
+  d.state.RunMode = RunMode{3};
 
   d.form.ResetForNewProject();
   const DialProject& p = d.project;
@@ -140,7 +140,7 @@ TEST(Nouveau, ResetsTheEntriesAndKeepsOptionsModeAndTestTab) {
   EXPECT_EQ(p.Hediur.text, "12:00:00");
   EXPECT_TRUE(p.Dest);
   EXPECT_TRUE(p.Options.Axes1.checked);
-  EXPECT_EQ(d.state.RunMode, 3);
+  EXPECT_EQ(d.state.RunMode, RunMode{3});
   EXPECT_EQ(p.At(TestField::Edit21).text, "45");
   // a rectangle reset squares the plate on its width; the plate is not otherwise reset
   EXPECT_EQ(p.Plate.YMax, 60);
@@ -225,16 +225,6 @@ TEST(EnglishDates, HintTodayAndParsingFollowTheShortDateFormat) {
 TEST(EnglishDates, AFrenchInterfaceShowsTheFrenchHintWhateverThePattern) {
   Dialog d({}, DateStyle{"MM/dd/yyyy"}, false);
   EXPECT_EQ(d.form.DateHint(), "Format : jj/mm/aaaa");
-}
-
-TEST(ShortDate, PatternsAndTheFallback) {
-  const double serial = SerialFromCivil({2012, 7, 4});
-  EXPECT_EQ(FormatShortDate(serial, "dd/mm/yyyy"), "04/07/2012");
-  EXPECT_EQ(FormatShortDate(serial, "d/M/yyyy"), "4/7/2012");
-  EXPECT_EQ(FormatShortDate(serial, "M/d/yy"), "7/4/12");
-  EXPECT_EQ(FormatShortDate(serial, "yyyy-MM-dd"), "04/07/2012");
-  EXPECT_EQ(FormatShortDate(serial, "yyyy/MM/dd"), "04/07/2012");
-  EXPECT_EQ(FormatShortDate(serial, ""), "04/07/2012");
 }
 
 }  // namespace

@@ -142,7 +142,7 @@ TEST_P(ClearingByMode, FollowsTheModeSets) {
   const int modes[5] = {1, 2, 3, 4, 8};
   for (int i = 0; i < 5; ++i) {
     Dialog d;
-    d.state.RunMode = modes[i];
+    d.state.RunMode = RunMode{modes[i]};
     d.state.TestDataValid = true;
     d.form.Enter(c.field, c.text);
     ASSERT_EQ(d.host.marks.size(), 1u) << FieldName(c.field) << " mode " << modes[i];
@@ -176,7 +176,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(Entries, GnomonInTraceModeWithFinalCasterMarksButKeepsTheDrawing) {
   Dialog d;
-  d.state.RunMode = 3;
+  d.state.RunMode = RunMode{3};
   d.form.SetChecked(Check::Hautf, true);
   d.host.Forget();
   d.form.Enter(Field::Gnomon, "80");
@@ -190,7 +190,7 @@ TEST(Entries, FinalCasterEntriesKeepTestDataAndAlwaysClear) {
   d.form.Enter(Field::Cote, "200");
   d.form.SetChecked(Check::Hautf, true);
   d.state.TestDataValid = true;
-  d.state.RunMode = 4;
+  d.state.RunMode = RunMode{4};
   d.host.Forget();
   d.form.Enter(Field::Gnomf, "30");
   d.form.Enter(Field::Gnomx, "10");
@@ -324,7 +324,7 @@ TEST(Signs, SimulationDeclinationFlipKeepsTestDataAndClearsInSetB) {
     Dialog d;
     d.form.Enter(Field::DecEd, "30");
     EXPECT_EQ(d.project.DecEd.value, -30);  // `Dest` selected at start
-    d.state.RunMode = mode;
+    d.state.RunMode = RunMode{mode};
     d.state.TestDataValid = true;
     d.host.Forget();
     d.form.Select(Radio::Douest);

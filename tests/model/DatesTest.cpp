@@ -87,5 +87,33 @@ TEST(ClockText, ZonesAndHourForms) {
   EXPECT_EQ(FormatHMS((6 * 3600 + 2 * 60 + 24) / 86400.0), "6 h 2 m 24 s");
 }
 
+struct PatternCase {
+  const char* pattern;
+  const char* text;      // 4 July 2012 in the pattern
+  const char* usable;    // the pattern followed
+  bool dayFirst;
+};
+
+TEST(DatePattern, PatternsAndTheFallback) {
+  const double serial = SerialFromCivil({2012, 7, 4});
+  const PatternCase cases[] = {
+      {"dd/mm/yyyy", "04/07/2012", "dd/mm/yyyy", true},
+      {"d/M/yyyy", "4/7/2012", "d/M/yyyy", true},
+      {"M/d/yy", "7/4/12", "M/d/yy", false},
+      {"MM/dd/yyyy", "07/04/2012", "MM/dd/yyyy", false},
+      {"yyyy-MM-dd", "04/07/2012", "dd/mm/yyyy", true},  // not "/" separated
+      {"yyyy/MM/dd", "04/07/2012", "dd/mm/yyyy", true},  // year first
+      {"dd/mm/yyy", "04/07/2012", "dd/mm/yyyy", true},   // a year of three digits
+      {"ddd/mm/yyyy", "04/07/2012", "dd/mm/yyyy", true}, // a day of three letters
+      {"dd/mm", "04/07/2012", "dd/mm/yyyy", true},       // no year
+      {"", "04/07/2012", "dd/mm/yyyy", true},
+  };
+  for (const PatternCase& c : cases) {
+    EXPECT_EQ(FormatDateInPattern(serial, c.pattern), c.text) << c.pattern;
+    EXPECT_EQ(UsableDatePattern(c.pattern), c.usable) << c.pattern;
+    EXPECT_EQ(DayComesFirst(c.pattern), c.dayFirst) << c.pattern;
+  }
+}
+
 }  // namespace
 }  // namespace umbrix

@@ -1,0 +1,51 @@
+# The layer rule of ARCHITECTURE.md over the include lines: a layer includes headers only of the
+# layers it may use (directly or through the layers below), and the core layers no Qt header.
+# Every folder of src/ and tests/ is checked; tests/ may also use the shared tests/support.
+#   cmake -DUMBRIX_SOURCE_DIR=<source folder> -P cmake/CheckLayers.cmake
+
+cmake_minimum_required(VERSION 3.25)
+
+set(uses_model model)
+set(uses_astro astro ${uses_model})
+set(uses_compute compute ${uses_astro})
+set(uses_trace trace ${uses_compute})
+set(uses_export export ${uses_trace})
+set(uses_form form ${uses_model})
+set(uses_files files ${uses_form})
+set(uses_app app files form export trace compute astro model)
+set(uses_render render ${uses_app})
+set(uses_cli cli ${uses_render})
+set(uses_ui ui ${uses_cli})
+set(core_layers model astro compute trace export form files app)
+set(layers ${core_layers} render cli ui)
+
+set(faults "")
+foreach(root src tests)
+  foreach(layer IN LISTS layers)
+    set(allowed ${uses_${layer}})
+    if(root STREQUAL "tests")
+      list(APPEND allowed support)
+    endif()
+    file(GLOB_RECURSE sources "${UMBRIX_SOURCE_DIR}/${root}/${layer}/*.h"
+         "${UMBRIX_SOURCE_DIR}/${root}/${layer}/*.cpp")
+    foreach(source IN LISTS sources)
+      file(STRINGS "${source}" includes REGEX "^[ \t]*#[ \t]*include")
+      file(RELATIVE_PATH shown "${UMBRIX_SOURCE_DIR}" "${source}")
+      foreach(line IN LISTS includes)
+        if(line MATCHES "include[ \t]*\"([a-z]+)/([^\"]*)\"")
+          if(NOT CMAKE_MATCH_1 IN_LIST allowed)
+            list(APPEND faults "${shown}: ${layer} may not include ${CMAKE_MATCH_1}/${CMAKE_MATCH_2}")
+          endif()
+        elseif(line MATCHES "include[ \t]*<(Qt?[A-Z][A-Za-z]*)" AND layer IN_LIST core_layers)
+          list(APPEND faults "${shown}: ${layer} is a core layer and may not include <${CMAKE_MATCH_1}>")
+        endif()
+      endforeach()
+    endforeach()
+  endforeach()
+endforeach()
+
+if(faults)
+  list(JOIN faults "\n" text)
+  message(FATAL_ERROR "Includes across the layers that ARCHITECTURE.md does not allow:\n${text}")
+endif()
+message(STATUS "Every include follows the layers")
