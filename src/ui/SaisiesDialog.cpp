@@ -413,9 +413,9 @@ void SaisiesDialog::Wire() {
     connect(qobject_cast<QPushButton*>(Widget(id)), &QPushButton::clicked, this,
             [this, command = std::move(command)] { Handle(command); });
   };
-  button(C::Button1, [this] { session_.ComputeCommand(kModeCompute); });
-  button(C::Simul, [this] { session_.ComputeCommand(kModeSimulate); });
-  button(C::Caldir, [this] { session_.ComputeCommand(kModeTrace); });
+  button(C::Button1, [this] { session_.ComputeCommand(RunMode::Compute); });
+  button(C::Simul, [this] { session_.ComputeCommand(RunMode::Simulate); });
+  button(C::Caldir, [this] { session_.ComputeCommand(RunMode::Trace); });
   button(C::Outil, [this] { session_.EphemerisCommand(); });
   button(C::Button2, [this] { session_.TestComputeCommand(); });
   button(C::Button3, [this] { session_.TestTraceCommand(); });
