@@ -6,9 +6,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QTabWidget>
 #include <QTest>
 #include <QUrl>
 #include <fstream>
@@ -70,6 +72,19 @@ TEST(MainWindowStory, TypingASideAndLeavingItMarksTheProjectModified) {
   EXPECT_EQ(p.Title(), "Umbrix * ");
   EXPECT_TRUE(p.window.session().Project().Cote.given);
   EXPECT_EQ(p.window.session().Project().Plate.XMax, 60.0);
+}
+
+TEST(MainWindowStory, DeveloperModeShowsItsLabelAndItsTwoTabs) {
+  for (const bool developer : {false, true}) {
+    Program p(developer ? std::vector<std::string>{"map"} : std::vector<std::string>{});
+    auto* label = p.window.findChild<QLabel*>("Label2");
+    ASSERT_NE(label, nullptr);
+    EXPECT_EQ(label->text(), developer ? "Map" : "");
+    QTabWidget* tabs = p.window.dialog().Tabs();
+    EXPECT_EQ(tabs->isTabVisible(static_cast<int>(Tab::Option)), developer);
+    EXPECT_EQ(tabs->isTabVisible(static_cast<int>(Tab::Test)), developer);
+    EXPECT_TRUE(tabs->isTabVisible(static_cast<int>(Tab::Divers)));
+  }
 }
 
 TEST(MainWindowStory, BoxesFollowTheirRules) {
@@ -154,6 +169,24 @@ TEST(MainWindowStory, ADropOfSeveralFilesOpensTheFirst) {
   EXPECT_TRUE(p.fake.messages.empty()) << p.fake.MessageTexts().front();
   EXPECT_EQ(p.Title(), "Umbrix   mur-declinant-ouest.umd");
   EXPECT_EQ(p.window.session().State().ProjectFileName, first.string());
+}
+
+TEST(MainWindowStory, ADroppedPathIsTakenWhole) {
+  const TempFolder folder;
+  // longer than the 260 characters a fixed buffer would keep
+  const auto deep = folder.Path() / std::string(150, 'a') / std::string(150, 'b');
+  std::filesystem::create_directories(deep);
+  const auto file = CopyInto(deep, kWorkedExample);
+  ASSERT_GT(file.string().size(), 300u);
+  Program p;
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file.string()))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&p.window, &enter);
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&p.window, &drop);
+  EXPECT_EQ(p.window.session().State().ProjectFileName, file.string());
+  EXPECT_TRUE(p.window.session().State().DrawingExists);
 }
 
 TEST(MainWindowStory, CancelAtTheCloseKeepsTheWindowAndTheProject) {
