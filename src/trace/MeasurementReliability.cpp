@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <span>
+#include <string_view>
+#include <utility>
 
 #include "model/Numbers.h"
 
