@@ -47,9 +47,9 @@ DialProject HourLinesOnly(const DialProject& project) {
   o.Lighor1 = {true, true};
   // Refraction only turns limited gnomon lines into curves, which the report does not list.
   o.Refrac1.checked = false;
-  for (MenuOption* m : {&o.HiverPrintemps1, &o.EteAutomne1, &o.MenDat, &o.HiverPrintemps2,
-                        &o.EteAutomne2, &o.N2points1, &o.Axes1, &o.Carreaux1, &o.Horizon1,
-                        &o.Ombre1, &o.Visible1})
+  for (MenuOption* m :
+       {&o.HiverPrintemps1, &o.EteAutomne1, &o.MenDat, &o.HiverPrintemps2, &o.EteAutomne2,
+        &o.N2points1, &o.Axes1, &o.Carreaux1, &o.Horizon1, &o.Ombre1, &o.Visible1})
     m->checked = false;
   o.SignArcs = 0;
   return p;
@@ -162,8 +162,8 @@ ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilityS
       // A line that appears or vanishes at an end of the day has no partner to compare.
       const auto it = baseEnds.find(l.hours);
       if (it == baseEnds.end()) continue;
-      group.hourLineEndMm = std::max(group.hourLineEndMm,
-                                     std::hypot(l.end.x - it->second.x, l.end.y - it->second.y));
+      group.hourLineEndMm =
+          std::max(group.hourLineEndMm, std::hypot(l.end.x - it->second.x, l.end.y - it->second.y));
     }
   };
 
@@ -181,8 +181,8 @@ ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilityS
     moveOnce(m.field, std::string(m.input) + " + " + markStep, steps.markMm, study.marks);
   }
   const double dayStep = steps.timeSeconds / 86400;  // clock times are day fractions
-  for (const auto& [field, input] : {std::pair{Field::Heure1, "point 1, heure"},
-                                     std::pair{Field::Heure2, "point 2, heure"}}) {
+  for (const auto& [field, input] :
+       {std::pair{Field::Heure1, "point 1, heure"}, std::pair{Field::Heure2, "point 2, heure"}}) {
     moveOnce(field, std::string(input) + " - " + timeStep, -dayStep, study.times);
     moveOnce(field, std::string(input) + " + " + timeStep, dayStep, study.times);
   }
@@ -263,8 +263,7 @@ std::string ReliabilityText(const ReliabilityStudy& study) {
          FormatGeneral(RoundScaled(1, study.instantsApartMinutes)) +
          " min : une petite erreur sur les marques ou sur l'heure déplace beaucoup le cadran.\r\n";
   } else if (study.sunsClose) {
-    s += "Vus de la pointe du gnomon, les deux soleils ne sont qu'à " +
-         Degrees(study.sunAngleDeg) +
+    s += "Vus de la pointe du gnomon, les deux soleils ne sont qu'à " + Degrees(study.sunAngleDeg) +
          " l'un de l'autre : une petite erreur sur les marques ou sur l'heure déplace beaucoup "
          "le cadran.\r\n";
   }

@@ -123,8 +123,8 @@ TEST(CliReliabilityProcess, AnUnsolvableMeasurementIsRefusedOnce) {
 
 TEST(CliReliabilityProcess, AFileThatCannotBeWrittenIsAFileError) {
   testing::TempFolder folder;
-  const auto run = RunCliProcess({testing::CopyInto(folder.Path(), kWorked).string(),
-                                  "--fiabilite", folder.File("absent/f.txt")},
+  const auto run = RunCliProcess({testing::CopyInto(folder.Path(), kWorked).string(), "--fiabilite",
+                                  folder.File("absent/f.txt")},
                                  folder.Path());
   EXPECT_EQ(run.status, kExitFileOrUsage) << run.err;
   EXPECT_NE(run.err.find("Erreur... : "), std::string::npos) << run.err;

@@ -2,8 +2,6 @@
 // the moved solves, the verdict against the spacing of the instants, and two goldens in
 // tests/data/trace (regenerate on purpose with UMBRIX_REGENERATE_GOLDEN=1, then review the diff).
 
-#include "trace/MeasurementReliability.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -19,6 +17,7 @@
 #include "support/GoldenFile.h"
 #include "support/RecordingCanvas.h"
 #include "trace/DrawingFrame.h"
+#include "trace/MeasurementReliability.h"
 
 namespace umbrix {
 namespace {
@@ -103,7 +102,8 @@ DirectFigures Direct(const DialProject& p, const SolveResult& s) {
 }
 
 /// The worst changes of one group, re-computed move by move.
-ReliabilityGroup DirectGroup(const DialProject& p, const std::vector<std::pair<Field, double>>& moves,
+ReliabilityGroup DirectGroup(const DialProject& p,
+                             const std::vector<std::pair<Field, double>>& moves,
                              bool nearlyHorizontal) {
   Report scratch;
   const SolveResult base = SolveOrientation(p, ProjectState{}, scratch);
@@ -140,9 +140,9 @@ ReliabilityGroup DirectGroup(const DialProject& p, const std::vector<std::pair<F
 
 TEST(MeasurementReliability, FiguresAgreeWithDirectResolvesOfEveryMovedInput) {
   const std::pair<Knowledge, const char*> knowledge[] = {{Knowledge::None, "aucun lieu"},
-                                                          {Knowledge::Latitude, "latitude"},
-                                                          {Knowledge::MidDay, "mi-journée"},
-                                                          {Knowledge::Full, "lieu complet"}};
+                                                         {Knowledge::Latitude, "latitude"},
+                                                         {Knowledge::MidDay, "mi-journée"},
+                                                         {Knowledge::Full, "lieu complet"}};
   for (const PlateCase& c : kPlates) {
     for (const auto& [k, kname] : knowledge) {
       SCOPED_TRACE(std::string(c.name) + ", " + kname);
@@ -155,12 +155,9 @@ TEST(MeasurementReliability, FiguresAgreeWithDirectResolvesOfEveryMovedInput) {
         EXPECT_EQ(study.nearlyHorizontal, c.inc == 0);
       }
       EXPECT_GT(study.hourLines, 3);
-      const auto marks = DirectGroup(p,
-                                     {{Field::Mesx1, 0.5},
-                                      {Field::Mesy1, 0.5},
-                                      {Field::Mesx2, 0.5},
-                                      {Field::Mesy2, 0.5}},
-                                     study.nearlyHorizontal);
+      const auto marks = DirectGroup(
+          p, {{Field::Mesx1, 0.5}, {Field::Mesy1, 0.5}, {Field::Mesx2, 0.5}, {Field::Mesy2, 0.5}},
+          study.nearlyHorizontal);
       const auto times =
           DirectGroup(p, {{Field::Heure1, 30.0 / 86400}, {Field::Heure2, 30.0 / 86400}},
                       study.nearlyHorizontal);
@@ -305,7 +302,8 @@ void CheckGolden(const std::string& name, const std::string& text) {
 // Checked by hand: the worked wall (45 N, declining 20 W, 13 h and 17 h) moves its hour lines'
 // ends by about 1 mm for 0.5 mm on a mark; 20 minutes apart, by several millimetres.
 TEST(MeasurementReliability, Goldens) {
-  CheckGolden("fiabilite-mur-declinant-ouest", ReliabilityText(StudyReliability(testing::WorkedCase())));
+  CheckGolden("fiabilite-mur-declinant-ouest",
+              ReliabilityText(StudyReliability(testing::WorkedCase())));
   DialProject close = testing::WorkedCase();
   Give(close.Heure1, 15.0 / 24);
   Give(close.Heure2, 15.0 / 24 + 20.0 / 1440);
