@@ -1,7 +1,10 @@
 #include "cli/CliOptions.h"
 
 #include <charconv>
+#include <cmath>
 #include <utility>
+
+#include "model/Formats.h"
 
 #ifndef UMBRIX_VERSION
 #define UMBRIX_VERSION "0"
@@ -26,6 +29,21 @@ std::optional<int> Side(std::string_view text) {
   if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
   if (value < kMinDrawingSide || value > kMaxDrawingSide) return std::nullopt;
   return value;
+}
+
+/// A step of the reliability study: a number above 0 and at most `max`.
+std::optional<double> Step(std::string_view text, double max) {
+  const std::optional<double> v = ParseDecimal(text);
+  if (!v || !std::isfinite(*v) || *v <= 0 || *v > max) return std::nullopt;
+  return v;
+}
+
+/// Whether the argument after a bare --fiabilite is its file rather than the project or an option.
+bool IsStudyTarget(const std::string& next) {
+  if (next == "-") return true;
+  if (next.empty() || next.starts_with("-")) return false;
+  const std::string lower = Lower(next);
+  return !lower.ends_with(".umd") && !lower.ends_with(".umb");
 }
 
 CliParse Refuse(std::string error) { return {std::nullopt, std::move(error)}; }
@@ -69,6 +87,12 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
       o.developerMode = true;
       continue;
     }
+    if (name == "--fiabilite" || name == "--fiabilité") {
+      // the file is optional: without it, the study goes to standard output
+      if (!value && i + 1 < args.size() && IsStudyTarget(args[i + 1])) value = args[++i];
+      o.reliability = value && !value->empty() ? *value : "-";
+      continue;
+    }
     // every other option takes a value
     std::optional<std::string>* target = nullptr;
     if (name == "--report" || name == "--rapport") target = &o.report;
@@ -79,7 +103,9 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
     if (name == "--save" || name == "--enregistrer") target = &o.save;
     const bool isCommand = name == "--command" || name == "--commande" || name == "-c";
     const bool isSize = name == "--size" || name == "--taille";
-    if (target == nullptr && !isCommand && !isSize) {
+    const bool isMarkStep = name == "--ecart-marques" || name == "--écart-marques";
+    const bool isTimeStep = name == "--ecart-heures" || name == "--écart-heures";
+    if (target == nullptr && !isCommand && !isSize && !isMarkStep && !isTimeStep) {
       return Refuse("option inconnue : « " + name + " »");
     }
     if (!value) {
@@ -90,6 +116,14 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
 
     if (target != nullptr) {
       *target = *value;
+    } else if (isMarkStep || isTimeStep) {
+      const double max = isMarkStep ? kMaxMarkStepMm : kMaxTimeStepSeconds;
+      const std::optional<double> step = Step(*value, max);
+      if (!step) {
+        return Refuse("écart incorrect : « " + *value + " » (un nombre au-dessus de 0, au plus " +
+                      (isMarkStep ? "100 mm" : "3600 s") + ")");
+      }
+      (isMarkStep ? o.markStepMm : o.timeStepSeconds) = *step;
     } else if (isCommand) {
       o.command = CommandMode(*value);
       if (!o.command) {
@@ -133,6 +167,13 @@ std::string HelpText(bool french) {
            "  --taille LxH, --size LxH\n"
            "                          taille maximale du dessin en pixels (600x600 par défaut) ;\n"
            "                          le cadran garde ses proportions\n"
+           "  --fiabilite [FICHIER|-]\n"
+           "                          la fiabilité de la mesure : le calcul refait avec chaque\n"
+           "                          marque déplacée et chaque heure décalée, les écarts qui en\n"
+           "                          résultent, le verdict et le conseil ; sans fichier (ou « - »)\n"
+           "                          sur la sortie standard\n"
+           "  --ecart-marques MM      déplacement des marques pour --fiabilite (0.5 mm par défaut)\n"
+           "  --ecart-heures S        décalage des heures pour --fiabilite (30 s par défaut)\n"
            "  --enregistrer FICHIER, --save FICHIER\n"
            "                          réécrit le projet dans la version actuelle du format\n"
            "  --map                   mode développeur (projets au format étendu)\n"
@@ -164,6 +205,13 @@ std::string HelpText(bool french) {
          "  --size WxH, --taille WxH\n"
          "                          largest drawing in pixels (600x600 by default);\n"
          "                          the dial keeps its proportions\n"
+         "  --fiabilite [FILE|-]\n"
+         "                          how far the measurement can be trusted: the computation\n"
+         "                          run again with each mark moved and each clock time shifted,\n"
+         "                          the changes it brings, the verdict and the advice (French\n"
+         "                          text); without a file (or \"-\") on standard output\n"
+         "  --ecart-marques MM      how far --fiabilite moves the marks (0.5 mm by default)\n"
+         "  --ecart-heures S        how far --fiabilite shifts the clock times (30 s by default)\n"
          "  --save FILE, --enregistrer FILE\n"
          "                          writes the project back in the current file version\n"
          "  --map                   developer mode (extended project files)\n"

@@ -40,6 +40,12 @@ struct CliOptions {
   /// The largest drawing bitmap (pixels); the plate keeps its proportions inside it.
   int width = kDefaultDrawingSide;
   int height = kDefaultDrawingSide;
+  /// The study of how far the measurement can be trusted: "-" for standard output.
+  std::optional<std::string> reliability;
+  /// Steps of that study: each mark coordinate moved by this many mm, each clock time by this
+  /// many seconds.
+  double markStepMm = 0.5;
+  double timeStepSeconds = 30.0;
   /// Developer mode: extended project files are accepted.
   bool developerMode = false;
 };
@@ -49,6 +55,10 @@ struct CliParse {
   /// The usage error, in French, when `options` is empty.
   std::string error;
 };
+
+/// Bounds of the study's steps (--ecart-marques, mm; --ecart-heures, s), both above 0.
+inline constexpr double kMaxMarkStepMm = 100.0;
+inline constexpr double kMaxTimeStepSeconds = 3600.0;
 
 /// Reads the arguments after the program's name. Options take their value as the next argument
 /// or after "=" ("--size 800x600", "--size=800x600"). Help and version win over everything else.

@@ -10,6 +10,7 @@
 #include "cli/CliPlatform.h"
 #include "export/AtomicFile.h"
 #include "render/BitmapFiles.h"
+#include "trace/MeasurementReliability.h"
 
 namespace umbrix {
 
@@ -31,6 +32,42 @@ class Status {
 void WriteReport(const Session& session, const std::string& target, std::ostream& out,
                  std::ostream& err, Status& status) {
   const std::string& text = session.ReportPane();
+  if (target == "-") {
+    out << text;
+    out.flush();
+    if (!out) status.FileError();
+    return;
+  }
+  const auto error = WriteFileAtomically(target, [&text](std::ostream& file) { file << text; });
+  if (error) {
+    err << TerminalText(error->caption, error->text) << '\n';
+    status.FileError();
+  }
+}
+
+/// The study of the measurement as the project stands: refused when an entry of "C&alculer" is
+/// missing or the measurement does not solve. `alreadyTold`: the run's own computation has
+/// shown its errors, which the study would only repeat.
+void WriteReliability(const Session& session, const CliOptions& options, bool alreadyTold,
+                      std::ostream& out, std::ostream& err, Status& status) {
+  Messages refusal;
+  const CompletenessResult missing = CheckCompleteness(session.Project(), RunMode::Compute);
+  std::optional<ReliabilityStudy> study;
+  if (missing.code != 0) {
+    refusal.push_back(ErrorMessage(missing.message));
+  } else {
+    study = StudyReliability(session.Project(), {options.markStepMm, options.timeStepSeconds});
+    if (!study->success) refusal = study->messages;
+  }
+  if (!refusal.empty()) {
+    if (!alreadyTold) {
+      for (const Message& m : refusal) err << TerminalText(m.caption, m.text) << '\n';
+    }
+    status.Refused();
+    return;
+  }
+  const std::string text = ReliabilityText(*study);
+  const std::string& target = *options.reliability;
   if (target == "-") {
     out << text;
     out.flush();
@@ -74,6 +111,10 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
   if (platform.ErrorsShown() > errorsBeforeLoad) status.Refused();
 
   if (options.report) WriteReport(session, *options.report, out, err, status);
+  if (options.reliability) {
+    WriteReliability(session, options, platform.ErrorsShown() > errorsBeforeLoad, out, err,
+                     status);
+  }
 
   const bool drawn = session.State().DrawingExists;
   const auto bitmap = [&](const std::string& path, bool png) -> std::optional<Message> {

@@ -142,6 +142,7 @@ void TracingPass::DrawHourLines() {
     }
     if (lighor && !curveMode) {
       canvas_.DrawSegment(colours::Black, line.start, line.end);
+      hourLines_.push_back({t, line.start, line.end});
       if (opt_.composeReport) AppendHourReport(t, line);
     }
     if (wholeHour && (lighor || curveSeen)) {

@@ -3,6 +3,7 @@
 // tracing lines of the report (sections 2 to 8).
 
 #include <optional>
+#include <vector>
 
 #include "astro/Sun.h"
 #include "compute/HourLimits.h"
@@ -60,8 +61,17 @@ struct TraceOptions {
   std::optional<bool> visibleOverride;
 };
 
+/// A straight hour line as the report lists it (section 5): its clock time and its two ends.
+struct HourLineEnds {
+  double hours = 0.0;  // t, clock hours of the line (before `SolarOffset`)
+  PointMm start;       // mm: the centre, the style's end or the limited start
+  PointMm end;         // mm: where the line leaves the plate, or its limited end
+};
+
 struct TraceResult {
   StyleGeometry style;
+  /// Every straight hour line the report lists, whether or not the report is composed.
+  std::vector<HourLineEnds> hourLines;
 };
 
 /// Draws the whole dial through `canvas` and, with `composeReport`, writes report sections 2 to

@@ -52,7 +52,7 @@ TraceResult TracingPass::Run() {
   DrawHourLines();
   canvas_.SetPenStyle(PenStyle::Solid);
   DrawClosingFigures();
-  return {g_};
+  return {g_, hourLines_};
 }
 
 bool TracingPass::RefractionOn() const {

@@ -59,6 +59,7 @@ class TracingPass {
   const TraceOptions& opt_;
   Report& report_;
   StyleGeometry g_;
+  std::vector<HourLineEnds> hourLines_;
   ShadowScene scene_;
 };
 

@@ -1,0 +1,282 @@
+#include "trace/MeasurementReliability.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <span>
+#include <string_view>
+#include <utility>
+
+#include "model/Numbers.h"
+
+namespace umbrix {
+
+namespace {
+
+constexpr double kDeg = kPi / 180;
+/// Below this inclination (degrees) the declination of a plate is not defined.
+constexpr double kNearlyHorizontalDeg = 1.0;
+/// Instants closer than this (minutes) fix the plate poorly.
+constexpr double kCloseInstantsMinutes = 180.0;
+/// Suns closer than this (degrees, seen from the gnomon's tip) fix the plate poorly.
+constexpr double kCloseSunsDeg = 20.0;
+/// Verdict bounds on the hour lines' ends, mm.
+constexpr double kReliableMm = 1.0;
+constexpr double kDoubtfulMm = 3.0;
+
+/// Draws nothing: the study needs only what the tracing pass computes.
+class NullCanvas final : public Canvas {
+ public:
+  void FillSurface(Colour) override {}
+  void SetPenStyle(PenStyle) override {}
+  void SetPenWidth(int) override {}
+  void DrawSegment(Colour, PointMm, PointMm) override {}
+  void DrawPolyline(Colour, std::span<const PointMm>) override {}
+  void DrawMarker(Colour, PointMm) override {}
+  void DrawLabel(std::string_view, const LabelPlacement&) override {}
+  void DrawFilledPolygon(Colour, std::span<const PointMm>) override {}
+  void DrawFilledQuads(Colour, std::span<const PointMm>) override {}
+  TextExtent MeasureText(std::string_view) const override { return {}; }
+};
+
+/// The project with the straight hour lines on and every other figure off, so that a pass
+/// lists the lines the report lists and spends no time on the rest.
+DialProject HourLinesOnly(const DialProject& project) {
+  DialProject p = project;
+  DrawingOptions& o = p.Options;
+  o.Lighor1 = {true, true};
+  // Refraction only turns limited gnomon lines into curves, which the report does not list.
+  o.Refrac1.checked = false;
+  for (MenuOption* m :
+       {&o.HiverPrintemps1, &o.EteAutomne1, &o.MenDat, &o.HiverPrintemps2, &o.EteAutomne2,
+        &o.N2points1, &o.Axes1, &o.Carreaux1, &o.Horizon1, &o.Ombre1, &o.Visible1})
+    m->checked = false;
+  o.SignArcs = 0;
+  return p;
+}
+
+std::vector<HourLineEnds> TraceHourLines(const DialProject& linesOnly, const SolveResult& s) {
+  DrawingFrame frame;
+  frame.plate = linesOnly.Plate;
+  frame.widthPx = frame.heightPx = 600;  // any finite scale: labels are placed, not drawn
+  frame.ComputeScale();
+  NullCanvas canvas;
+  Report report;
+  return TraceDial(linesOnly, s.orientation, s.hourLimits.limits, frame, canvas, TraceOptions{},
+                   report)
+      .hourLines;
+}
+
+/// The figures a study compares, degrees, and the X axis' azimuth (radians) for a plate
+/// nearly horizontal.
+struct Figures {
+  std::array<double, 3> deg{};
+  double xAxisAzimuth = 0.0;
+};
+
+Figures FiguresOf(const SolveResult& s, bool limite) {
+  const ReducedParameters& r = s.reduced;
+  Figures f;
+  if (limite) {
+    f.deg = {r.declination / kDeg, r.inclination / kDeg, r.rotation / kDeg};
+    // The X axis in the horizontal frame (X south, Y east), as the solver turns the normal.
+    Vec3 x = FromPlateFrame({1.0, 0.0, 0.0}, s.orientation.PlateEuler);
+    x = RotateY(RotateZ(x, -r.hourOffset), kPi / 2 - r.latitude);
+    f.xAxisAzimuth = std::atan2(-x.Y, x.X);
+  } else {
+    f.deg = {r.latitude / kDeg, r.hourOffset / kDeg, r.rotation / kDeg};
+  }
+  return f;
+}
+
+/// |a - b| with the difference brought into [0, 180], degrees.
+double DegreesApart(double a, double b) {
+  const double d = (a - b) * kDeg;
+  return std::fabs(std::atan2(std::sin(d), std::cos(d))) / kDeg;
+}
+
+std::string OneLine(std::string text) {
+  std::string out;
+  for (size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') continue;
+    out += text[i] == '\n' ? ' ' : text[i];
+  }
+  return out;
+}
+
+}  // namespace
+
+std::vector<HourLineEnds> ListedHourLines(const DialProject& project, const SolveResult& solved) {
+  return TraceHourLines(HourLinesOnly(project), solved);
+}
+
+ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilitySteps& steps) {
+  ReliabilityStudy study;
+  study.steps = steps;
+  study.reducedPlace = !project.Limite;
+  DialProject p = HourLinesOnly(project);
+  const ProjectState state;  // no test data: the accuracy lines stay out of the solves
+  Report scratch;
+
+  const SolveResult base = SolveOrientation(p, state, scratch);
+  if (!base.success) {
+    study.messages = base.messages;
+    return study;
+  }
+  study.success = true;
+  const bool limite = project.Limite;
+  const Figures baseFigures = FiguresOf(base, limite);
+  study.nearlyHorizontal = limite && baseFigures.deg[1] < kNearlyHorizontalDeg;
+  std::map<double, PointMm> baseEnds;
+  for (const HourLineEnds& l : TraceHourLines(p, base)) baseEnds[l.hours] = l.end;
+  study.hourLines = static_cast<int>(baseEnds.size());
+  study.sunAngleDeg = base.sunAngle / kDeg;
+  study.instantsApartMinutes = std::fabs((project.Date2.value + project.Heure2.value) -
+                                         (project.Date1.value + project.Heure1.value)) *
+                               1440;
+  study.instantsClose = study.instantsApartMinutes < kCloseInstantsMinutes;
+  study.sunsClose = study.sunAngleDeg < kCloseSunsDeg;
+
+  const auto moveOnce = [&](Field field, const std::string& input, double delta,
+                            ReliabilityGroup& group) {
+    Entry& e = p.At(field);
+    const double kept = e.value;
+    e.value = kept + delta;
+    const SolveResult moved = SolveOrientation(p, state, scratch);
+    e.value = kept;
+    if (!moved.success) {
+      const std::string why = moved.messages.empty() ? "" : OneLine(moved.messages.front().text);
+      group.unsolved.push_back({input, why});
+      return;
+    }
+    ++group.solved;
+    const Figures f = FiguresOf(moved, limite);
+    std::array<double, 3> change{};
+    for (size_t k = 0; k < 3; ++k) change[k] = DegreesApart(f.deg[k], baseFigures.deg[k]);
+    if (study.nearlyHorizontal) {
+      change[0] = 0.0;
+      change[2] = DegreesApart(f.xAxisAzimuth / kDeg, baseFigures.xAxisAzimuth / kDeg);
+    }
+    for (size_t k = 0; k < 3; ++k) group.figureDeg[k] = std::max(group.figureDeg[k], change[k]);
+    for (const HourLineEnds& l : TraceHourLines(p, moved)) {
+      // A line that appears or vanishes at an end of the day has no partner to compare.
+      const auto it = baseEnds.find(l.hours);
+      if (it == baseEnds.end()) continue;
+      group.hourLineEndMm =
+          std::max(group.hourLineEndMm, std::hypot(l.end.x - it->second.x, l.end.y - it->second.y));
+    }
+  };
+
+  const std::string markStep = FormatGeneral(steps.markMm) + " mm";
+  const std::string timeStep = FormatGeneral(steps.timeSeconds) + " s";
+  const struct {
+    Field field;
+    const char* input;
+  } marks[] = {{Field::Mesx1, "point 1, X"},
+               {Field::Mesy1, "point 1, Y"},
+               {Field::Mesx2, "point 2, X"},
+               {Field::Mesy2, "point 2, Y"}};
+  for (const auto& m : marks) {
+    moveOnce(m.field, std::string(m.input) + " - " + markStep, -steps.markMm, study.marks);
+    moveOnce(m.field, std::string(m.input) + " + " + markStep, steps.markMm, study.marks);
+  }
+  const double dayStep = steps.timeSeconds / 86400;  // clock times are day fractions
+  for (const auto& [field, input] :
+       {std::pair{Field::Heure1, "point 1, heure"}, std::pair{Field::Heure2, "point 2, heure"}}) {
+    moveOnce(field, std::string(input) + " - " + timeStep, -dayStep, study.times);
+    moveOnce(field, std::string(input) + " + " + timeStep, dayStep, study.times);
+  }
+
+  const double worstMm =
+      RoundScaled(10, std::max(study.marks.hourLineEndMm, study.times.hourLineEndMm));
+  if (!study.marks.unsolved.empty() || !study.times.unsolved.empty() || worstMm > kDoubtfulMm) {
+    study.verdict = ReliabilityVerdict::Unreliable;
+  } else if (worstMm >= kReliableMm || study.hourLines == 0) {
+    // Without a line on the plate nothing shows that the measurement is good enough.
+    study.verdict = ReliabilityVerdict::ToConfirm;
+  } else {
+    study.verdict = ReliabilityVerdict::Reliable;
+  }
+  return study;
+}
+
+const char* VerdictText(ReliabilityVerdict verdict) {
+  switch (verdict) {
+    case ReliabilityVerdict::Reliable:
+      return "mesure fiable";
+    case ReliabilityVerdict::ToConfirm:
+      return "à confirmer";
+    case ReliabilityVerdict::Unreliable:
+      break;
+  }
+  return "peu fiable";
+}
+
+namespace {
+
+std::string Degrees(double deg) { return FormatGeneral(RoundScaled(100, deg)) + "°"; }
+
+std::string GroupText(const ReliabilityStudy& study, const ReliabilityGroup& g,
+                      const std::string& what) {
+  std::string s = "Fiabilité de la mesure (" + what + ") :\r\n";
+  if (g.solved > 0) {
+    if (study.reducedPlace) {
+      s += " - Latitude : ± " + Degrees(g.figureDeg[0]) + "\r\n";
+      s += " - Longitude : ± " + Degrees(g.figureDeg[1]) + "\r\n";
+    } else {
+      if (study.nearlyHorizontal) {
+        s += " - Déclinaison : sans objet (cadran presque horizontal)\r\n";
+      } else {
+        s += " - Déclinaison : ± " + Degrees(g.figureDeg[0]) + "\r\n";
+      }
+      s += " - Inclinaison : ± " + Degrees(g.figureDeg[1]) + "\r\n";
+    }
+    s += " - Rotation : ± " + Degrees(g.figureDeg[2]) + "\r\n";
+    if (study.hourLines > 0) {
+      s += " - Lignes horaires : jusqu'à " + FormatGeneral(RoundScaled(10, g.hourLineEndMm)) +
+           " mm\r\n";
+    } else {
+      s += " - Lignes horaires : aucune sur le cadran\r\n";
+    }
+  }
+  for (const UnsolvedMove& u : g.unsolved)
+    s += " - Sans solution pour " + u.input + " : " + u.message + "\r\n";
+  return s;
+}
+
+}  // namespace
+
+std::string ReliabilityText(const ReliabilityStudy& study) {
+  if (!study.success) {
+    std::string s;
+    for (const Message& m : study.messages) s += OneLine(m.text) + "\r\n";
+    return s;
+  }
+  const ReliabilitySteps& st = study.steps;
+  std::string s = GroupText(study, study.marks, "marques à ± " + FormatGeneral(st.markMm) + " mm");
+  s += "\r\n";
+  s += GroupText(study, study.times, "heures à ± " + FormatGeneral(st.timeSeconds) + " s");
+  s += "\r\n";
+  s += std::string("Verdict : ") + VerdictText(study.verdict) + "\r\n";
+  if (study.instantsClose) {
+    s += "Les deux instants ne sont séparés que de " +
+         FormatGeneral(RoundScaled(1, study.instantsApartMinutes)) +
+         " min : une petite erreur sur les marques ou sur l'heure déplace beaucoup le cadran.\r\n";
+  } else if (study.sunsClose) {
+    s += "Vus de la pointe du gnomon, les deux soleils ne sont qu'à " + Degrees(study.sunAngleDeg) +
+         " l'un de l'autre : une petite erreur sur les marques ou sur l'heure déplace beaucoup "
+         "le cadran.\r\n";
+  }
+  if (study.instantsClose || study.sunsClose) {
+    s += "Conseil : marquez l'ombre à deux instants séparés d'au moins trois heures, ou à deux "
+         "dates éloignées en déclinaison du soleil (près d'un solstice et d'un équinoxe).\r\n";
+  } else if (!study.marks.unsolved.empty() || !study.times.unsolved.empty()) {
+    s += "Conseil : des marques voisines n'ont pas de solution ; vérifiez les marques, les dates, "
+         "les heures et le lieu.\r\n";
+  } else if (study.verdict != ReliabilityVerdict::Reliable) {
+    s += "Conseil : reprenez les marques et les heures avec soin, puis calculez à nouveau.\r\n";
+  }
+  return s;
+}
+
+}  // namespace umbrix
