@@ -58,6 +58,7 @@ constexpr std::array kRows = {
     MenuRow{M::Horizon1, "Horizon1", M::Op1, K::Option, "&Horizon"},
     MenuRow{M::Refrac1, "Refrac1", M::Op1, K::Option, "&Réfraction"},
     MenuRow{M::Ombre1, "Ombre1", M::Op1, K::Option, "&Ombre"},
+    MenuRow{M::Fiabilite1, "Fiabilite1", M::Op1, K::Command, "&Fiabilité de la mesure"},
     MenuRow{M::CadBur1, "CadBur1", M::Op1, K::Command, "Cadran de &bureau", "Ctrl+H"},
     MenuRow{M::Porteombre1, "Porteombre1", {}, K::Menu, "&Porte-ombre", "", 4},
     MenuRow{M::Visible1, "Visible1", M::Porteombre1, K::Option, "&Visible"},
@@ -209,6 +210,9 @@ bool ActivateMenuItem(Session& session, MenuId id) {
       return true;
     case M::Saisies1:
       session.ShowSaisies();
+      return true;
+    case M::Fiabilite1:
+      session.ReliabilityCommand();
       return true;
     default:
       return false;

@@ -58,6 +58,7 @@ enum class MenuId {
   Horizon1,
   Refrac1,
   Ombre1,
+  Fiabilite1,
   CadBur1,
   // "&Porte-ombre"
   Porteombre1,

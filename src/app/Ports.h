@@ -79,6 +79,8 @@ class MainView {
   virtual void ShowMainWindow() = 0;
   /// Shows the data-entry dialog, not modal, and activates it.
   virtual void ShowDialog() = 0;
+  /// Shows a text in a window of its own, not modal, titled `title`, replacing the text it held.
+  virtual void ShowTextWindow(const std::string& title, const std::string& text) = 0;
   /// A menu item's check mark or enabled state changed: the view copies them from the options.
   virtual void RefreshMenus() = 0;
   /// Ends the program once the current event is handled.
@@ -120,6 +122,7 @@ class NoWindow final : public MainView {
   void SetCommentsText(const std::string&) override {}
   void ShowMainWindow() override {}
   void ShowDialog() override {}
+  void ShowTextWindow(const std::string&, const std::string&) override {}
   void RefreshMenus() override {}
   void Terminate() override {}
 };

@@ -11,6 +11,7 @@
 #include "export/SvgCanvas.h"
 #include "files/ProjectFile.h"
 #include "files/TextLines.h"
+#include "trace/MeasurementReliability.h"
 #include "trace/TestTrace.h"
 #include "trace/TraceDial.h"
 
@@ -120,8 +121,7 @@ void Session::TraceToScreen(bool composeReport) {
   options.interactiveFrame = interactiveMode_;
   options.deskMode = deskMode_;
   if (deskMode_) {
-    options.shadowInstant =
-        DeskDialInstant(project_, services_.NowSerial(), services_.TimeZone());
+    options.shadowInstant = DeskDialInstant(project_, services_.NowSerial(), services_.TimeZone());
   }
   {
     const auto canvas = drawing_.DrawOnBitmap(frame_);
@@ -136,8 +136,7 @@ void Session::FitDrawing() {
   if (!fitEnabled_) return;
   const int margin = drawing_.DrawingMarginPx();
   const DrawingRoom room = drawing_.Room();
-  const FitResult fit =
-      FitDrawingSize(project_, margin, room.reportPaneLeft, room.commentsPaneTop);
+  const FitResult fit = FitDrawingSize(project_, margin, room.reportPaneLeft, room.commentsPaneTop);
   if (!fit.resized) return;
   frame_.marginPx = margin;
   frame_.widthPx = fit.widthPx;
@@ -166,7 +165,8 @@ void Session::ReportMissing(const CompletenessResult& missing) {
   SetReportPane("");
   view_.ShowDialog();
   form_.SetDialogActive(true);
-  if (missing.code < 60 && missing.tabIndex >= 0) form_.SelectTab(static_cast<Tab>(missing.tabIndex));
+  if (missing.code < 60 && missing.tabIndex >= 0)
+    form_.SelectTab(static_cast<Tab>(missing.tabIndex));
   prompts_.ShowMessage(ErrorMessage(missing.message));
   if (missing.checkLimite) form_.SetChecked(Check::Limite, true);
   if (missing.checkLocc) form_.SetChecked(Check::Locc, true);
@@ -234,13 +234,31 @@ bool Session::RunComputation() {
 
 bool Session::ComputeCommand(RunMode mode) {
   form_.FormDeactivate();
-  return StartComputation(mode);
+  const bool traced = StartComputation(mode);
+  if (traced && mode == RunMode::Compute) {
+    const ReliabilityStudy study = StudyReliability(project_);
+    // a measurement that looks good in the report yet moves its lines by millimetres
+    if (study.success && study.verdict == ReliabilityVerdict::Unreliable) {
+      prompts_.ShowMessage(InfoMessage(ReliabilityText(study)));
+    }
+  }
+  return traced;
+}
+
+void Session::ReliabilityCommand() {
+  form_.FormDeactivate();
+  const CompletenessResult missing = CheckCompleteness(project_, RunMode::Compute);
+  if (missing.code != 0) {
+    ReportMissing(missing);
+    return;
+  }
+  view_.ShowTextWindow(kReliabilityTitle, ReliabilityText(StudyReliability(project_)));
 }
 
 void Session::EphemerisCommand() {
   form_.FormDeactivate();
-  prompts_.ShowMessage(InfoMessage(EphemerisReport(
-      project_, false, DialOnShow{orientation_, state_.DrawingExists}, Months())));
+  prompts_.ShowMessage(InfoMessage(
+      EphemerisReport(project_, false, DialOnShow{orientation_, state_.DrawingExists}, Months())));
 }
 
 void Session::TestComputeCommand() {
@@ -403,7 +421,7 @@ void Session::SaveAsCommand() {
   if (state_.TestMode) {
     if (state_.TestDataValid) {
       extended = prompts_.Ask({"Format d'enregistrement", "Enregistrer au format étendu ?",
-                                Buttons::YesNo}) == Answer::Yes;
+                               Buttons::YesNo}) == Answer::Yes;
     } else {
       prompts_.ShowMessage(
           InfoMessage("Enregistrement au format réduit:\r\nIncohérence des données de test"));
@@ -414,8 +432,8 @@ void Session::SaveAsCommand() {
 
 bool Session::ConfirmSaveChanges() {
   if (!state_.Modified || !ProjectHasContent(project_, false)) return true;
-  switch (prompts_.Ask({"Modifications...", "Voulez-vous sauver les modifications ?",
-                         Buttons::YesNoCancel})) {
+  switch (prompts_.Ask(
+      {"Modifications...", "Voulez-vous sauver les modifications ?", Buttons::YesNoCancel})) {
     case Answer::Yes:
       // a save that failed or was cancelled must not let the project be replaced
       return SaveProject();
@@ -433,7 +451,7 @@ bool Session::SaveProject() {
     if (state_.TestDataValid) {
       prompts_.ShowMessage(InfoMessage("Enregistrement au format étendu"));
     } else if (prompts_.Ask({"Incohérence des données de test", "Enregistrement au format réduit ?",
-                              Buttons::OkCancel}) != Answer::Ok) {
+                             Buttons::OkCancel}) != Answer::Ok) {
       return false;
     }
   }

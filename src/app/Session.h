@@ -36,6 +36,7 @@ inline constexpr const char* kProjectFilter = "Donnée Umbrix (*.umd)|*.umd";
 inline constexpr const char* kOpenFilter =
     "Données Umbrix (*.umd)|*.umd|Données Umbrix (*.umd ; *.txt)|*.umd;*.txt|"
     "Cadran de bureau (*.umb)|*.umb";
+inline constexpr const char* kReliabilityTitle = "Fiabilité de la mesure";
 inline constexpr const char* kDxfFilter = "Fichier dxf (*.dxf)|*.dxf";
 
 struct SessionSettings {
@@ -100,8 +101,12 @@ class Session {
   /// was traced in modes 1 and 2, the set-up's result in mode 3, false otherwise.
   bool RunComputation();
   /// "C&alculer" and the keys Ctrl+M, Ctrl+L, Ctrl+K, Ctrl+Y: the pending entry is re-validated
-  /// first.
+  /// first. A measurement computed and judged "peu fiable" shows its study once, in an
+  /// information box; the report stays as it is.
   bool ComputeCommand(RunMode mode);
+  /// "&Fiabilité de la mesure": how far the measurement can be trusted, in a window of its own.
+  /// Missing entries are reported as "C&alculer" reports them.
+  void ReliabilityCommand();
   /// Ctrl+J and the dialog's "E&phémérides": the current instant's ephemeris in a message window.
   void EphemerisCommand();
   /// The Test tab's "Calcule": the test orientation's two points written into the entries; both

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QLabel>
@@ -15,6 +16,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QUrl>
+#include <QVBoxLayout>
 #include <QWindow>
 #include <utility>
 
@@ -228,6 +230,25 @@ void MainWindow::ShowMainWindow() {
 }
 
 void MainWindow::ShowDialog() { dialog_->ShowBeside(*this); }
+
+void MainWindow::ShowTextWindow(const std::string& title, const std::string& text) {
+  if (textWindow_ == nullptr) {
+    textWindow_ = new QDialog(this);
+    textWindow_->setObjectName(QStringLiteral("TextWindow"));
+    textWindow_->setFont(WindowFont());
+    auto* pane = new QPlainTextEdit(textWindow_);
+    pane->setObjectName(QStringLiteral("Text"));
+    pane->setReadOnly(true);
+    auto* layout = new QVBoxLayout(textWindow_);
+    layout->addWidget(pane);
+    textWindow_->resize(520, 360);
+  }
+  textWindow_->setWindowTitle(Tr(title.c_str()));
+  textWindow_->findChild<QPlainTextEdit*>()->setPlainText(FromCrLf(text));
+  textWindow_->show();
+  textWindow_->raise();
+  textWindow_->activateWindow();
+}
 
 void MainWindow::RefreshMenus() {
   const DrawingOptions& options = session_->Project().Options;

@@ -19,6 +19,7 @@
 #include "render/RasterDrawing.h"
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -62,6 +63,7 @@ class MainWindow final : public QMainWindow, public MainView {
   void SetCommentsText(const std::string& text) override;
   void ShowMainWindow() override;
   void ShowDialog() override;
+  void ShowTextWindow(const std::string& title, const std::string& text) override;
   void RefreshMenus() override;
   void Terminate() override;
 
@@ -88,6 +90,8 @@ class MainWindow final : public QMainWindow, public MainView {
   std::map<MenuId, QAction*> actions_;
   std::unique_ptr<Session> session_;
   SaisiesDialog* dialog_ = nullptr;
+  /// The window of a study's text, made on first use.
+  QDialog* textWindow_ = nullptr;
   bool refreshing_ = false;
   std::function<void()> firstDialPainted_;
   /// The frame the first size was worked out with, until the window is first activated.

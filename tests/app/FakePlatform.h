@@ -41,6 +41,8 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   std::vector<std::string> titles;
   std::string report;
   std::string comments;
+  /// The text of the last window of its own.
+  std::string textWindow;
   /// Every call on the bitmap since the last `Forget`.
   RecordingCanvas bitmap;
   int bitmapWidth = 0;
@@ -89,6 +91,10 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   }
   void ShowMainWindow() override { log.push_back("main-window"); }
   void ShowDialog() override { log.push_back("dialog"); }
+  void ShowTextWindow(const std::string& title, const std::string& text) override {
+    textWindow = text;
+    log.push_back("text-window:" + title);
+  }
   void RefreshMenus() override {}
   void Terminate() override {
     ++terminated;

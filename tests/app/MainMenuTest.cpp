@@ -10,6 +10,7 @@
 #include "app/MainMenu.h"
 #include "app/SessionFixtures.h"
 #include "app/WindowLayout.h"
+#include "trace/MeasurementReliability.h"
 
 namespace umbrix {
 namespace {
@@ -201,6 +202,50 @@ TEST(TestTab, CalculeWritesBothPointsAndTraceDrawsOverTheDrawing) {
   // drawn over what was there: no fill first
   EXPECT_EQ(app.platform.Count(CallKind::FillSurface), 0u);
   EXPECT_TRUE(app.platform.LogHasInOrder({"present"}));
+}
+
+TEST(Reliability, TheMenuShowsTheStudyAndAMissingEntryAsCalculerDoes) {
+  App empty;
+  ActivateMenuItem(empty.session, MenuId::Fiabilite1);
+  EXPECT_TRUE(empty.platform.LogHasInOrder({"dialog", "message:Donner la géométrie du cadran"}));
+  EXPECT_TRUE(empty.platform.textWindow.empty());
+
+  App app;
+  testing::TypeWorkedCase(app.form());
+  EXPECT_TRUE(ActivateMenuItem(app.session, MenuId::Fiabilite1));
+  EXPECT_TRUE(app.platform.LogHasInOrder({"text-window:Fiabilité de la mesure"}));
+  EXPECT_EQ(app.platform.textWindow, ReliabilityText(StudyReliability(app.project())));
+  EXPECT_NE(app.platform.textWindow.find("Fiabilité de la mesure (marques à ± 0.5 mm) :"),
+            std::string::npos);
+}
+
+TEST(Reliability, OnlyAnUnreliableMeasurementSpeaksAfterCalculer) {
+  // the worked marks four hours apart, then two marks twenty minutes apart
+  App good;
+  testing::TypeWorkedCase(good.form());
+  ASSERT_TRUE(good.session.ComputeCommand(RunMode::Compute));
+  ASSERT_NE(StudyReliability(good.project()).verdict, ReliabilityVerdict::Unreliable);
+  EXPECT_TRUE(good.platform.messages.empty());
+
+  App close;
+  testing::TypeWorkedCase(close.form());
+  close.form().Enter(Field::Heure1, "15:00:00");
+  close.form().Enter(Field::Heure2, "15:20:00");
+  testing::TypeWorkedOrientation(close.form());
+  // marks that a 20 W wall at 45 N receives at those instants: simulate, then measure them
+  ASSERT_TRUE(close.session.ComputeCommand(RunMode::Simulate));
+  EXPECT_TRUE(close.platform.messages.empty());
+  const std::string report = close.session.ReportPane();
+  close.platform.Forget();
+  ASSERT_TRUE(close.session.ComputeCommand(RunMode::Compute));
+  ASSERT_EQ(close.platform.messages.size(), 1u);
+  EXPECT_EQ(close.platform.messages[0].kind, MessageKind::Information);
+  EXPECT_NE(close.platform.messages[0].text.find("peu fiable"), std::string::npos);
+  // a redraw of the same dial does not say it again
+  close.platform.Forget();
+  ActivateMenuItem(close.session, MenuId::Axes1);
+  EXPECT_TRUE(close.platform.messages.empty());
+  EXPECT_FALSE(report.empty());
 }
 
 }  // namespace
