@@ -19,17 +19,27 @@ Key NavigationKeyOf(const KeyChord& chord) {
     return chord.key >= Key::Digit0 && chord.key <= Key::Digit9 ? Key::Other : chord.key;
   }
   switch (chord.key) {
-    case Key::Digit9: return Key::PageUp;
-    case Key::Digit3: return Key::PageDown;
-    case Key::Digit1: return Key::End;
-    case Key::Digit7: return Key::Home;
-    case Key::Digit4: return Key::Left;
-    case Key::Digit6: return Key::Right;
-    case Key::Digit8: return Key::Up;
-    case Key::Digit2: return Key::Down;
+    case Key::Digit9:
+      return Key::PageUp;
+    case Key::Digit3:
+      return Key::PageDown;
+    case Key::Digit1:
+      return Key::End;
+    case Key::Digit7:
+      return Key::Home;
+    case Key::Digit4:
+      return Key::Left;
+    case Key::Digit6:
+      return Key::Right;
+    case Key::Digit8:
+      return Key::Up;
+    case Key::Digit2:
+      return Key::Down;
     case Key::Digit0:
-    case Key::Digit5: return Key::Other;
-    default: return chord.key;
+    case Key::Digit5:
+      return Key::Other;
+    default:
+      return chord.key;
   }
 }
 
@@ -50,9 +60,12 @@ DragKind Manipulation::KindOf(Modifiers m) {
 DrawingCursor Manipulation::Cursor() const {
   if (!dragging_) return DrawingCursor::Default;
   switch (kind_) {
-    case DragKind::Move: return DrawingCursor::Move;
-    case DragKind::Time: return DrawingCursor::Time;
-    case DragKind::Date: return DrawingCursor::Date;
+    case DragKind::Move:
+      return DrawingCursor::Move;
+    case DragKind::Time:
+      return DrawingCursor::Time;
+    case DragKind::Date:
+      return DrawingCursor::Date;
   }
   return DrawingCursor::Default;
 }
@@ -103,9 +116,15 @@ void Manipulation::ModifiersChanged(Modifiers modifiers) {
 void Manipulation::MouseMove(PixelPoint at) {
   if (!dragging_ || at == last_) return;
   switch (kind_) {
-    case DragKind::Move: MoveDrag(at); break;
-    case DragKind::Time: TimeDrag(at); break;
-    case DragKind::Date: DateDrag(at); break;
+    case DragKind::Move:
+      MoveDrag(at);
+      break;
+    case DragKind::Time:
+      TimeDrag(at);
+      break;
+    case DragKind::Date:
+      DateDrag(at);
+      break;
   }
   s_.SetModifiedTitle();
 }
@@ -208,8 +227,12 @@ bool Manipulation::InteractiveKey(const KeyChord& chord) {
       form.ShowValue(Field::Hediur, h);
       return true;
     }
-    case Key::PageUp: ScaleHeight(true); return true;
-    case Key::PageDown: ScaleHeight(false); return true;
+    case Key::PageUp:
+      ScaleHeight(true);
+      return true;
+    case Key::PageDown:
+      ScaleHeight(false);
+      return true;
     case Key::End:
       if (!dated) return false;
       form.ShowValue(Field::Dadiur, p.Dadiur.value + 2);
@@ -230,13 +253,13 @@ bool Manipulation::InteractiveKey(const KeyChord& chord) {
     case Key::Up:
     case Key::Down: {
       form.SetChecked(Check::Hautf, true);
-      const double y = key == Key::Up
-                           ? std::min(RoundScaled(1, p.Gnomy.value + stepY), plate.YMax)
-                           : std::max(RoundScaled(1, p.Gnomy.value - stepY), plate.YMin);
+      const double y = key == Key::Up ? std::min(RoundScaled(1, p.Gnomy.value + stepY), plate.YMax)
+                                      : std::max(RoundScaled(1, p.Gnomy.value - stepY), plate.YMin);
       form.ShowValue(Field::Gnomy, y);
       return true;
     }
-    default: return false;
+    default:
+      return false;
   }
 }
 
@@ -264,12 +287,23 @@ KeyOutcome Manipulation::KeyCommand(const KeyChord& chord, const KeyContext& con
   }
   if (chord.modifiers.ctrl) {
     switch (chord.key) {
-      case Key::Y: s_.ComputeCommand(RunMode::Ephemeris); return {true};
-      case Key::J: s_.EphemerisCommand(); return {true};
-      case Key::K: s_.ComputeCommand(RunMode::Trace); return {true};
-      case Key::L: s_.ComputeCommand(RunMode::Simulate); return {true};
-      case Key::M: s_.ComputeCommand(RunMode::Compute); return {true};
-      default: break;
+      case Key::Y:
+        s_.ComputeCommand(RunMode::Ephemeris);
+        return {true};
+      case Key::J:
+        s_.EphemerisCommand();
+        return {true};
+      case Key::K:
+        s_.ComputeCommand(RunMode::Trace);
+        return {true};
+      case Key::L:
+        s_.ComputeCommand(RunMode::Simulate);
+        return {true};
+      case Key::M:
+        s_.ComputeCommand(RunMode::Compute);
+        return {true};
+      default:
+        break;
     }
   }
   if (!s_.State().DrawingExists || !context.mainWindowActive) return {};

@@ -16,25 +16,43 @@ Key KeyOf(int qtKey) {
     return static_cast<Key>(static_cast<int>(Key::Digit0) + (qtKey - Qt::Key_0));
   }
   switch (qtKey) {
-    case Qt::Key_Escape: return Key::Escape;
+    case Qt::Key_Escape:
+      return Key::Escape;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return Key::Tab;
-    case Qt::Key_Backspace: return Key::Backspace;
-    case Qt::Key_Space: return Key::Space;
-    case Qt::Key_PageUp: return Key::PageUp;
-    case Qt::Key_PageDown: return Key::PageDown;
-    case Qt::Key_End: return Key::End;
-    case Qt::Key_Home: return Key::Home;
-    case Qt::Key_Left: return Key::Left;
-    case Qt::Key_Right: return Key::Right;
-    case Qt::Key_Up: return Key::Up;
-    case Qt::Key_Down: return Key::Down;
-    case Qt::Key_J: return Key::J;
-    case Qt::Key_K: return Key::K;
-    case Qt::Key_L: return Key::L;
-    case Qt::Key_M: return Key::M;
-    case Qt::Key_Y: return Key::Y;
-    default: return Key::Other;
+    case Qt::Key_Backtab:
+      return Key::Tab;
+    case Qt::Key_Backspace:
+      return Key::Backspace;
+    case Qt::Key_Space:
+      return Key::Space;
+    case Qt::Key_PageUp:
+      return Key::PageUp;
+    case Qt::Key_PageDown:
+      return Key::PageDown;
+    case Qt::Key_End:
+      return Key::End;
+    case Qt::Key_Home:
+      return Key::Home;
+    case Qt::Key_Left:
+      return Key::Left;
+    case Qt::Key_Right:
+      return Key::Right;
+    case Qt::Key_Up:
+      return Key::Up;
+    case Qt::Key_Down:
+      return Key::Down;
+    case Qt::Key_J:
+      return Key::J;
+    case Qt::Key_K:
+      return Key::K;
+    case Qt::Key_L:
+      return Key::L;
+    case Qt::Key_M:
+      return Key::M;
+    case Qt::Key_Y:
+      return Key::Y;
+    default:
+      return Key::Other;
   }
 }
 
@@ -70,8 +88,8 @@ bool KeyboardHook::eventFilter(QObject* watched, QEvent* event) {
   QWidget* top = widget->window();
   const bool inMain = top == &window_;
   if (!inMain && top != &window_.dialog()) return false;
-  const bool handedOn = event == lastEvent_ && lastReceiver_ != nullptr &&
-                        lastReceiver_->parentWidget() == widget;
+  const bool handedOn =
+      event == lastEvent_ && lastReceiver_ != nullptr && lastReceiver_->parentWidget() == widget;
   lastEvent_ = event;
   lastReceiver_ = widget;
   if (handedOn) return false;
@@ -83,8 +101,7 @@ bool KeyboardHook::eventFilter(QObject* watched, QEvent* event) {
   window_.UpdateDrawingCursor();
   if (type != QEvent::KeyPress) return false;
 
-  const KeyContext context{inMain, window_.dialog().isVisible(),
-                           widget == window_.CommentsPane()};
+  const KeyContext context{inMain, window_.dialog().isVisible(), widget == window_.CommentsPane()};
   const KeyOutcome outcome = hands.KeyCommand(ChordOf(key), context);
   if (!outcome.consumed) return false;
   // refreshed first: the panes are enabled again before one of them takes the focus
@@ -95,13 +112,18 @@ bool KeyboardHook::eventFilter(QObject* watched, QEvent* event) {
 
 void KeyboardHook::Apply(FocusRequest focus) {
   switch (focus) {
-    case FocusRequest::None: break;
-    case FocusRequest::Dialog: window_.ShowDialog(); break;
+    case FocusRequest::None:
+      break;
+    case FocusRequest::Dialog:
+      window_.ShowDialog();
+      break;
     case FocusRequest::MainWindow:
       window_.ShowMainWindow();
       window_.activateWindow();
       break;
-    case FocusRequest::ReportPane: window_.ReportPane()->setFocus(Qt::TabFocusReason); break;
+    case FocusRequest::ReportPane:
+      window_.ReportPane()->setFocus(Qt::TabFocusReason);
+      break;
   }
 }
 

@@ -1,13 +1,12 @@
 // The drawing worked with the mouse, the wheel and the keys, through the session and the fake
 // platform.
 
-#include "app/Manipulation.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "app/Manipulation.h"
 #include "app/SessionFixtures.h"
 
 namespace umbrix {
@@ -218,7 +217,8 @@ TEST(Drag, TheDateDragNeedsTheShadowOrTheDateArc) {
   EXPECT_EQ(d.entry(Field::Dadiur).value, day);
   d.app.project().Options.MenDat.checked = true;
   d.hands.MouseMove({220, 260});  // the reference did not move: 40 pixels
-  EXPECT_EQ(d.entry(Field::Dadiur).value, day + 37);  // Round(day + 40 * 365 / 400), the half to even
+  EXPECT_EQ(d.entry(Field::Dadiur).value,
+            day + 37);  // Round(day + 40 * 365 / 400), the half to even
 }
 
 TEST(Drag, CtrlPressedDuringAMoveMakesItATimeDragFromTheNextMove) {
@@ -294,7 +294,7 @@ struct KeyRow {
   bool shadow;   // `Ombre1` checked
   bool dateArc;  // `MenDat` checked
   bool consumed;
-  Field field;  // the entry that changes (when consumed)
+  Field field;   // the entry that changes (when consumed)
   double delta;  // its change
 };
 
@@ -343,8 +343,8 @@ TEST(Keys, EachKeyOfInteractiveModeByTheTable) {
     EXPECT_NEAR(d.entry(row.field).value, before + row.delta, 1e-12);
     EXPECT_EQ(d.app.state().Modified, row.consumed);
     EXPECT_EQ(d.app.platform.LogHasInOrder({"fill-white", "present"}), row.consumed);
-    const bool caster = row.field == Field::Gnomx || row.field == Field::Gnomy ||
-                        row.field == Field::Gnomf;
+    const bool caster =
+        row.field == Field::Gnomx || row.field == Field::Gnomy || row.field == Field::Gnomf;
     EXPECT_EQ(d.app.project().Hautf, row.consumed && caster);
   }
 }
@@ -461,8 +461,7 @@ TEST(Sequence, APictureThatCannotBeWrittenIsReportedAndKeepsItsNumber) {
             std::vector<std::string>{"Erreur d'écriture du fichier vue000.bmp"});
   d.app.platform.failSaves = false;
   d.Press(Key::Right);
-  EXPECT_EQ(d.app.platform.savedPictures,
-            (std::vector<std::string>{"vue000.bmp", "vue000.bmp"}));
+  EXPECT_EQ(d.app.platform.savedPictures, (std::vector<std::string>{"vue000.bmp", "vue000.bmp"}));
 }
 
 }  // namespace
