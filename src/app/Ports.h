@@ -5,6 +5,7 @@
 // window; the tests answer everything from a script.
 
 #include <concepts>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <string>
@@ -101,6 +102,11 @@ class DrawingSurface {
   virtual std::unique_ptr<Canvas> DrawOnBitmap(const DrawingFrame& frame) = 0;
   /// Copies the bitmap onto the main window at (0, 0).
   virtual void PresentDrawing() = 0;
+  /// Draws the closed one-pixel line through the bitmap's four corner pixels (the interactive
+  /// frame), without presenting it.
+  virtual void DrawOuterFrame(Colour colour) = 0;
+  /// Writes the bitmap as a bitmap file (replacing any file of that name); the failure message.
+  virtual std::optional<Message> SaveDrawing(const std::filesystem::path& path) = 0;
 };
 
 /// What the system tells: the clock and the time zone.

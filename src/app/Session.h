@@ -165,6 +165,9 @@ class Session {
   void FitDrawing();
   /// "E&xport dxf": checks, the save dialog and the replace question, then `WriteDxf`.
   void ExportDxfCommand();
+  /// The redraw after a handle of the drawing moved: the report recomputed, the bitmap redrawn
+  /// with the interactive frame as it stands.
+  void RedrawAfterEdit() { TraceToScreen(true); }
   /// Writes the dial on show as DXF into `path` and repaints the screen; the failure message.
   /// Needs `DrawingExists`.
   std::optional<Message> WriteDxf(const std::filesystem::path& path);

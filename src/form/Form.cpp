@@ -124,6 +124,21 @@ std::string Form::ShortDate(double serial) const {
   return FormatDateInPattern(serial, dates_.pattern);
 }
 
+void Form::ShowValue(Field f, double value) {
+  const FieldFacts& facts = FactsOf(f);
+  Entry& e = project_.At(f);
+  e.value = value;
+  e.given = true;
+  if (facts.kind == TextKind::Date) {
+    e.text = ShortDate(value);
+  } else if (facts.kind == TextKind::Time) {
+    e.text = FormatLongTime(value);
+  } else {
+    e.text = FormatGeneral(value);
+  }
+  WriteLabel(facts, e);
+}
+
 void Form::SetText(Field f, std::string text) { project_.At(f).text = std::move(text); }
 
 void Form::SetText(TestField f, std::string text) { project_.At(f).text = std::move(text); }

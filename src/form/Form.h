@@ -105,6 +105,9 @@ class Form final : public EntryWriter {
   /// The leave handler of a Test-tab entry: an invalid text is emptied and reads 0; never marks
   /// the project modified.
   void Leave(TestField f);
+  /// A value set by the program (the drawing's handles): the entry holds it, given, with its text
+  /// and label in the entry's display form; no handler runs.
+  void ShowValue(Field f, double value);
   /// `SetText` then `Leave`.
   void Enter(Field f, std::string text);
   void Enter(TestField f, std::string text);

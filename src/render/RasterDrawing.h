@@ -26,6 +26,8 @@ class RasterDrawing final : public DrawingSurface {
   void ResizeDrawing(int widthPx, int heightPx) override;
   std::unique_ptr<Canvas> DrawOnBitmap(const DrawingFrame& frame) override;
   void PresentDrawing() override;
+  void DrawOuterFrame(Colour colour) override;
+  std::optional<Message> SaveDrawing(const std::filesystem::path& path) override;
 
  private:
   int margin_;

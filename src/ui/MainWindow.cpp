@@ -10,6 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
@@ -17,9 +18,12 @@
 #include <QSignalBlocker>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QWheelEvent>
 #include <QWindow>
+
 #include <utility>
 
+#include "ui/KeyboardHook.h"
 #include "ui/SaisiesDialog.h"
 #include "ui/UiApplication.h"
 
@@ -66,6 +70,42 @@ class MainWindow::ClientArea final : public QWidget {
   void resizeEvent(QResizeEvent* event) override {
     owner_.ClientResized({event->size().width(), event->size().height()});
   }
+  void mousePressEvent(QMouseEvent* event) override {
+    const MouseButton button =
+        event->button() == Qt::LeftButton ? MouseButton::Left : MouseButton::Other;
+    const PixelPoint at = PointOf(*event);
+    const Modifiers held = ModifiersOf(event->modifiers());
+    owner_.Forward([&] { owner_.hands().MouseDown(at, button, held); });
+    if (owner_.session().InteractiveMode()) setFocus(Qt::MouseFocusReason);
+    owner_.UpdateDrawingCursor();
+  }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (!owner_.hands().Dragging()) return;
+    const PixelPoint at = PointOf(*event);
+    owner_.Forward([&] { owner_.hands().MouseMove(at); });
+  }
+  void mouseReleaseEvent(QMouseEvent*) override {
+    owner_.hands().MouseUp();
+    owner_.UpdateDrawingCursor();
+  }
+  void wheelEvent(QWheelEvent* event) override {
+    const int steps = event->angleDelta().y();
+    if (steps != 0) {
+      const QPoint at = event->position().toPoint();
+      owner_.Forward([&] { owner_.hands().Wheel({at.x(), at.y()}, steps > 0); });
+    }
+    // the wheel is never taken from the window
+    event->ignore();
+  }
+
+ private:
+  static PixelPoint PointOf(const QMouseEvent& event) {
+    const QPoint at = event.position().toPoint();
+    return {at.x(), at.y()};
+  }
+  static Modifiers ModifiersOf(Qt::KeyboardModifiers m) {
+    return {m.testFlag(Qt::ControlModifier), m.testFlag(Qt::ShiftModifier)};
+  }
 
  private:
   MainWindow& owner_;
@@ -109,6 +149,10 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   BuildMenus();
   session_ =
       std::make_unique<Session>(Ports{prompts, *this, drawing_, services}, std::move(settings));
+  hands_ = std::make_unique<Manipulation>(*session_, prompts, drawing_);
+  // the drawing takes the keys while the panes are disabled in interactive mode
+  client_->setFocusPolicy(Qt::ClickFocus);
+  new KeyboardHook(*this);
   dialog_ = new SaisiesDialog(
       *session_, [this] { RefreshAll(); }, busy_, this);
   ClientResized({client_->width(), client_->height()});
@@ -209,7 +253,23 @@ void MainWindow::RefreshAll() {
     modeLabel_->adjustSize();
   }
   dialog_->Refresh();
+  // interactive mode: every key reaches the drawing, none the panes
+  const bool panes = !session_->InteractiveMode();
+  if (report_->isEnabled() != panes) {
+    if (!panes && (report_->hasFocus() || comments_->hasFocus())) client_->setFocus();
+    report_->setEnabled(panes);
+    comments_->setEnabled(panes);
+  }
   refreshing_ = false;
+}
+
+void MainWindow::UpdateDrawingCursor() {
+  switch (hands_->Cursor()) {
+    case DrawingCursor::Default: client_->unsetCursor(); break;
+    case DrawingCursor::Move: client_->setCursor(Qt::SizeAllCursor); break;
+    case DrawingCursor::Time: client_->setCursor(Qt::SizeHorCursor); break;
+    case DrawingCursor::Date: client_->setCursor(Qt::SizeVerCursor); break;
+  }
 }
 
 void MainWindow::SetWindowTitle(const std::string& title) {

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/MainMenu.h"
+#include "app/Manipulation.h"
 #include "app/Ports.h"
 #include "app/Session.h"
 #include "app/WindowLayout.h"
@@ -28,6 +29,7 @@ namespace umbrix {
 
 class SaisiesDialog;
 class QtPrompts;
+class KeyboardHook;
 
 class MainWindow final : public QMainWindow, public MainView {
   Q_OBJECT
@@ -46,6 +48,10 @@ class MainWindow final : public QMainWindow, public MainView {
   void ApplyInitialSize();
 
   Session& session() { return *session_; }
+  /// The drawing's mouse, wheel and keys.
+  Manipulation& hands() { return *hands_; }
+  /// The drawing area's cursor shows the drag kind.
+  void UpdateDrawingCursor();
   SaisiesDialog& dialog() { return *dialog_; }
   const QImage& Bitmap() const { return drawing_.Bitmap(); }
   QAction* Action(MenuId id) const;
@@ -89,6 +95,7 @@ class MainWindow final : public QMainWindow, public MainView {
   QLabel* modeLabel_ = nullptr;
   std::map<MenuId, QAction*> actions_;
   std::unique_ptr<Session> session_;
+  std::unique_ptr<Manipulation> hands_;
   SaisiesDialog* dialog_ = nullptr;
   /// The window of a study's text, made on first use.
   QDialog* textWindow_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <filesystem>
 #include <memory>
 #include <optional>
 #include <span>
@@ -48,6 +49,12 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   int bitmapWidth = 0;
   int bitmapHeight = 0;
   int terminated = 0;
+  /// Colours of the interactive frames drawn, in order.
+  std::vector<Colour> frames;
+  /// Paths handed to `SaveDrawing`, in order.
+  std::vector<std::string> savedPictures;
+  /// `SaveDrawing` fails.
+  bool failSaves = false;
 
   void ShowMessage(const Message& message) override {
     messages.push_back(message);
@@ -112,6 +119,16 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
     return std::make_unique<Forwarding>(*this);
   }
   void PresentDrawing() override { log.push_back("present"); }
+  void DrawOuterFrame(Colour colour) override {
+    frames.push_back(colour);
+    log.push_back(colour == colours::Red ? "frame-red" : "frame-black");
+  }
+  std::optional<Message> SaveDrawing(const std::filesystem::path& path) override {
+    savedPictures.push_back(path.string());
+    log.push_back("save-picture:" + path.string());
+    if (!failSaves) return std::nullopt;
+    return ErrorMessage("Erreur d'écriture du fichier " + path.string());
+  }
 
   /// Forgets what was shown (not the script).
   void Forget() {
@@ -121,6 +138,8 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
     openDialogs.clear();
     saveDialogs.clear();
     titles.clear();
+    frames.clear();
+    savedPictures.clear();
     bitmap = RecordingCanvas();
   }
 

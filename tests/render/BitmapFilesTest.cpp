@@ -16,6 +16,7 @@
 #include "RenderFixtures.h"
 #include "render/DrawingPalette.h"
 #include "render/QtRasterCanvas.h"
+#include "render/RasterDrawing.h"
 
 namespace umbrix {
 namespace {
@@ -147,6 +148,37 @@ TEST_F(BitmapFilesTest, DestinationThatIsAFolderIsLeftAlone) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(folder),
                           std::filesystem::directory_iterator()),
             1);
+}
+
+}  // namespace
+}  // namespace umbrix
+
+namespace umbrix {
+namespace {
+
+TEST_F(BitmapFilesTest, TheDrawingsOuterFrameIsItsOutermostPixelsAndItsPictureABmp) {
+  RasterDrawing surface;
+  surface.ResizeDrawing(7, 5);
+  surface.DrawOuterFrame(colours::Red);
+  const QImage& bitmap = surface.Bitmap();
+  const QRgb red = ToQRgb(colours::Red);
+  for (int x = 0; x < 7; ++x) {
+    EXPECT_EQ(bitmap.pixel(x, 0), red) << x;
+    EXPECT_EQ(bitmap.pixel(x, 4), red) << x;
+  }
+  for (int y = 0; y < 5; ++y) {
+    EXPECT_EQ(bitmap.pixel(0, y), red) << y;
+    EXPECT_EQ(bitmap.pixel(6, y), red) << y;
+  }
+  EXPECT_EQ(bitmap.pixel(1, 1), ToQRgb(colours::White));
+  EXPECT_EQ(bitmap.pixel(5, 3), ToQRgb(colours::White));
+
+  const auto path = folder / "vue000.bmp";
+  std::ofstream(path) << "old";
+  ASSERT_EQ(surface.SaveDrawing(path), std::nullopt);
+  EXPECT_EQ(Slurp(path).substr(0, 2), "BM");
+  EXPECT_EQ(QImage(QString::fromStdString(path.string())).pixel(0, 0), red);
+  EXPECT_TRUE(surface.SaveDrawing(folder / "absent" / "vue001.bmp").has_value());
 }
 
 }  // namespace

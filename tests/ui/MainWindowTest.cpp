@@ -13,11 +13,13 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QUrl>
+#include <cmath>
 #include <fstream>
 #include <sstream>
 
 #include "app/FakePlatform.h"
 #include "cli/CliPlatform.h"
+#include "model/Numbers.h"
 #include "support/FileCopy.h"
 #include "support/TempFolder.h"
 #include "ui/MainWindow.h"
@@ -212,6 +214,55 @@ TEST(MainWindowStory, ANarrowWindowPutsTheReportAboveTheComments) {
   p.window.resize(540, 600);
   QApplication::processEvents();
   EXPECT_LT(p.window.ReportPane()->geometry().bottom(), p.window.CommentsPane()->geometry().top());
+}
+
+}  // namespace
+}  // namespace umbrix
+
+namespace umbrix {
+namespace {
+
+TEST(DrawingStory, AClickFramesTheDialAnArrowMovesTheFootTabEndsAndCtrlKTraces) {
+  const TempFolder folder;
+  Program p({CopyInto(folder.Path(), kWorkedExample).string()});
+  Session& session = p.window.session();
+  ASSERT_TRUE(session.State().DrawingExists);
+  QWidget* drawing = p.window.centralWidget();
+  const QPoint centre(p.window.Bitmap().width() / 2, p.window.Bitmap().height() / 2);
+  const QRgb red = qRgb(255, 0, 0);
+
+  QTest::mouseClick(drawing, Qt::LeftButton, {}, centre);
+  EXPECT_TRUE(session.InteractiveMode());
+  EXPECT_EQ(p.window.Bitmap().pixel(0, 0), red);
+  EXPECT_EQ(p.window.Bitmap().pixel(p.window.Bitmap().width() - 1, 5), red);
+  EXPECT_FALSE(p.window.ReportPane()->isEnabled());
+  EXPECT_FALSE(p.window.CommentsPane()->isEnabled());
+
+  const double before = session.Project().Gnomx.value;
+  QTest::keyClick(drawing, Qt::Key_Right);
+  const double after = session.Project().Gnomx.value;
+  EXPECT_GT(after, before);
+  EXPECT_EQ(p.Control<QLineEdit>(ControlId::Gnomx)->text().toStdString(), FormatGeneral(after));
+  EXPECT_EQ(p.window.Bitmap().pixel(0, 0), red);  // the redraw keeps the frame
+
+  QTest::keyClick(drawing, Qt::Key_Tab);
+  EXPECT_FALSE(session.InteractiveMode());
+  EXPECT_EQ(p.window.Bitmap().pixel(0, 0), qRgb(0, 0, 0));
+  EXPECT_TRUE(p.window.ReportPane()->isEnabled());
+  EXPECT_EQ(p.window.focusWidget(), p.window.ReportPane());
+
+  p.window.dialog().activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&p.window.dialog()));
+  p.window.dialog().Tabs()->setCurrentIndex(static_cast<int>(Tab::Divers));
+  QLineEdit* decEd = p.Control<QLineEdit>(ControlId::DecEd);
+  decEd->setFocus(Qt::MouseFocusReason);
+  decEd->selectAll();
+  QTest::keyClicks(decEd, "30");
+  QTest::keyClick(decEd, Qt::Key_K, Qt::ControlModifier);
+  EXPECT_EQ(std::abs(session.Project().DecEd.value), 30.0);
+  EXPECT_EQ(session.State().RunMode, RunMode::Trace);
+  EXPECT_TRUE(session.State().DrawingExists);
+  EXPECT_EQ(decEd->text(), "30");  // the key went no further than the hook
 }
 
 }  // namespace
