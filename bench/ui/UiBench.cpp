@@ -70,10 +70,15 @@ void BM_RedrawAfterResize(benchmark::State& state) {
   // two sizes a few pixels apart, both giving a drawing of about 1000 pixels
   const QSize sizes[2] = {QSize(1215, 1080), QSize(1219, 1084)};
   int which = 0;
+  int unchanged = 0;
   for (auto _ : state) {
+    const int before = window.Bitmap().width();
     window.resize(sizes[which ^= 1]);
     window.centralWidget()->repaint();
+    if (window.Bitmap().width() == before) ++unchanged;
   }
+  // every step must have refitted and redrawn the bitmap, or the figure measures nothing
+  if (unchanged > 1) state.SkipWithError("a resize did not refit the drawing");
   if (window.Bitmap().width() < 950) state.SkipWithError("the drawing is not 1000 pixels wide");
   state.counters["bitmap_px"] = window.Bitmap().width();
 }
