@@ -19,21 +19,6 @@
 namespace umbrix {
 namespace {
 
-/// A surface that draws nothing: what remains is the tracer's own computation.
-class NullCanvas : public Canvas {
- public:
-  void FillSurface(Colour) override {}
-  void SetPenStyle(PenStyle) override {}
-  void SetPenWidth(int) override {}
-  void DrawSegment(Colour, PointMm, PointMm) override {}
-  void DrawPolyline(Colour, std::span<const PointMm>) override {}
-  void DrawMarker(Colour, PointMm) override {}
-  void DrawLabel(std::string_view, const LabelPlacement&) override {}
-  void DrawFilledPolygon(Colour, std::span<const PointMm>) override {}
-  void DrawFilledQuads(Colour, std::span<const PointMm>) override {}
-  TextExtent MeasureText(std::string_view) const override { return {}; }
-};
-
 /// Sends recorded calls to another surface, with the pen each call was made with.
 void Replay(const std::vector<testing::CanvasCall>& calls, Canvas& canvas) {
   using testing::CallKind;

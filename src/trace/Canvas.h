@@ -80,4 +80,20 @@ class Canvas {
   virtual TextExtent MeasureText(std::string_view text) const = 0;
 };
 
+/// A surface that draws nothing, for a pass run only for what it computes (the report, the
+/// listed hour lines, the tracer's own cost).
+class NullCanvas final : public Canvas {
+ public:
+  void FillSurface(Colour) override {}
+  void SetPenStyle(PenStyle) override {}
+  void SetPenWidth(int) override {}
+  void DrawSegment(Colour, PointMm, PointMm) override {}
+  void DrawPolyline(Colour, std::span<const PointMm>) override {}
+  void DrawMarker(Colour, PointMm) override {}
+  void DrawLabel(std::string_view, const LabelPlacement&) override {}
+  void DrawFilledPolygon(Colour, std::span<const PointMm>) override {}
+  void DrawFilledQuads(Colour, std::span<const PointMm>) override {}
+  TextExtent MeasureText(std::string_view) const override { return {}; }
+};
+
 }  // namespace umbrix

@@ -24,21 +24,6 @@ constexpr double kCloseSunsDeg = 20.0;
 constexpr double kReliableMm = 1.0;
 constexpr double kDoubtfulMm = 3.0;
 
-/// Draws nothing: the study needs only what the tracing pass computes.
-class NullCanvas final : public Canvas {
- public:
-  void FillSurface(Colour) override {}
-  void SetPenStyle(PenStyle) override {}
-  void SetPenWidth(int) override {}
-  void DrawSegment(Colour, PointMm, PointMm) override {}
-  void DrawPolyline(Colour, std::span<const PointMm>) override {}
-  void DrawMarker(Colour, PointMm) override {}
-  void DrawLabel(std::string_view, const LabelPlacement&) override {}
-  void DrawFilledPolygon(Colour, std::span<const PointMm>) override {}
-  void DrawFilledQuads(Colour, std::span<const PointMm>) override {}
-  TextExtent MeasureText(std::string_view) const override { return {}; }
-};
-
 /// The project with the straight hour lines on and every other figure off, so that a pass
 /// lists the lines the report lists and spends no time on the rest.
 DialProject HourLinesOnly(const DialProject& project) {
