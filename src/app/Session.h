@@ -155,12 +155,16 @@ class Session {
   void FitDrawing();
   /// "E&xport dxf": checks, the save dialog and the replace question, then `WriteDxf`.
   void ExportDxfCommand();
-  /// Writes the dial on show as DXF into `path` and repaints the screen; the failure message.
-  /// Needs `DrawingExists`.
-  std::optional<Message> WriteDxf(const std::filesystem::path& path);
+  /// Writes the dial on show as DXF into `path` and repaints the screen; the failure message
+  /// (a held project is never replaced). Needs `DrawingExists`.
+  std::optional<Message> WriteDxf(const std::string& path);
   /// Writes the dial on show as a true-scale SVG picture; the failure message. Needs
   /// `DrawingExists`.
-  std::optional<Message> WriteSvg(const std::filesystem::path& path);
+  std::optional<Message> WriteSvg(const std::string& path);
+  /// The bytes of the DXF export of the dial on show; the screen is repainted afterwards.
+  std::string DxfDocument();
+  /// The bytes of the SVG picture of the dial on show.
+  std::string SvgDocument();
 
  private:
   /// The dialog's window onto the session.
