@@ -182,7 +182,13 @@ bool Session::Solve() {
   }
   orientation_ = solved.orientation;
   hourLimits_ = solved.hourLimits.limits;
-  return true;
+  return Traceable();
+}
+
+bool Session::Traceable() {
+  const auto refused = CheckTraceable(project_, orientation_, project_.Plate);
+  if (refused) platform_.ShowMessage(*refused);
+  return !refused;
 }
 
 bool Session::RunComputation() {
@@ -214,6 +220,7 @@ bool Session::RunComputation() {
       const DirectTraceResult direct = TraceFromOrientation(project_, report_);
       orientation_ = direct.orientation;
       hourLimits_ = direct.hourLimits.limits;
+      if (!Traceable()) return false;
       TraceToScreen(true);
       return direct.success;
     }

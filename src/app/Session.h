@@ -194,6 +194,8 @@ class Session {
   /// Shows the first missing entry on the dialog; nothing is computed.
   void ReportMissing(const CompletenessResult& missing);
   bool Solve();
+  /// Shows why the dial on record cannot be traced in finite numbers; true when it can.
+  bool Traceable();
   void ShowAll(const Messages& messages);
   /// A save dialog's proposed name: the project's file name with `extension` (".dxf").
   std::string ProposedName(const char* extension) const;

@@ -48,11 +48,11 @@ void Emit(const std::string& name, const std::string& bytes, std::ostream& out,
 }
 
 /// A drawing output: refused without a drawing, then written like any other output.
-void EmitDrawing(const Session& session, const std::string& name,
+void EmitDrawing(const Session& session, const std::string& name, const char* noDrawingText,
                  const std::function<std::optional<std::string>()>& encode, std::ostream& out,
                  std::ostream& err, Status& status) {
   if (!session.State().DrawingExists) {
-    err << TerminalText(kErrorCaption, kNoDrawingToSaveText) << '\n';
+    err << TerminalText(kErrorCaption, noDrawingText) << '\n';
     status.Refused();
     return;
   }
@@ -103,20 +103,20 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
 
   if (options.report) Emit(*options.report, session.ReportPane(), out, err, status);
   if (options.png) {
-    EmitDrawing(session, *options.png, [&] { return EncodePng(platform.Bitmap()); }, out, err,
+    EmitDrawing(session, *options.png, kNoDrawingToSaveText, [&] { return EncodePng(platform.Bitmap()); }, out, err,
                 status);
   }
   if (options.bmp) {
-    EmitDrawing(session, *options.bmp, [&] { return EncodeBmp4(platform.Bitmap()); }, out, err,
+    EmitDrawing(session, *options.bmp, kNoDrawingToSaveText, [&] { return EncodeBmp4(platform.Bitmap()); }, out, err,
                 status);
   }
   if (options.svg) {
-    EmitDrawing(session, *options.svg,
+    EmitDrawing(session, *options.svg, kNoDrawingToExportText,
                 [&]() -> std::optional<std::string> { return session.SvgDocument(); }, out, err,
                 status);
   }
   if (options.dxf) {
-    EmitDrawing(session, *options.dxf,
+    EmitDrawing(session, *options.dxf, kNoDrawingToExportText,
                 [&]() -> std::optional<std::string> { return session.DxfDocument(); }, out, err,
                 status);
   }

@@ -224,6 +224,15 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
     res.orientation.ZenithVec = {0.0, 0.0, 1.0};
   }
   rp.rotation = Wrap(kPi / 2 - q);
+  const Vec3& z = res.orientation.ZenithVec;
+  for (const double v : {e[0], e[1], e[2], z.X, z.Y, z.Z, rp.latitude, rp.hourOffset,
+                         rp.declination, rp.inclination, rp.rotation,
+                         res.precisionIndexMinutes}) {
+    if (!std::isfinite(v)) {
+      res.messages.push_back(ErrorMessage(kOutOfScaleText));
+      return res;
+    }
+  }
 
   // 15: hour limits and the report.
   res.hourLimits =
