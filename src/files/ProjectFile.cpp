@@ -442,14 +442,14 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   if (!candidate) return Failed(fileName, " : déjà ouvert ou erreur d'ouverture");
   // the header first, so that a large file of another kind is refused without reading it whole
   const auto start = candidate->ReadAll(16);
-  const auto firstLines = start ? DecodeLines(*start) : std::vector<std::string>();
+  const auto firstLines = start ? DecodeTextFileLines(*start) : std::vector<std::string>();
   if (firstLines.empty() || !AcceptedHeader(firstLines.front(), state.TestMode)) {
     return Failed(fileName, start ? " : format incorrect" : " : déjà ouvert ou erreur d'ouverture");
   }
   const auto bytes = candidate->ReadAll();
   if (!bytes) return Failed(fileName, " : déjà ouvert ou erreur d'ouverture");
 
-  std::vector<std::string> lines = DecodeLines(*bytes);
+  std::vector<std::string> lines = DecodeTextFileLines(*bytes);
   const std::string header = lines.empty() ? std::string() : lines.front();
   if (!AcceptedHeader(header, state.TestMode)) return Failed(fileName, " : format incorrect");
   const int version = header[6] - '0';
