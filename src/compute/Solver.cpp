@@ -120,6 +120,11 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
   const double r1 = Norm(d1);
   const double r2 = Norm(d2);
   const double cosTheta = Dot(d1, d2) / (r1 * r2);
+  // lengths beyond any double (a mark of 1e300 mm) would make every later angle NaN
+  if (!std::isfinite(r1 * r2) || !std::isfinite(cosTheta)) {
+    res.messages.push_back(ErrorMessage(kOutOfScaleText));
+    return res;
+  }
   const double theta = cosTheta >= 1 ? 0.0 : SafeAcos(cosTheta);
   res.shadowAngle = theta;
   if (!(theta > kSameAngle)) {

@@ -43,10 +43,12 @@ struct CliRunResult {
   std::string err;
 };
 
-/// Runs `UMBRIX_CLI_PATH args...` with its outputs captured in files of `scratch`.
+/// Runs `UMBRIX_CLI_PATH args...` with its outputs captured in files of `scratch`; with
+/// `inScratch` the program runs in `scratch` as its current folder.
 inline CliRunResult RunCliProcess(const std::vector<std::string>& args,
-                                  const std::filesystem::path& scratch) {
-  std::string command = ShellQuoted(UMBRIX_CLI_PATH);
+                                  const std::filesystem::path& scratch, bool inScratch = false) {
+  std::string command = inScratch ? "cd " + ShellQuoted(scratch.string()) + " && " : "";
+  command += ShellQuoted(UMBRIX_CLI_PATH);
   for (const std::string& a : args) command += " " + ShellQuoted(a);
   const std::filesystem::path out = scratch / "cli-stdout";
   const std::filesystem::path err = scratch / "cli-stderr";

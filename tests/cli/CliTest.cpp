@@ -55,7 +55,10 @@ TEST(CliArguments, CommandNames) {
   const std::vector<std::pair<const char*, std::optional<int>>> rows = {
       {"calculer", 1},    {"CALCULER", 1},    {"simuler", 2}, {"tracer", 3},
       {"éphémérides", 8}, {"ephemerides", 8}, {"compute", std::nullopt},
-      {"", std::nullopt}};
+      {"", std::nullopt}, {"ÉPHÉMÉRIDES", 8}, {"Éphémérides", 8}, {"EPHEMERIDES", 8},
+      {"TrAcEr", 3},      {"éPHÉMÉRIDES", 8}, {"ÉPHÉMÉRIDE", std::nullopt},
+      // the multiplication sign has no lower case and stays as it is
+      {"calcul\xC3\x97r", std::nullopt}};
   for (const auto& [name, mode] : rows) EXPECT_EQ(CommandMode(name), mode) << name;
 }
 
@@ -74,11 +77,46 @@ TEST(CliArguments, Refusals) {
       {"a.umd", "--size", "600x99999"},
       {"a.umd", "--size", "600x60a"},
       {"a.umd", "--map=oui"},
+      // an option given twice, under one name or two, would drop the first
+      {"a.umd", "--png", "x.png", "--png", "y.png"},
+      {"a.umd", "--report", "x", "--rapport", "y"},
+      {"a.umd", "--save=x.umd", "--enregistrer", "y.umd"},
+      {"a.umd", "-c", "tracer", "--commande", "simuler"},
+      {"a.umd", "--size", "600x600", "--taille=700x700"},
+      {"a.umd", "--map", "--map"},
+      // two outputs on standard output would mix their bytes
+      {"a.umd", "--report", "-", "--png", "-"},
+      {"a.umd", "--dxf", "-", "--save", "-"},
+      // "--" ends the options, not the rule of one project
+      {"a.umd", "--", "b.umd"},
   };
   for (const auto& args : rows) {
     const CliParse p = ParseCliArguments(args);
     EXPECT_FALSE(p.options) << ::testing::PrintToString(args);
     EXPECT_FALSE(p.error.empty()) << ::testing::PrintToString(args);
+  }
+}
+
+TEST(CliArguments, DoubleDashEndsTheOptions) {
+  const CliParse dashed = ParseCliArguments({"--map", "--", "-x.umd"});
+  ASSERT_TRUE(dashed.options) << dashed.error;
+  EXPECT_EQ(dashed.options->project, "-x.umd");
+  EXPECT_TRUE(dashed.options->developerMode);
+  const CliParse help = ParseCliArguments({"--png", "a.png", "--", "--help"});
+  ASSERT_TRUE(help.options) << help.error;
+  EXPECT_EQ(help.options->action, CliOptions::Action::Run);
+  EXPECT_EQ(help.options->project, "--help");
+  const CliParse both = ParseCliArguments({"--", "--", "--png"});
+  EXPECT_FALSE(both.options);  // the second "--" is a project, "--png" a second one
+  // without "--" a name starting with "-" is an option
+  EXPECT_FALSE(ParseCliArguments({"-x.umd"}).options);
+}
+
+TEST(CliArguments, OneOutputOnStandardOutputIsAllowed) {
+  for (const char* option : {"--report", "--png", "--bmp", "--svg", "--dxf", "--save"}) {
+    const char* other = std::string(option) == "--svg" ? "--png" : "--svg";
+    const CliParse p = ParseCliArguments({"a.umd", option, "-", other, "b"});
+    EXPECT_TRUE(p.options) << option << ": " << p.error;
   }
 }
 
@@ -251,6 +289,71 @@ TEST(CliProcess, AnOutputThatCannotBeWrittenIsAFileError) {
       folder.Path());
   EXPECT_EQ(run.status, kExitFileOrUsage) << run.err;
   EXPECT_NE(run.err.find("Erreur... : "), std::string::npos) << run.err;
+}
+
+TEST(CliProcess, AnUnknownLastCommandSaysWhyNothingWasComputed) {
+  testing::TempFolder folder;
+  const std::string project = WriteProject(folder, "mode5.umd", [](Session& s) {
+    testing::TypeWorkedCase(s.Dialog());
+    s.State().RunMode = 5;
+  });
+  const auto run = RunCliProcess({project, "--report", "-"}, folder.Path());
+  EXPECT_EQ(run.status, kExitRefused);
+  EXPECT_NE(run.err.find("umbrix-cli : la dernière commande du projet (5) n'est pas connue : rien "
+                         "n'a été calculé (--commande calculer, simuler, tracer ou "
+                         "éphémérides)\n"),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(run.out, "");
+  // a command named on the line runs instead, and nothing is said of the file's
+  const auto asked = RunCliProcess({project, "-c", "CALCULER", "--report", "-"}, folder.Path());
+  EXPECT_EQ(asked.status, kExitSuccess) << asked.err;
+  EXPECT_NE(asked.out.find("Paramètres réduits du cadran"), std::string::npos);
+}
+
+TEST(CliProcess, AProjectWhoseNameStartsWithADashOpensAfterDoubleDash) {
+  testing::TempFolder folder;
+  fs::copy_file(kWorked, folder.Path() / "-x.umd");
+  const auto run = RunCliProcess({"--rapport", "-", "--", "-x.umd"}, folder.Path(), true);
+  EXPECT_EQ(run.status, kExitSuccess) << run.err;
+  EXPECT_NE(run.out.find("Paramètres réduits du cadran"), std::string::npos);
+  const auto refused = RunCliProcess({"--rapport", "-", "-x.umd"}, folder.Path(), true);
+  EXPECT_EQ(refused.status, kExitFileOrUsage);
+  EXPECT_NE(refused.err.find("option inconnue : « -x.umd »"), std::string::npos) << refused.err;
+}
+
+// "-" is standard output for every output: the same bytes as the file, and no file named "-".
+TEST(CliProcess, EveryOutputGoesToStandardOutputWhenNamedDash) {
+  testing::TempFolder folder;
+  const std::string project = testing::CopyInto(folder.Path(), kWorked).string();
+  const std::string before = ReadBytes(project);
+  const struct {
+    const char* option;
+    const char* file;
+    std::string start;
+  } rows[] = {
+      {"--rapport", "r.txt", "Indice de précision"},
+      {"--png", "d.png", "\x89PNG"},
+      {"--bmp", "d.bmp", "BM"},
+      {"--svg", "d.svg", "<?xml"},
+      {"--dxf", "d.dxf", "999\r\nUmbrix dxf 3D"},
+      {"--enregistrer", "p.umd", "Umbrix6\r\n"},
+  };
+  testing::TempFolder outputs;
+  for (const auto& row : rows) {
+    const auto piped = RunCliProcess({project, row.option, "-"}, folder.Path());
+    EXPECT_EQ(piped.status, kExitSuccess) << row.option << ": " << piped.err;
+    EXPECT_EQ(piped.out.rfind(row.start, 0), 0u) << row.option;
+    const auto filed =
+        RunCliProcess({project, row.option, outputs.File(row.file)}, folder.Path());
+    ASSERT_EQ(filed.status, kExitSuccess) << row.option << ": " << filed.err;
+    // the DXF carries its creation time
+    if (std::string(row.option) != "--dxf") {
+      EXPECT_EQ(piped.out, ReadBytes(outputs.File(row.file))) << row.option;
+    }
+  }
+  EXPECT_EQ(ReadBytes(project), before);
+  EXPECT_FALSE(fs::exists(folder.Path() / "-"));
 }
 
 }  // namespace
