@@ -356,5 +356,41 @@ TEST(CliProcess, EveryOutputGoesToStandardOutputWhenNamedDash) {
   EXPECT_FALSE(fs::exists(folder.Path() / "-"));
 }
 
+// A mark of 1e300 mm wrote "NAN" thirteen times into the DXF and overflowed the pixel
+// conversions; a plate of 1e-300 mm overflowed them too. Both are refused, the sanitizers silent.
+TEST(CliProcess, AbsurdNumbersAreRefusedWithAMessageNotWrittenAsNaN) {
+  testing::TempFolder folder;
+  const std::string example = ReadBytes(fs::path(UMBRIX_SOURCE_DIR) / "examples" /
+                                        "jardin-horizontal.umd");
+  const auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string text = example;
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return text.replace(at, from.size(), to);
+  };
+  const struct {
+    const char* file;
+    std::string bytes;
+    const char* message;
+  } rows[] = {
+      {"grand.umd", replaced("\r\n-88.6 'x 1", "\r\n1e300 'x 1"),
+       "Erreur... : Calcul impossible : Valeurs hors d'échelle\n"},
+      {"petit.umd", replaced("\r\n400 'Cot", "\r\n1e-300 'Cot"),
+       "Erreur... : Calcul impossible : Cadran trop petit\n"},
+  };
+  for (const auto& row : rows) {
+    testing::WriteBytes(folder.Path() / row.file, row.bytes);
+    const auto run = RunCliProcess({folder.File(row.file), "--rapport", "-", "--dxf",
+                                    folder.File("d.dxf"), "--png", folder.File("d.png")},
+                                   folder.Path());
+    EXPECT_EQ(run.status, kExitRefused) << row.file << ": " << run.err;
+    EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("runtime error"), std::string::npos) << run.err;  // UBSan
+    EXPECT_EQ(run.out.find("NAN"), std::string::npos) << run.out;
+    EXPECT_FALSE(fs::exists(folder.File("d.dxf")));
+    EXPECT_FALSE(fs::exists(folder.File("d.png")));
+  }
+}
+
 }  // namespace
 }  // namespace umbrix
