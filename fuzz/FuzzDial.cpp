@@ -140,7 +140,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   Report report;
   const bool traced = Compute(d, orientation, limits, report);
   // what a save would write: the data lines never hold a non-finite number
-  for (const std::string& line : BuildProjectLines(d.project, d.state, d.state.TestDataValid, true)) {
+  for (const std::string& line :
+       BuildProjectLines(d.project, d.state, d.state.TestDataValid, true)) {
     RequireFinite(line.substr(0, line.find('\'')));
   }
   if (!traced) return 0;
@@ -159,8 +160,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   RequireFinite(svg.Document());
 
   const DxfJob job{frame, DxfCasterGeometryOf(d.project, orientation, pass.style), 45000.5};
-  const std::string dxf =
-      DxfDocument(job, DialTracePass(d.project, orientation, limits, frame));
+  const std::string dxf = DxfDocument(job, DialTracePass(d.project, orientation, limits, frame));
   RequireFinite(dxf);
   Require(dxf.ends_with("EOF\r\n"));
   return 0;

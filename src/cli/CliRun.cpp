@@ -33,8 +33,8 @@ class Status {
 
 /// One output: "-" sends the bytes to standard output, any other name goes through the program's
 /// one writer.
-void Emit(const std::string& name, const std::string& bytes, std::ostream& out,
-          std::ostream& err, Status& status) {
+void Emit(const std::string& name, const std::string& bytes, std::ostream& out, std::ostream& err,
+          Status& status) {
   if (name == "-") {
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
@@ -103,22 +103,24 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
 
   if (options.report) Emit(*options.report, session.ReportPane(), out, err, status);
   if (options.png) {
-    EmitDrawing(session, *options.png, kNoDrawingToSaveText, [&] { return EncodePng(platform.Bitmap()); }, out, err,
-                status);
+    EmitDrawing(
+        session, *options.png, kNoDrawingToSaveText, [&] { return EncodePng(platform.Bitmap()); },
+        out, err, status);
   }
   if (options.bmp) {
-    EmitDrawing(session, *options.bmp, kNoDrawingToSaveText, [&] { return EncodeBmp4(platform.Bitmap()); }, out, err,
-                status);
+    EmitDrawing(
+        session, *options.bmp, kNoDrawingToSaveText, [&] { return EncodeBmp4(platform.Bitmap()); },
+        out, err, status);
   }
   if (options.svg) {
-    EmitDrawing(session, *options.svg, kNoDrawingToExportText,
-                [&]() -> std::optional<std::string> { return session.SvgDocument(); }, out, err,
-                status);
+    EmitDrawing(
+        session, *options.svg, kNoDrawingToExportText,
+        [&]() -> std::optional<std::string> { return session.SvgDocument(); }, out, err, status);
   }
   if (options.dxf) {
-    EmitDrawing(session, *options.dxf, kNoDrawingToExportText,
-                [&]() -> std::optional<std::string> { return session.DxfDocument(); }, out, err,
-                status);
+    EmitDrawing(
+        session, *options.dxf, kNoDrawingToExportText,
+        [&]() -> std::optional<std::string> { return session.DxfDocument(); }, out, err, status);
   }
 
   if (options.save && *options.save == "-") {

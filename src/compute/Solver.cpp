@@ -231,8 +231,7 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
   rp.rotation = Wrap(kPi / 2 - q);
   const Vec3& z = res.orientation.ZenithVec;
   for (const double v : {e[0], e[1], e[2], z.X, z.Y, z.Z, rp.latitude, rp.hourOffset,
-                         rp.declination, rp.inclination, rp.rotation,
-                         res.precisionIndexMinutes}) {
+                         rp.declination, rp.inclination, rp.rotation, res.precisionIndexMinutes}) {
     if (!std::isfinite(v)) {
       res.messages.push_back(ErrorMessage(kOutOfScaleText));
       return res;

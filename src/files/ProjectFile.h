@@ -43,8 +43,7 @@ std::vector<std::string> BuildProjectFileLines(const DialProject& project,
 /// The bytes of the file a save writes (`BuildProjectFileLines` in Windows-1252 with CR LF);
 /// `replaced` is set when a character had to be written as "?".
 std::string ProjectFileBytes(const DialProject& project, const ProjectState& state, bool extended,
-                             const std::vector<std::string>& reportLines,
-                             bool* replaced = nullptr);
+                             const std::vector<std::string>& reportLines, bool* replaced = nullptr);
 
 /// Outcome of a file operation; `error` is the message box to show when `ok` is false.
 /// `warning` is set by a save that had to write "?" for characters Windows-1252 cannot hold

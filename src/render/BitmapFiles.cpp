@@ -3,7 +3,6 @@
 #include <QBuffer>
 #include <QByteArray>
 #include <QImageWriter>
-
 #include <string>
 
 #include "files/SafeFile.h"

@@ -2,7 +2,6 @@
 // Bitmap files of the drawing: 4-bit BMP with the drawing palette, and PNG.
 
 #include <QImage>
-
 #include <optional>
 #include <string>
 

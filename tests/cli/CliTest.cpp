@@ -53,10 +53,20 @@ TEST(CliArguments, DefaultsRepeatTheProjectsCommandAt600Pixels) {
 
 TEST(CliArguments, CommandNames) {
   const std::vector<std::pair<const char*, std::optional<int>>> rows = {
-      {"calculer", 1},    {"CALCULER", 1},    {"simuler", 2}, {"tracer", 3},
-      {"éphémérides", 8}, {"ephemerides", 8}, {"compute", std::nullopt},
-      {"", std::nullopt}, {"ÉPHÉMÉRIDES", 8}, {"Éphémérides", 8}, {"EPHEMERIDES", 8},
-      {"TrAcEr", 3},      {"éPHÉMÉRIDES", 8}, {"ÉPHÉMÉRIDE", std::nullopt},
+      {"calculer", 1},
+      {"CALCULER", 1},
+      {"simuler", 2},
+      {"tracer", 3},
+      {"éphémérides", 8},
+      {"ephemerides", 8},
+      {"compute", std::nullopt},
+      {"", std::nullopt},
+      {"ÉPHÉMÉRIDES", 8},
+      {"Éphémérides", 8},
+      {"EPHEMERIDES", 8},
+      {"TrAcEr", 3},
+      {"éPHÉMÉRIDES", 8},
+      {"ÉPHÉMÉRIDE", std::nullopt},
       // the multiplication sign has no lower case and stays as it is
       {"calcul\xC3\x97r", std::nullopt}};
   for (const auto& [name, mode] : rows) EXPECT_EQ(CommandMode(name), mode) << name;
@@ -344,8 +354,7 @@ TEST(CliProcess, EveryOutputGoesToStandardOutputWhenNamedDash) {
     const auto piped = RunCliProcess({project, row.option, "-"}, folder.Path());
     EXPECT_EQ(piped.status, kExitSuccess) << row.option << ": " << piped.err;
     EXPECT_EQ(piped.out.rfind(row.start, 0), 0u) << row.option;
-    const auto filed =
-        RunCliProcess({project, row.option, outputs.File(row.file)}, folder.Path());
+    const auto filed = RunCliProcess({project, row.option, outputs.File(row.file)}, folder.Path());
     ASSERT_EQ(filed.status, kExitSuccess) << row.option << ": " << filed.err;
     // the DXF carries its creation time
     if (std::string(row.option) != "--dxf") {
@@ -360,8 +369,8 @@ TEST(CliProcess, EveryOutputGoesToStandardOutputWhenNamedDash) {
 // conversions; a plate of 1e-300 mm overflowed them too. Both are refused, the sanitizers silent.
 TEST(CliProcess, AbsurdNumbersAreRefusedWithAMessageNotWrittenAsNaN) {
   testing::TempFolder folder;
-  const std::string example = ReadBytes(fs::path(UMBRIX_SOURCE_DIR) / "examples" /
-                                        "jardin-horizontal.umd");
+  const std::string example =
+      ReadBytes(fs::path(UMBRIX_SOURCE_DIR) / "examples" / "jardin-horizontal.umd");
   const auto replaced = [&](const std::string& from, const std::string& to) {
     std::string text = example;
     const size_t at = text.find(from);

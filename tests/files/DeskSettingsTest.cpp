@@ -71,8 +71,9 @@ TEST(DeskHeader, APipeIsRefusedWithoutWaitingAndNeverReplaced) {
   DeskSettingsFile desk;
   const auto entered = desk.Enter(pipe, {30, 40, 760, 638, 541, 420, 0}, 25, 35);
   ASSERT_TRUE(entered.error.has_value());
-  EXPECT_EQ(entered.error->text, pipe + " : erreur d'écriture, le fichier n'a pas été enregistré "
-                                        "(le nom ne désigne pas un fichier ordinaire)");
+  EXPECT_EQ(entered.error->text, pipe +
+                                     " : erreur d'écriture, le fichier n'a pas été enregistré "
+                                     "(le nom ne désigne pas un fichier ordinaire)");
   EXPECT_EQ(std::filesystem::status(pipe).type(), std::filesystem::file_type::fifo);
 }
 

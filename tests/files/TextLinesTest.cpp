@@ -75,19 +75,19 @@ TEST(FileEncoding, Utf8IsValidUtf8HoldingSomethingBeyondAscii) {
   const Row rows[] = {
       {"48\xC2\xB0"
        "50 'Latitude",
-       true},                                      // "°" in UTF-8
+       true},                                               // "°" in UTF-8
       {"Cot\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", true},  // 2, 3 and 4-byte characters
       {"48\xB0"
        "50 'Latitude",
        false},                               // "°" in 1252: a lone continuation byte
-      {"Cot\xE9 du cadran", false},           // "é" in 1252: a lead byte without its follower
-      {"Trac\xE9 \xE0 l'\xE9t\xE9", false},   // several accents in 1252
-      {"plain ASCII only", false},            // nothing beyond ASCII: either reading is the same
+      {"Cot\xE9 du cadran", false},          // "é" in 1252: a lead byte without its follower
+      {"Trac\xE9 \xE0 l'\xE9t\xE9", false},  // several accents in 1252
+      {"plain ASCII only", false},           // nothing beyond ASCII: either reading is the same
       {"", false},
-      {"\xC3\xA9\xC3", false},                 // a sequence cut at the end
-      {"\xC0\xAF", false},                     // an overlong "/"
-      {"\xED\xA0\x80", false},                 // a surrogate
-      {"\xF4\x90\x80\x80", false},             // beyond U+10FFFF
+      {"\xC3\xA9\xC3", false},      // a sequence cut at the end
+      {"\xC0\xAF", false},          // an overlong "/"
+      {"\xED\xA0\x80", false},      // a surrogate
+      {"\xF4\x90\x80\x80", false},  // beyond U+10FFFF
   };
   for (const Row& r : rows) EXPECT_EQ(IsUtf8Text(r.bytes), r.utf8) << r.bytes;
 }
