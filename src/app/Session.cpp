@@ -10,6 +10,7 @@
 #include "export/DxfExport.h"
 #include "export/SvgCanvas.h"
 #include "files/ProjectFile.h"
+#include "files/SafeFile.h"
 #include "files/TextLines.h"
 #include "trace/MeasurementReliability.h"
 #include "trace/TestTrace.h"
@@ -185,7 +186,13 @@ bool Session::Solve() {
   }
   orientation_ = solved.orientation;
   hourLimits_ = solved.hourLimits.limits;
-  return true;
+  return Traceable();
+}
+
+bool Session::Traceable() {
+  const auto refused = CheckTraceable(project_, orientation_, project_.Plate);
+  if (refused) prompts_.ShowMessage(*refused);
+  return !refused;
 }
 
 bool Session::RunComputation() {
@@ -217,6 +224,7 @@ bool Session::RunComputation() {
       const DirectTraceResult direct = TraceFromOrientation(project_, report_);
       orientation_ = direct.orientation;
       hourLimits_ = direct.hourLimits.limits;
+      if (!Traceable()) return false;
       TraceToScreen(true);
       return direct.success;
     }
@@ -525,25 +533,34 @@ void Session::ExportDxfCommand() {
   if (const auto error = WriteDxf(*name)) prompts_.ShowMessage(*error);
 }
 
-std::optional<Message> Session::WriteDxf(const std::filesystem::path& path) {
-  if (!state_.DrawingExists) return ErrorMessage(kNoDrawingToExportText);
+std::string Session::DxfDocument() {
   SyncFrame();
   const StyleGeometry style = ComputeStyleGeometry(project_, orientation_, frame_.plate);
   const DxfJob job{frame_, DxfCasterGeometryOf(project_, orientation_, style),
                    services_.NowSerial()};
-  auto error = WriteDxfFile(path, job, DialTracePass(project_, orientation_, hourLimits_, frame_));
-  // the screen is repainted whatever became of the file
+  std::string document =
+      umbrix::DxfDocument(job, DialTracePass(project_, orientation_, hourLimits_, frame_));
+  // the screen is repainted whatever becomes of the file
   TraceToScreen(false);
-  return error;
+  return document;
 }
 
-std::optional<Message> Session::WriteSvg(const std::filesystem::path& path) {
-  if (!state_.DrawingExists) return ErrorMessage(kNoDrawingToExportText);
+std::string Session::SvgDocument() {
   SyncFrame();
   SvgCanvas canvas(frame_);
   Report unused;
   TraceDial(project_, orientation_, hourLimits_, frame_, canvas, TraceOptions{}, unused);
-  return WriteSvgFile(path, canvas);
+  return canvas.Document();
+}
+
+std::optional<Message> Session::WriteDxf(const std::string& path) {
+  if (!state_.DrawingExists) return ErrorMessage(kNoDrawingToExportText);
+  return WriteOutputFile(path, DxfDocument());
+}
+
+std::optional<Message> Session::WriteSvg(const std::string& path) {
+  if (!state_.DrawingExists) return ErrorMessage(kNoDrawingToExportText);
+  return WriteOutputFile(path, SvgDocument());
 }
 
 }  // namespace umbrix

@@ -168,12 +168,16 @@ class Session {
   /// The redraw after a handle of the drawing moved: the report recomputed, the bitmap redrawn
   /// with the interactive frame as it stands.
   void RedrawAfterEdit() { TraceToScreen(true); }
-  /// Writes the dial on show as DXF into `path` and repaints the screen; the failure message.
-  /// Needs `DrawingExists`.
-  std::optional<Message> WriteDxf(const std::filesystem::path& path);
+  /// Writes the dial on show as DXF into `path` and repaints the screen; the failure message
+  /// (a held project is never replaced). Needs `DrawingExists`.
+  std::optional<Message> WriteDxf(const std::string& path);
   /// Writes the dial on show as a true-scale SVG picture; the failure message. Needs
   /// `DrawingExists`.
-  std::optional<Message> WriteSvg(const std::filesystem::path& path);
+  std::optional<Message> WriteSvg(const std::string& path);
+  /// The bytes of the DXF export of the dial on show; the screen is repainted afterwards.
+  std::string DxfDocument();
+  /// The bytes of the SVG picture of the dial on show.
+  std::string SvgDocument();
 
  private:
   /// The dialog's window onto the session.
@@ -203,6 +207,8 @@ class Session {
   /// Shows the first missing entry on the dialog; nothing is computed.
   void ReportMissing(const CompletenessResult& missing);
   bool Solve();
+  /// Shows why the dial on record cannot be traced in finite numbers; true when it can.
+  bool Traceable();
   void ShowAll(const Messages& messages);
   /// A save dialog's proposed name: the project's file name with `extension` (".dxf").
   std::string ProposedName(const char* extension) const;

@@ -1,5 +1,6 @@
 #include "cli/CliOptions.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <utility>
@@ -14,10 +15,20 @@ namespace umbrix {
 
 namespace {
 
+/// Lower case of ASCII letters and of the accented capitals of Latin-1 in UTF-8 ("É" is the two
+/// bytes C3 89, "é" C3 A9), which is every capital a French command name can hold.
 std::string Lower(std::string_view text) {
   std::string out(text);
-  for (char& c : out) {
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  for (size_t i = 0; i < out.size(); ++i) {
+    const auto c = static_cast<unsigned char>(out[i]);
+    if (c >= 'A' && c <= 'Z') {
+      out[i] = static_cast<char>(c - 'A' + 'a');
+    } else if (c == 0xC3 && i + 1 < out.size()) {
+      const auto next = static_cast<unsigned char>(out[i + 1]);
+      // U+00C0 to U+00DE, the multiplication sign U+00D7 apart
+      if (next >= 0x80 && next <= 0x9E && next != 0x97) out[i + 1] = static_cast<char>(next + 0x20);
+      ++i;
+    }
   }
   return out;
 }
@@ -55,28 +66,41 @@ std::optional<RunMode> CommandMode(std::string_view name) {
   if (n == "calculer") return RunMode::Compute;
   if (n == "simuler") return RunMode::Simulate;
   if (n == "tracer") return RunMode::Trace;
-  if (n == "éphémérides" || n == "ephemerides" || n == "Éphémérides") return RunMode::Ephemeris;
+  if (n == "éphémérides" || n == "ephemerides") return RunMode::Ephemeris;
   return std::nullopt;
 }
 
 CliParse ParseCliArguments(const std::vector<std::string>& args) {
   CliOptions o;
   for (const std::string& a : args) {
+    if (a == "--") break;  // what follows is a file name, even "--help"
     if (a == "--aide") o.action = CliOptions::Action::HelpFrench;
     if (a == "--help" || a == "-h") o.action = CliOptions::Action::HelpEnglish;
     if (a == "--version") o.action = CliOptions::Action::Version;
     if (o.action != CliOptions::Action::Run) return {o, ""};
   }
 
+  // each option once: a second one would silently drop the first
+  std::vector<std::string> given;
+  auto once = [&given](const std::string& key) {
+    if (std::find(given.begin(), given.end(), key) != given.end()) return false;
+    given.push_back(key);
+    return true;
+  };
+  bool optionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
     std::string name = args[i];
     std::optional<std::string> value;
-    if (name.size() > 2 && name.starts_with("--")) {
+    if (!optionsEnded && name == "--") {
+      optionsEnded = true;
+      continue;
+    }
+    if (!optionsEnded && name.size() > 2 && name.starts_with("--")) {
       if (const size_t eq = name.find('='); eq != std::string::npos) {
         value = name.substr(eq + 1);
         name.resize(eq);
       }
-    } else if (name == "-" || !name.starts_with("-")) {
+    } else if (optionsEnded || name == "-" || !name.starts_with("-")) {
       if (!o.project.empty()) return Refuse("un seul projet à la fois : « " + name + " »");
       o.project = name;
       continue;
@@ -84,30 +108,48 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
 
     if (name == "--map") {
       if (value) return Refuse("l'option --map ne prend pas de valeur");
+      if (!once("map")) return Refuse("l'option --map est donnée deux fois");
       o.developerMode = true;
       continue;
     }
     if (name == "--fiabilite" || name == "--fiabilité") {
+      if (!once("reliability")) return Refuse("l'option " + name + " est donnée deux fois");
       // the file is optional: without it, the study goes to standard output
       if (!value && i + 1 < args.size() && IsStudyTarget(args[i + 1])) value = args[++i];
       o.reliability = value && !value->empty() ? *value : "-";
       continue;
     }
     // every other option takes a value
+    struct Output {
+      const char* key;
+      const char* name;
+      const char* alias;
+      std::optional<std::string>* value;
+    };
+    const Output outputs[] = {{"report", "--report", "--rapport", &o.report},
+                              {"png", "--png", "--png", &o.png},
+                              {"bmp", "--bmp", "--bmp", &o.bmp},
+                              {"svg", "--svg", "--svg", &o.svg},
+                              {"dxf", "--dxf", "--dxf", &o.dxf},
+                              {"save", "--save", "--enregistrer", &o.save}};
     std::optional<std::string>* target = nullptr;
-    if (name == "--report" || name == "--rapport") target = &o.report;
-    if (name == "--png") target = &o.png;
-    if (name == "--bmp") target = &o.bmp;
-    if (name == "--svg") target = &o.svg;
-    if (name == "--dxf") target = &o.dxf;
-    if (name == "--save" || name == "--enregistrer") target = &o.save;
+    std::string key;
+    for (const Output& out : outputs) {
+      if (name == out.name || name == out.alias) {
+        target = out.value;
+        key = out.key;
+      }
+    }
     const bool isCommand = name == "--command" || name == "--commande" || name == "-c";
     const bool isSize = name == "--size" || name == "--taille";
     const bool isMarkStep = name == "--ecart-marques" || name == "--écart-marques";
     const bool isTimeStep = name == "--ecart-heures" || name == "--écart-heures";
-    if (target == nullptr && !isCommand && !isSize && !isMarkStep && !isTimeStep) {
-      return Refuse("option inconnue : « " + name + " »");
-    }
+    if (isCommand) key = "command";
+    if (isSize) key = "size";
+    if (isMarkStep) key = "mark-step";
+    if (isTimeStep) key = "time-step";
+    if (key.empty()) return Refuse("option inconnue : « " + name + " »");
+    if (!once(key)) return Refuse("l'option " + name + " est donnée deux fois");
     if (!value) {
       if (i + 1 >= args.size()) return Refuse("l'option " + name + " attend une valeur");
       value = args[++i];
@@ -144,6 +186,13 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
     }
   }
   if (o.project.empty()) return Refuse("il manque le fichier du projet (.umd)");
+  int toStandardOutput = 0;
+  for (const auto* output : {&o.report, &o.png, &o.bmp, &o.svg, &o.dxf, &o.save}) {
+    if (*output == "-") ++toStandardOutput;
+  }
+  if (toStandardOutput > 1) {
+    return Refuse("une seule sortie peut aller sur la sortie standard (« - »)");
+  }
   return {o, ""};
 }
 
@@ -177,8 +226,13 @@ std::string HelpText(bool french) {
            "  --enregistrer FICHIER, --save FICHIER\n"
            "                          réécrit le projet dans la version actuelle du format\n"
            "  --map                   mode développeur (projets au format étendu)\n"
+           "  --                      fin des options : ce qui suit est le projet (« -x.umd »)\n"
            "  --aide                  cette aide ; --help : la même en anglais\n"
            "  --version               la version\n"
+           "\n"
+           "Chaque FICHIER peut être « - » : la sortie standard (une seule sortie à la fois).\n"
+           "Un fichier existant est remplacé d'un coup, ses droits gardés ; un fichier en\n"
+           "lecture seule, le projet ouvert ou un projet ouvert ailleurs ne le sont jamais.\n"
            "\n"
            "Les messages que le programme montrerait dans une boîte sont écrits sur la sortie\n"
            "d'erreur, précédés de leur titre (« Erreur... : Donner la géométrie du cadran »).\n"
@@ -215,8 +269,13 @@ std::string HelpText(bool french) {
          "  --save FILE, --enregistrer FILE\n"
          "                          writes the project back in the current file version\n"
          "  --map                   developer mode (extended project files)\n"
+         "  --                      end of options: what follows is the project (\"-x.umd\")\n"
          "  --help                  this help; --aide: the same in French\n"
          "  --version               the version\n"
+         "\n"
+         "Each FILE may be \"-\": standard output (one output at a time). An existing file\n"
+         "is replaced in one step, its permissions kept; a read-only file, the open project\n"
+         "or a project open elsewhere never is.\n"
          "\n"
          "Messages the program would show in a box go to standard error, prefixed by their\n"
          "caption (\"Erreur... : Donner la géométrie du cadran\"). Questions get the answer\n"

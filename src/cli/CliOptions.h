@@ -62,10 +62,13 @@ inline constexpr double kMaxTimeStepSeconds = 3600.0;
 
 /// Reads the arguments after the program's name. Options take their value as the next argument
 /// or after "=" ("--size 800x600", "--size=800x600"). Help and version win over everything else.
+/// An option given twice is refused, as are two outputs sent to standard output ("-"); "--" ends
+/// the options, so that a project named "-x.umd" can be opened.
 CliParse ParseCliArguments(const std::vector<std::string>& args);
 
 /// `RunMode` of a command name: "calculer" 1, "simuler" 2, "tracer" 3, "éphémérides" (or
-/// "ephemerides") 8, in any ASCII case; nothing for another name.
+/// "ephemerides") 8, whatever the case of its letters, accented ones included ("ÉPHÉMÉRIDES");
+/// nothing for another name.
 std::optional<RunMode> CommandMode(std::string_view name);
 
 std::string HelpText(bool french);

@@ -1,14 +1,17 @@
 #include "cli/CliRun.h"
 
 #include <algorithm>
-#include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "app/Session.h"
 #include "cli/CliPlatform.h"
-#include "export/AtomicFile.h"
+#include "compute/Completeness.h"
+#include "files/ProjectFile.h"
+#include "files/SafeFile.h"
+#include "files/TextLines.h"
 #include "render/BitmapFiles.h"
 #include "trace/MeasurementReliability.h"
 
@@ -29,20 +32,50 @@ class Status {
   int code_ = kExitSuccess;
 };
 
-void WriteReport(const Session& session, const std::string& target, std::ostream& out,
-                 std::ostream& err, Status& status) {
-  const std::string& text = session.ReportPane();
-  if (target == "-") {
-    out << text;
+/// One output: "-" sends the bytes to standard output, any other name goes through the program's
+/// one writer.
+void Emit(const std::string& name, const std::string& bytes, std::ostream& out, std::ostream& err,
+          Status& status) {
+  if (name == "-") {
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     out.flush();
     if (!out) status.FileError();
     return;
   }
-  const auto error = WriteFileAtomically(target, [&text](std::ostream& file) { file << text; });
-  if (error) {
+  if (const auto error = WriteOutputFile(name, bytes)) {
     err << TerminalText(error->caption, error->text) << '\n';
     status.FileError();
   }
+}
+
+/// A drawing output: refused without a drawing, then written like any other output.
+void EmitDrawing(const Session& session, const std::string& name, const char* noDrawingText,
+                 const std::function<std::optional<std::string>()>& encode, std::ostream& out,
+                 std::ostream& err, Status& status) {
+  if (!session.State().DrawingExists) {
+    err << TerminalText(kErrorCaption, noDrawingText) << '\n';
+    status.Refused();
+    return;
+  }
+  const std::optional<std::string> bytes = encode();
+  if (!bytes) {
+    const Message failed = WriteFailureMessage(name, WriteCause::InputOutput);
+    err << TerminalText(failed.caption, failed.text) << '\n';
+    status.FileError();
+    return;
+  }
+  Emit(name, *bytes, out, err, status);
+}
+
+/// Why a project whose last command is not one the program knows was not computed.
+std::optional<std::string> UnknownLastCommand(RunMode mode) {
+  if (mode == RunMode::Compute || mode == RunMode::Simulate || mode == RunMode::Trace ||
+      mode == RunMode::Ephemeris) {
+    return std::nullopt;
+  }
+  return "la dernière commande du projet (" + std::to_string(static_cast<int>(mode)) +
+         ") n'est pas connue : rien n'a été calculé (--commande calculer, simuler, tracer ou "
+         "éphémérides)";
 }
 
 /// The study of the measurement as the project stands: refused when an entry of "C&alculer" is
@@ -66,31 +99,7 @@ void WriteReliability(const Session& session, const CliOptions& options, bool al
     status.Refused();
     return;
   }
-  const std::string text = ReliabilityText(*study);
-  const std::string& target = *options.reliability;
-  if (target == "-") {
-    out << text;
-    out.flush();
-    if (!out) status.FileError();
-    return;
-  }
-  const auto error = WriteFileAtomically(target, [&text](std::ostream& file) { file << text; });
-  if (error) {
-    err << TerminalText(error->caption, error->text) << '\n';
-    status.FileError();
-  }
-}
-
-/// A drawing output: refused without a drawing, a file error when the write fails.
-void WriteDrawing(const Session& session, const std::optional<Message>& written,
-                  std::ostream& err, Status& status) {
-  if (!written) return;
-  err << TerminalText(written->caption, written->text) << '\n';
-  if (session.State().DrawingExists) {
-    status.FileError();
-  } else {
-    status.Refused();
-  }
+  Emit(*options.reliability, ReliabilityText(*study), out, err, status);
 }
 
 }  // namespace
@@ -110,23 +119,46 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
   if (options.command) session.StartComputation(*options.command);
   if (platform.ErrorsShown() > errorsBeforeLoad) status.Refused();
 
-  if (options.report) WriteReport(session, *options.report, out, err, status);
+  if (!options.command) {
+    if (const auto unknown = UnknownLastCommand(session.State().RunMode)) {
+      err << "umbrix-cli : " << *unknown << '\n';
+      status.Refused();
+    }
+  }
+
+  if (options.report) Emit(*options.report, session.ReportPane(), out, err, status);
   if (options.reliability) {
     WriteReliability(session, options, platform.ErrorsShown() > errorsBeforeLoad, out, err,
                      status);
   }
+  if (options.png) {
+    EmitDrawing(
+        session, *options.png, kNoDrawingToSaveText, [&] { return EncodePng(platform.Bitmap()); },
+        out, err, status);
+  }
+  if (options.bmp) {
+    EmitDrawing(
+        session, *options.bmp, kNoDrawingToSaveText, [&] { return EncodeBmp4(platform.Bitmap()); },
+        out, err, status);
+  }
+  if (options.svg) {
+    EmitDrawing(
+        session, *options.svg, kNoDrawingToExportText,
+        [&]() -> std::optional<std::string> { return session.SvgDocument(); }, out, err, status);
+  }
+  if (options.dxf) {
+    EmitDrawing(
+        session, *options.dxf, kNoDrawingToExportText,
+        [&]() -> std::optional<std::string> { return session.DxfDocument(); }, out, err, status);
+  }
 
-  const bool drawn = session.State().DrawingExists;
-  const auto bitmap = [&](const std::string& path, bool png) -> std::optional<Message> {
-    if (!drawn) return ErrorMessage(kNoDrawingToSaveText);
-    return png ? WritePng(platform.Bitmap(), path) : WriteBmp4(platform.Bitmap(), path);
-  };
-  if (options.png) WriteDrawing(session, bitmap(*options.png, true), err, status);
-  if (options.bmp) WriteDrawing(session, bitmap(*options.bmp, false), err, status);
-  if (options.svg) WriteDrawing(session, session.WriteSvg(*options.svg), err, status);
-  if (options.dxf) WriteDrawing(session, session.WriteDxf(*options.dxf), err, status);
-
-  if (options.save) {
+  if (options.save && *options.save == "-") {
+    const ProjectState& state = session.State();
+    Emit("-",
+         ProjectFileBytes(session.Project(), state, state.TestDataValid,
+                          SplitLines(session.ReportPane())),
+         out, err, status);
+  } else if (options.save) {
     const int before = platform.ErrorsShown();
     if (!session.WriteProject(*options.save, session.State().TestDataValid) ||
         platform.ErrorsShown() > before) {

@@ -120,6 +120,11 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
   const double r1 = Norm(d1);
   const double r2 = Norm(d2);
   const double cosTheta = Dot(d1, d2) / (r1 * r2);
+  // lengths beyond any double (a mark of 1e300 mm) would make every later angle NaN
+  if (!std::isfinite(r1 * r2) || !std::isfinite(cosTheta)) {
+    res.messages.push_back(ErrorMessage(kOutOfScaleText));
+    return res;
+  }
   const double theta = cosTheta >= 1 ? 0.0 : SafeAcos(cosTheta);
   res.shadowAngle = theta;
   if (!(theta > kSameAngle)) {
@@ -224,6 +229,14 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
     res.orientation.ZenithVec = {0.0, 0.0, 1.0};
   }
   rp.rotation = Wrap(kPi / 2 - q);
+  const Vec3& z = res.orientation.ZenithVec;
+  for (const double v : {e[0], e[1], e[2], z.X, z.Y, z.Z, rp.latitude, rp.hourOffset,
+                         rp.declination, rp.inclination, rp.rotation, res.precisionIndexMinutes}) {
+    if (!std::isfinite(v)) {
+      res.messages.push_back(ErrorMessage(kOutOfScaleText));
+      return res;
+    }
+  }
 
   // 15: hour limits and the report.
   res.hourLimits =

@@ -13,6 +13,10 @@
 
 namespace umbrix {
 
+/// A computation whose numbers overflowed or lost their meaning (a mark of 1e300 mm): refused
+/// rather than printed as "NAN".
+inline constexpr const char* kOutOfScaleText = "Calcul impossible : Valeurs hors d'échelle";
+
 /// The place and orientation that describe the dial (all radians): the user's place with
 /// `Limite`, else the reduced place where the plate would be a horizontal dial.
 struct ReducedParameters {
@@ -42,6 +46,7 @@ struct SolveResult {
 /// Solves the orientation from `Mesx1`, `Mesy1`, `Mesx2`, `Mesy2`, `Gnomon`, the two instants
 /// and as much of the place as `Limite`, `Mijou` and `Locc` tell (the completeness check has
 /// passed). On success writes report sections 1 and 9; on failure leaves `report` untouched.
+/// An orientation, place or precision index that is not finite fails with `kOutOfScaleText`.
 /// `state` gives `TestDataValid`, `TestMode` and `RunMode` for the accuracy lines.
 SolveResult SolveOrientation(const DialProject& project, const ProjectState& state, Report& report);
 

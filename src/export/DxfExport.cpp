@@ -2,9 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
+#include <sstream>
+#include <string>
 #include <vector>
 
-#include "export/AtomicFile.h"
 #include "export/DxfCanvas.h"
 #include "model/Numbers.h"
 #include "model/Report.h"
@@ -224,9 +225,10 @@ void WriteDxf(std::ostream& out, const DxfJob& job, const DxfTracePass& tracePas
   t.Text(0, "EOF");
 }
 
-std::optional<Message> WriteDxfFile(const std::filesystem::path& path, const DxfJob& job,
-                                    const DxfTracePass& tracePass) {
-  return WriteFileAtomically(path, [&](std::ostream& out) { WriteDxf(out, job, tracePass); });
+std::string DxfDocument(const DxfJob& job, const DxfTracePass& tracePass) {
+  std::ostringstream out;
+  WriteDxf(out, job, tracePass);
+  return std::move(out).str();
 }
 
 }  // namespace umbrix

@@ -2,16 +2,14 @@
 // The DXF export: header and tables, the white background, one tracing pass written as
 // entities, the shadow-caster in three dimensions and the foot marker.
 
-#include <filesystem>
 #include <functional>
-#include <optional>
 #include <ostream>
+#include <string>
 
 #include "astro/Sun.h"
 #include "astro/Vec3.h"
 #include "compute/HourLimits.h"
 #include "model/DialProject.h"
-#include "model/Message.h"
 #include "trace/Canvas.h"
 #include "trace/DrawingFrame.h"
 #include "trace/TraceDial.h"
@@ -65,9 +63,7 @@ DxfTracePass DialTracePass(const DialProject& project, const Orientation& orient
 /// end of file. Lines end with CR LF whatever the stream; numbers never depend on the locale.
 void WriteDxf(std::ostream& out, const DxfJob& job, const DxfTracePass& tracePass);
 
-/// `WriteDxf` into `path`, atomically: on failure an existing file is left as it was and the
-/// French error message is returned.
-std::optional<Message> WriteDxfFile(const std::filesystem::path& path, const DxfJob& job,
-                                    const DxfTracePass& tracePass);
+/// The bytes of `WriteDxf`, made in memory before any file is touched.
+std::string DxfDocument(const DxfJob& job, const DxfTracePass& tracePass);
 
 }  // namespace umbrix

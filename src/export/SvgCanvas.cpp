@@ -1,8 +1,9 @@
 #include "export/SvgCanvas.h"
 
 #include <algorithm>
+#include <sstream>
+#include <string>
 
-#include "export/AtomicFile.h"
 #include "export/DxfCanvas.h"
 #include "model/Numbers.h"
 
@@ -160,8 +161,10 @@ void SvgCanvas::Write(std::ostream& out) const {
   out.write(s.data(), static_cast<std::streamsize>(s.size()));
 }
 
-std::optional<Message> WriteSvgFile(const std::filesystem::path& path, const SvgCanvas& canvas) {
-  return WriteFileAtomically(path, [&](std::ostream& out) { canvas.Write(out); });
+std::string SvgCanvas::Document() const {
+  std::ostringstream out;
+  Write(out);
+  return std::move(out).str();
 }
 
 }  // namespace umbrix

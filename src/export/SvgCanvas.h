@@ -2,15 +2,12 @@
 // The drawing primitives as an SVG picture at true scale: one user unit is one plate millimetre,
 // so a print at 100 % gives a plate of the right size.
 
-#include <filesystem>
-#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "model/Message.h"
 #include "trace/Canvas.h"
 #include "trace/DrawingFrame.h"
 
@@ -42,6 +39,8 @@ class SvgCanvas : public Canvas {
 
   /// The document: width and height in millimetres, a viewBox in millimetres.
   void Write(std::ostream& out) const;
+  /// The bytes of `Write`.
+  std::string Document() const;
 
  private:
   struct Group {
@@ -57,10 +56,6 @@ class SvgCanvas : public Canvas {
   int width_ = 0;  // pixels
   std::vector<Group> groups_;
 };
-
-/// `canvas.Write` into `path`, atomically: on failure an existing file is left as it was and the
-/// French error message is returned.
-std::optional<Message> WriteSvgFile(const std::filesystem::path& path, const SvgCanvas& canvas);
 
 /// "#RRGGBB" of a tracer colour (0x00BBGGRR).
 std::string SvgColour(Colour colour);

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "files/ProjectFile.h"
+#include "files/SafeFile.h"
 #include "files/TextLines.h"
 #include "model/Formats.h"
 
@@ -24,11 +25,8 @@ std::array<int*, 12> Fields(DeskSettings& s) {
 
 std::optional<Message> WriteSettings(const std::filesystem::path& file, const DeskSettings& values,
                                      ProjectFileLock* hold) {
-  if (auto reason = WriteFileAtomically(file, EncodeLines(BuildDeskSettingsLines(values)), hold)) {
-    return ErrorMessage(file.string() +
-                        " : erreur d'écriture, le fichier n'a pas été "
-                        "enregistré (" +
-                        *reason + ")");
+  if (const auto cause = WriteFileSafely(file, EncodeLines(BuildDeskSettingsLines(values)), hold)) {
+    return WriteFailureMessage(file.string(), *cause);
   }
   return std::nullopt;
 }

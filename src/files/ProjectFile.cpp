@@ -3,6 +3,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "files/SafeFile.h"
 #include "files/TextLines.h"
 #include "model/Dates.h"
 #include "model/Formats.h"
@@ -394,32 +395,27 @@ std::vector<std::string> BuildProjectFileLines(const DialProject& project,
   return lines;
 }
 
+std::string ProjectFileBytes(const DialProject& project, const ProjectState& state, bool extended,
+                             const std::vector<std::string>& reportLines, bool* replaced) {
+  return EncodeLines(BuildProjectFileLines(project, state, extended, reportLines), replaced);
+}
+
 FileResult WriteProjectFile(const DialProject& project, ProjectState& state, ProjectFileLock& lock,
                             const std::string& fileName, bool extended,
                             const std::vector<std::string>& reportLines) {
   const std::string full = FullPath(fileName);
   std::error_code ec;
-  if (full != state.ProjectFileName && std::filesystem::exists(full, ec) &&
+  if (full != state.ProjectFileName && std::filesystem::is_regular_file(full, ec) &&
       !ProjectFileLock::CanOpenExclusively(full)) {
     return Failed(fileName, " : déjà ouvert ou erreur d'ouverture");
   }
 
-  // a link is followed, so the file it names is replaced rather than the link itself
-  std::filesystem::path target = full;
-  if (std::filesystem::is_symlink(target, ec)) {
-    const auto resolved = std::filesystem::weakly_canonical(target, ec);
-    if (!ec) target = resolved;
-  }
-
   bool replaced = false;
-  const std::string bytes =
-      EncodeLines(BuildProjectFileLines(project, state, extended, reportLines), &replaced);
+  const std::string bytes = ProjectFileBytes(project, state, extended, reportLines, &replaced);
   ProjectFileLock held;
-  if (auto reason = WriteFileAtomically(target, bytes, &held)) {
-    return Failed(ErrorMessage(fileName +
-                               " : erreur d'écriture, le fichier n'a pas été "
-                               "enregistré (" +
-                               *reason + ")"));
+  // a link is followed by the writer, so the file it names is replaced rather than the link
+  if (const auto cause = WriteFileSafely(full, bytes, &held)) {
+    return Failed(WriteFailureMessage(fileName, *cause));
   }
   lock = std::move(held);
   state.ProjectFileName = full;
@@ -446,14 +442,14 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   if (!candidate) return Failed(fileName, " : déjà ouvert ou erreur d'ouverture");
   // the header first, so that a large file of another kind is refused without reading it whole
   const auto start = candidate->ReadAll(16);
-  const auto firstLines = start ? DecodeLines(*start) : std::vector<std::string>();
+  const auto firstLines = start ? DecodeTextFileLines(*start) : std::vector<std::string>();
   if (firstLines.empty() || !AcceptedHeader(firstLines.front(), state.TestMode)) {
     return Failed(fileName, start ? " : format incorrect" : " : déjà ouvert ou erreur d'ouverture");
   }
   const auto bytes = candidate->ReadAll();
   if (!bytes) return Failed(fileName, " : déjà ouvert ou erreur d'ouverture");
 
-  std::vector<std::string> lines = DecodeLines(*bytes);
+  std::vector<std::string> lines = DecodeTextFileLines(*bytes);
   const std::string header = lines.empty() ? std::string() : lines.front();
   if (!AcceptedHeader(header, state.TestMode)) return Failed(fileName, " : format incorrect");
   const int version = header[6] - '0';

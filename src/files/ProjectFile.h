@@ -40,6 +40,11 @@ std::vector<std::string> BuildProjectFileLines(const DialProject& project,
                                                const ProjectState& state, bool extended,
                                                const std::vector<std::string>& reportLines);
 
+/// The bytes of the file a save writes (`BuildProjectFileLines` in Windows-1252 with CR LF);
+/// `replaced` is set when a character had to be written as "?".
+std::string ProjectFileBytes(const DialProject& project, const ProjectState& state, bool extended,
+                             const std::vector<std::string>& reportLines, bool* replaced = nullptr);
+
 /// Outcome of a file operation; `error` is the message box to show when `ok` is false.
 /// `warning` is set by a save that had to write "?" for characters Windows-1252 cannot hold
 /// (in the comments or the report), so the user learns of it.
@@ -60,8 +65,9 @@ inline constexpr const char* kReplacedCharactersText =
 /// ("<name> : déjà ouvert ou erreur d'ouverture"). On success the new file is held by `lock`,
 /// `ProjectFileName` is its full path, `ProjectFileHeld` is set and `Modified` cleared; the
 /// caller sets the title ("Umbrix   " and the file name). On failure nothing changes: the old
-/// file, the held file, `ProjectFileName` and `Modified` stay as they were, and the message says
-/// "<name> : erreur d'écriture, le fichier n'a pas été enregistré (<reason>)".
+/// file, the held file, `ProjectFileName` and `Modified` stay as they were, and the message is
+/// the writer's (`WriteFailureMessage`): a read-only file is refused as one that cannot be opened,
+/// anything but a regular file is never replaced, a link is followed.
 FileResult WriteProjectFile(const DialProject& project, ProjectState& state, ProjectFileLock& lock,
                             const std::string& fileName, bool extended,
                             const std::vector<std::string>& reportLines);

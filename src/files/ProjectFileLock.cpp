@@ -13,11 +13,21 @@ namespace umbrix {
 
 namespace {
 
+// Opens without blocking (a named pipe would wait for a writer forever), then refuses anything
+// but a regular file before a byte is read.
 int OpenForReading(const std::filesystem::path& file) {
   int fd = -1;
   do {
-    fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+    fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
   } while (fd < 0 && errno == EINTR);
+  if (fd < 0) return fd;
+  struct stat kind {};
+  if (::fstat(fd, &kind) != 0 || !S_ISREG(kind.st_mode)) {
+    ::close(fd);
+    return -1;
+  }
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags >= 0) ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
   return fd;
 }
 
@@ -45,39 +55,6 @@ std::optional<std::string> ReadFd(int fd, size_t limit = std::string::npos) {
     offset += n;
   }
   return bytes;
-}
-
-std::string Reason(int error) {
-  switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-      return "disque plein";
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return "accès refusé";
-    case ENOENT:
-    case ENOTDIR:
-      return "dossier introuvable";
-    case EISDIR:
-      return "le nom désigne un dossier";
-    default:
-      return "erreur d'entrée-sortie";
-  }
-}
-
-bool WriteAll(int fd, const std::string& bytes) {
-  size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return false;
-    }
-    done += static_cast<size_t>(n);
-  }
-  return true;
 }
 
 }  // namespace
@@ -152,51 +129,6 @@ std::optional<std::string> ReadWholeFile(const std::filesystem::path& file) {
   auto bytes = ReadFd(fd);
   ::close(fd);
   return bytes;
-}
-
-std::optional<std::string> WriteFileAtomically(const std::filesystem::path& target,
-                                               const std::string& bytes, ProjectFileLock* hold) {
-  std::filesystem::path folder = target.parent_path();
-  if (folder.empty()) folder = ".";
-  std::error_code ec;
-  if (std::filesystem::is_directory(target, ec)) return Reason(EISDIR);
-  // a file its owner made read-only is not replaced behind their back
-  if (std::filesystem::exists(target, ec) && ::access(target.c_str(), W_OK) != 0) {
-    return Reason(errno);
-  }
-
-  std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
-  const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
-  if (fd < 0) return Reason(errno);
-  const std::filesystem::path temporary = pattern;
-
-  auto fail = [&](int error) -> std::optional<std::string> {
-    ::close(fd);
-    ::unlink(temporary.c_str());
-    return Reason(error);
-  };
-
-  // a replaced file keeps its permissions; a new one is readable by all, like an ordinary file
-  struct stat old {};
-  const mode_t mode = ::stat(target.c_str(), &old) == 0 ? (old.st_mode & 07777) : 0644;
-  if (::fchmod(fd, mode) != 0) return fail(errno);
-  if (!WriteAll(fd, bytes)) return fail(errno);
-  if (::fsync(fd) != 0) return fail(errno);
-  if (hold && !LockNoWait(fd, LOCK_SH)) return fail(errno);
-  if (::rename(temporary.c_str(), target.c_str()) != 0) return fail(errno);
-
-  // the rename itself must reach the disk before the save counts as done
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
-  if (hold) {
-    *hold = ProjectFileLock::Adopt(fd, target);
-  } else {
-    ::close(fd);
-  }
-  return std::nullopt;
 }
 
 }  // namespace umbrix

@@ -45,16 +45,8 @@ class ProjectFileLock {
   std::filesystem::path path_;
 };
 
-/// Writes `bytes` to `target` so that a failure never damages what was there: a temporary file
-/// in the same folder is written, flushed to disk and renamed over `target`. When `hold` is
-/// given, the new file comes back held (the shared lock is taken before the rename, so no other
-/// instance can slip in). Returns the French reason of a failure ("disque plein", "accès refusé",
-/// "dossier introuvable", ...); nothing on success.
-std::optional<std::string> WriteFileAtomically(const std::filesystem::path& target,
-                                               const std::string& bytes,
-                                               ProjectFileLock* hold = nullptr);
-
-/// Reads a whole file by name; nothing when it cannot be opened or read.
+/// Reads a whole file by name; nothing when it cannot be opened or read, or is not a regular
+/// file (a pipe, a device or a folder is refused without waiting).
 std::optional<std::string> ReadWholeFile(const std::filesystem::path& file);
 
 }  // namespace umbrix

@@ -134,4 +134,20 @@ std::vector<std::string> DecodeLines(std::string_view bytes) {
   return lines;
 }
 
+bool IsUtf8Text(std::string_view bytes) {
+  bool beyondAscii = false;
+  for (size_t i = 0; i < bytes.size();) {
+    char32_t c = 0;
+    if (!NextCodePoint(bytes, i, c)) return false;
+    beyondAscii = beyondAscii || c >= 0x80;
+  }
+  return beyondAscii;
+}
+
+std::vector<std::string> DecodeTextFileLines(std::string_view bytes) {
+  constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+  if (bytes.starts_with(kByteOrderMark)) bytes.remove_prefix(kByteOrderMark.size());
+  return IsUtf8Text(bytes) ? SplitLines(bytes) : DecodeLines(bytes);
+}
+
 }  // namespace umbrix

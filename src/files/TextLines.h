@@ -24,4 +24,12 @@ std::string EncodeLines(const std::vector<std::string>& lines, bool* lossy = nul
 /// The lines (UTF-8) of a 1252 file's bytes.
 std::vector<std::string> DecodeLines(std::string_view bytes);
 
+/// Whether `bytes` are valid UTF-8 holding at least one character beyond ASCII: what a text
+/// editor leaves when it re-saves a file as UTF-8, and what Windows-1252 text with accents
+/// almost never is ("é" is the one byte E9 there, never followed by a continuation byte).
+bool IsUtf8Text(std::string_view bytes);
+/// The lines (UTF-8) of a text file a user may have re-saved: read as UTF-8 when `IsUtf8Text`
+/// holds or a UTF-8 byte-order mark opens it (the mark dropped), else as Windows-1252.
+std::vector<std::string> DecodeTextFileLines(std::string_view bytes);
+
 }  // namespace umbrix

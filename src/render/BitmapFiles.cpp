@@ -1,34 +1,31 @@
 #include "render/BitmapFiles.h"
 
+#include <QBuffer>
+#include <QByteArray>
 #include <QImageWriter>
-#include <QSaveFile>
-#include <QString>
-
 #include <string>
 
+#include "files/SafeFile.h"
 #include "render/DrawingPalette.h"
 
 namespace umbrix {
 
 namespace {
 
-Message BitmapWriteError(const std::filesystem::path& path) {
-  return ErrorMessage("Erreur d'écriture du fichier " + path.string());
+std::optional<std::string> EncodeIndexed(const QImage& drawing, const char* format) {
+  QByteArray bytes;
+  QBuffer buffer(&bytes);
+  if (!buffer.open(QIODevice::WriteOnly)) return std::nullopt;
+  QImageWriter writer(&buffer, format);
+  if (!writer.write(ToIndexed16(drawing))) return std::nullopt;
+  buffer.close();
+  return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
 
-std::optional<Message> WriteIndexed(const QImage& drawing, const std::filesystem::path& path,
-                                    const char* format) {
-  const QImage indexed = ToIndexed16(drawing);
-  // QSaveFile writes beside the destination and renames only on a complete commit.
-  QSaveFile file(QString::fromStdString(path.string()));
-  if (!file.open(QIODevice::WriteOnly)) return BitmapWriteError(path);
-  QImageWriter writer(&file, format);
-  if (!writer.write(indexed)) {
-    file.cancelWriting();
-    return BitmapWriteError(path);
-  }
-  if (!file.commit()) return BitmapWriteError(path);
-  return std::nullopt;
+std::optional<Message> WriteEncoded(const std::optional<std::string>& bytes,
+                                    const std::string& path) {
+  if (!bytes) return WriteFailureMessage(path, WriteCause::InputOutput);
+  return WriteOutputFile(path, *bytes);
 }
 
 }  // namespace
@@ -56,12 +53,20 @@ QImage ToIndexed16(const QImage& drawing) {
   return indexed;
 }
 
-std::optional<Message> WriteBmp4(const QImage& drawing, const std::filesystem::path& path) {
-  return WriteIndexed(drawing, path, "bmp");
+std::optional<std::string> EncodeBmp4(const QImage& drawing) {
+  return EncodeIndexed(drawing, "bmp");
 }
 
-std::optional<Message> WritePng(const QImage& drawing, const std::filesystem::path& path) {
-  return WriteIndexed(drawing, path, "png");
+std::optional<std::string> EncodePng(const QImage& drawing) {
+  return EncodeIndexed(drawing, "png");
+}
+
+std::optional<Message> WriteBmp4(const QImage& drawing, const std::string& path) {
+  return WriteEncoded(EncodeBmp4(drawing), path);
+}
+
+std::optional<Message> WritePng(const QImage& drawing, const std::string& path) {
+  return WriteEncoded(EncodePng(drawing), path);
 }
 
 }  // namespace umbrix

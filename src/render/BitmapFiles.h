@@ -2,9 +2,8 @@
 // Bitmap files of the drawing: 4-bit BMP with the drawing palette, and PNG.
 
 #include <QImage>
-
-#include <filesystem>
 #include <optional>
+#include <string>
 
 #include "model/Message.h"
 
@@ -15,11 +14,16 @@ namespace umbrix {
 /// Dots per metre are those of `drawing`.
 QImage ToIndexed16(const QImage& drawing);
 
-/// Writes the drawing as a 4-bit BMP with the 16-colour palette, atomically: on failure an
-/// existing file is left as it was and "Erreur d'écriture du fichier " + path is returned.
-std::optional<Message> WriteBmp4(const QImage& drawing, const std::filesystem::path& path);
-
+/// The bytes of a 4-bit BMP file of the drawing with the 16-colour palette, made in memory;
+/// nothing when the encoder fails.
+std::optional<std::string> EncodeBmp4(const QImage& drawing);
 /// The same as a PNG with the 16-colour palette.
-std::optional<Message> WritePng(const QImage& drawing, const std::filesystem::path& path);
+std::optional<std::string> EncodePng(const QImage& drawing);
+
+/// `EncodeBmp4` written by the program's one writer (`WriteOutputFile`): on failure an existing
+/// file is left as it was and the writer's message is returned.
+std::optional<Message> WriteBmp4(const QImage& drawing, const std::string& path);
+/// The same as a PNG.
+std::optional<Message> WritePng(const QImage& drawing, const std::string& path);
 
 }  // namespace umbrix

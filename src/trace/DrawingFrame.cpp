@@ -20,6 +20,15 @@ std::string FormatCoordinate(double v, double lower, double upper) {
   return FormatGeneral(RoundScaled(10, v));
 }
 
+// A quotient in pixels rounded and held within the conversions' limits; a quotient that is not
+// a number lands off the bitmap.
+int SaturatedPixels(long double q) {
+  const long double rounded = RoundHalfEvenLong(q);
+  if (std::isnan(rounded)) return -kPixelLimit;
+  return static_cast<int>(std::clamp(rounded, static_cast<long double>(-kPixelLimit),
+                                     static_cast<long double>(kPixelLimit)));
+}
+
 }  // namespace
 
 void DrawingFrame::ComputeScale() {
@@ -30,13 +39,13 @@ void DrawingFrame::ComputeScale() {
 int DrawingFrame::ToPixelX(double x) const {
   const long double q = (static_cast<long double>(x) - static_cast<long double>(plate.XMin)) /
                         static_cast<long double>(MmPerPixelX);
-  return static_cast<int>(RoundHalfEvenLong(q)) + marginPx;
+  return SaturatedPixels(q) + marginPx;
 }
 
 int DrawingFrame::ToPixelY(double y) const {
   const long double q = (static_cast<long double>(y) - static_cast<long double>(plate.YMin)) /
                         static_cast<long double>(MmPerPixelY);
-  return (heightPx - 1 - marginPx) - static_cast<int>(RoundHalfEvenLong(q));
+  return (heightPx - 1 - marginPx) - SaturatedPixels(q);
 }
 
 PlateWindow DrawingFrame::FrameWindow() const {
@@ -57,7 +66,7 @@ FitResult FitDrawingSize(const DialProject& project, int marginPx, int reportPan
   // Pixels per millimetre; never negative, so a crushed window keeps a one-pixel plate.
   const double k = std::max(0.0, std::min(availableH / height, availableW / width));
   const auto side = [&](double mm) {
-    const int inner = static_cast<int>(RoundHalfEvenLong(static_cast<long double>(mm) * k));
+    const int inner = SaturatedPixels(static_cast<long double>(mm) * k);
     return std::max(inner, 1) + 2 * marginPx + 1;
   };
   return {true, side(width), side(height)};

@@ -12,6 +12,10 @@ namespace umbrix {
 /// Default margin before the font is measured; the program sets width("22") + 6 at start-up.
 inline constexpr int kDefaultMarginPx = 20;
 
+/// The largest pixel coordinate a conversion gives, either way: far beyond any bitmap, and small
+/// enough that adding a margin, a label's width or a marker's box never overflows an int.
+inline constexpr int kPixelLimit = 1 << 22;
+
 struct DrawingFrame {
   PlateWindow plate;
   int marginPx = kDefaultMarginPx;
@@ -23,9 +27,11 @@ struct DrawingFrame {
   /// Recomputes `MmPerPixelX`/`MmPerPixelY` from the bitmap size and the plate.
   void ComputeScale();
   /// Pixel column of x (mm): Round((x - XMin) / MmPerPixelX) + MarginPx, quotient in extended
-  /// precision, ties to even.
+  /// precision, ties to even; the rounded quotient saturates at ±`kPixelLimit` (a quotient that
+  /// is not a number gives -`kPixelLimit`) instead of overflowing.
   int ToPixelX(double x) const;
-  /// Pixel row of y (mm), Y flipped: YMin maps to height - 1 - MarginPx, YMax to MarginPx.
+  /// Pixel row of y (mm), Y flipped: YMin maps to height - 1 - MarginPx, YMax to MarginPx;
+  /// saturated as `ToPixelX`.
   int ToPixelY(double y) const;
   /// Margin in millimetres along X and Y.
   double MarginMmX() const { return marginPx * MmPerPixelX; }

@@ -1,6 +1,7 @@
 #include "trace/TraceDial.h"
 
 #include <cmath>
+#include <initializer_list>
 
 #include "model/Numbers.h"
 #include "trace/TracingPass.h"
@@ -58,6 +59,35 @@ StyleGeometry ComputeStyleGeometry(const DialProject& p, const Orientation& o,
   g.FoldedUpright = {-d, c};
   g.StyleAngle = std::atan2(c, -d);
   return g;
+}
+
+std::optional<Message> CheckTraceable(const DialProject& project, const Orientation& orientation,
+                                      const PlateWindow& plate) {
+  const double width = plate.XMax - plate.XMin;
+  const double height = plate.YMax - plate.YMin;
+  const bool finitePlate = std::isfinite(plate.XMin) && std::isfinite(plate.XMax) &&
+                           std::isfinite(plate.YMin) && std::isfinite(plate.YMax) &&
+                           std::isfinite(width) && std::isfinite(height);
+  if (!finitePlate) return ErrorMessage(kOutOfScaleText);
+  if (!(width >= kSmallestPlateMm && height >= kSmallestPlateMm)) {
+    return ErrorMessage(kPlateTooSmallText);
+  }
+  bool finite = true;
+  const auto check = [&finite](std::initializer_list<double> values) {
+    for (const double v : values) finite = finite && std::isfinite(v);
+  };
+  check({orientation.PlateEuler[0], orientation.PlateEuler[1], orientation.PlateEuler[2],
+         orientation.ZenithVec.X, orientation.ZenithVec.Y, orientation.ZenithVec.Z});
+  if (!finite) return ErrorMessage(kOutOfScaleText);
+  const StyleGeometry g = ComputeStyleGeometry(project, orientation, plate);
+  check({g.PoleInPlate.X, g.PoleInPlate.Y, g.PoleInPlate.Z, g.StyleSlope, g.CentreOffset.x,
+         g.CentreOffset.y, g.StyleEnd.x, g.StyleEnd.y, g.StyleEndHeight, g.StyleAngle,
+         g.FoldedUpright.x, g.FoldedUpright.y, g.SolarOffset, g.caster.foot.x, g.caster.foot.y,
+         g.caster.height});
+  // the centre as the report writes it: foot plus offset
+  check({g.caster.foot.x + g.CentreOffset.x, g.caster.foot.y + g.CentreOffset.y});
+  if (!finite) return ErrorMessage(kOutOfScaleText);
+  return std::nullopt;
 }
 
 TraceResult TraceDial(const DialProject& project, const Orientation& orientation,

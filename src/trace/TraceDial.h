@@ -7,8 +7,10 @@
 
 #include "astro/Sun.h"
 #include "compute/HourLimits.h"
+#include "compute/Solver.h"
 #include "model/DeskClock.h"
 #include "model/DialProject.h"
+#include "model/Message.h"
 #include "model/Report.h"
 #include "trace/Canvas.h"
 #include "trace/DrawingFrame.h"
@@ -50,6 +52,18 @@ struct StyleGeometry {
 /// Computes `StyleGeometry` as the pass does (steps 2 to 4, without report or drawing).
 StyleGeometry ComputeStyleGeometry(const DialProject& project, const Orientation& orientation,
                                    const PlateWindow& plate);
+
+/// The smallest plate side (mm) a dial is traced for: the report and the DXF write coordinates
+/// to 0.1 mm, so a smaller plate would come out as a point.
+inline constexpr double kSmallestPlateMm = 0.1;
+inline constexpr const char* kPlateTooSmallText = "Calcul impossible : Cadran trop petit";
+
+/// Whether the dial can be traced and reported in finite numbers: nothing when it can; else
+/// `kOutOfScaleText` when the plate, the orientation or the style geometry (centre, style's end
+/// and height, folded caster) is not finite, or `kPlateTooSmallText` for a plate side under
+/// `kSmallestPlateMm`. Checked before a computation's tracing pass.
+std::optional<Message> CheckTraceable(const DialProject& project, const Orientation& orientation,
+                                      const PlateWindow& plate);
 
 struct TraceOptions {
   bool composeReport = false;     // clear and fill sections 2 to 8

@@ -363,6 +363,34 @@ TEST(DxfExport, ProposesTheProjectsNameAndAsksBeforeReplacing) {
   EXPECT_FALSE(app.session.ReportPane().empty());
 }
 
+// Exporting over the loaded project would replace it with a DXF: the replace question comes
+// first, as for any existing file, and the refusal after it.
+TEST(DxfExport, TheLoadedProjectIsNeverReplacedEvenWhenTheUserSaysOk) {
+  TempFolder folder;
+  const std::string name = folder.File("mur.umd");
+  SaveWorkedCase(name);
+  const std::string before = Slurp(name);
+  App app;
+  ASSERT_TRUE(app.session.OpenProject(name));
+  app.platform.Forget();
+  app.platform.filesToSave = {name};
+  app.platform.answers = {Answer::Ok};
+  app.session.ExportDxfCommand();
+  EXPECT_EQ(app.platform.questions.size(), 1u);
+  EXPECT_EQ(app.platform.messages,
+            Messages{ErrorMessage(name + " : déjà ouvert ou erreur d'ouverture")});
+  EXPECT_TRUE(
+      app.platform.LogHasInOrder({"save-dialog", "question:" + std::string(kFileExistsText),
+                                  "message:" + name + " : déjà ouvert ou erreur d'ouverture"}));
+  EXPECT_EQ(Slurp(name), before);
+  EXPECT_TRUE(app.state().ProjectFileHeld);
+  EXPECT_EQ(app.session.WriteSvg(name),
+            ErrorMessage(name + " : déjà ouvert ou erreur d'ouverture"));
+  EXPECT_EQ(Slurp(name), before);
+  // the project itself is still saved over itself
+  EXPECT_TRUE(app.session.WriteProject(name, false));
+}
+
 TEST(DxfExport, AFailedWriteIsReported) {
   TempFolder folder;
   App app;

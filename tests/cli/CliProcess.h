@@ -44,11 +44,13 @@ struct CliRunResult {
 };
 
 /// Runs `UMBRIX_CLI_PATH args...` with its outputs captured in files of `scratch`; `environment`
-/// goes before the command ("env -u NAME", "NAME=value").
+/// goes before the command ("env -u NAME", "NAME=value"); with `inScratch` the program runs in
+/// `scratch` as its current folder.
 inline CliRunResult RunCliProcess(const std::vector<std::string>& args,
                                   const std::filesystem::path& scratch,
-                                  const std::string& environment = "") {
-  std::string command = environment + " " + ShellQuoted(UMBRIX_CLI_PATH);
+                                  const std::string& environment = "", bool inScratch = false) {
+  std::string command = inScratch ? "cd " + ShellQuoted(scratch.string()) + " && " : "";
+  command += environment + " " + ShellQuoted(UMBRIX_CLI_PATH);
   for (const std::string& a : args) command += " " + ShellQuoted(a);
   const std::filesystem::path out = scratch / "cli-stdout";
   const std::filesystem::path err = scratch / "cli-stderr";

@@ -53,10 +53,22 @@ TEST(CliArguments, DefaultsRepeatTheProjectsCommandAt600Pixels) {
 
 TEST(CliArguments, CommandNames) {
   const std::vector<std::pair<const char*, std::optional<RunMode>>> rows = {
-      {"calculer", RunMode::Compute},      {"CALCULER", RunMode::Compute},
-      {"simuler", RunMode::Simulate},      {"tracer", RunMode::Trace},
-      {"éphémérides", RunMode::Ephemeris}, {"ephemerides", RunMode::Ephemeris},
-      {"compute", std::nullopt},           {"", std::nullopt}};
+      {"calculer", RunMode::Compute},
+      {"CALCULER", RunMode::Compute},
+      {"simuler", RunMode::Simulate},
+      {"tracer", RunMode::Trace},
+      {"éphémérides", RunMode::Ephemeris},
+      {"ephemerides", RunMode::Ephemeris},
+      {"compute", std::nullopt},
+      {"", std::nullopt},
+      {"ÉPHÉMÉRIDES", RunMode::Ephemeris},
+      {"Éphémérides", RunMode::Ephemeris},
+      {"EPHEMERIDES", RunMode::Ephemeris},
+      {"TrAcEr", RunMode::Trace},
+      {"éPHÉMÉRIDES", RunMode::Ephemeris},
+      {"ÉPHÉMÉRIDE", std::nullopt},
+      // the multiplication sign has no lower case and stays as it is
+      {"calcul\xC3\x97r", std::nullopt}};
   for (const auto& [name, mode] : rows) EXPECT_EQ(CommandMode(name), mode) << name;
 }
 
@@ -75,11 +87,46 @@ TEST(CliArguments, Refusals) {
       {"a.umd", "--size", "600x99999"},
       {"a.umd", "--size", "600x60a"},
       {"a.umd", "--map=oui"},
+      // an option given twice, under one name or two, would drop the first
+      {"a.umd", "--png", "x.png", "--png", "y.png"},
+      {"a.umd", "--report", "x", "--rapport", "y"},
+      {"a.umd", "--save=x.umd", "--enregistrer", "y.umd"},
+      {"a.umd", "-c", "tracer", "--commande", "simuler"},
+      {"a.umd", "--size", "600x600", "--taille=700x700"},
+      {"a.umd", "--map", "--map"},
+      // two outputs on standard output would mix their bytes
+      {"a.umd", "--report", "-", "--png", "-"},
+      {"a.umd", "--dxf", "-", "--save", "-"},
+      // "--" ends the options, not the rule of one project
+      {"a.umd", "--", "b.umd"},
   };
   for (const auto& args : rows) {
     const CliParse p = ParseCliArguments(args);
     EXPECT_FALSE(p.options) << ::testing::PrintToString(args);
     EXPECT_FALSE(p.error.empty()) << ::testing::PrintToString(args);
+  }
+}
+
+TEST(CliArguments, DoubleDashEndsTheOptions) {
+  const CliParse dashed = ParseCliArguments({"--map", "--", "-x.umd"});
+  ASSERT_TRUE(dashed.options) << dashed.error;
+  EXPECT_EQ(dashed.options->project, "-x.umd");
+  EXPECT_TRUE(dashed.options->developerMode);
+  const CliParse help = ParseCliArguments({"--png", "a.png", "--", "--help"});
+  ASSERT_TRUE(help.options) << help.error;
+  EXPECT_EQ(help.options->action, CliOptions::Action::Run);
+  EXPECT_EQ(help.options->project, "--help");
+  const CliParse both = ParseCliArguments({"--", "--", "--png"});
+  EXPECT_FALSE(both.options);  // the second "--" is a project, "--png" a second one
+  // without "--" a name starting with "-" is an option
+  EXPECT_FALSE(ParseCliArguments({"-x.umd"}).options);
+}
+
+TEST(CliArguments, OneOutputOnStandardOutputIsAllowed) {
+  for (const char* option : {"--report", "--png", "--bmp", "--svg", "--dxf", "--save"}) {
+    const char* other = std::string(option) == "--svg" ? "--png" : "--svg";
+    const CliParse p = ParseCliArguments({"a.umd", option, "-", other, "b"});
+    EXPECT_TRUE(p.options) << option << ": " << p.error;
   }
 }
 
@@ -266,6 +313,106 @@ TEST(CliProcess, AnOutputThatCannotBeWrittenIsAFileError) {
       folder.Path());
   EXPECT_EQ(run.status, kExitFileOrUsage) << run.err;
   EXPECT_NE(run.err.find("Erreur... : "), std::string::npos) << run.err;
+}
+
+TEST(CliProcess, AnUnknownLastCommandSaysWhyNothingWasComputed) {
+  testing::TempFolder folder;
+  const std::string project = WriteProject(folder, "mode5.umd", [](Session& s) {
+    testing::TypeWorkedCase(s.Dialog());
+    s.State().RunMode = static_cast<RunMode>(5);
+  });
+  const auto run = RunCliProcess({project, "--report", "-"}, folder.Path());
+  EXPECT_EQ(run.status, kExitRefused);
+  EXPECT_NE(run.err.find("umbrix-cli : la dernière commande du projet (5) n'est pas connue : rien "
+                         "n'a été calculé (--commande calculer, simuler, tracer ou "
+                         "éphémérides)\n"),
+            std::string::npos)
+      << run.err;
+  EXPECT_EQ(run.out, "");
+  // a command named on the line runs instead, and nothing is said of the file's
+  const auto asked = RunCliProcess({project, "-c", "CALCULER", "--report", "-"}, folder.Path());
+  EXPECT_EQ(asked.status, kExitSuccess) << asked.err;
+  EXPECT_NE(asked.out.find("Paramètres réduits du cadran"), std::string::npos);
+}
+
+TEST(CliProcess, AProjectWhoseNameStartsWithADashOpensAfterDoubleDash) {
+  testing::TempFolder folder;
+  fs::copy_file(kWorked, folder.Path() / "-x.umd");
+  const auto run = RunCliProcess({"--rapport", "-", "--", "-x.umd"}, folder.Path(), "", true);
+  EXPECT_EQ(run.status, kExitSuccess) << run.err;
+  EXPECT_NE(run.out.find("Paramètres réduits du cadran"), std::string::npos);
+  const auto refused = RunCliProcess({"--rapport", "-", "-x.umd"}, folder.Path(), "", true);
+  EXPECT_EQ(refused.status, kExitFileOrUsage);
+  EXPECT_NE(refused.err.find("option inconnue : « -x.umd »"), std::string::npos) << refused.err;
+}
+
+// "-" is standard output for every output: the same bytes as the file, and no file named "-".
+TEST(CliProcess, EveryOutputGoesToStandardOutputWhenNamedDash) {
+  testing::TempFolder folder;
+  const std::string project = testing::CopyInto(folder.Path(), kWorked).string();
+  const std::string before = ReadBytes(project);
+  const struct {
+    const char* option;
+    const char* file;
+    std::string start;
+  } rows[] = {
+      {"--rapport", "r.txt", "Indice de précision"},
+      {"--png", "d.png", "\x89PNG"},
+      {"--bmp", "d.bmp", "BM"},
+      {"--svg", "d.svg", "<?xml"},
+      {"--dxf", "d.dxf", "999\r\nUmbrix dxf 3D"},
+      {"--enregistrer", "p.umd", "Umbrix6\r\n"},
+  };
+  testing::TempFolder outputs;
+  for (const auto& row : rows) {
+    const auto piped = RunCliProcess({project, row.option, "-"}, folder.Path());
+    EXPECT_EQ(piped.status, kExitSuccess) << row.option << ": " << piped.err;
+    EXPECT_EQ(piped.out.rfind(row.start, 0), 0u) << row.option;
+    const auto filed = RunCliProcess({project, row.option, outputs.File(row.file)}, folder.Path());
+    ASSERT_EQ(filed.status, kExitSuccess) << row.option << ": " << filed.err;
+    // the DXF carries its creation time
+    if (std::string(row.option) != "--dxf") {
+      EXPECT_EQ(piped.out, ReadBytes(outputs.File(row.file))) << row.option;
+    }
+  }
+  EXPECT_EQ(ReadBytes(project), before);
+  EXPECT_FALSE(fs::exists(folder.Path() / "-"));
+}
+
+// A mark of 1e300 mm wrote "NAN" thirteen times into the DXF and overflowed the pixel
+// conversions; a plate of 1e-300 mm overflowed them too. Both are refused, the sanitizers silent.
+TEST(CliProcess, AbsurdNumbersAreRefusedWithAMessageNotWrittenAsNaN) {
+  testing::TempFolder folder;
+  const std::string example =
+      ReadBytes(fs::path(UMBRIX_SOURCE_DIR) / "examples" / "jardin-horizontal.umd");
+  const auto replaced = [&](const std::string& from, const std::string& to) {
+    std::string text = example;
+    const size_t at = text.find(from);
+    EXPECT_NE(at, std::string::npos) << from;
+    return text.replace(at, from.size(), to);
+  };
+  const struct {
+    const char* file;
+    std::string bytes;
+    const char* message;
+  } rows[] = {
+      {"grand.umd", replaced("\r\n-88.6 'x 1", "\r\n1e300 'x 1"),
+       "Erreur... : Calcul impossible : Valeurs hors d'échelle\n"},
+      {"petit.umd", replaced("\r\n400 'Cot", "\r\n1e-300 'Cot"),
+       "Erreur... : Calcul impossible : Cadran trop petit\n"},
+  };
+  for (const auto& row : rows) {
+    testing::WriteBytes(folder.Path() / row.file, row.bytes);
+    const auto run = RunCliProcess({folder.File(row.file), "--rapport", "-", "--dxf",
+                                    folder.File("d.dxf"), "--png", folder.File("d.png")},
+                                   folder.Path());
+    EXPECT_EQ(run.status, kExitRefused) << row.file << ": " << run.err;
+    EXPECT_NE(run.err.find(row.message), std::string::npos) << run.err;
+    EXPECT_EQ(run.err.find("runtime error"), std::string::npos) << run.err;  // UBSan
+    EXPECT_EQ(run.out.find("NAN"), std::string::npos) << run.out;
+    EXPECT_FALSE(fs::exists(folder.File("d.dxf")));
+    EXPECT_FALSE(fs::exists(folder.File("d.png")));
+  }
 }
 
 }  // namespace

@@ -118,6 +118,46 @@ TEST(SolveOrientation, NearlyIdenticalSunsEndAsIdenticalInstantsNotNaN) {
   }
 }
 
+// A mark of 1e300 mm, which the entry accepts, overflowed the shadow ray's length and spread NaN
+// through every angle into the report; such numbers are refused, with or without the place.
+TEST(SolveOrientation, MarksBeyondAnyScaleAreRefusedNotPrintedAsNaN) {
+  struct Row {
+    const char* what;
+    double x1, y1, gnomon;
+    bool limite;
+    const char* message = kOutOfScaleText;
+  };
+  const Row rows[] = {
+      {"mark 1e300 with the place", 1e300, -330.6, 100, true},
+      {"mark 1e300 without the place", 1e300, -330.6, 100, false},
+      {"mark -1e300 on Y", -100.3, -1e300, 100, true},
+      {"mark 1e200 (its square overflows)", 1e200, -330.6, 100, true},
+      {"gnomon 1e300", -100.3, -330.6, 1e300, true},
+      {"gnomon 1e300, mark 1e300", 1e300, 0, 1e300, true},
+      // rays within a double, both nearly along the gnomon: truly parallel shadows
+      {"gnomon 1e150", -100.3, -330.6, 1e150, true, "Calcul impossible : Ombres identiques"},
+  };
+  for (const Row& row : rows) {
+    DialProject p = testing::WorkedCase();
+    Give(p.Mesx1, row.x1);
+    Give(p.Mesy1, row.y1);
+    Give(p.Gnomon, row.gnomon);
+    p.Limite = row.limite;
+    Report report;
+    const SolveResult r = Solve(p, report);
+    EXPECT_FALSE(r.success) << row.what;
+    EXPECT_EQ(r.messages, (Messages{ErrorMessage(row.message)})) << row.what;
+    EXPECT_TRUE(report.sections[1].empty()) << row.what;
+    EXPECT_TRUE(report.sections[9].empty()) << row.what;
+  }
+  // large but meaningful marks still solve
+  DialProject far = testing::WorkedCase();
+  Give(far.Mesx1, far.Mesx1.value * 1e6);
+  Give(far.Mesy1, far.Mesy1.value * 1e6);
+  Report report;
+  EXPECT_TRUE(Solve(far, report).success);
+}
+
 TEST(SolveOrientation, BothSunsBelowHorizonGiveBothMessagesPointOneFirst) {
   DialProject p = testing::WorkedCase();
   Give(p.Heure1, 1.0 / 24);

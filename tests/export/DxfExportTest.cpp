@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <locale>
 #include <sstream>
@@ -12,7 +11,6 @@
 #include "DxfReading.h"
 #include "ExportFixtures.h"
 #include "InteropOutput.h"
-#include "export/AtomicFile.h"
 #include "export/DxfExport.h"
 #include "support/GoldenFile.h"
 
@@ -55,11 +53,6 @@ std::string Dxf(const DxfJob& job, const DxfTracePass& pass) {
   std::ostringstream out;
   WriteDxf(out, job, pass);
   return out.str();
-}
-
-std::string Slurp(const std::filesystem::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 // Every primitive once or twice: what a tracing pass may send.
@@ -258,75 +251,14 @@ TEST(DxfExport, GnomonLayoutMatchesItsGolden) {
   CheckGolden("synthetic-gnomon.dxf", Dxf(job, SyntheticPass));
 }
 
-// Writing the file.
+// The document is made in memory; the program's one writer puts it in a file (tests/files).
 
-class DxfFileTest : public ::testing::Test {
- protected:
-  std::size_t FilesIn(const std::filesystem::path& dir) const {
-    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(dir),
-                                                  std::filesystem::directory_iterator()));
-  }
-
-  const testing::TempFolder scratch;
-  const std::filesystem::path folder = scratch.Path();
-  DxfJob job{ExportFrame(100, 100), Style(), kCreation};
-};
-
-TEST_F(DxfFileTest, WritesTheSameBytesAsTheStreamAndLeavesNoTemporary) {
-  const auto path = folder / "cadran.dxf";
-  EXPECT_EQ(WriteDxfFile(path, job, SyntheticPass), std::nullopt);
-  EXPECT_EQ(Slurp(path), Dxf(job, SyntheticPass));
-  EXPECT_EQ(FilesIn(folder), 1u);
-}
-
-TEST_F(DxfFileTest, ReplacesAnExistingFile) {
-  const auto path = folder / "cadran.dxf";
-  std::ofstream(path) << "old";
-  EXPECT_EQ(WriteDxfFile(path, job, SyntheticPass), std::nullopt);
-  EXPECT_EQ(Slurp(path), Dxf(job, SyntheticPass));
-}
-
-TEST_F(DxfFileTest, MissingFolderFailsWithTheFrenchMessage) {
-  const auto path = folder / "absent" / "cadran.dxf";
-  const std::optional<Message> failure = WriteDxfFile(path, job, SyntheticPass);
-  ASSERT_TRUE(failure.has_value());
-  EXPECT_EQ(failure->caption, "Erreur...");
-  EXPECT_EQ(failure->text, "Erreur d'écriture du fichier " + path.string());
-  EXPECT_FALSE(std::filesystem::exists(folder / "absent"));
-}
-
-TEST_F(DxfFileTest, DestinationThatIsAFolderIsLeftAlone) {
-  const auto path = folder / "cadran.dxf";
-  std::filesystem::create_directory(path);
-  std::ofstream(path / "inside.txt") << "keep";
-  EXPECT_TRUE(WriteDxfFile(path, job, SyntheticPass).has_value());
-  EXPECT_TRUE(std::filesystem::is_directory(path));
-  EXPECT_EQ(Slurp(path / "inside.txt"), "keep");
-  EXPECT_EQ(FilesIn(folder), 1u);  // no temporary left beside it
-}
-
-TEST_F(DxfFileTest, FailingPassLeavesTheOldFileUntouched) {
-  const auto path = folder / "cadran.dxf";
-  std::ofstream(path, std::ios::binary) << "old drawing";
-  const auto failing = [](Canvas& c) {
-    c.DrawMarker(colours::Black, {0, 0});
-    throw std::ios_base::failure("disk full");
-  };
-  EXPECT_TRUE(WriteDxfFile(path, job, failing).has_value());
-  EXPECT_EQ(Slurp(path), "old drawing");
-  EXPECT_EQ(FilesIn(folder), 1u);
-}
-
-TEST_F(DxfFileTest, StreamFailureMidWayLeavesTheOldFileUntouched) {
-  const auto path = folder / "cadran.txt";
-  std::ofstream(path, std::ios::binary) << "old";
-  const std::optional<Message> failure = WriteFileAtomically(path, [](std::ostream& out) {
-    out << "half";
-    out.setstate(std::ios::badbit);
-  });
-  EXPECT_TRUE(failure.has_value());
-  EXPECT_EQ(Slurp(path), "old");
-  EXPECT_EQ(FilesIn(folder), 1u);
+TEST(DxfDocument, HoldsTheBytesOfTheStreamWriter) {
+  const DxfJob job{ExportFrame(100, 100), Style(), kCreation};
+  EXPECT_EQ(DxfDocument(job, SyntheticPass), Dxf(job, SyntheticPass));
+  const DxfJob gnomon{ExportFrame(120, 80), SmallGnomon(), kCreation};
+  EXPECT_EQ(DxfDocument(gnomon, SyntheticPass), Dxf(gnomon, SyntheticPass));
+  EXPECT_NE(DxfDocument(job, SyntheticPass), DxfDocument(gnomon, SyntheticPass));
 }
 
 }  // namespace

@@ -147,18 +147,11 @@ TEST_F(SvgCanvasTest, GermanLocaleWritesTheSameBytes) {
   EXPECT_TRUE(Has(plain, "x1=\"-12.25\" y1=\"-3.5\" x2=\"40.125\""));
 }
 
-TEST_F(SvgCanvasTest, FileHoldsTheDocumentAndAMissingFolderFails) {
+// The program's one writer puts the document in a file (tests/files).
+TEST_F(SvgCanvasTest, DocumentHoldsTheBytesOfTheStreamWriter) {
   canvas.DrawSegment(colours::Black, {0, 0}, {1, 0});
-  const testing::TempFolder scratch;
-  const std::filesystem::path& folder = scratch.Path();
-  EXPECT_EQ(WriteSvgFile(folder / "cadran.svg", canvas), std::nullopt);
-  std::ifstream in(folder / "cadran.svg", std::ios::binary);
-  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()),
-            Svg());
-  const std::optional<Message> failure = WriteSvgFile(folder / "absent" / "cadran.svg", canvas);
-  ASSERT_TRUE(failure.has_value());
-  EXPECT_EQ(failure->text,
-            "Erreur d'écriture du fichier " + (folder / "absent" / "cadran.svg").string());
+  EXPECT_EQ(canvas.Document(), Svg());
+  EXPECT_TRUE(Has(canvas.Document(), "</svg>"));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // on entering and leaving the mode.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include "files/DeskSettings.h"
 #include "files/FileFixtures.h"
@@ -57,6 +58,23 @@ TEST(DeskHeader, AnotherFirstWordIsFormatIncorrect) {
   EXPECT_EQ(*error, ErrorMessage(dir.File("bad.umb") + " : format incorrect"));
   WriteBytes(dir.File("empty.umb"), "");
   EXPECT_TRUE(CheckDeskSettingsHeader(dir.File("empty.umb")).has_value());
+}
+
+// A settings file that is a named pipe would block the reader until a writer came; it is refused
+// at once, and entering the mode then neither waits nor replaces the pipe.
+TEST(DeskHeader, APipeIsRefusedWithoutWaitingAndNeverReplaced) {
+  TempFolder dir;
+  const std::string pipe = dir.File("tube.umb");
+  ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
+  EXPECT_EQ(CheckDeskSettingsHeader(pipe),
+            ErrorMessage(pipe + " : déjà ouvert ou erreur d'ouverture"));
+  DeskSettingsFile desk;
+  const auto entered = desk.Enter(pipe, {30, 40, 760, 638, 541, 420, 0}, 25, 35);
+  ASSERT_TRUE(entered.error.has_value());
+  EXPECT_EQ(entered.error->text, pipe +
+                                     " : erreur d'écriture, le fichier n'a pas été enregistré "
+                                     "(le nom ne désigne pas un fichier ordinaire)");
+  EXPECT_EQ(std::filesystem::status(pipe).type(), std::filesystem::file_type::fifo);
 }
 
 TEST(DeskExchange, FirstUseOpensASmallWindowAtTheCurrentPosition) {

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "files/TextLines.h"
 
 namespace umbrix {
@@ -61,6 +64,50 @@ TEST(Lines, EncodeEndsEveryLineWithCrLfAndDecodeReturnsUtf8) {
   const std::string bytes = EncodeLines(lines);
   EXPECT_EQ(bytes, "Umbrix6\r\n120 'Cot\xE9 du cadran\r\n\r\n");
   EXPECT_EQ(DecodeLines(bytes), lines);
+}
+
+// A file re-saved by a text editor as UTF-8 is told from Windows-1252 text by its bytes alone.
+TEST(FileEncoding, Utf8IsValidUtf8HoldingSomethingBeyondAscii) {
+  struct Row {
+    std::string bytes;
+    bool utf8;
+  };
+  const Row rows[] = {
+      {"48\xC2\xB0"
+       "50 'Latitude",
+       true},                                               // "°" in UTF-8
+      {"Cot\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80", true},  // 2, 3 and 4-byte characters
+      {"48\xB0"
+       "50 'Latitude",
+       false},                               // "°" in 1252: a lone continuation byte
+      {"Cot\xE9 du cadran", false},          // "é" in 1252: a lead byte without its follower
+      {"Trac\xE9 \xE0 l'\xE9t\xE9", false},  // several accents in 1252
+      {"plain ASCII only", false},           // nothing beyond ASCII: either reading is the same
+      {"", false},
+      {"\xC3\xA9\xC3", false},      // a sequence cut at the end
+      {"\xC0\xAF", false},          // an overlong "/"
+      {"\xED\xA0\x80", false},      // a surrogate
+      {"\xF4\x90\x80\x80", false},  // beyond U+10FFFF
+  };
+  for (const Row& r : rows) EXPECT_EQ(IsUtf8Text(r.bytes), r.utf8) << r.bytes;
+}
+
+TEST(FileEncoding, EachFileIsReadInItsOwnEncoding) {
+  const std::vector<std::string> expected = {"48°50 'Latitude", "Coté du cadran"};
+  EXPECT_EQ(DecodeTextFileLines("48\xC2\xB0"
+                                "50 'Latitude\r\nCot\xC3\xA9 du cadran\r\n"),
+            expected);
+  EXPECT_EQ(DecodeTextFileLines("48\xB0"
+                                "50 'Latitude\r\nCot\xE9 du cadran\r\n"),
+            expected);
+  // a byte-order mark goes, whatever follows it
+  EXPECT_EQ(DecodeTextFileLines("\xEF\xBB\xBF"
+                                "48\xC2\xB0"
+                                "50 'Latitude\nCot\xC3\xA9 du cadran"),
+            expected);
+  EXPECT_EQ(DecodeTextFileLines("\xEF\xBB\xBFUmbrix6\r\n"), std::vector<std::string>{"Umbrix6"});
+  // one 1252 accent among UTF-8 ones makes the whole file 1252, as it was written
+  EXPECT_EQ(DecodeTextFileLines("\xC3\xA9\xE9"), std::vector<std::string>{"Ã©é"});
 }
 
 }  // namespace

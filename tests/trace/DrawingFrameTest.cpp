@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 
 #include "trace/DrawingFrame.h"
 #include "trace/TraceFixtures.h"
@@ -68,6 +69,50 @@ TEST(DrawingFrame, PixelRoundingTiesGoToEven) {
     int column;
   } cases[] = {{-49.5, kM + 0}, {-48.5, kM + 2}, {-47.5, kM + 2}, {-47.4, kM + 3}, {-47.6, kM + 2}};
   for (const auto& c : cases) EXPECT_EQ(f.ToPixelX(c.x), c.column) << c.x;
+}
+
+// A mark of 1e300 mm, or a plate of 1e-300 mm, overflowed the int conversions (undefined
+// behaviour); far points now stop at the limit, off any bitmap.
+TEST(DrawingFrame, PixelConversionsSaturateInsteadOfOverflowing) {
+  const DrawingFrame f = testing::FrameFor({-50, 50, -50, 50});
+  const int bottom = f.heightPx - 1 - kM;
+  const double nan = std::nan("");
+  const double inf = std::numeric_limits<double>::infinity();
+  const struct {
+    double mm;
+    int column;
+    int row;
+  } cases[] = {
+      {1e300, kM + kPixelLimit, bottom - kPixelLimit},
+      {-1e300, kM - kPixelLimit, bottom + kPixelLimit},
+      {inf, kM + kPixelLimit, bottom - kPixelLimit},
+      {-inf, kM - kPixelLimit, bottom + kPixelLimit},
+      {nan, kM - kPixelLimit, bottom + kPixelLimit},
+      // the last millimetres before the limit still convert exactly
+      {-50 + kPixelLimit / 3.0, kM + kPixelLimit, bottom - kPixelLimit},
+      {-50 + (kPixelLimit - 3) / 3.0, kM + kPixelLimit - 3, bottom - kPixelLimit + 3},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(f.ToPixelX(c.mm), c.column) << c.mm;
+    EXPECT_EQ(f.ToPixelY(c.mm), c.row) << c.mm;
+  }
+  // a plate of 1e-300 mm: every millimetre away from it is far beyond the limit
+  DrawingFrame tiny = testing::FrameFor({-5e-301, 5e-301, -5e-301, 5e-301});
+  tiny.widthPx = tiny.heightPx = 341;
+  tiny.ComputeScale();
+  EXPECT_EQ(tiny.ToPixelX(100), kM + kPixelLimit);
+  EXPECT_EQ(tiny.ToPixelX(0), kM + 150);
+}
+
+TEST(FitDrawingSize, PlatesOfAbsurdSizesStillGetABitmapOfTheRoom) {
+  for (const double side : {1e-300, 1e300}) {
+    DialProject p;
+    p.Cote = Given(side);
+    p.Plate = {-side / 2, side / 2, -side / 2, side / 2};
+    const FitResult r = FitDrawingSize(p, kM, 400 + 2 * kM + 9, 300 + 2 * kM + 9);
+    ASSERT_TRUE(r.resized) << side;
+    EXPECT_EQ(r.widthPx, 300 + 2 * kM + 1) << side;
+  }
 }
 
 TEST(FormatPoint, PlateEdgesPrintAsLAndMinusL) {

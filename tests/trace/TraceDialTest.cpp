@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -132,6 +134,49 @@ struct KindCase {
   int kind;
   const char* section2;
 };
+
+// What a computation checks before its tracing pass: numbers that reach the report and the DXF
+// must be finite, and the plate at least the 0.1 mm they are written to.
+TEST(CheckTraceable, RefusesWhatWouldBePrintedAsNaNOrAsAPoint) {
+  const Orientation horizontal = TypedOrientation(45, 0, 0, 0);
+  const auto square = [](double side) {
+    DialProject p = SquareDial(200, 30, 45);
+    p.Cote = Given(side);
+    p.Plate = {-side / 2, side / 2, -side / 2, side / 2};
+    return p;
+  };
+  Orientation nan = horizontal;
+  nan.PlateEuler[1] = std::nan("");
+  Orientation inf = horizontal;
+  inf.ZenithVec.X = std::numeric_limits<double>::infinity();
+  DialProject hugeGnomon = SquareDial(200, 30, 45);
+  hugeGnomon.Gnomon = hugeGnomon.Gnomf = Given(1e308);
+  DialProject rectangle = SquareDial(200, 30, 45);
+  rectangle.Plate = {-100, 100, -0.04, 0.04};
+
+  const struct {
+    const char* what;
+    DialProject project;
+    Orientation orientation;
+    std::optional<Message> expected;
+  } rows[] = {
+      {"an ordinary dial", SquareDial(200, 30, 45), horizontal, std::nullopt},
+      {"a plate of 0.1 mm", square(0.1), horizontal, std::nullopt},
+      {"a plate of 1e300 mm", square(1e300), horizontal, std::nullopt},
+      {"a plate of 1e-300 mm", square(1e-300), horizontal, ErrorMessage(kPlateTooSmallText)},
+      {"a plate of 0.09 mm", square(0.09), horizontal, ErrorMessage(kPlateTooSmallText)},
+      {"a plate 0.08 mm high", rectangle, horizontal, ErrorMessage(kPlateTooSmallText)},
+      {"a NaN angle", SquareDial(200, 30, 45), nan, ErrorMessage(kOutOfScaleText)},
+      {"an infinite zenith", SquareDial(200, 30, 45), inf, ErrorMessage(kOutOfScaleText)},
+      // the centre lies at gnomon / tan of the pole's forced height: beyond any double
+      {"a gnomon of 1e308 on a polar plate", hugeGnomon, TypedOrientation(45, 0, 45, 0),
+       ErrorMessage(kOutOfScaleText)},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(CheckTraceable(row.project, row.orientation, row.project.Plate), row.expected)
+        << row.what;
+  }
+}
 
 TEST(TraceDial, ClassifiesTheDial) {
   const KindCase cases[] = {
