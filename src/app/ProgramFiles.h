@@ -1,0 +1,19 @@
+#pragma once
+// Where the program finds the files it ships beside itself (the manual, the examples): next to
+// the program in a build folder, under the share folder once installed.
+
+#include <filesystem>
+#include <string_view>
+
+namespace umbrix {
+
+/// The folder, below the installation prefix, that holds the program's shipped files.
+inline constexpr std::string_view kSharedFilesFolder = "share/umbrix";
+
+/// `name` beside the program when it is there, else under the installed share folder
+/// (`programDir/../share/umbrix`) when it is there, else beside the program: the path a
+/// "file absent" message then names.
+std::filesystem::path LocateProgramFile(const std::filesystem::path& programDir,
+                                        std::string_view name);
+
+}  // namespace umbrix
