@@ -34,6 +34,8 @@ bool Inside(const BoxMm& box, const PlateWindow& plate) {
 // off its own line (as a fraction of the clearance), so that rounding never makes them meet.
 constexpr double kAsideMargin = 0.1;
 
+constexpr double kMostStepsAlongALine = 400;
+
 // How strict a search is: which lines the box must keep clear of.
 enum class Crossing { None, MinorAllowed, AnyAllowed };
 
@@ -58,6 +60,8 @@ std::vector<PointMm> Candidates(PointMm start, PointMm end, PointMm alsoBeyond, 
       Reach(halfWidth + clearance, halfHeight + clearance, n) + kAsideMargin * clearance;
   const double along = Reach(halfWidth, halfHeight, u);
   // Back from the end by the box's own reach first, so that the box stays beside its line.
+  // A long line on a huge plate is tried at a bounded number of places.
+  step = std::max(step, length / kMostStepsAlongALine);
   for (double d = along; d <= length + along; d += step) {
     const PointMm p{end.x - u.x * d, end.y - u.y * d};
     out.push_back({p.x + n.x * aside, p.y + n.y * aside});
