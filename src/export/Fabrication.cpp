@@ -240,6 +240,9 @@ FabricationDrawing BuildFabricationDrawing(const DialProject& project,
   std::vector<FabricationPath> raw = std::move(canvas.paths);
   if (auto outline = CasterOutline(traced.style, project.Options.Style1.checked))
     raw.push_back(std::move(*outline));
+  // Of two equal segments the dial's own is kept, the layout mark dropped.
+  std::stable_partition(raw.begin(), raw.end(),
+                        [](const FabricationPath& p) { return p.layer != L::Marks; });
   std::set<SegmentKey> segments;
   for (FabricationPath& path : raw) {
     if (!Normalise(path)) continue;

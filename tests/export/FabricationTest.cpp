@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <set>
 #include <string>
 #include <tuple>
@@ -109,6 +110,21 @@ TEST(FabricationDrawing, NoSegmentIsDrawnTwiceNorHasLengthZero) {
   // The substyle is the base of the caster's outline only.
   const StyleGeometry g = ComputeStyleGeometry(BusyDial(), kWall, BusyDial().Plate);
   EXPECT_EQ(seen.count(key(g.caster.foot, g.StyleEnd)), 0u);
+}
+
+TEST(FabricationDrawing, AnHourLineOnAGridLineStaysOnItsOwnLayer) {
+  // A horizontal plate at the equator: the hour lines are parallel, noon's along the Y axis.
+  DialProject p = SquareDial(100, 30, 0);
+  p.Options.Axes1.checked = true;
+  p.Options.Lighor1.checked = true;
+  const Orientation flat = TypedOrientation(0, 0, 0, 0);
+  const FabricationDrawing d = BuildFabricationDrawing(p, flat, {6, 18, 0, 0}, {0, {"Essai"}});
+  ASSERT_FALSE(d.hourLines.empty());
+  std::size_t onAxis = 0;
+  for (const FabricationPath* h : On(d, L::HourLines))
+    if (std::abs(h->points[0].x) < 1e-9 && std::abs(h->points[1].x) < 1e-9) ++onAxis;
+  EXPECT_EQ(On(d, L::HourLines).size(), d.hourLines.size()) << "no hour line dropped";
+  EXPECT_GT(onAxis, 0u) << "the case this test is for";
 }
 
 TEST(FabricationDrawing, NeitherShadowNorFoldedCasterNorScreenFrameChangeIt) {
