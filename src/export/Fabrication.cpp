@@ -290,7 +290,7 @@ FabricationDrawing BuildFabricationDrawing(const DialProject& project,
   title.push_back("Échelle 1:1, unités : millimètres ; plaque " +
                   FormatGeneral(RoundScaled(10, d.plate.XMax - d.plate.XMin)) + " x " +
                   FormatGeneral(RoundScaled(10, d.plate.YMax - d.plate.YMin)) +
-                  " mm ; chiffres de " + FormatGeneral(RoundScaled(10, h)) + " mm");
+                  " mm ; chiffres de " + FormatGeneral(RoundScaled(1000, h)) + " mm");
   const double th = std::clamp(0.6 * h, 2.0, 8.0);
   for (std::size_t k = 0; k < title.size(); ++k) {
     const double top = d.plate.YMin - 1.5 * th - 1.6 * th * static_cast<double>(k);

@@ -182,6 +182,8 @@ TEST(FabricationDrawing, NumeralsStandInsideThePlateClearOfLinesAndOfOneAnother)
 }
 
 TEST(FabricationDrawing, AHeightAskedForIsKeptOnACrowdedDial) {
+  EXPECT_TRUE(Build(BusyDial(), 2.25).texts.back().text.ends_with("; chiffres de 2.25 mm"))
+      << "the title gives the height to the micrometre, as the files write it";
   const FabricationDrawing d = Build(BusyDial(), 9);
   EXPECT_EQ(d.numeralHeight, 9);
   EXPECT_GT(d.numeralsAcrossLines + d.numeralsLeftOut, 0) << "9 mm numerals on a 100 mm plate";
