@@ -21,6 +21,8 @@ constexpr std::array kRows = {
     MenuRow{M::Sauverlimage1, "Sauverlimage1", M::Fichier1, K::Command, "Enregistrer le &Graphique",
             "Ctrl+G"},
     MenuRow{M::FichierDxf1, "FichierDxf1", M::Fichier1, K::Command, "E&xport dxf", "Ctrl+X"},
+    MenuRow{M::FichierFabrication1, "FichierFabrication1", M::Fichier1, K::Command,
+            "Export &fabrication (dxf, svg)"},
     MenuRow{M::Imprimer1, "Imprimer1", M::Fichier1, K::Command, "&Imprimer", "Ctrl+I"},
     MenuRow{M::ImprimerleGraphique1, "ImprimerleGraphique1", M::Fichier1, K::Menu,
             "Im&primer le Graphique"},
@@ -204,6 +206,9 @@ bool ActivateMenuItem(Session& session, MenuId id) {
       return true;
     case M::FichierDxf1:
       session.ExportDxfCommand();
+      return true;
+    case M::FichierFabrication1:
+      session.ExportFabricationCommand();
       return true;
     case M::Quitter1:
       session.Quit();

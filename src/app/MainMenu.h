@@ -22,6 +22,7 @@ enum class MenuId {
   Sauversous1,
   Sauverlimage1,
   FichierDxf1,
+  FichierFabrication1,
   Imprimer1,
   ImprimerleGraphique1,
   DemiFormat1,

@@ -1,17 +1,23 @@
 #include "app/Session.h"
 
+#include <cctype>
 #include <cmath>
+#include <filesystem>
+#include <initializer_list>
 #include <system_error>
 #include <utility>
 
+#include "app/ProgramIdentity.h"
 #include "compute/Ephemeris.h"
 #include "compute/Simulation.h"
 #include "compute/Solver.h"
 #include "export/DxfExport.h"
+#include "export/Fabrication.h"
 #include "export/SvgCanvas.h"
 #include "files/ProjectFile.h"
 #include "files/SafeFile.h"
 #include "files/TextLines.h"
+#include "model/Numbers.h"
 #include "trace/MeasurementReliability.h"
 #include "trace/TestTrace.h"
 #include "trace/TraceDial.h"
@@ -561,6 +567,96 @@ std::optional<Message> Session::WriteDxf(const std::string& path) {
 std::optional<Message> Session::WriteSvg(const std::string& path) {
   if (!state_.DrawingExists) return ErrorMessage(kNoDrawingToExportText);
   return WriteOutputFile(path, SvgDocument());
+}
+
+// ---------------------------------------------------------------- the workshop drawing
+
+namespace {
+
+bool EndsWithSvg(const std::string& path) {
+  std::string ext = std::filesystem::path(path).extension().string();
+  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ext == ".svg";
+}
+
+// "Name : value" of the report's lines " - Name : value" whose name is one of `names`.
+std::vector<std::string> ReportItems(const std::string& section,
+                                     std::initializer_list<std::string_view> names) {
+  std::vector<std::string> items;
+  for (const std::string& line : SplitLines(section)) {
+    if (!line.starts_with(" - ")) continue;
+    const std::string item = line.substr(3);
+    for (const std::string_view name : names)
+      if (item.starts_with(std::string(name) + " : ")) items.push_back(item);
+  }
+  return items;
+}
+
+std::string Joined(const std::vector<std::string>& items) {
+  std::string s;
+  for (const std::string& item : items) s += (s.empty() ? "" : " ; ") + item;
+  return s;
+}
+
+}  // namespace
+
+std::vector<std::string> Session::FabricationTitle() const {
+  const DialProject& p = project_;
+  std::vector<std::string> lines;
+  const std::string name = state_.ProjectFileName.empty()
+                               ? std::string("Cadran sans nom")
+                               : std::filesystem::path(state_.ProjectFileName).stem().string();
+  lines.push_back(name + " - " + kProgramLabel + kProgramNameAndVersion);
+
+  std::vector<std::string> place =
+      ReportItems(report_.sections[9], {"Latitude", "Longitude", "Fuseau horaire"});
+  if (place.empty()) {
+    if (p.Lat.given) place.push_back("Latitude : " + p.Lat.text + (p.Nord ? "° N" : "° S"));
+    if (p.Long.given) place.push_back("Longitude : " + p.Long.text + (p.Est ? "° E" : "° O"));
+    if (p.FusHor.given) place.push_back("Fuseau horaire : " + p.FusHor.text);
+  }
+  lines.push_back("Lieu : " + (place.empty() ? std::string("non précisé") : Joined(place)));
+
+  std::vector<std::string> turn =
+      ReportItems(report_.sections[9], {"Déclinaison", "Inclinaison", "Rotation"});
+  if (turn.empty()) {
+    if (p.DecEd.given)
+      turn.push_back("Déclinaison : " + p.DecEd.text + (p.Dest ? "° est" : "° ouest"));
+    if (p.IncEd.given) turn.push_back("Inclinaison : " + p.IncEd.text + "°");
+    if (p.RotEd.given) turn.push_back("Rotation : " + p.RotEd.text + "°");
+  }
+  lines.push_back("Orientation : " + (turn.empty() ? std::string("non précisée") : Joined(turn)));
+
+  return lines;
+}
+
+std::string Session::FabricationDxfDocument(double numeralHeightMm) {
+  const FabricationJob job{numeralHeightMm, FabricationTitle()};
+  return FabricationDxf(BuildFabricationDrawing(project_, orientation_, hourLimits_, job));
+}
+
+std::string Session::FabricationSvgDocument(double numeralHeightMm) {
+  const FabricationJob job{numeralHeightMm, FabricationTitle()};
+  return FabricationSvg(BuildFabricationDrawing(project_, orientation_, hourLimits_, job));
+}
+
+std::optional<Message> Session::WriteFabrication(const std::string& path, double numeralHeightMm) {
+  if (!state_.DrawingExists) return ErrorMessage(kNoDrawingToExportText);
+  return WriteOutputFile(path, EndsWithSvg(path) ? FabricationSvgDocument(numeralHeightMm)
+                                                 : FabricationDxfDocument(numeralHeightMm));
+}
+
+void Session::ExportFabricationCommand() {
+  form_.FormDeactivate();
+  if (deskMode_) return;
+  if (!state_.DrawingExists) {
+    prompts_.ShowMessage(ErrorMessage(kNoDrawingToExportText));
+    return;
+  }
+  const auto name = prompts_.ChooseFileToSave({"dxf", kFabricationFilter, ProposedName(".dxf")});
+  if (!name) return;
+  if (!ConfirmReplace(*name)) return;
+  if (const auto error = WriteFabrication(*name)) prompts_.ShowMessage(*error);
 }
 
 }  // namespace umbrix

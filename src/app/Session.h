@@ -38,6 +38,9 @@ inline constexpr const char* kOpenFilter =
     "Cadran de bureau (*.umb)|*.umb";
 inline constexpr const char* kReliabilityTitle = "Fiabilité de la mesure";
 inline constexpr const char* kDxfFilter = "Fichier dxf (*.dxf)|*.dxf";
+/// The workshop drawing's save dialog: DXF, or SVG when the name ends in ".svg".
+inline constexpr const char* kFabricationFilter =
+    "Fichier dxf (*.dxf)|*.dxf|Image svg (*.svg)|*.svg";
 
 struct SessionSettings {
   /// The short date format the dialog writes and reads dates in.
@@ -178,6 +181,20 @@ class Session {
   std::string DxfDocument();
   /// The bytes of the SVG picture of the dial on show.
   std::string SvgDocument();
+
+  // ---- the workshop drawing (numeral height in mm, 0 for the plate's default)
+
+  /// "Export &fabrication": checks, the save dialog and the replace question, then
+  /// `WriteFabrication`.
+  void ExportFabricationCommand();
+  /// Writes the workshop drawing into `path`: SVG when it ends in ".svg", DXF otherwise; the
+  /// failure message. Needs `DrawingExists`.
+  std::optional<Message> WriteFabrication(const std::string& path, double numeralHeightMm = 0);
+  /// The bytes of the workshop drawing, DXF and SVG; nothing of the window's size enters them.
+  std::string FabricationDxfDocument(double numeralHeightMm = 0);
+  std::string FabricationSvgDocument(double numeralHeightMm = 0);
+  /// The title block's lines: name, place and orientation.
+  std::vector<std::string> FabricationTitle() const;
 
  private:
   /// The dialog's window onto the session.

@@ -131,7 +131,11 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
                               {"bmp", "--bmp", "--bmp", &o.bmp},
                               {"svg", "--svg", "--svg", &o.svg},
                               {"dxf", "--dxf", "--dxf", &o.dxf},
-                              {"save", "--save", "--enregistrer", &o.save}};
+                              {"save", "--save", "--enregistrer", &o.save},
+                              {"fabrication-dxf", "--fabrication-dxf", "--fabrication-dxf",
+                               &o.fabricationDxf},
+                              {"fabrication-svg", "--fabrication-svg", "--fabrication-svg",
+                               &o.fabricationSvg}};
     std::optional<std::string>* target = nullptr;
     std::string key;
     for (const Output& out : outputs) {
@@ -144,6 +148,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
     const bool isSize = name == "--size" || name == "--taille";
     const bool isMarkStep = name == "--ecart-marques" || name == "--écart-marques";
     const bool isTimeStep = name == "--ecart-heures" || name == "--écart-heures";
+    const bool isNumeralHeight = name == "--hauteur-chiffres" || name == "--numeral-height";
+    if (isNumeralHeight) key = "numeral-height";
     if (isCommand) key = "command";
     if (isSize) key = "size";
     if (isMarkStep) key = "mark-step";
@@ -158,6 +164,13 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
 
     if (target != nullptr) {
       *target = *value;
+    } else if (isNumeralHeight) {
+      const std::optional<double> h = ParseDecimal(*value);
+      if (!h || !(*h >= kMinCliNumeralHeightMm && *h <= kMaxCliNumeralHeightMm)) {
+        return Refuse("hauteur des chiffres incorrecte : « " + *value +
+                      " » (de 1 à 100 mm, par exemple 5)");
+      }
+      o.numeralHeightMm = *h;
     } else if (isMarkStep || isTimeStep) {
       const double max = isMarkStep ? kMaxMarkStepMm : kMaxTimeStepSeconds;
       const std::optional<double> step = Step(*value, max);
@@ -187,7 +200,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
   }
   if (o.project.empty()) return Refuse("il manque le fichier du projet (.umd)");
   int toStandardOutput = 0;
-  for (const auto* output : {&o.report, &o.png, &o.bmp, &o.svg, &o.dxf, &o.save}) {
+  for (const auto* output :
+       {&o.report, &o.png, &o.bmp, &o.svg, &o.dxf, &o.save, &o.fabricationDxf, &o.fabricationSvg}) {
     if (*output == "-") ++toStandardOutput;
   }
   if (toStandardOutput > 1) {
@@ -213,6 +227,17 @@ std::string HelpText(bool french) {
            "  --bmp FICHIER           le dessin en BMP 4 bits\n"
            "  --svg FICHIER           le dessin en SVG, à l'échelle (en millimètres)\n"
            "  --dxf FICHIER           le dessin en DXF (R12), comme « Export dxf »\n"
+           "  --fabrication-dxf FICHIER\n"
+           "                          le dessin de fabrication en DXF (R12, millimètres) : un\n"
+           "                          calque par rôle (découpe, gravure, porte-ombre, repères,\n"
+           "                          cartouche), chiffres dans la plaque, sans fond ni ombre ;\n"
+           "                          le même quelle que soit la taille du dessin\n"
+           "  --fabrication-svg FICHIER\n"
+           "                          le même dessin en SVG, en millimètres, calques Inkscape\n"
+           "  --hauteur-chiffres MM, --numeral-height MM\n"
+           "                          hauteur des chiffres du dessin de fabrication (de 1 à\n"
+           "                          100 mm) ; par défaut le 25e du petit côté (de 3 à 12 mm),\n"
+           "                          réduit tant qu'un chiffre ne tient pas entre les lignes\n"
            "  --taille LxH, --size LxH\n"
            "                          taille maximale du dessin en pixels (600x600 par défaut) ;\n"
            "                          le cadran garde ses proportions\n"
@@ -256,6 +281,17 @@ std::string HelpText(bool french) {
          "  --bmp FILE              the drawing as 4-bit BMP\n"
          "  --svg FILE              the drawing as SVG, true scale (millimetres)\n"
          "  --dxf FILE              the drawing as DXF (R12), as \"Export dxf\" writes it\n"
+         "  --fabrication-dxf FILE\n"
+         "                          the workshop drawing as DXF (R12, millimetres): one\n"
+         "                          layer per role (cut, engrave, shadow-caster, layout marks,\n"
+         "                          title block), numerals inside the plate, no background or\n"
+         "                          shadow; the same whatever the drawing's size\n"
+         "  --fabrication-svg FILE\n"
+         "                          the same drawing as SVG, in millimetres, Inkscape layers\n"
+         "  --numeral-height MM, --hauteur-chiffres MM\n"
+         "                          height of the workshop drawing's numerals (1 to 100 mm);\n"
+         "                          by default the short side over 25 (3 to 12 mm), made\n"
+         "                          smaller while a numeral finds no room between the lines\n"
          "  --size WxH, --taille WxH\n"
          "                          largest drawing in pixels (600x600 by default);\n"
          "                          the dial keeps its proportions\n"

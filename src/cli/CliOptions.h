@@ -37,6 +37,11 @@ struct CliOptions {
   std::optional<std::string> svg;
   std::optional<std::string> dxf;
   std::optional<std::string> save;
+  /// The workshop drawing, DXF and SVG.
+  std::optional<std::string> fabricationDxf;
+  std::optional<std::string> fabricationSvg;
+  /// Height of its hour numerals (mm); 0 for the plate's default.
+  double numeralHeightMm = 0.0;
   /// The largest drawing bitmap (pixels); the plate keeps its proportions inside it.
   int width = kDefaultDrawingSide;
   int height = kDefaultDrawingSide;
@@ -59,6 +64,9 @@ struct CliParse {
 /// Bounds of the study's steps (--ecart-marques, mm; --ecart-heures, s), both above 0.
 inline constexpr double kMaxMarkStepMm = 100.0;
 inline constexpr double kMaxTimeStepSeconds = 3600.0;
+/// Bounds of --hauteur-chiffres (mm).
+inline constexpr double kMinCliNumeralHeightMm = 1.0;
+inline constexpr double kMaxCliNumeralHeightMm = 100.0;
 
 /// Reads the arguments after the program's name. Options take their value as the next argument
 /// or after "=" ("--size 800x600", "--size=800x600"). Help and version win over everything else.

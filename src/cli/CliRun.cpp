@@ -152,6 +152,23 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
         [&]() -> std::optional<std::string> { return session.DxfDocument(); }, out, err, status);
   }
 
+  if (options.fabricationDxf) {
+    EmitDrawing(
+        session, *options.fabricationDxf, kNoDrawingToExportText,
+        [&]() -> std::optional<std::string> {
+          return session.FabricationDxfDocument(options.numeralHeightMm);
+        },
+        out, err, status);
+  }
+  if (options.fabricationSvg) {
+    EmitDrawing(
+        session, *options.fabricationSvg, kNoDrawingToExportText,
+        [&]() -> std::optional<std::string> {
+          return session.FabricationSvgDocument(options.numeralHeightMm);
+        },
+        out, err, status);
+  }
+
   if (options.save && *options.save == "-") {
     const ProjectState& state = session.State();
     Emit("-",

@@ -39,6 +39,28 @@ struct PointMm {
 
 enum class PenStyle { Solid, Dotted };
 
+/// The figure the tracer is drawing, announced before its primitives, for surfaces that sort
+/// the drawing by role (the workshop drawing); the other surfaces ignore it.
+enum class Figure {
+  Background,      // whole-surface fill
+  Shadow,          // the shadow at an instant, or the night fill
+  Grid,            // squares of `Carreaux1`
+  Axes,            // the plate's X and Y axes
+  Substyle,        // the style's foot line on the plate
+  Foot,            // the shadow-caster's foot marker
+  SignArcs,        // arcs of the signs and the equinoctial
+  DateArc,         // the arc of the chosen day
+  MonthlyArcs,     // arcs of the first of each month
+  Horizon,         // the horizon line
+  HourCurves,      // analemma halves and refracted hour-line curves
+  HourLines,       // straight hour lines and their subdivisions
+  HourNumerals,    // the hour numbers
+  MeasuredPoints,  // the two marked shadow points
+  PlateOutline,    // the plate's edge
+  OuterFrame,      // the bitmap's frame
+  Caster,          // the shadow-caster folded flat
+};
+
 /// Where a label goes. The tracer computes both forms of the same place: the raster surface
 /// centres the text on the pixel, vector surfaces anchor it at the millimetre position.
 struct LabelPlacement {
@@ -46,6 +68,10 @@ struct LabelPlacement {
   int px = 0;        // pixel column of the text's centre on the drawing bitmap
   int py = 0;        // pixel row of the text's centre
   bool inPlate = true;
+  /// The end of the line the label names and the direction it was moved along (mm), for
+  /// surfaces that place labels themselves.
+  PointMm lineEnd;
+  PointMm direction;
 };
 
 struct TextExtent {
@@ -78,6 +104,9 @@ class Canvas {
   virtual void DrawFilledQuads(Colour colour, std::span<const PointMm> points) = 0;
 
   virtual TextExtent MeasureText(std::string_view text) const = 0;
+
+  /// The primitives that follow draw `figure`, until the next call.
+  virtual void BeginFigure(Figure) {}
 };
 
 /// A surface that draws nothing, for a pass run only for what it computes (the report, the

@@ -88,6 +88,8 @@ LabelPlacement PlaceLabel(const DrawingFrame& frame, PointMm end, double dx, dou
     y += h * dy / length;
   }
   LabelPlacement at;
+  at.lineEnd = end;
+  at.direction = {dx, dy};
   if (w.XMin + h < x && x < w.XMax - h && w.YMin + h < y && y < w.YMax - h) {
     at.mm = {x, y};
     at.px = frame.ToPixelX(x);

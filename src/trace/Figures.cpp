@@ -150,6 +150,7 @@ void TracingPass::DrawGridAxesFoot() {
   const double q = p_.Carreau.given ? p_.Carreau.value : 0.0;
   const bool countable =
       q > 0 && (w.XMax - w.XMin) / q < kMaxGridLines && (w.YMax - w.YMin) / q < kMaxGridLines;
+  canvas_.BeginFigure(Figure::Grid);
   if (opt.Carreaux1.checked && countable) {
     for (long long i = static_cast<long long>(std::trunc(w.XMin / q));
          i <= static_cast<long long>(std::trunc(w.XMax / q)); ++i)
@@ -158,19 +159,23 @@ void TracingPass::DrawGridAxesFoot() {
          i <= static_cast<long long>(std::trunc(w.YMax / q)); ++i)
       canvas_.DrawSegment(colours::Silver, {w.XMin, i * q}, {w.XMax, i * q});
   }
+  canvas_.BeginFigure(Figure::Axes);
   if (opt.Axes1.checked) {
     canvas_.DrawSegment(colours::Black, {w.XMin, 0.0}, {w.XMax, 0.0});
     canvas_.DrawSegment(colours::Black, {0.0, w.YMin}, {0.0, w.YMax});
   }
+  canvas_.BeginFigure(Figure::Substyle);
   if (opt.Style1.checked)
     ClipAndDrawSegment(canvas_, w, colours::Black, g_.caster.foot, g_.CentreOffset.x,
                        g_.CentreOffset.y);
+  canvas_.BeginFigure(Figure::Foot);
   canvas_.DrawMarker(colours::Black, g_.caster.foot);
 }
 
 void TracingPass::DrawClosingFigures() {
   const PlateWindow& w = frame_.plate;
   const DrawingOptions& opt = p_.Options;
+  canvas_.BeginFigure(Figure::MeasuredPoints);
   if (opt.N2points1.checked) {
     if (p_.Mesx1.given && p_.Mesy1.given)
       canvas_.DrawMarker(colours::Black, {p_.Mesx1.value, p_.Mesy1.value});
@@ -179,14 +184,17 @@ void TracingPass::DrawClosingFigures() {
   }
   const std::vector<PointMm> outline = {
       {w.XMin, w.YMin}, {w.XMax, w.YMin}, {w.XMax, w.YMax}, {w.XMin, w.YMax}, {w.XMin, w.YMin}};
+  canvas_.BeginFigure(Figure::PlateOutline);
   canvas_.DrawPolyline(colours::Black, outline);
   const PlateWindow f = frame_.FrameWindow();
   const std::vector<PointMm> outer = {
       {f.XMin, f.YMin}, {f.XMax, f.YMin}, {f.XMax, f.YMax}, {f.XMin, f.YMax}, {f.XMin, f.YMin}};
+  canvas_.BeginFigure(Figure::OuterFrame);
   canvas_.DrawPolyline(opt_.interactiveFrame ? colours::Red : colours::Black, outer);
 
   const bool visible = opt_.visibleOverride.value_or(opt.Visible1.checked);
   if (!visible) return;
+  canvas_.BeginFigure(Figure::Caster);
   // The shadow-caster folded flat about the substyle: (-D, C) has the caster's height and is
   // square to the substyle.
   const double G = g_.caster.height;

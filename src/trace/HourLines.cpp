@@ -115,6 +115,7 @@ void TracingPass::DrawHourLines() {
     const auto analemma = [&](const MenuOption& option, const MeanSunOnDates& dates,
                               Colour colour) {
       if (!option.enabled || !option.checked) return;
+      canvas_.BeginFigure(Figure::HourCurves);
       const SunAtClockHour sun(dates, turns_, place, clock);
       SunPathTracer half(scene_, canvas_, colour);
       for (std::size_t j = 0; j < dates.size(); ++j) half.Sample(sun.On(j));
@@ -124,6 +125,7 @@ void TracingPass::DrawHourLines() {
     analemma(opt.EteAutomne1, summer, colours::Red);
     analemma(opt.HiverPrintemps1, winter, colours::Blue);
     if (curveMode) {
+      canvas_.BeginFigure(Figure::HourCurves);
       SunPathTracer refracted(scene_, canvas_, colours::Black);
       for (int j = -15; j <= 15; ++j) {
         const double sinDecl = std::sin(kObliquity) * std::sin(6 * j * kPi / 180);
@@ -141,11 +143,13 @@ void TracingPass::DrawHourLines() {
       if (!line.visible) continue;
     }
     if (lighor && !curveMode) {
+      canvas_.BeginFigure(Figure::HourLines);
       canvas_.DrawSegment(colours::Black, line.start, line.end);
       hourLines_.push_back({t, line.start, line.end});
       if (opt_.composeReport) AppendHourReport(t, line);
     }
     if (wholeHour && (lighor || curveSeen)) {
+      canvas_.BeginFigure(Figure::HourNumerals);
       const std::string text = std::to_string(ClockOf(t).hours);
       if (limited) {
         // Away from the centre along the substyle.

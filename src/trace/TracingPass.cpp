@@ -42,7 +42,9 @@ TraceResult TracingPass::Run() {
 
   canvas_.SetPenStyle(PenStyle::Solid);
   canvas_.SetPenWidth(0);
+  canvas_.BeginFigure(Figure::Background);
   canvas_.FillSurface(colours::White);
+  canvas_.BeginFigure(Figure::Shadow);
   if (p_.Options.Ombre1.checked || opt_.deskMode) DrawShadowAtInstant();
   DrawGridAxesFoot();
   DrawSignArcs();
@@ -99,6 +101,7 @@ void TracingPass::WriteSolarTimeLine() {
 }
 
 void TracingPass::DrawSignArcs() {
+  canvas_.BeginFigure(Figure::SignArcs);
   const int arcs = p_.Options.SignArcs;
   for (int i = -3; i <= 3; ++i) {
     const int a = i < 0 ? -i : i;
@@ -157,6 +160,7 @@ void TracingPass::DrawDayArc(double date, Colour colour) {
 
 void TracingPass::DrawDateArc() {
   if (!p_.Options.MenDat.checked) return;
+  canvas_.BeginFigure(Figure::DateArc);
   DrawDayArc(p_.Dadiur.value, colours::Teal);
   if (opt_.composeReport) {
     report_.sections[8] =
@@ -166,6 +170,7 @@ void TracingPass::DrawDateArc() {
 
 void TracingPass::DrawMonthlyArcs() {
   // The first of each month; the first arc of each half year is dotted.
+  canvas_.BeginFigure(Figure::MonthlyArcs);
   const auto halfYear = [&](int firstMonth, int year, Colour colour) {
     for (int m = firstMonth; m < firstMonth + 6; ++m) {
       canvas_.SetPenStyle(m == firstMonth ? PenStyle::Dotted : PenStyle::Solid);
@@ -178,6 +183,7 @@ void TracingPass::DrawMonthlyArcs() {
 
 void TracingPass::DrawHorizon() {
   if (!p_.Options.Horizon1.checked || !p_.Limite) return;
+  canvas_.BeginFigure(Figure::Horizon);
   const Vec3 z = o_.ZenithVec;
   std::string text;
   if (z.X != 0 || z.Y != 0) {

@@ -1,0 +1,130 @@
+// "Export fabrication": the menu item, the save dialog, the replace question, DXF or SVG by the
+// name's extension, and the title block the session gives the drawing.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "app/MainMenu.h"
+#include "app/SessionFixtures.h"
+
+namespace umbrix {
+namespace {
+
+using testing::App;
+using testing::TempFolder;
+
+std::string Slurp(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+TEST(FabricationCommand, TheItemStandsAfterExportDxfWithoutAShortcut) {
+  const auto table = MenuTable();
+  for (std::size_t k = 0; k + 1 < table.size(); ++k) {
+    if (table[k].id != MenuId::FichierDxf1) continue;
+    EXPECT_EQ(table[k + 1].id, MenuId::FichierFabrication1);
+  }
+  const MenuRow& row = RowOf(MenuId::FichierFabrication1);
+  EXPECT_EQ(std::string(row.caption), "Export &fabrication (dxf, svg)");
+  EXPECT_EQ(row.parent, MenuId::Fichier1);
+  EXPECT_EQ(std::string(row.shortcut), "");
+}
+
+TEST(FabricationCommand, RefusedWithoutADrawing) {
+  App app;
+  EXPECT_TRUE(ActivateMenuItem(app.session, MenuId::FichierFabrication1));
+  EXPECT_EQ(app.platform.messages, Messages{ErrorMessage(kNoDrawingToExportText)});
+  EXPECT_TRUE(app.platform.saveDialogs.empty());
+  TempFolder folder;
+  EXPECT_EQ(app.session.WriteFabrication(folder.File("a.svg")),
+            ErrorMessage(kNoDrawingToExportText));
+  EXPECT_FALSE(std::filesystem::exists(folder.File("a.svg")));
+}
+
+TEST(FabricationCommand, WritesDxfOrSvgByTheNameAndAsksBeforeReplacing) {
+  TempFolder folder;
+  App app;
+  testing::TypeWorkedCase(app.form());
+  ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
+  const std::string dxf = folder.File("plaque.dxf");
+  { std::ofstream(dxf) << "ancien"; }
+
+  app.platform.filesToSave = {dxf};
+  app.platform.answers = {Answer::Cancel};
+  ActivateMenuItem(app.session, MenuId::FichierFabrication1);
+  EXPECT_EQ(app.platform.saveDialogs, (std::vector<FileDialog>{{"dxf", kFabricationFilter, ""}}));
+  EXPECT_EQ(Slurp(dxf), "ancien");
+
+  app.platform.Forget();
+  app.platform.filesToSave = {dxf};
+  app.platform.answers = {Answer::Ok};
+  ActivateMenuItem(app.session, MenuId::FichierFabrication1);
+  EXPECT_TRUE(app.platform.messages.empty());
+  EXPECT_EQ(Slurp(dxf), app.session.FabricationDxfDocument());
+  EXPECT_EQ(Slurp(dxf).rfind("999\r\nUmbrix - dessin de fabrication", 0), 0u);
+
+  const std::string svg = folder.File("plaque.SVG");
+  app.platform.filesToSave = {svg};
+  ActivateMenuItem(app.session, MenuId::FichierFabrication1);
+  EXPECT_EQ(Slurp(svg), app.session.FabricationSvgDocument());
+  EXPECT_EQ(Slurp(svg).rfind("<?xml", 0), 0u);
+  EXPECT_TRUE(app.state().DrawingExists);
+}
+
+TEST(FabricationCommand, TheLoadedProjectIsNeverReplaced) {
+  TempFolder folder;
+  const std::string name = folder.File("mur.umd");
+  {
+    App first;
+    testing::TypeWorkedCase(first.form());
+    first.session.StartComputation(RunMode::Compute);
+    ASSERT_TRUE(first.session.WriteProject(name, false));
+  }
+  const std::string before = Slurp(name);
+  App app;
+  ASSERT_TRUE(app.session.OpenProject(name));
+  EXPECT_EQ(app.session.WriteFabrication(name),
+            ErrorMessage(name + " : déjà ouvert ou erreur d'ouverture"));
+  EXPECT_EQ(Slurp(name), before);
+  app.platform.Forget();
+  app.platform.filesToSave = {folder.File("mur.dxf")};
+  ActivateMenuItem(app.session, MenuId::FichierFabrication1);
+  EXPECT_EQ(app.platform.saveDialogs,
+            (std::vector<FileDialog>{{"dxf", kFabricationFilter, "mur.dxf"}}));
+  EXPECT_NE(Slurp(folder.File("mur.dxf")).find("mur - Trac\xE9 par le logiciel"), std::string::npos)
+      << "the project's name, in Windows-1252";
+}
+
+TEST(FabricationCommand, TheTitleGivesTheReportsPlaceAndOrientation) {
+  App app;
+  testing::TypeWorkedCase(app.form());
+  ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
+  const std::vector<std::string> title = app.session.FabricationTitle();
+  ASSERT_EQ(title.size(), 3u);
+  EXPECT_EQ(title[0], "Cadran sans nom - Tracé par le logiciel Umbrix Z3uviv12");
+  EXPECT_TRUE(title[1].starts_with("Lieu : Fuseau horaire : 2:00 ; Longitude : -5° ; Latitude : "))
+      << title[1];
+  EXPECT_TRUE(title[2].starts_with("Orientation : Déclinaison : ")) << title[2];
+  EXPECT_NE(title[2].find(" ; Inclinaison : "), std::string::npos) << title[2];
+  EXPECT_NE(title[2].find(" ; Rotation : "), std::string::npos) << title[2];
+}
+
+TEST(FabricationCommand, ATracedPlateTitlesItsTypedEntries) {
+  App app;
+  testing::TypePlate(app.form());
+  testing::TypeFullPlace(app.form());
+  testing::TypeWorkedOrientation(app.form());
+  ASSERT_TRUE(app.session.StartComputation(RunMode::Trace))
+      << ::testing::PrintToString(app.platform.MessageTexts());
+  const std::vector<std::string> title = app.session.FabricationTitle();
+  ASSERT_EQ(title.size(), 3u);
+  EXPECT_TRUE(
+      title[1].starts_with("Lieu : Latitude : 45° N ; Longitude : 5° E ; Fuseau horaire : "))
+      << title[1];
+  EXPECT_EQ(title[2], "Orientation : Déclinaison : 20° ouest ; Inclinaison : 90° ; Rotation : 0°");
+}
+
+}  // namespace
+}  // namespace umbrix
