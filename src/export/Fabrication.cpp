@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "export/DxfTags.h"
+#include "model/CodePage.h"
 #include "model/Numbers.h"
 #include "model/Report.h"
 #include "trace/DrawingFrame.h"
@@ -315,57 +316,6 @@ FabricationDrawing BuildFabricationDrawing(const DialProject& project,
   return d;
 }
 
-std::string ToWindows1252(std::string_view s) {
-  // The letters of 0x80-0x9F that French uses, by code point.
-  static constexpr std::pair<char32_t, unsigned char> kHigh[] = {
-      {0x20AC, 0x80}, {0x2019, 0x92}, {0x2018, 0x91}, {0x201C, 0x93},
-      {0x201D, 0x94}, {0x2013, 0x96}, {0x2014, 0x97}, {0x2026, 0x85},
-      {0x0152, 0x8C}, {0x0153, 0x9C}, {0x0178, 0x9F}};
-  std::string out;
-  for (std::size_t i = 0; i < s.size();) {
-    const auto c = static_cast<unsigned char>(s[i]);
-    char32_t cp = 0;
-    std::size_t n = 1;
-    if (c < 0x80) {
-      cp = c;
-    } else if ((c & 0xE0) == 0xC0) {
-      cp = c & 0x1Fu;
-      n = 2;
-    } else if ((c & 0xF0) == 0xE0) {
-      cp = c & 0x0Fu;
-      n = 3;
-    } else if ((c & 0xF8) == 0xF0) {
-      cp = c & 0x07u;
-      n = 4;
-    } else {
-      out += '?';
-      ++i;
-      continue;
-    }
-    bool valid = i + n <= s.size();
-    for (std::size_t k = 1; valid && k < n; ++k) {
-      const auto cc = static_cast<unsigned char>(s[i + k]);
-      valid = (cc & 0xC0) == 0x80;
-      cp = (cp << 6) | (cc & 0x3Fu);
-    }
-    if (!valid) {
-      out += '?';
-      ++i;
-      continue;
-    }
-    i += n;
-    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) {
-      out += static_cast<char>(cp);
-      continue;
-    }
-    char mapped = '?';
-    for (const auto& [from, to] : kHigh)
-      if (from == cp) mapped = static_cast<char>(to);
-    out += mapped;
-  }
-  return out;
-}
-
 // ---------------------------------------------------------------- DXF
 
 namespace {
@@ -502,7 +452,7 @@ void WriteDxfText(DxfTagWriter& t, const FabricationText& x) {
   // The first point is the text's start on its baseline, for readers that ignore justification.
   Point(t, 10, {x.box.xMin, x.box.yMin});
   Coord(t, 40, x.height);
-  t.Text(1, ToWindows1252(x.text));
+  t.Text(1, Utf8ToCp1252(x.text));
   if (!x.centred) return;
   t.Int(72, 1);  // centred
   Point(t, 11, x.box.Centre());

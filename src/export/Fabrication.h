@@ -107,7 +107,4 @@ std::string FabricationDxf(const FabricationDrawing& drawing);
 /// The SVG text: size in millimetres, one Inkscape layer per role.
 std::string FabricationSvg(const FabricationDrawing& drawing);
 
-/// UTF-8 to Windows-1252 for DXF text; characters the code page cannot hold become '?'.
-std::string ToWindows1252(std::string_view utf8);
-
 }  // namespace umbrix

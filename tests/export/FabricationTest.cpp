@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "export/Fabrication.h"
+#include "model/CodePage.h"
 #include "model/Numbers.h"
 #include "trace/TraceFixtures.h"
 
@@ -322,7 +323,7 @@ TEST(FabricationText, Windows1252OfUtf8) {
       {"\xC3", "?"},              // a sequence cut short
       {"\xF0\x9F\x98\x80", "?"},  // beyond the code page
   };
-  for (const Case& c : cases) EXPECT_EQ(ToWindows1252(c.utf8), c.cp1252) << c.utf8;
+  for (const Case& c : cases) EXPECT_EQ(Utf8ToCp1252(c.utf8), c.cp1252) << c.utf8;
 }
 
 }  // namespace
