@@ -179,6 +179,15 @@ class Session {
   /// The bytes of the SVG picture of the dial on show.
   std::string SvgDocument();
 
+  // ---- printing
+
+  /// A print's bitmap: resized to `widthPx` x `heightPx` and the dial traced into it, without
+  /// report and without showing it.
+  void TraceForPrint(int widthPx, int heightPx);
+  /// After a print: the screen's bitmap size (`widthPx` x `heightPx` before the print) given
+  /// back, refitted to the window and the dial redrawn.
+  void RestoreAfterPrint(int widthPx, int heightPx);
+
  private:
   /// The dialog's window onto the session.
   class Host final : public FormHost {
