@@ -57,6 +57,8 @@ void PaintPage(QPainter& painter, const PrintPage& page, const PrintJob& job, co
   for (const BitmapPiece& piece : page.pieces) {
     // whole printer pixels per bitmap pixel, without smoothing: the bitmap's own pixels
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    // a PDF would otherwise keep the 16-colour bitmap as a JPEG, blurred
+    painter.setRenderHint(QPainter::LosslessImageRendering, true);
     painter.drawImage(QRect(piece.target.x, piece.target.y, piece.target.width,
                             piece.target.height),
                       bitmap,

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "app/FakePlatform.h"
+#include "app/SessionFixtures.h"
 #include "app/PrintCommands.h"
 #include "app/Session.h"
 #include "render/RasterDrawing.h"
@@ -124,12 +125,43 @@ TEST(PdfPrint, EveryLayoutOfTheWorkedExampleLandsWhereItsPlanSays) {
       EXPECT_NEAR(found.width, expected.width, 2) << JobTitle(r.layout, "x");
       EXPECT_NEAR(found.height, expected.height, 2) << JobTitle(r.layout, "x");
     }
+    // the 16-colour bitmap is kept pixel for pixel, never as a JPEG
+    const std::string images = testing::CommandOutput("pdfimages -list '" + pdf.string() + "'");
+    EXPECT_NE(images.find(" image "), std::string::npos) << images;
+    EXPECT_EQ(images.find("jpeg"), std::string::npos) << images;
     // the last page's header counts the pages
     const std::string n = std::to_string(r.pages);
     const std::string last = testing::CommandOutput("pdftotext -f " + n + " -l " + n + " '" +
                                                     pdf.string() + "' -");
     EXPECT_NE(last.find(n + "/" + n), std::string::npos) << last;
     EXPECT_NE(last.find("Tracé par le logiciel Umbrix Z3uviv12"), std::string::npos);
+  }
+}
+
+TEST(PdfPrint, AWidePlateTakesLandscapeSheetsOnlyBelowHalfItsWidth) {
+  ASSERT_TRUE(testing::HavePopplerTools()) << "poppler-utils missing: scripts/install-deps.sh";
+  const struct {
+    const char* width;
+    const char* height;
+    PrintLayout layout;
+    bool landscape;
+    size_t pages;
+  } rows[] = {{"400", "199", PrintLayout::TwoSheets, true, 2},
+              {"400", "200", PrintLayout::TwoSheets, false, 2},
+              {"400", "300", PrintLayout::FourSheets, true, 4},
+              {"300", "400", PrintLayout::Full, false, 1},
+              {"400", "300", PrintLayout::Full, true, 1},
+              {"300", "400", PrintLayout::Half, true, 1}};
+  for (const auto& r : rows) {
+    PrintedExample ex;
+    Form& f = ex.session.Dialog();
+    f.SetChecked(Check::Rectg, true);
+    f.Enter(Field::Cotel, r.width);
+    f.Enter(Field::Coteh, r.height);
+    ASSERT_TRUE(ex.session.StartComputation(RunMode::Compute));
+    const auto sizes = testing::PdfPageSizes(ex.Print(r.layout));
+    ASSERT_EQ(sizes.size(), r.pages) << r.width << " x " << r.height;
+    for (const auto& s : sizes) EXPECT_EQ(s.width > s.height, r.landscape) << r.width << " x " << r.height;
   }
 }
 
