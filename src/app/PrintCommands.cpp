@@ -37,8 +37,7 @@ PrintOutcome PrintCommands::PrintReport() {
   }
   // the short listing belongs to a project whose last command was 4
   const bool full = static_cast<int>(state.RunMode) != 4;
-  std::vector<std::string> listing =
-      BuildProjectLines(project, state, state.TestDataValid, full);
+  std::vector<std::string> listing = BuildProjectLines(project, state, state.TestDataValid, full);
   // the file format line is not printed
   if (!listing.empty()) listing.erase(listing.begin());
   if (!printer_.ChoosePrinter()) return PrintOutcome::Cancelled;

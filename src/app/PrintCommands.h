@@ -27,8 +27,7 @@ class PrintCommands {
   /// The session and the ports must outlive this.
   PrintCommands(Session& session, Prompts& prompts, Printer& printer, DrawingSurface& drawing,
                 Services& services)
-      : s_(session), prompts_(prompts), printer_(printer), drawing_(drawing),
-        services_(services) {}
+      : s_(session), prompts_(prompts), printer_(printer), drawing_(drawing), services_(services) {}
 
   /// "&Imprimer": the entry listing with the drawing beside it, the comments and the report.
   PrintOutcome PrintReport();

@@ -132,8 +132,7 @@ PrintJob PlanReportPrint(const PageMetrics& m, const ReportGeometry& g, const Re
     job.pages.back().texts.push_back({lines[c], 6 * m.charWidth, (4 + onPage) * lh});
   }
   if (g.bitmapWidth > 0 && !job.pages.empty()) {
-    job.pages.front().pieces.push_back(
-        {{0, 0, g.bitmapWidth, g.bitmapHeight}, g.bitmapTarget});
+    job.pages.front().pieces.push_back({{0, 0, g.bitmapWidth, g.bitmapHeight}, g.bitmapTarget});
   }
   return job;
 }
@@ -173,8 +172,8 @@ GraphicGeometry ComputeGraphicGeometry(PrintLayout layout, const PageMetrics& m,
   const double pw = m.widthPx;
   const double ph = m.heightPx;
   const double lh = m.lineHeight;
-  g.magnification = Magnification(layout == PrintLayout::Half ? m.lineHeight : m.lineHeight14,
-                                  marginPx);
+  g.magnification =
+      Magnification(layout == PrintLayout::Half ? m.lineHeight : m.lineHeight14, marginPx);
   const int u = g.magnification;
   const bool wide = dx >= dy;
 
@@ -368,8 +367,8 @@ PrintJob PlanTrueScalePrint(const PageMetrics& m, const TrueScaleGeometry& g,
 
       const int labelY = bottom + gap + mark;
       page.texts.push_back({"Feuille : ligne " + std::to_string(row + 1) + ", colonne " +
-                                std::to_string(column + 1) + " (" + std::to_string(g.rows) +
-                                " × " + std::to_string(g.columns) + ") — " + name,
+                                std::to_string(column + 1) + " (" + std::to_string(g.rows) + " × " +
+                                std::to_string(g.columns) + ") — " + name,
                             a.x, labelY});
       const int barY = labelY + 2 * lh;
       const int barLength = Round(kScaleBarMm / mmPerPx);

@@ -35,10 +35,9 @@ QPageLayout::Orientation QtOrientation(PageOrientation o) {
 
 void SetUp(QPdfWriter& writer, Paper paper, PageOrientation orientation) {
   writer.setResolution(kPdfDotsPerInch);
-  writer.setPageLayout(QPageLayout(QPageSize(SizeOf(paper)), QtOrientation(orientation),
-                                   QMarginsF(kPdfBorderMm, kPdfBorderMm, kPdfBorderMm,
-                                             kPdfBorderMm),
-                                   QPageLayout::Millimeter));
+  writer.setPageLayout(QPageLayout(
+      QPageSize(SizeOf(paper)), QtOrientation(orientation),
+      QMarginsF(kPdfBorderMm, kPdfBorderMm, kPdfBorderMm, kPdfBorderMm), QPageLayout::Millimeter));
 }
 
 void PaintPage(QPainter& painter, const PrintPage& page, const PrintJob& job, const QImage& bitmap,
@@ -59,11 +58,9 @@ void PaintPage(QPainter& painter, const PrintPage& page, const PrintJob& job, co
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     // a PDF would otherwise keep the 16-colour bitmap as a JPEG, blurred
     painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    painter.drawImage(QRect(piece.target.x, piece.target.y, piece.target.width,
-                            piece.target.height),
-                      bitmap,
-                      QRect(piece.source.x, piece.source.y, piece.source.width,
-                            piece.source.height));
+    painter.drawImage(
+        QRect(piece.target.x, piece.target.y, piece.target.width, piece.target.height), bitmap,
+        QRect(piece.source.x, piece.source.y, piece.source.width, piece.source.height));
   }
   for (const PrintLine& line : page.lines) {
     painter.setPen(QPen(Qt::black, line.widthPx, Qt::SolidLine, Qt::FlatCap));

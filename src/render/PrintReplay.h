@@ -4,7 +4,6 @@
 
 #include <QImage>
 #include <QPagedPaintDevice>
-
 #include <optional>
 #include <string>
 

@@ -1,10 +1,9 @@
 #include "render/QtRasterCanvas.h"
 
 #include <QFontMetrics>
-#include <QRectF>
 #include <QPolygon>
+#include <QRectF>
 #include <QString>
-
 #include <algorithm>
 #include <cmath>
 
@@ -109,8 +108,8 @@ void QtRasterCanvas::DrawMarker(Colour colour, PointMm at) {
   painter_.setBrush(Qt::NoBrush);
   // The 5 x 5 pixel box from (px - 2, py - 2) to (px + 2, py + 2): the outline runs on its edges.
   if (dotScale_ > 1) {
-    painter_.drawEllipse(QRectF(p.x() - 2 * dotScale_, p.y() - 2 * dotScale_, 4 * dotScale_,
-                                4 * dotScale_));
+    painter_.drawEllipse(
+        QRectF(p.x() - 2 * dotScale_, p.y() - 2 * dotScale_, 4 * dotScale_, 4 * dotScale_));
     return;
   }
   painter_.drawEllipse(QRect(p.x() - 2, p.y() - 2, 4, 4));

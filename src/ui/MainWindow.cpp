@@ -230,12 +230,11 @@ void MainWindow::BuildMenus() {
     }
     action->setCheckable(row.kind == MenuKind::Option);
     const MenuId id = row.id;
-    connect(action, &QAction::triggered, this,
-            [this, id] {
-              Forward([this, id] {
-                if (!ActivatePrintItem(*printing_, id)) ActivateMenuItem(*session_, id);
-              });
-            });
+    connect(action, &QAction::triggered, this, [this, id] {
+      Forward([this, id] {
+        if (!ActivatePrintItem(*printing_, id)) ActivateMenuItem(*session_, id);
+      });
+    });
     actions_[row.id] = action;
   }
 }

@@ -14,8 +14,8 @@
 
 #include "app/MainMenu.h"
 #include "app/Manipulation.h"
-#include "app/PrintCommands.h"
 #include "app/Ports.h"
+#include "app/PrintCommands.h"
 #include "app/Session.h"
 #include "app/WindowLayout.h"
 #include "render/RasterDrawing.h"

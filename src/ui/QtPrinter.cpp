@@ -16,8 +16,7 @@ QPageLayout::Orientation QtOrientation(PageOrientation o) {
 
 }  // namespace
 
-QtPrinter::QtPrinter(const QImage& bitmap)
-    : bitmap_(bitmap), printer_(QPrinter::HighResolution) {}
+QtPrinter::QtPrinter(const QImage& bitmap) : bitmap_(bitmap), printer_(QPrinter::HighResolution) {}
 
 bool QtPrinter::ChoosePrinter() {
   QPrintDialog dialog(&printer_, parent_);

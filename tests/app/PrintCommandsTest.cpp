@@ -1,14 +1,13 @@
 // The print commands and the drawing saved as a bitmap over the fake platform and a scripted
 // printer: the refusals, the cancelled dialog, the pages sent, the screen given back.
 
-#include "app/PrintCommands.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <string>
 #include <vector>
 
+#include "app/PrintCommands.h"
 #include "app/SessionFixtures.h"
 #include "support/RecordingCanvas.h"
 
@@ -92,8 +91,8 @@ TEST(PrintCommands, ACancelledDialogLeavesTheBitmapAsItWas) {
 }
 
 TEST(PrintCommands, AfterEveryPrintTheScreenDrawingHasItsSizeAndIsRedrawn) {
-  for (PrintLayout l : {PrintLayout::Half, PrintLayout::Full, PrintLayout::TwoSheets,
-                        PrintLayout::FourSheets}) {
+  for (PrintLayout l :
+       {PrintLayout::Half, PrintLayout::Full, PrintLayout::TwoSheets, PrintLayout::FourSheets}) {
     Printing p;
     p.Compute();
     const int w = p.app.platform.bitmapWidth;
@@ -102,11 +101,11 @@ TEST(PrintCommands, AfterEveryPrintTheScreenDrawingHasItsSizeAndIsRedrawn) {
     ASSERT_EQ(p.printer.jobs.size(), 1u);
     const PrintJob& job = p.printer.jobs[0];
     // the bitmap took the print's size while the job was made
-    const GraphicGeometry g = ComputeGraphicGeometry(l, p.printer.portrait,
-                                                     p.app.project().Plate, p.app.platform.margin);
+    const GraphicGeometry g =
+        ComputeGraphicGeometry(l, p.printer.portrait, p.app.project().Plate, p.app.platform.margin);
     EXPECT_EQ(job.pages.size(), g.pieces.size());
-    EXPECT_TRUE(p.app.platform.LogHasInOrder({"print-dialog", "resize", "print", "resize",
-                                              "present"}));
+    EXPECT_TRUE(
+        p.app.platform.LogHasInOrder({"print-dialog", "resize", "print", "resize", "present"}));
     EXPECT_EQ(p.app.platform.bitmapWidth, w);
     EXPECT_EQ(p.app.platform.bitmapHeight, h);
     EXPECT_EQ(p.app.session.Frame().widthPx, w);
@@ -204,8 +203,7 @@ TEST(SaveDrawingBitmap, ANewProjectProposesNoNameASavedOneItsOwn) {
   p.app.platform.filesToSave = {folder.File("dessin.bmp")};
   p.commands.SaveDrawingBitmap();
   EXPECT_EQ(p.app.platform.saveDialogs.at(0).proposedName, "mur.ouest.bmp");
-  EXPECT_EQ(p.app.platform.savedPictures,
-            (std::vector<std::string>{folder.File("dessin.bmp")}));
+  EXPECT_EQ(p.app.platform.savedPictures, (std::vector<std::string>{folder.File("dessin.bmp")}));
   EXPECT_TRUE(p.app.platform.questions.empty());
 }
 
@@ -229,8 +227,8 @@ TEST(SaveDrawingBitmap, AnExistingFileIsReplacedOnlyOnOk) {
   p.app.platform.failSaves = true;
   p.app.platform.filesToSave = {folder.File("autre.bmp")};
   p.commands.SaveDrawingBitmap();
-  EXPECT_EQ(p.app.platform.MessageTexts().back(), "Erreur d'écriture du fichier " +
-                                                      folder.File("autre.bmp"));
+  EXPECT_EQ(p.app.platform.MessageTexts().back(),
+            "Erreur d'écriture du fichier " + folder.File("autre.bmp"));
 }
 
 TEST(PrintMenu, TheItemsRunTheirCommands) {

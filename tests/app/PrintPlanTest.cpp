@@ -1,12 +1,11 @@
 // The page geometry of every print worked out by hand for chosen page measures.
 
-#include "app/PrintPlan.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "app/PrintPlan.h"
 #include "model/Dates.h"
 
 namespace umbrix {
@@ -23,8 +22,8 @@ constexpr PageMetrics kLandscape{6000, 4000, 100, 50, 140, 600};
 TEST(PrintPlan, MagnificationIsTheLineOverTheMarginAndNeverZero) {
   struct Row {
     int lineHeight, margin, expected;
-  } rows[] = {{100, 20, 5}, {96, 20, 5}, {90, 20, 4}, {50, 20, 2}, {30, 20, 2}, {10, 20, 1},
-              {2, 20, 1},   {100, 0, 1}};
+  } rows[] = {{100, 20, 5}, {96, 20, 5}, {90, 20, 4}, {50, 20, 2},
+              {30, 20, 2},  {10, 20, 1}, {2, 20, 1},  {100, 0, 1}};
   for (const Row& r : rows) {
     EXPECT_EQ(Magnification(r.lineHeight, r.margin), r.expected) << r.lineHeight << "/" << r.margin;
   }
@@ -146,18 +145,90 @@ TEST(GraphicPrint, EveryLayoutsNumbers) {
   using O = PageOrientation;
   using L = PrintLayout;
   const std::vector<GraphicRow> rows = {
-      {"demi, large", L::Half, 200, 100, O::Portrait, 19.5, 780, 390, 50, 675, 1, {{0, 0, 780, 390}}},
-      {"demi, haut", L::Half, 100, 200, O::Landscape, 18, 360, 720, 600, 350, 2, {{0, 0, 360, 720}}},
-      {"plein, large", L::Full, 200, 100, O::Landscape, 29.5, 843, 421, 50, 676, 1,
+      {"demi, large",
+       L::Half,
+       200,
+       100,
+       O::Portrait,
+       19.5,
+       780,
+       390,
+       50,
+       675,
+       1,
+       {{0, 0, 780, 390}}},
+      {"demi, haut",
+       L::Half,
+       100,
+       200,
+       O::Landscape,
+       18,
+       360,
+       720,
+       600,
+       350,
+       2,
+       {{0, 0, 360, 720}}},
+      {"plein, large",
+       L::Full,
+       200,
+       100,
+       O::Landscape,
+       29.5,
+       843,
+       421,
+       50,
+       676,
+       1,
        {{0, 0, 843, 421}}},
-      {"plein, carré", L::Full, 100, 100, O::Portrait, 39, 557, 557, 50, 1200, 1,
+      {"plein, carré",
+       L::Full,
+       100,
+       100,
+       O::Portrait,
+       39,
+       557,
+       557,
+       50,
+       1200,
+       1,
        {{0, 0, 557, 557}}},
       // 100 = 200 / 2: portrait
-      {"2 formats, 200 x 100", L::TwoSheets, 200, 100, O::Portrait, 19.5, 1113, 557, 50, 1200, 1,
+      {"2 formats, 200 x 100",
+       L::TwoSheets,
+       200,
+       100,
+       O::Portrait,
+       19.5,
+       1113,
+       557,
+       50,
+       1200,
+       1,
        {{0, 0, 557, 557}, {556, 0, 557, 557}}},
-      {"2 formats, haut", L::TwoSheets, 100, 300, O::Portrait, 5600.0 / 300, 533, 1599, 134, 350,
-       1, {{0, 0, 533, 800}, {0, 799, 533, 800}}},
-      {"4 formats", L::FourSheets, 200, 200, O::Portrait, 19.5, 1113, 1113, 50, 1200, 1,
+      {"2 formats, haut",
+       L::TwoSheets,
+       100,
+       300,
+       O::Portrait,
+       5600.0 / 300,
+       533,
+       1599,
+       134,
+       350,
+       1,
+       {{0, 0, 533, 800}, {0, 799, 533, 800}}},
+      {"4 formats",
+       L::FourSheets,
+       200,
+       200,
+       O::Portrait,
+       19.5,
+       1113,
+       1113,
+       50,
+       1200,
+       1,
        {{0, 0, 557, 557}, {556, 0, 557, 557}, {0, 556, 557, 557}, {556, 556, 557, 557}}},
   };
   for (const GraphicRow& r : rows) {
@@ -213,8 +284,8 @@ TEST(GraphicPrint, TheMiddleColumnIsOnBothSheetsAndEverySheetHasItsHeader) {
 
 TEST(GraphicPrint, AnAbsurdPageStillGivesABitmapWithAFiniteScale) {
   const PageMetrics tiny{50, 50, 100, 50, 140, 72};
-  for (PrintLayout l : {PrintLayout::Half, PrintLayout::Full, PrintLayout::TwoSheets,
-                        PrintLayout::FourSheets}) {
+  for (PrintLayout l :
+       {PrintLayout::Half, PrintLayout::Full, PrintLayout::TwoSheets, PrintLayout::FourSheets}) {
     const GraphicGeometry g = ComputeGraphicGeometry(l, tiny, Plate(100, 100), 20);
     EXPECT_GT(g.bitmapWidth, 41);
     EXPECT_GT(g.bitmapHeight, 41);

@@ -20,11 +20,16 @@ TEST(CliPrintArguments, LayoutsAndPaper) {
   const struct {
     const char* name;
     std::optional<PrintLayout> layout;
-  } rows[] = {{"imprimer", PrintLayout::Report}, {"DEMI", PrintLayout::Half},
-              {"plein", PrintLayout::Full},      {"2", PrintLayout::TwoSheets},
-              {"4", PrintLayout::FourSheets},    {"echelle", PrintLayout::TrueScale},
-              {"ÉCHELLE", PrintLayout::TrueScale}, {"3", std::nullopt},
-              {"1:1", std::nullopt},             {"", std::nullopt}};
+  } rows[] = {{"imprimer", PrintLayout::Report},
+              {"DEMI", PrintLayout::Half},
+              {"plein", PrintLayout::Full},
+              {"2", PrintLayout::TwoSheets},
+              {"4", PrintLayout::FourSheets},
+              {"echelle", PrintLayout::TrueScale},
+              {"ÉCHELLE", PrintLayout::TrueScale},
+              {"3", std::nullopt},
+              {"1:1", std::nullopt},
+              {"", std::nullopt}};
   for (const auto& r : rows) EXPECT_EQ(PrintLayoutNamed(r.name), r.layout) << r.name;
 
   const CliParse p = ParseCliArguments({"mur.umd", "--impression=4", "--pdf", "p.pdf"});
@@ -67,17 +72,17 @@ TEST(CliPrint, EveryLayoutOfTheWorkedExampleAsAPdf) {
     const char* paper;
     size_t pages;
     double width, height;  // points
-  } rows[] = {{"imprimer", "A4", 2, 595.3, 841.9}, {"demi", "A4", 1, 595.3, 841.9},
-              {"plein", "A4", 1, 595.3, 841.9},    {"2", "A4", 2, 595.3, 841.9},
-              {"4", "A4", 4, 595.3, 841.9},        {"echelle", "A4", 20, 595.3, 841.9},
+  } rows[] = {{"imprimer", "A4", 2, 595.3, 841.9},  {"demi", "A4", 1, 595.3, 841.9},
+              {"plein", "A4", 1, 595.3, 841.9},     {"2", "A4", 2, 595.3, 841.9},
+              {"4", "A4", 4, 595.3, 841.9},         {"echelle", "A4", 20, 595.3, 841.9},
               {"echelle", "A3", 12, 841.9, 1190.6}, {"echelle", "Letter", 20, 612, 792},
               {"4", "Letter", 4, 612, 792}};
   testing::TempFolder folder;
   for (const auto& r : rows) {
     const fs::path pdf = folder.Path() / "print.pdf";
-    const auto run = RunCliProcess({kWorked.string(), "--impression", r.layout, "--pdf",
-                                    pdf.string(), "--papier", r.paper},
-                                   folder.Path());
+    const auto run = RunCliProcess(
+        {kWorked.string(), "--impression", r.layout, "--pdf", pdf.string(), "--papier", r.paper},
+        folder.Path());
     ASSERT_EQ(run.status, kExitSuccess) << r.layout << " " << run.err;
     EXPECT_EQ(run.err, "");
     const auto sizes = testing::PdfPageSizes(pdf);

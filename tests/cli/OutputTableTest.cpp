@@ -275,9 +275,8 @@ TEST_P(OutputTable, EachDestinationIsWrittenOrRefusedWithNothingLost) {
 
     std::vector<std::string> args = {project.string(), output.option, *target};
     if (output.companion != nullptr) args.emplace_back(output.companion);
-    const ChildRun run =
-        RunCli(args, scratch.Path(),
-               row.fullDisk ? std::optional<rlim_t>(kFullDiskBytes) : std::nullopt);
+    const ChildRun run = RunCli(
+        args, scratch.Path(), row.fullDisk ? std::optional<rlim_t>(kFullDiskBytes) : std::nullopt);
     const bool isProject = std::string(output.option) == "--enregistrer";
     const Expect expected = isProject ? row.forProject : row.forExports;
     const Listing after = List(dir.Path());

@@ -2,8 +2,6 @@
 // read back with poppler's tools: page count and orientation, where the drawing lands, and for
 // the true-scale print the hour lines' ends and the scale bar measured on the rendered pages.
 
-#include "render/PrintReplay.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,9 +9,10 @@
 #include <string>
 
 #include "app/FakePlatform.h"
-#include "app/SessionFixtures.h"
 #include "app/PrintCommands.h"
 #include "app/Session.h"
+#include "app/SessionFixtures.h"
+#include "render/PrintReplay.h"
 #include "render/RasterDrawing.h"
 #include "support/PdfTools.h"
 #include "support/TempFolder.h"
@@ -46,8 +45,8 @@ struct PrintedExample : Surface {
   }
 
   std::filesystem::path Print(PrintLayout layout) {
-    const PrintOutcome outcome = layout == PrintLayout::Report ? commands.PrintReport()
-                                                               : commands.PrintDrawing(layout);
+    const PrintOutcome outcome =
+        layout == PrintLayout::Report ? commands.PrintReport() : commands.PrintDrawing(layout);
     EXPECT_EQ(outcome, PrintOutcome::Printed);
     const std::filesystem::path pdf = folder.Path() / "print.pdf";
     std::ofstream(pdf, std::ios::binary) << printer.Document();
@@ -131,8 +130,8 @@ TEST(PdfPrint, EveryLayoutOfTheWorkedExampleLandsWhereItsPlanSays) {
     EXPECT_EQ(images.find("jpeg"), std::string::npos) << images;
     // the last page's header counts the pages
     const std::string n = std::to_string(r.pages);
-    const std::string last = testing::CommandOutput("pdftotext -f " + n + " -l " + n + " '" +
-                                                    pdf.string() + "' -");
+    const std::string last =
+        testing::CommandOutput("pdftotext -f " + n + " -l " + n + " '" + pdf.string() + "' -");
     EXPECT_NE(last.find(n + "/" + n), std::string::npos) << last;
     EXPECT_NE(last.find("Tracé par le logiciel Umbrix Z3uviv12"), std::string::npos);
   }
@@ -161,7 +160,8 @@ TEST(PdfPrint, AWidePlateTakesLandscapeSheetsOnlyBelowHalfItsWidth) {
     ASSERT_TRUE(ex.session.StartComputation(RunMode::Compute));
     const auto sizes = testing::PdfPageSizes(ex.Print(r.layout));
     ASSERT_EQ(sizes.size(), r.pages) << r.width << " x " << r.height;
-    for (const auto& s : sizes) EXPECT_EQ(s.width > s.height, r.landscape) << r.width << " x " << r.height;
+    for (const auto& s : sizes)
+      EXPECT_EQ(s.width > s.height, r.landscape) << r.width << " x " << r.height;
   }
 }
 
@@ -253,8 +253,7 @@ TEST(PdfPrint, TrueScaleHourLinesEndWhereTheReportSaysAndTheBarMeasuresTenCentim
         // (subdivisions are dotted: a millimetre back may fall in a gap)
         if (line.hours == std::floor(line.hours)) {
           const PointMm back{line.end.x - along.x, line.end.y - along.y};
-          EXPECT_LT(Darkest(crop, ox, oy, OnSheet(g, row, column, back), 0.2, kDpi), 128)
-              << where;
+          EXPECT_LT(Darkest(crop, ox, oy, OnSheet(g, row, column, back), 0.2, kDpi), 128) << where;
         }
         if (std::abs(line.end.x) < 399.95 && std::abs(line.end.y) < 399.95) {
           const PointMm beyond{line.end.x + 0.6 * along.x, line.end.y + 0.6 * along.y};
@@ -268,8 +267,7 @@ TEST(PdfPrint, TrueScaleHourLinesEndWhereTheReportSaysAndTheBarMeasuresTenCentim
   EXPECT_GE(checked, 10);
 
   // the scale bar of the first sheet, measured along its lower half
-  const PrintJob job =
-      PlanTrueScalePrint(m, g, ex.session.State().ProjectFileName, "date");
+  const PrintJob job = PlanTrueScalePrint(m, g, ex.session.State().ProjectFileName, "date");
   const auto bar = std::find_if(job.pages[0].lines.begin(), job.pages[0].lines.end(),
                                 [](const PrintLine& l) { return l.x2 - l.x1 > 1000; });
   ASSERT_NE(bar, job.pages[0].lines.end());

@@ -295,8 +295,9 @@ TEST(MainWindowStory, WithoutADrawingThePrintsAndTheBitmapSaySo) {
   Program p;
   p.window.Action(MenuId::PleinFormat1)->trigger();
   p.window.Action(MenuId::Sauverlimage1)->trigger();
-  EXPECT_EQ(p.fake.MessageTexts(), (std::vector<std::string>{"Il n'y a pas de graphique à imprimer",
-                                                            "Il n'y a pas de graphique à sauver"}));
+  EXPECT_EQ(p.fake.MessageTexts(),
+            (std::vector<std::string>{"Il n'y a pas de graphique à imprimer",
+                                      "Il n'y a pas de graphique à sauver"}));
 }
 
 }  // namespace
