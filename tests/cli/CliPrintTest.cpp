@@ -5,6 +5,7 @@
 
 #include "CliProcess.h"
 #include "cli/CliOptions.h"
+#include "support/FileCopy.h"
 #include "support/PdfTools.h"
 #include "support/TempFolder.h"
 
@@ -78,10 +79,12 @@ TEST(CliPrint, EveryLayoutOfTheWorkedExampleAsAPdf) {
               {"echelle", "A3", 12, 841.9, 1190.6}, {"echelle", "Letter", 20, 612, 792},
               {"4", "Letter", 4, 612, 792}};
   testing::TempFolder folder;
+  // a copy: a run holds its project open, and other tests open the example too
+  const std::string worked = testing::CopyInto(folder.Path(), kWorked).string();
   for (const auto& r : rows) {
     const fs::path pdf = folder.Path() / "print.pdf";
     const auto run = RunCliProcess(
-        {kWorked.string(), "--impression", r.layout, "--pdf", pdf.string(), "--papier", r.paper},
+        {worked, "--impression", r.layout, "--pdf", pdf.string(), "--papier", r.paper},
         folder.Path());
     ASSERT_EQ(run.status, kExitSuccess) << r.layout << " " << run.err;
     EXPECT_EQ(run.err, "");
@@ -96,18 +99,17 @@ TEST(CliPrint, EveryLayoutOfTheWorkedExampleAsAPdf) {
 
 TEST(CliPrint, WithoutADrawingNothingIsWrittenAndTheRunIsRefused) {
   testing::TempFolder folder;
+  const std::string worked = testing::CopyInto(folder.Path(), kWorked).string();
   const fs::path pdf = folder.Path() / "sans.pdf";
   const auto run = RunCliProcess(
-      {kWorked.string(), "-c", "éphémérides", "--impression", "plein", "--pdf", pdf.string()},
-      folder.Path());
+      {worked, "-c", "éphémérides", "--impression", "plein", "--pdf", pdf.string()}, folder.Path());
   EXPECT_EQ(run.status, kExitRefused);
   EXPECT_NE(run.err.find("Erreur... : Il n'y a pas de graphique à imprimer"), std::string::npos)
       << run.err;
   EXPECT_FALSE(fs::exists(pdf));
   // the data and the report print without a drawing
   const auto text = RunCliProcess(
-      {kWorked.string(), "-c", "éphémérides", "--impression", "imprimer", "--pdf", "-"},
-      folder.Path());
+      {worked, "-c", "éphémérides", "--impression", "imprimer", "--pdf", "-"}, folder.Path());
   EXPECT_EQ(text.status, kExitSuccess) << text.err;
   EXPECT_EQ(text.out.rfind("%PDF-", 0), 0u);
 }

@@ -14,6 +14,7 @@
 #include "app/SessionFixtures.h"
 #include "render/PrintReplay.h"
 #include "render/RasterDrawing.h"
+#include "support/FileCopy.h"
 #include "support/PdfTools.h"
 #include "support/TempFolder.h"
 #include "trace/TraceDial.h"
@@ -38,8 +39,11 @@ struct PrintedExample : Surface {
 
   PrintedExample() {
     session.Start({});
-    const bool opened =
-        session.OpenProject(std::string(UMBRIX_SOURCE_DIR) + "/examples/mur-declinant-ouest.umd");
+    // a copy: the session holds its project open, and other tests open the example too
+    const bool opened = session.OpenProject(
+        testing::CopyInto(folder.Path(), std::filesystem::path(UMBRIX_SOURCE_DIR) / "examples" /
+                                             "mur-declinant-ouest.umd")
+            .string());
     EXPECT_TRUE(opened);
     EXPECT_TRUE(session.State().DrawingExists);
   }
