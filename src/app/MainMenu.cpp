@@ -34,6 +34,8 @@ constexpr std::array kRows = {
             "Ctrl+2"},
     MenuRow{M::N4formats1, "N4formats1", M::ImprimerleGraphique1, K::Command, "&4 formats",
             "Ctrl+4"},
+    MenuRow{M::Echelle1, "Echelle1", M::ImprimerleGraphique1, K::Command,
+            "Imprimer à l'é&chelle 1:1"},
     MenuRow{M::Quitter1, "Quitter1", M::Fichier1, K::Command, "&Quitter", "Ctrl+Q"},
     MenuRow{M::Saisies1, "Saisies1", {}, K::Command, "&Saisies"},
     MenuRow{M::Tracer1, "Tracer1", {}, K::Menu, "&Heures", "", 4},

@@ -29,6 +29,7 @@ enum class MenuId {
   PleinFormat1,
   N2formats1,
   N4formats1,
+  Echelle1,
   Quitter1,
   // "&Saisies", an item of the bar itself
   Saisies1,
@@ -110,9 +111,10 @@ struct MenuItemState {
 /// The check mark and enabled state of an item, from the drawing options.
 MenuItemState ItemState(const DrawingOptions& options, MenuId id);
 
-/// Runs what the item does. The items whose command does not exist yet (the prints, the drawing
-/// saved as a bitmap, the desk dial, help, the manual and the About box) do nothing and return
-/// false; every other item returns true.
+/// Runs what the item does. The prints and the drawing saved as a bitmap, which need the
+/// printer, are `ActivatePrintItem`'s (app/PrintCommands.h); they and the items whose command
+/// does not exist yet (the desk dial, help, the manual and the About box) do nothing here and
+/// return false; every other item returns true.
 bool ActivateMenuItem(Session& session, MenuId id);
 
 }  // namespace umbrix

@@ -6,10 +6,12 @@
 
 #include <concepts>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "app/PrintPlan.h"
 #include "model/DeskClock.h"
 #include "model/Message.h"
 #include "trace/Canvas.h"
@@ -117,6 +119,23 @@ class Services {
   virtual double NowSerial() const = 0;
   /// The platform's time-zone information.
   virtual PlatformTimeZone TimeZone() const = 0;
+};
+
+/// Draws the dial through a canvas in the pixels of a frame (a true-scale print's vectors).
+using DialTracer = std::function<void(Canvas& canvas, const DrawingFrame& frame)>;
+
+/// The printer as a print needs it: kept apart from the four ports, since only the print
+/// commands use it (the window's printer, or a PDF writer on the command line).
+class Printer {
+ public:
+  virtual ~Printer() = default;
+  /// The print dialog; false when cancelled.
+  virtual bool ChoosePrinter() = 0;
+  /// The page's measures once `orientation` is set, in the printer font.
+  virtual PageMetrics Measure(PageOrientation orientation) = 0;
+  /// Prints every page of `job`: bitmap pieces from the drawing bitmap, the dial's piece drawn
+  /// through `traceDial`. The failure message.
+  virtual std::optional<Message> Print(const PrintJob& job, const DialTracer& traceDial) = 0;
 };
 
 /// A run without a window (the command line): nobody sees a title, a pane or a menu, and the

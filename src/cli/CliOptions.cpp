@@ -70,6 +70,17 @@ std::optional<RunMode> CommandMode(std::string_view name) {
   return std::nullopt;
 }
 
+std::optional<PrintLayout> PrintLayoutNamed(std::string_view name) {
+  const std::string n = Lower(name);
+  if (n == "imprimer") return PrintLayout::Report;
+  if (n == "demi") return PrintLayout::Half;
+  if (n == "plein") return PrintLayout::Full;
+  if (n == "2") return PrintLayout::TwoSheets;
+  if (n == "4") return PrintLayout::FourSheets;
+  if (n == "echelle" || n == "échelle") return PrintLayout::TrueScale;
+  return std::nullopt;
+}
+
 CliParse ParseCliArguments(const std::vector<std::string>& args) {
   CliOptions o;
   for (const std::string& a : args) {
@@ -135,7 +146,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
                               {"fabrication-dxf", "--fabrication-dxf", "--fabrication-dxf",
                                &o.fabricationDxf},
                               {"fabrication-svg", "--fabrication-svg", "--fabrication-svg",
-                               &o.fabricationSvg}};
+                               &o.fabricationSvg},
+                              {"pdf", "--pdf", "--pdf", &o.pdf}};
     std::optional<std::string>* target = nullptr;
     std::string key;
     for (const Output& out : outputs) {
@@ -150,6 +162,10 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
     const bool isTimeStep = name == "--ecart-heures" || name == "--écart-heures";
     const bool isNumeralHeight = name == "--hauteur-chiffres" || name == "--numeral-height";
     if (isNumeralHeight) key = "numeral-height";
+    const bool isPrint = name == "--impression" || name == "--print";
+    const bool isPaper = name == "--papier" || name == "--paper";
+    if (isPrint) key = "print";
+    if (isPaper) key = "paper";
     if (isCommand) key = "command";
     if (isSize) key = "size";
     if (isMarkStep) key = "mark-step";
@@ -171,6 +187,18 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
                       " » (de 1 à 100 mm, par exemple 5)");
       }
       o.numeralHeightMm = *h;
+    } else if (isPrint) {
+      o.print = PrintLayoutNamed(*value);
+      if (!o.print) {
+        return Refuse("impression inconnue : « " + *value +
+                      " » (imprimer, demi, plein, 2, 4 ou echelle)");
+      }
+    } else if (isPaper) {
+      const std::string paper = Lower(*value);
+      if (paper != "a4" && paper != "a3" && paper != "letter") {
+        return Refuse("papier inconnu : « " + *value + " » (A4, A3 ou Letter)");
+      }
+      o.paper = *value;
     } else if (isMarkStep || isTimeStep) {
       const double max = isMarkStep ? kMaxMarkStepMm : kMaxTimeStepSeconds;
       const std::optional<double> step = Step(*value, max);
@@ -199,9 +227,15 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
     }
   }
   if (o.project.empty()) return Refuse("il manque le fichier du projet (.umd)");
+  // a print goes to a PDF file, and a PDF is a print
+  if (o.print && !o.pdf) return Refuse("l'option --impression attend --pdf FICHIER");
+  if (o.pdf && !o.print) return Refuse("l'option --pdf attend --impression");
+  if (std::find(given.begin(), given.end(), "paper") != given.end() && !o.print) {
+    return Refuse("l'option --papier attend --impression");
+  }
   int toStandardOutput = 0;
-  for (const auto* output :
-       {&o.report, &o.png, &o.bmp, &o.svg, &o.dxf, &o.save, &o.fabricationDxf, &o.fabricationSvg}) {
+  for (const auto* output : {&o.report, &o.png, &o.bmp, &o.svg, &o.dxf, &o.save,
+                             &o.fabricationDxf, &o.fabricationSvg, &o.pdf}) {
     if (*output == "-") ++toStandardOutput;
   }
   if (toStandardOutput > 1) {
@@ -248,6 +282,13 @@ std::string HelpText(bool french) {
            "                          sur la sortie standard\n"
            "  --ecart-marques MM      déplacement des marques pour --fiabilite (0.5 mm par défaut)\n"
            "  --ecart-heures S        décalage des heures pour --fiabilite (30 s par défaut)\n"
+           "  --impression NOM --pdf FICHIER [--papier A4|A3|Letter]\n"
+           "                          imprime en PDF, comme les commandes d'impression :\n"
+           "                          imprimer (données, dessin, commentaires et rapport), demi,\n"
+           "                          plein, 2 ou 4 (le dessin sur une demi-page, une page, deux\n"
+           "                          ou quatre feuilles), echelle (le cadran à l'échelle 1:1 sur\n"
+           "                          autant de feuilles qu'il en faut, avec bandes de 10 mm,\n"
+           "                          repères et barre de 100 mm) ; papier A4 par défaut\n"
            "  --enregistrer FICHIER, --save FICHIER\n"
            "                          réécrit le projet dans la version actuelle du format\n"
            "  --map                   mode développeur (projets au format étendu)\n"
@@ -302,6 +343,13 @@ std::string HelpText(bool french) {
          "                          text); without a file (or \"-\") on standard output\n"
          "  --ecart-marques MM      how far --fiabilite moves the marks (0.5 mm by default)\n"
          "  --ecart-heures S        how far --fiabilite shifts the clock times (30 s by default)\n"
+         "  --impression NAME --pdf FILE [--papier A4|A3|Letter]\n"
+         "                          prints to PDF as the print commands do: imprimer (data,\n"
+         "                          drawing, comments and report), demi, plein, 2 or 4 (the\n"
+         "                          drawing on half a page, a page, two or four sheets),\n"
+         "                          echelle (the dial at true size 1:1 on as many sheets as it\n"
+         "                          needs, with 10 mm bands, join marks and a 100 mm bar);\n"
+         "                          A4 paper by default\n"
          "  --save FILE, --enregistrer FILE\n"
          "                          writes the project back in the current file version\n"
          "  --map                   developer mode (extended project files)\n"

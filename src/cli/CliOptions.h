@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "app/PrintPlan.h"
 #include "model/DialProject.h"
 
 namespace umbrix {
@@ -51,6 +52,11 @@ struct CliOptions {
   /// many seconds.
   double markStepMm = 0.5;
   double timeStepSeconds = 30.0;
+  /// The print to write as a PDF (--impression), its file (--pdf) and its paper (--papier:
+  /// "A4", "A3" or "Letter").
+  std::optional<PrintLayout> print;
+  std::optional<std::string> pdf;
+  std::string paper = "A4";
   /// Developer mode: extended project files are accepted.
   bool developerMode = false;
 };
@@ -78,6 +84,10 @@ CliParse ParseCliArguments(const std::vector<std::string>& args);
 /// "ephemerides") 8, whatever the case of its letters, accented ones included ("ÉPHÉMÉRIDES");
 /// nothing for another name.
 std::optional<RunMode> CommandMode(std::string_view name);
+
+/// The print of a name: "imprimer", "demi", "plein", "2", "4", "echelle" (or "échelle"),
+/// whatever the case; nothing for another name.
+std::optional<PrintLayout> PrintLayoutNamed(std::string_view name);
 
 std::string HelpText(bool french);
 std::string VersionText();

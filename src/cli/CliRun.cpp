@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/PrintCommands.h"
 #include "app/Session.h"
 #include "cli/CliPlatform.h"
 #include "compute/Completeness.h"
@@ -13,13 +14,12 @@
 #include "files/SafeFile.h"
 #include "files/TextLines.h"
 #include "render/BitmapFiles.h"
+#include "render/PrintReplay.h"
 #include "trace/MeasurementReliability.h"
 
 namespace umbrix {
 
 namespace {
-
-inline constexpr const char* kNoDrawingToSaveText = "Il n'y a pas de graphique à sauver";
 
 /// Collects the run's exit status: a file error outweighs a refusal.
 class Status {
@@ -167,6 +167,22 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
           return session.FabricationSvgDocument(options.numeralHeightMm);
         },
         out, err, status);
+  }
+  if (options.print) {
+    // the window's print commands, with a PDF writer for printer
+    PdfPrinter printer(platform.Bitmap(), PaperNamed(options.paper).value_or(Paper::A4));
+    const Ports ports = platform.ForSession();
+    PrintCommands commands(session, ports.prompts, printer, ports.drawing, ports.services);
+    const PrintOutcome outcome = *options.print == PrintLayout::Report
+                                     ? commands.PrintReport()
+                                     : commands.PrintDrawing(*options.print);
+    if (outcome == PrintOutcome::Printed) {
+      Emit(*options.pdf, printer.Document(), out, err, status);
+    } else if (outcome == PrintOutcome::Failed) {
+      status.FileError();
+    } else {
+      status.Refused();
+    }
   }
 
   if (options.save && *options.save == "-") {

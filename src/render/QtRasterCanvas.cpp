@@ -2,7 +2,10 @@
 
 #include <QFontMetrics>
 #include <QPolygon>
+#include <QRectF>
 #include <QString>
+#include <algorithm>
+#include <cmath>
 
 #include "render/DrawingFont.h"
 #include "render/DrawingPalette.h"
@@ -29,16 +32,31 @@ QImage NewDrawingImage(const DrawingFrame& frame) {
 }
 
 QtRasterCanvas::QtRasterCanvas(QImage& image, const DrawingFrame& frame)
-    : frame_(frame), painter_(&image), font_(DrawingFont()) {
+    : frame_(frame),
+      owned_(std::make_unique<QPainter>(&image)),
+      painter_(*owned_),
+      font_(DrawingFont()) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   painter_.setBackgroundMode(Qt::TransparentMode);
   painter_.setFont(font_);
 }
 
+QtRasterCanvas::QtRasterCanvas(QPainter& painter, const DrawingFrame& frame, double dotScale)
+    : frame_(frame), painter_(painter), font_(DrawingFont()), dotScale_(dotScale) {
+  font_.setPixelSize(std::max(1, static_cast<int>(std::lround(12 * dotScale))));
+  painter_.setBackgroundMode(Qt::TransparentMode);
+  painter_.setFont(font_);
+}
+
 QPen QtRasterCanvas::Pen(Colour colour) const {
   QPen pen(QColor::fromRgb(ToQRgb(colour)));
-  if (width_ == 0) {
+  if (dotScale_ > 1) {
+    // a printed dot: the line is as wide as a screen pixel would be, and ends where it ends
+    pen.setWidthF(dotScale_ * std::max(width_, 1));
+    pen.setCapStyle(width_ == 0 ? Qt::FlatCap : Qt::RoundCap);
+    pen.setJoinStyle(Qt::RoundJoin);
+  } else if (width_ == 0) {
     pen.setWidth(0);  // cosmetic: one pixel whatever the transformation
   } else {
     pen.setWidth(width_);
@@ -49,13 +67,20 @@ QPen QtRasterCanvas::Pen(Colour colour) const {
   return pen;
 }
 
+QFontMetrics QtRasterCanvas::Metrics() const {
+  // a borrowed painter's device may not be 96 dpi; the bitmap's metrics stay the screen's
+  return owned_ ? QFontMetrics(font_) : QFontMetrics(font_, painter_.device());
+}
+
 void QtRasterCanvas::SetPixel(QPoint at, Colour colour) {
+  if (dotScale_ > 1) return;  // a wide pen covers its own end
   painter_.setPen(QPen(QColor::fromRgb(ToQRgb(colour)), 0));
   painter_.drawPoint(at);
 }
 
 void QtRasterCanvas::FillSurface(Colour colour) {
-  const QRect whole(0, 0, painter_.device()->width(), painter_.device()->height());
+  const QRect whole = owned_ ? QRect(0, 0, painter_.device()->width(), painter_.device()->height())
+                             : QRect(0, 0, frame_.widthPx, frame_.heightPx);
   painter_.fillRect(whole, QColor::fromRgb(ToQRgb(colour)));
 }
 
@@ -82,12 +107,17 @@ void QtRasterCanvas::DrawMarker(Colour colour, PointMm at) {
   painter_.setPen(Pen(colour));
   painter_.setBrush(Qt::NoBrush);
   // The 5 x 5 pixel box from (px - 2, py - 2) to (px + 2, py + 2): the outline runs on its edges.
+  if (dotScale_ > 1) {
+    painter_.drawEllipse(
+        QRectF(p.x() - 2 * dotScale_, p.y() - 2 * dotScale_, 4 * dotScale_, 4 * dotScale_));
+    return;
+  }
   painter_.drawEllipse(QRect(p.x() - 2, p.y() - 2, 4, 4));
 }
 
 void QtRasterCanvas::DrawLabel(std::string_view text, const LabelPlacement& at) {
   const QString s = ToQString(text);
-  const QFontMetrics metrics(font_);
+  const QFontMetrics metrics = Metrics();
   const int w = metrics.horizontalAdvance(s);
   const int h = metrics.height();
   const int left = at.px - (w + 1) / 2 + 1;  // ceil(w / 2) for a non-negative width
@@ -110,7 +140,7 @@ void QtRasterCanvas::DrawFilledPolygon(Colour colour, std::span<const PointMm> p
 }
 
 TextExtent QtRasterCanvas::MeasureText(std::string_view text) const {
-  const QFontMetrics metrics(font_);
+  const QFontMetrics metrics = Metrics();
   return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
 }
 

@@ -3,10 +3,12 @@
 // export all draw here.
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
 
+#include <memory>
 #include <span>
 #include <string_view>
 
@@ -26,6 +28,11 @@ class QtRasterCanvas : public Canvas {
  public:
   /// `image` (Format_RGB32, the frame's size) and `frame` must outlive the canvas.
   QtRasterCanvas(QImage& image, const DrawingFrame& frame);
+  /// Paints through a painter already begun on any device (a printer's page, a PDF) in the
+  /// frame's pixels, every dot `dotScale` device pixels wide: pens, marker boxes and the label
+  /// font grow by it, and lines end flat where the pen is wider than a pixel. The whole-surface
+  /// fill covers the frame. `painter` and `frame` must outlive the canvas.
+  QtRasterCanvas(QPainter& painter, const DrawingFrame& frame, double dotScale);
 
   void FillSurface(Colour colour) override;
   void SetPenStyle(PenStyle style) override { style_ = style; }
@@ -42,14 +49,18 @@ class QtRasterCanvas : public Canvas {
 
  private:
   QPoint Pixel(PointMm p) const { return {frame_.ToPixelX(p.x), frame_.ToPixelY(p.y)}; }
+  /// The font's metrics on the canvas's device.
+  QFontMetrics Metrics() const;
   /// The pen of the current style and width in a colour.
   QPen Pen(Colour colour) const;
   /// The last pixel of a line, which line drawing may leave out.
   void SetPixel(QPoint at, Colour colour);
 
   const DrawingFrame& frame_;
-  QPainter painter_;
+  std::unique_ptr<QPainter> owned_;
+  QPainter& painter_;
   QFont font_;
+  double dotScale_ = 1.0;
   PenStyle style_ = PenStyle::Solid;
   int width_ = 0;  // pixels
 };

@@ -24,6 +24,7 @@
 #include <utility>
 
 #include "ui/KeyboardHook.h"
+#include "ui/QtPrinter.h"
 #include "ui/SaisiesDialog.h"
 #include "ui/UiApplication.h"
 
@@ -113,7 +114,13 @@ class MainWindow::ClientArea final : public QWidget {
 
 MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool()> busy,
                        SessionSettings settings)
-    : busy_(busy ? std::move(busy) : [] { return false; }) {
+    : busy_(busy ? std::move(busy) : [] { return false; }),
+      printer_(std::make_unique<QtPrinter>(drawing_.Bitmap())),
+      prompts_(prompts),
+      services_(services) {
+  printer_->SetParent(this);
+  // the print dialog is a modal loop of its own
+  busy_ = [outer = std::move(busy_), this] { return outer() || printer_->Busy(); };
   setObjectName(QStringLiteral("Umbrix"));
   setFont(WindowFont());
   setWindowTitle(QStringLiteral("Umbrix"));
@@ -150,6 +157,7 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   session_ =
       std::make_unique<Session>(Ports{prompts, *this, drawing_, services}, std::move(settings));
   hands_ = std::make_unique<Manipulation>(*session_, prompts, drawing_);
+  UsePrinter(*printer_);
   // the drawing takes the keys while the panes are disabled in interactive mode
   client_->setFocusPolicy(Qt::ClickFocus);
   new KeyboardHook(*this);
@@ -222,10 +230,17 @@ void MainWindow::BuildMenus() {
     }
     action->setCheckable(row.kind == MenuKind::Option);
     const MenuId id = row.id;
-    connect(action, &QAction::triggered, this,
-            [this, id] { Forward([this, id] { ActivateMenuItem(*session_, id); }); });
+    connect(action, &QAction::triggered, this, [this, id] {
+      Forward([this, id] {
+        if (!ActivatePrintItem(*printing_, id)) ActivateMenuItem(*session_, id);
+      });
+    });
     actions_[row.id] = action;
   }
+}
+
+void MainWindow::UsePrinter(Printer& printer) {
+  printing_ = std::make_unique<PrintCommands>(*session_, prompts_, printer, drawing_, services_);
 }
 
 void MainWindow::Forward(const std::function<void()>& command) {

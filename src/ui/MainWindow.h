@@ -15,6 +15,7 @@
 #include "app/MainMenu.h"
 #include "app/Manipulation.h"
 #include "app/Ports.h"
+#include "app/PrintCommands.h"
 #include "app/Session.h"
 #include "app/WindowLayout.h"
 #include "render/RasterDrawing.h"
@@ -29,6 +30,7 @@ namespace umbrix {
 
 class SaisiesDialog;
 class QtPrompts;
+class QtPrinter;
 class KeyboardHook;
 
 class MainWindow final : public QMainWindow, public MainView {
@@ -50,6 +52,10 @@ class MainWindow final : public QMainWindow, public MainView {
   Session& session() { return *session_; }
   /// The drawing's mouse, wheel and keys.
   Manipulation& hands() { return *hands_; }
+  /// The prints and the drawing saved as a bitmap.
+  PrintCommands& printing() { return *printing_; }
+  /// The prints go to `printer` instead of Qt's (a PDF writer); it must outlive the window.
+  void UsePrinter(Printer& printer);
   /// The drawing area's cursor shows the drag kind.
   void UpdateDrawingCursor();
   SaisiesDialog& dialog() { return *dialog_; }
@@ -96,6 +102,10 @@ class MainWindow final : public QMainWindow, public MainView {
   std::map<MenuId, QAction*> actions_;
   std::unique_ptr<Session> session_;
   std::unique_ptr<Manipulation> hands_;
+  std::unique_ptr<QtPrinter> printer_;
+  std::unique_ptr<PrintCommands> printing_;
+  Prompts& prompts_;
+  Services& services_;
   SaisiesDialog* dialog_ = nullptr;
   /// The window of a study's text, made on first use.
   QDialog* textWindow_ = nullptr;

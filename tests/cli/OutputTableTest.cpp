@@ -1,4 +1,4 @@
-// Every output of umbrix-cli (project, DXF, SVG, PNG, BMP, report) against every kind of
+// Every output of umbrix-cli (project, DXF, SVG, PNG, BMP, report, PDF print) against every kind of
 // destination: written with the mode kept, or refused with its message and the old file byte
 // for byte intact; nothing left behind in the folder.
 
@@ -39,13 +39,16 @@ constexpr rlim_t kFullDiskBytes = 2048;
 struct Output {
   const char* name;
   const char* option;
+  /// An argument the output needs besides its own (the print a PDF holds).
+  const char* companion = nullptr;
 };
 const Output kOutputs[] = {{"projet", "--enregistrer"},
                            {"dxf", "--dxf"},
                            {"svg", "--svg"},
                            {"png", "--png"},
                            {"bmp", "--bmp"},
-                           {"rapport", "--rapport"}};
+                           {"rapport", "--rapport"},
+                           {"pdf", "--pdf", "--impression=demi"}};
 
 /// What the folder holds: each name with its kind, and the bytes of each regular file.
 using Listing = std::map<std::string, std::string>;
@@ -270,9 +273,10 @@ TEST_P(OutputTable, EachDestinationIsWrittenOrRefusedWithNothingLost) {
     }
     const Listing before = List(dir.Path());
 
-    const ChildRun run =
-        RunCli({project.string(), output.option, *target}, scratch.Path(),
-               row.fullDisk ? std::optional<rlim_t>(kFullDiskBytes) : std::nullopt);
+    std::vector<std::string> args = {project.string(), output.option, *target};
+    if (output.companion != nullptr) args.emplace_back(output.companion);
+    const ChildRun run = RunCli(
+        args, scratch.Path(), row.fullDisk ? std::optional<rlim_t>(kFullDiskBytes) : std::nullopt);
     const bool isProject = std::string(output.option) == "--enregistrer";
     const Expect expected = isProject ? row.forProject : row.forExports;
     const Listing after = List(dir.Path());

@@ -2,6 +2,7 @@
 
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -176,6 +177,60 @@ TEST_F(RasterTest, NothingButPaletteColoursWhateverIsDrawn) {
   const QList<QRgb> palette = DrawingColourTable();
   for (const QRgb colour : ColoursOf(image))
     EXPECT_TRUE(palette.contains(colour)) << std::hex << colour << ": antialiased?";
+}
+
+// ---------------------------------------------------------------- a borrowed painter, scaled dots
+
+/// `draw` through a painter on a white image of `size` pixels, each dot `dotScale` pixels.
+template <typename Draw>
+QImage DrawnScaled(const DrawingFrame& frame, QSize size, double dotScale, Draw draw) {
+  QImage image(size, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  {
+    QtRasterCanvas canvas(painter, frame, dotScale);
+    draw(canvas);
+  }
+  painter.end();
+  return image;
+}
+
+TEST(ScaledCanvas, LinesAreAsWideAsTheDotAndEndFlatAtTheirEnds) {
+  const DrawingFrame frame = RasterFrame();
+  const QImage image = DrawnScaled(frame, QSize(441, 441), 4, [](Canvas& c) {
+    c.DrawSegment(colours::Black, {-20, 0}, {20, 0});
+  });
+  const int left = frame.ToPixelX(-20);  // 140
+  const int right = frame.ToPixelX(20);  // 300
+  const int row = frame.ToPixelY(0);     // 220
+  const QRect ink = InkBox(image);
+  EXPECT_EQ(ink.left(), left);
+  EXPECT_EQ(ink.right(), right - 1);  // no cap beyond the end, no end pixel added
+  EXPECT_EQ(ink.height(), 4);
+  EXPECT_TRUE(ink.contains(left + 10, row));
+}
+
+TEST(ScaledCanvas, TheFillCoversTheFrameNotTheWholeDevice) {
+  const DrawingFrame frame = RasterFrame();
+  const QImage image =
+      DrawnScaled(frame, QSize(600, 600), 2, [](Canvas& c) { c.FillSurface(colours::Grey); });
+  EXPECT_TRUE(IsColour(image, 440, 440, colours::Grey));
+  EXPECT_TRUE(IsColour(image, 441, 100, colours::White));
+  EXPECT_TRUE(IsColour(image, 100, 441, colours::White));
+}
+
+TEST(ScaledCanvas, MarkersAndLabelsGrowWithTheDot) {
+  const DrawingFrame frame = RasterFrame();
+  const auto marker = [](Canvas& c) { c.DrawMarker(colours::Black, {0, 0}); };
+  const QRect one = InkBox(DrawnScaled(frame, QSize(441, 441), 1, marker));
+  const QRect five = InkBox(DrawnScaled(frame, QSize(441, 441), 5, marker));
+  EXPECT_NEAR(five.width(), 5 * one.width(), 5);
+  const auto label = [&](Canvas& c) {
+    c.DrawLabel("12", PlaceLabel(frame, {0, 0}, 1, 0));
+    EXPECT_GT(c.MeasureText("12").height, 3 * 12);
+  };
+  const QRect text = InkBox(DrawnScaled(frame, QSize(441, 441), 4, label));
+  EXPECT_GT(text.height(), 20);
 }
 
 }  // namespace

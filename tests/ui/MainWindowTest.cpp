@@ -20,7 +20,9 @@
 #include "app/FakePlatform.h"
 #include "cli/CliPlatform.h"
 #include "model/Numbers.h"
+#include "render/PrintReplay.h"
 #include "support/FileCopy.h"
+#include "support/PdfTools.h"
 #include "support/TempFolder.h"
 #include "ui/MainWindow.h"
 #include "ui/SaisiesDialog.h"
@@ -263,6 +265,39 @@ TEST(DrawingStory, AClickFramesTheDialAnArrowMovesTheFootTabEndsAndCtrlKTraces) 
   EXPECT_EQ(session.State().RunMode, RunMode::Trace);
   EXPECT_TRUE(session.State().DrawingExists);
   EXPECT_EQ(decEd->text(), "30");  // the key went no further than the hook
+}
+
+TEST(MainWindowStory, ThePrintItemsPrintAndGiveTheScreenItsDrawingBack) {
+  ASSERT_TRUE(testing::HavePopplerTools()) << "poppler-utils missing: scripts/install-deps.sh";
+  TempFolder folder;
+  Program p({CopyInto(folder.Path(), kWorkedExample).string()});
+  PdfPrinter printer(p.window.Bitmap(), Paper::A4);
+  p.window.UsePrinter(printer);
+  const QSize screen = p.window.Bitmap().size();
+  QAction* scale = p.window.Action(MenuId::Echelle1);
+  ASSERT_NE(scale, nullptr);
+  EXPECT_EQ(scale->text(), QString::fromUtf8("Imprimer à l'é&chelle 1:1"));
+  const struct {
+    MenuId id;
+    size_t pages;
+  } rows[] = {{MenuId::Imprimer1, 2}, {MenuId::N4formats1, 4}, {MenuId::Echelle1, 20}};
+  for (const auto& r : rows) {
+    p.window.Action(r.id)->trigger();
+    const auto pdf = folder.Path() / "print.pdf";
+    std::ofstream(pdf, std::ios::binary) << printer.Document();
+    EXPECT_EQ(testing::PdfPageSizes(pdf).size(), r.pages) << RowOf(r.id).name;
+    EXPECT_EQ(p.window.Bitmap().size(), screen) << RowOf(r.id).name;
+  }
+  EXPECT_TRUE(p.fake.messages.empty());
+}
+
+TEST(MainWindowStory, WithoutADrawingThePrintsAndTheBitmapSaySo) {
+  Program p;
+  p.window.Action(MenuId::PleinFormat1)->trigger();
+  p.window.Action(MenuId::Sauverlimage1)->trigger();
+  EXPECT_EQ(p.fake.MessageTexts(),
+            (std::vector<std::string>{"Il n'y a pas de graphique à imprimer",
+                                      "Il n'y a pas de graphique à sauver"}));
 }
 
 }  // namespace

@@ -1,0 +1,141 @@
+#include "app/PrintCommands.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "files/ProjectFile.h"
+#include "files/TextLines.h"
+#include "trace/TraceDial.h"
+
+namespace umbrix {
+
+bool PrintCommands::Ready() {
+  s_.Dialog().FormDeactivate();
+  return !s_.DeskMode();
+}
+
+PrintOutcome PrintCommands::Send(const PrintJob& job) {
+  const DialTracer trace = [this](Canvas& canvas, const DrawingFrame& frame) {
+    Report unused;
+    TraceDial(s_.Project(), s_.PlateOrientation(), s_.Limits(), frame, canvas, TraceOptions{},
+              unused);
+  };
+  if (const auto error = printer_.Print(job, trace)) {
+    prompts_.ShowMessage(*error);
+    return PrintOutcome::Failed;
+  }
+  return PrintOutcome::Printed;
+}
+
+PrintOutcome PrintCommands::PrintReport() {
+  if (!Ready()) return PrintOutcome::Refused;
+  const DialProject& project = s_.Project();
+  const ProjectState& state = s_.State();
+  if (!ProjectHasContent(project, false)) {
+    prompts_.ShowMessage(ErrorMessage(kNothingToPrintText));
+    return PrintOutcome::Refused;
+  }
+  // the short listing belongs to a project whose last command was 4
+  const bool full = static_cast<int>(state.RunMode) != 4;
+  std::vector<std::string> listing = BuildProjectLines(project, state, state.TestDataValid, full);
+  // the file format line is not printed
+  if (!listing.empty()) listing.erase(listing.begin());
+  if (!printer_.ChoosePrinter()) return PrintOutcome::Cancelled;
+
+  const PageMetrics m = printer_.Measure(PageOrientation::Portrait);
+  ReportTexts texts{std::move(listing), SplitLines(project.Comments), SplitLines(s_.ReportPane()),
+                    state.ProjectFileName, PrintDateLine(services_.NowSerial())};
+  const bool drawing = state.DrawingExists;
+  const ReportGeometry g = ComputeReportGeometry(
+      m, project.Plate, drawing_.DrawingMarginPx(), static_cast<int>(texts.listing.size()),
+      static_cast<int>(texts.comments.size()), static_cast<int>(texts.report.size()), drawing);
+  const DrawingFrame screen = s_.Frame();
+  if (drawing) s_.TraceForPrint(g.bitmapWidth, g.bitmapHeight);
+  const PrintOutcome outcome = Send(PlanReportPrint(m, g, texts));
+  if (drawing) s_.RestoreAfterPrint(screen.widthPx, screen.heightPx);
+  return outcome;
+}
+
+PrintOutcome PrintCommands::PrintDrawing(PrintLayout layout) {
+  if (!Ready()) return PrintOutcome::Refused;
+  if (!s_.State().DrawingExists) {
+    prompts_.ShowMessage(ErrorMessage(kNoDrawingToPrintText));
+    return PrintOutcome::Refused;
+  }
+  if (!printer_.ChoosePrinter()) return PrintOutcome::Cancelled;
+  const PlateWindow& plate = s_.Project().Plate;
+  const std::string& fileName = s_.State().ProjectFileName;
+  const std::string dateLine = PrintDateLine(services_.NowSerial());
+  const int margin = drawing_.DrawingMarginPx();
+
+  if (layout == PrintLayout::TrueScale) {
+    // vectors at the printer's resolution: the screen's bitmap is not touched
+    const PageMetrics portrait = printer_.Measure(PageOrientation::Portrait);
+    const PageMetrics landscape = printer_.Measure(PageOrientation::Landscape);
+    const TrueScaleGeometry p =
+        ComputeTrueScaleGeometry(PageOrientation::Portrait, portrait, plate, margin);
+    const TrueScaleGeometry l =
+        ComputeTrueScaleGeometry(PageOrientation::Landscape, landscape, plate, margin);
+    const bool wide = FewerSheets(l, p);
+    return Send(PlanTrueScalePrint(wide ? landscape : portrait, wide ? l : p, fileName, dateLine));
+  }
+
+  const PageMetrics m = printer_.Measure(GraphicOrientation(layout, plate));
+  const GraphicGeometry g = ComputeGraphicGeometry(layout, m, plate, margin);
+  const DrawingFrame screen = s_.Frame();
+  s_.TraceForPrint(g.bitmapWidth, g.bitmapHeight);
+  const PrintOutcome outcome = Send(PlanGraphicPrint(layout, m, g, fileName, dateLine));
+  s_.RestoreAfterPrint(screen.widthPx, screen.heightPx);
+  return outcome;
+}
+
+void PrintCommands::SaveDrawingBitmap() {
+  if (!Ready()) return;
+  if (!s_.State().DrawingExists) {
+    prompts_.ShowMessage(ErrorMessage(kNoDrawingToSaveText));
+    return;
+  }
+  const std::string& project = s_.State().ProjectFileName;
+  const std::string proposed =
+      project.empty()
+          ? std::string()
+          : std::filesystem::path(project).filename().replace_extension(".bmp").string();
+  const auto name = prompts_.ChooseFileToSave({"bmp", kBitmapFilter, proposed});
+  if (!name) return;
+  std::error_code ec;
+  if (std::filesystem::exists(*name, ec) &&
+      prompts_.Ask({kFileExistsCaption, kFileExistsText, Buttons::OkCancel}) != Answer::Ok) {
+    return;
+  }
+  if (const auto error = drawing_.SaveDrawing(*name)) prompts_.ShowMessage(*error);
+}
+
+bool ActivatePrintItem(PrintCommands& commands, MenuId id) {
+  switch (id) {
+    case MenuId::Imprimer1:
+      commands.PrintReport();
+      return true;
+    case MenuId::DemiFormat1:
+      commands.PrintDrawing(PrintLayout::Half);
+      return true;
+    case MenuId::PleinFormat1:
+      commands.PrintDrawing(PrintLayout::Full);
+      return true;
+    case MenuId::N2formats1:
+      commands.PrintDrawing(PrintLayout::TwoSheets);
+      return true;
+    case MenuId::N4formats1:
+      commands.PrintDrawing(PrintLayout::FourSheets);
+      return true;
+    case MenuId::Echelle1:
+      commands.PrintDrawing(PrintLayout::TrueScale);
+      return true;
+    case MenuId::Sauverlimage1:
+      commands.SaveDrawingBitmap();
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace umbrix

@@ -1,0 +1,55 @@
+#pragma once
+// The print commands and the drawing saved as a bitmap: the checks and their messages, the print
+// dialog, the page plan worked out on the printer's measures, the bitmap re-sized for the print
+// and given back to the screen afterwards.
+
+#include "app/MainMenu.h"
+#include "app/Ports.h"
+#include "app/PrintPlan.h"
+#include "app/Session.h"
+
+namespace umbrix {
+
+inline constexpr const char* kNothingToPrintText = "Il n'y a pas d'information à imprimer";
+inline constexpr const char* kNoDrawingToPrintText = "Il n'y a pas de graphique à imprimer";
+inline constexpr const char* kNoDrawingToSaveText = "Il n'y a pas de graphique à sauver";
+inline constexpr const char* kBitmapFilter = "Graphique Umbrix (*.bmp)|*.bmp";
+
+enum class PrintOutcome {
+  Printed,
+  Refused,    // nothing to print, or desk-dial mode
+  Cancelled,  // the print dialog was cancelled
+  Failed,     // the printer refused the job (its message shown)
+};
+
+class PrintCommands {
+ public:
+  /// The session and the ports must outlive this.
+  PrintCommands(Session& session, Prompts& prompts, Printer& printer, DrawingSurface& drawing,
+                Services& services)
+      : s_(session), prompts_(prompts), printer_(printer), drawing_(drawing), services_(services) {}
+
+  /// "&Imprimer": the entry listing with the drawing beside it, the comments and the report.
+  PrintOutcome PrintReport();
+  /// "&Demi format", "&Plein format", "&2 formats", "&4 formats", or the dial at its true size.
+  PrintOutcome PrintDrawing(PrintLayout layout);
+  /// "Enregistrer le &Graphique": the screen's bitmap as it stands, in a 4-bit bitmap file.
+  void SaveDrawingBitmap();
+
+ private:
+  /// The dialog re-validated; false in desk-dial mode.
+  bool Ready();
+  /// Prints `job` with the dial traced for the true-scale piece; shows the printer's failure.
+  PrintOutcome Send(const PrintJob& job);
+
+  Session& s_;
+  Prompts& prompts_;
+  Printer& printer_;
+  DrawingSurface& drawing_;
+  Services& services_;
+};
+
+/// Runs the print or bitmap command of a menu item; false for every other item.
+bool ActivatePrintItem(PrintCommands& commands, MenuId id);
+
+}  // namespace umbrix

@@ -1,0 +1,36 @@
+#pragma once
+// The window's printer: Qt's print dialog and QPrinter, the page plan painted on it by the same
+// replay as the command line's PDF.
+
+#include <QImage>
+#include <QPrinter>
+
+#include "app/Ports.h"
+
+class QWidget;
+
+namespace umbrix {
+
+class QtPrinter final : public Printer {
+ public:
+  /// `bitmap` is the drawing bitmap the pieces come from; it must outlive the printer.
+  explicit QtPrinter(const QImage& bitmap);
+
+  /// The window the print dialog belongs to.
+  void SetParent(QWidget* parent) { parent_ = parent; }
+  /// The print dialog is open: the windows must not re-validate or redraw meanwhile.
+  bool Busy() const { return busy_; }
+
+  /// Qt's print dialog; the printer, its paper and a PDF file are chosen there.
+  bool ChoosePrinter() override;
+  PageMetrics Measure(PageOrientation orientation) override;
+  std::optional<Message> Print(const PrintJob& job, const DialTracer& trace) override;
+
+ private:
+  const QImage& bitmap_;
+  QPrinter printer_;
+  QWidget* parent_ = nullptr;
+  bool busy_ = false;
+};
+
+}  // namespace umbrix

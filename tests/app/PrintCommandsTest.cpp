@@ -1,0 +1,257 @@
+// The print commands and the drawing saved as a bitmap over the fake platform and a scripted
+// printer: the refusals, the cancelled dialog, the pages sent, the screen given back.
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "app/PrintCommands.h"
+#include "app/SessionFixtures.h"
+#include "support/RecordingCanvas.h"
+
+namespace umbrix {
+namespace {
+
+using testing::App;
+
+/// A printer that answers its dialog from a script, measures a fixed page and keeps every job.
+class FakePrinter final : public Printer {
+ public:
+  bool accept = true;
+  std::optional<Message> failure;
+  PageMetrics portrait{4660, 6716, 96, 56, 134, 600};
+  PageMetrics landscape{6716, 4660, 96, 56, 134, 600};
+  int dialogs = 0;
+  std::vector<PageOrientation> measured;
+  std::vector<PrintJob> jobs;
+  /// What the dial tracer drew on the last true-scale job.
+  testing::RecordingCanvas dial;
+  std::vector<std::string>* log = nullptr;
+
+  bool ChoosePrinter() override {
+    ++dialogs;
+    if (log != nullptr) log->push_back("print-dialog");
+    return accept;
+  }
+  PageMetrics Measure(PageOrientation o) override {
+    measured.push_back(o);
+    return o == PageOrientation::Portrait ? portrait : landscape;
+  }
+  std::optional<Message> Print(const PrintJob& job, const DialTracer& trace) override {
+    jobs.push_back(job);
+    if (log != nullptr) log->push_back("print");
+    if (job.layout == PrintLayout::TrueScale) trace(dial, job.dialFrame);
+    return failure;
+  }
+};
+
+struct Printing {
+  App app;
+  FakePrinter printer;
+  PrintCommands commands{app.session, app.platform, printer, app.platform, app.platform};
+  Printing() { printer.log = &app.platform.log; }
+
+  void Compute() {
+    testing::TypeWorkedCase(app.form());
+    ASSERT_TRUE(app.session.ComputeCommand(RunMode::Compute));
+    app.platform.Forget();
+  }
+};
+
+TEST(PrintCommands, RefusalsComeBeforeTheDialog) {
+  Printing p;
+  EXPECT_EQ(p.commands.PrintReport(), PrintOutcome::Refused);
+  for (PrintLayout l : {PrintLayout::Half, PrintLayout::Full, PrintLayout::TwoSheets,
+                        PrintLayout::FourSheets, PrintLayout::TrueScale}) {
+    EXPECT_EQ(p.commands.PrintDrawing(l), PrintOutcome::Refused);
+  }
+  p.commands.SaveDrawingBitmap();
+  EXPECT_EQ(p.printer.dialogs, 0);
+  EXPECT_TRUE(p.app.platform.saveDialogs.empty());
+  std::vector<std::string> expected = {"Il n'y a pas d'information à imprimer"};
+  expected.insert(expected.end(), 5, "Il n'y a pas de graphique à imprimer");
+  expected.emplace_back("Il n'y a pas de graphique à sauver");
+  EXPECT_EQ(p.app.platform.MessageTexts(), expected);
+  for (const Message& m : p.app.platform.messages) EXPECT_EQ(m.caption, "Erreur...");
+}
+
+TEST(PrintCommands, ACancelledDialogLeavesTheBitmapAsItWas) {
+  Printing p;
+  p.Compute();
+  p.printer.accept = false;
+  const int w = p.app.platform.bitmapWidth;
+  EXPECT_EQ(p.commands.PrintDrawing(PrintLayout::FourSheets), PrintOutcome::Cancelled);
+  EXPECT_EQ(p.commands.PrintReport(), PrintOutcome::Cancelled);
+  EXPECT_EQ(p.printer.dialogs, 2);
+  EXPECT_TRUE(p.printer.jobs.empty());
+  EXPECT_EQ(p.app.platform.log, (std::vector<std::string>{"print-dialog", "print-dialog"}));
+  EXPECT_EQ(p.app.platform.bitmapWidth, w);
+}
+
+TEST(PrintCommands, AfterEveryPrintTheScreenDrawingHasItsSizeAndIsRedrawn) {
+  for (PrintLayout l :
+       {PrintLayout::Half, PrintLayout::Full, PrintLayout::TwoSheets, PrintLayout::FourSheets}) {
+    Printing p;
+    p.Compute();
+    const int w = p.app.platform.bitmapWidth;
+    const int h = p.app.platform.bitmapHeight;
+    ASSERT_EQ(p.commands.PrintDrawing(l), PrintOutcome::Printed);
+    ASSERT_EQ(p.printer.jobs.size(), 1u);
+    const PrintJob& job = p.printer.jobs[0];
+    // the bitmap took the print's size while the job was made
+    const GraphicGeometry g =
+        ComputeGraphicGeometry(l, p.printer.portrait, p.app.project().Plate, p.app.platform.margin);
+    EXPECT_EQ(job.pages.size(), g.pieces.size());
+    EXPECT_TRUE(
+        p.app.platform.LogHasInOrder({"print-dialog", "resize", "print", "resize", "present"}));
+    EXPECT_EQ(p.app.platform.bitmapWidth, w);
+    EXPECT_EQ(p.app.platform.bitmapHeight, h);
+    EXPECT_EQ(p.app.session.Frame().widthPx, w);
+    EXPECT_TRUE(p.app.state().DrawingExists);
+  }
+}
+
+TEST(PrintCommands, TheDrawingIsTracedAtThePrintSizeWithoutTouchingTheReport) {
+  Printing p;
+  p.Compute();
+  const std::string report = p.app.session.ReportPane();
+  ASSERT_EQ(p.commands.PrintDrawing(PrintLayout::TwoSheets), PrintOutcome::Printed);
+  const PrintJob& job = p.printer.jobs.at(0);
+  // 800 mm square: portrait, two sheets whose pieces share the middle column
+  EXPECT_EQ(job.orientation, PageOrientation::Portrait);
+  ASSERT_EQ(job.pages.size(), 2u);
+  const DeviceRect a = job.pages[0].pieces.at(0).source;
+  const DeviceRect b = job.pages[1].pieces.at(0).source;
+  EXPECT_EQ(a.x + a.width - 1, b.x);
+  EXPECT_EQ(p.app.session.ReportPane(), report);
+  EXPECT_EQ(p.app.platform.report, report);
+  EXPECT_EQ(p.printer.measured, (std::vector<PageOrientation>{PageOrientation::Portrait}));
+}
+
+TEST(PrintCommands, TheReportPrintListsTheValuesWithoutTheFormatLine) {
+  Printing p;
+  p.Compute();
+  p.app.session.CommentsEdited("premier\r\nsecond");
+  ASSERT_EQ(p.commands.PrintReport(), PrintOutcome::Printed);
+  const PrintJob& job = p.printer.jobs.at(0);
+  ASSERT_FALSE(job.pages.empty());
+  const auto& first = job.pages[0];
+  ASSERT_GT(first.texts.size(), 5u);
+  EXPECT_EQ(first.texts[4].text, "Non 'Cadran rectangulaire");
+  EXPECT_EQ(first.texts[5].text, "800 'Coté du cadran");
+  ASSERT_EQ(first.pieces.size(), 1u);
+  EXPECT_EQ(first.pieces[0].target.y, 4 * p.printer.portrait.lineHeight);
+  // the last page's header counts all pages
+  const std::string last = job.pages.back().texts[2].text;
+  const std::string n = std::to_string(job.pages.size());
+  EXPECT_EQ(last.substr(last.size() - 2 * n.size() - 1), n + "/" + n);
+  bool comments = false;
+  for (const auto& page : job.pages) {
+    for (const auto& t : page.texts) comments = comments || t.text == "second";
+  }
+  EXPECT_TRUE(comments);
+  EXPECT_TRUE(p.app.platform.LogHasInOrder({"print-dialog", "resize", "print", "resize"}));
+}
+
+TEST(PrintCommands, ATextPrintWithoutADrawingLeavesTheBitmapAlone) {
+  Printing p;
+  testing::TypePlate(p.app.form());
+  p.app.platform.Forget();
+  ASSERT_FALSE(p.app.state().DrawingExists);
+  ASSERT_EQ(p.commands.PrintReport(), PrintOutcome::Printed);
+  const PrintJob& job = p.printer.jobs.at(0);
+  EXPECT_TRUE(job.pages.at(0).pieces.empty());
+  EXPECT_EQ(p.app.platform.log, (std::vector<std::string>{"print-dialog", "print"}));
+}
+
+TEST(PrintCommands, TheTrueScalePrintDrawsTheDialAsVectorsAndLeavesTheScreen) {
+  Printing p;
+  p.Compute();
+  ASSERT_EQ(p.commands.PrintDrawing(PrintLayout::TrueScale), PrintOutcome::Printed);
+  const PrintJob& job = p.printer.jobs.at(0);
+  EXPECT_EQ(job.pages.size(), 20u);
+  EXPECT_DOUBLE_EQ(job.dialFrame.MmPerPixelX, 25.4 / 600);
+  EXPECT_GT(p.printer.dial.Of(testing::CallKind::DrawSegment).size(), 10u);
+  EXPECT_EQ(p.app.platform.log, (std::vector<std::string>{"print-dialog", "print"}));
+}
+
+TEST(PrintCommands, APrinterFailureIsShownAndTheScreenComesBack) {
+  Printing p;
+  p.Compute();
+  const int w = p.app.platform.bitmapWidth;
+  p.printer.failure = ErrorMessage("Impression impossible");
+  EXPECT_EQ(p.commands.PrintDrawing(PrintLayout::Full), PrintOutcome::Failed);
+  EXPECT_EQ(p.app.platform.MessageTexts(), (std::vector<std::string>{"Impression impossible"}));
+  EXPECT_EQ(p.app.platform.bitmapWidth, w);
+}
+
+TEST(SaveDrawingBitmap, ANewProjectProposesNoNameASavedOneItsOwn) {
+  Printing p;
+  p.Compute();
+  p.app.platform.filesToSave = {std::nullopt};
+  p.commands.SaveDrawingBitmap();
+  ASSERT_EQ(p.app.platform.saveDialogs.size(), 1u);
+  EXPECT_EQ(p.app.platform.saveDialogs[0],
+            (FileDialog{"bmp", "Graphique Umbrix (*.bmp)|*.bmp", ""}));
+  EXPECT_TRUE(p.app.platform.savedPictures.empty());
+
+  testing::TempFolder folder;
+  ASSERT_TRUE(p.app.session.WriteProject(folder.File("mur.ouest.umd"), false));
+  p.app.platform.Forget();
+  p.app.platform.filesToSave = {folder.File("dessin.bmp")};
+  p.commands.SaveDrawingBitmap();
+  EXPECT_EQ(p.app.platform.saveDialogs.at(0).proposedName, "mur.ouest.bmp");
+  EXPECT_EQ(p.app.platform.savedPictures, (std::vector<std::string>{folder.File("dessin.bmp")}));
+  EXPECT_TRUE(p.app.platform.questions.empty());
+}
+
+TEST(SaveDrawingBitmap, AnExistingFileIsReplacedOnlyOnOk) {
+  Printing p;
+  p.Compute();
+  testing::TempFolder folder;
+  const std::string name = folder.File("dessin.bmp");
+  std::ofstream(name) << "x";
+  p.app.platform.filesToSave = {name, name};
+  p.app.platform.answers = {Answer::Cancel, Answer::Ok};
+  p.commands.SaveDrawingBitmap();
+  EXPECT_TRUE(p.app.platform.savedPictures.empty());
+  p.commands.SaveDrawingBitmap();
+  EXPECT_EQ(p.app.platform.savedPictures, (std::vector<std::string>{name}));
+  ASSERT_EQ(p.app.platform.questions.size(), 2u);
+  EXPECT_EQ(p.app.platform.questions[0],
+            (Question{"Fichier existant...", "Le fichier existe déjà, voulez-vous le remplacer ?",
+                      Buttons::OkCancel}));
+  // a write that failed says so
+  p.app.platform.failSaves = true;
+  p.app.platform.filesToSave = {folder.File("autre.bmp")};
+  p.commands.SaveDrawingBitmap();
+  EXPECT_EQ(p.app.platform.MessageTexts().back(),
+            "Erreur d'écriture du fichier " + folder.File("autre.bmp"));
+}
+
+TEST(PrintMenu, TheItemsRunTheirCommands) {
+  const struct {
+    MenuId id;
+    const char* message;
+  } rows[] = {{MenuId::Imprimer1, "Il n'y a pas d'information à imprimer"},
+              {MenuId::DemiFormat1, "Il n'y a pas de graphique à imprimer"},
+              {MenuId::PleinFormat1, "Il n'y a pas de graphique à imprimer"},
+              {MenuId::N2formats1, "Il n'y a pas de graphique à imprimer"},
+              {MenuId::N4formats1, "Il n'y a pas de graphique à imprimer"},
+              {MenuId::Echelle1, "Il n'y a pas de graphique à imprimer"},
+              {MenuId::Sauverlimage1, "Il n'y a pas de graphique à sauver"}};
+  for (const auto& r : rows) {
+    Printing p;
+    EXPECT_TRUE(ActivatePrintItem(p.commands, r.id));
+    EXPECT_EQ(p.app.platform.MessageTexts(), (std::vector<std::string>{r.message}));
+  }
+  Printing p;
+  EXPECT_FALSE(ActivatePrintItem(p.commands, MenuId::Nouveau1));
+  EXPECT_EQ(RowOf(MenuId::Echelle1).parent, MenuId::ImprimerleGraphique1);
+  EXPECT_STREQ(RowOf(MenuId::Echelle1).caption, "Imprimer à l'é&chelle 1:1");
+}
+
+}  // namespace
+}  // namespace umbrix
