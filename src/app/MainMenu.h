@@ -110,8 +110,9 @@ struct MenuItemState {
 MenuItemState ItemState(const DrawingOptions& options, MenuId id);
 
 /// Runs what the item does. The items whose command does not exist yet (the prints, the drawing
-/// saved as a bitmap, the desk dial, help, the manual and the About box) do nothing and return
-/// false; every other item returns true.
+/// saved as a bitmap, help, the manual and the About box), and the desk dial's items in a session
+/// without a desk dial (the command line), do nothing and return false; every other item returns
+/// true.
 bool ActivateMenuItem(Session& session, MenuId id);
 
 }  // namespace umbrix
