@@ -1,6 +1,7 @@
 #include "app/DeskMode.h"
 
 #include <algorithm>
+#include <system_error>
 #include <utility>
 
 #include "app/Session.h"
@@ -115,6 +116,11 @@ bool DeskDial::Enter() {
     prompts_.ShowMessage(*refused);
     return false;
   }
+  if (s_.State().ProjectFileName.empty()) {
+    // an untitled project's settings go to the per-user folder, made on first use
+    std::error_code ec;
+    std::filesystem::create_directories(settingsFolder_, ec);
+  }
   window_.HideDialog();
   const WindowGeometry desk = ExchangeDeskSettings();
   window_.HideWindow();
@@ -124,7 +130,7 @@ bool DeskDial::Enter() {
   window_.SetDeskFont(true);
 
   const ScreenRect outer = window_.Placement();
-  const ScreenRect client = window_.ClientArea();
+  const ScreenRect client = window_.ClientSize();
   const PixelSize minimum = DeskMinimumSize(
       s_.Project().Plate, Margin(), {outer.width - client.width, outer.height - client.height});
   window_.SetMinimumSize(minimum.width, minimum.height);
@@ -159,16 +165,20 @@ void DeskDial::ToggleStayOnTop() {
   window_.SetStayOnTop(stayOnTop_);
 }
 
-std::optional<PixelSize> DeskDial::ResizeRequest(PixelSize proposedOuter) const {
+std::optional<PixelSize> DeskDial::ResizeRequest(PixelSize proposedOuter,
+                                                 PixelSize currentOuter) const {
   if (!s_.DeskMode()) return proposedOuter;
-  const ScreenRect client = window_.ClientArea();
-  return DeskResize(s_.Project().Plate, Margin(), proposedOuter, SizeOf(window_.Placement()),
-                    SizeOf(client));
+  // the frame around the client area is the same at every size
+  const ScreenRect outer = window_.Placement();
+  const ScreenRect client = window_.ClientSize();
+  const PixelSize currentClient{currentOuter.width - (outer.width - client.width),
+                                currentOuter.height - (outer.height - client.height)};
+  return DeskResize(s_.Project().Plate, Margin(), proposedOuter, currentOuter, currentClient);
 }
 
 void DeskDial::Resized() {
   if (!s_.DeskMode()) return;
-  const PixelSize bitmap = DeskBitmapSize(s_.Project().Plate, Margin(), SizeOf(window_.ClientArea()));
+  const PixelSize bitmap = DeskBitmapSize(s_.Project().Plate, Margin(), SizeOf(window_.ClientSize()));
   s_.DrawAtSize(bitmap.width, bitmap.height);
 }
 

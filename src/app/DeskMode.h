@@ -52,9 +52,10 @@ class DeskDial {
   void ToggleStayOnTop();
   bool StayOnTop() const { return stayOnTop_; }
 
-  /// A resize the window asks about or received in desk-dial mode: the outer size to keep, or
-  /// nothing to refuse it (keep the current size). Outside the mode every size is accepted.
-  std::optional<PixelSize> ResizeRequest(PixelSize proposedOuter) const;
+  /// A resize the window asks about or received in desk-dial mode, from the outer size
+  /// `currentOuter`: the outer size to take, or nothing to refuse it (keep the current size).
+  /// Outside the mode every size is accepted.
+  std::optional<PixelSize> ResizeRequest(PixelSize proposedOuter, PixelSize currentOuter) const;
   /// After a resize in desk-dial mode: the bitmap fitted to the client area and the dial redrawn.
   void Resized();
   /// The timer: the dial redrawn at the present instant; the report stays as it is.

@@ -136,7 +136,7 @@ class DeskWindow {
   virtual ~DeskWindow() = default;
   virtual ScreenRect Placement() const = 0;
   /// The client area's width and height (pixels).
-  virtual ScreenRect ClientArea() const = 0;
+  virtual ScreenRect ClientSize() const = 0;
   /// The minimum outer width and height (left and top unused).
   virtual ScreenRect MinimumSize() const = 0;
   virtual bool Maximized() const = 0;

@@ -10,6 +10,7 @@
 #include <span>
 #include <string_view>
 
+#include "render/DrawingFont.h"
 #include "trace/Canvas.h"
 #include "trace/DrawingFrame.h"
 
@@ -25,7 +26,7 @@ QImage NewDrawingImage(const DrawingFrame& frame);
 class QtRasterCanvas : public Canvas {
  public:
   /// `image` (Format_RGB32, the frame's size) and `frame` must outlive the canvas.
-  QtRasterCanvas(QImage& image, const DrawingFrame& frame);
+  QtRasterCanvas(QImage& image, const DrawingFrame& frame, const QFont& font = DrawingFont());
 
   void FillSurface(Colour colour) override;
   void SetPenStyle(PenStyle style) override { style_ = style; }

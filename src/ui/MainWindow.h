@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QMargins>
+#include <QTimer>
 
 #include <map>
 #include <memory>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DeskMode.h"
 #include "app/MainMenu.h"
 #include "app/Manipulation.h"
 #include "app/Ports.h"
@@ -31,7 +33,7 @@ class SaisiesDialog;
 class QtPrompts;
 class KeyboardHook;
 
-class MainWindow final : public QMainWindow, public MainView {
+class MainWindow final : public QMainWindow, public MainView, public DeskWindow {
   Q_OBJECT
 
  public:
@@ -53,6 +55,11 @@ class MainWindow final : public QMainWindow, public MainView {
   /// The drawing area's cursor shows the drag kind.
   void UpdateDrawingCursor();
   SaisiesDialog& dialog() { return *dialog_; }
+  /// The desk dial: the window as a small live dial on the desktop.
+  DeskDial& desk() { return *desk_; }
+  /// The desk dial's right-click menu.
+  QMenu* DeskPopup() const { return popup_; }
+  const QTimer& DeskTimer() const { return deskTimer_; }
   const QImage& Bitmap() const { return drawing_.Bitmap(); }
   QAction* Action(MenuId id) const;
   QPlainTextEdit* ReportPane() const { return report_; }
@@ -73,7 +80,25 @@ class MainWindow final : public QMainWindow, public MainView {
   void RefreshMenus() override;
   void Terminate() override;
 
+  // DeskWindow
+  ScreenRect Placement() const override;
+  ScreenRect ClientSize() const override;
+  ScreenRect MinimumSize() const override;
+  bool Maximized() const override { return isMaximized(); }
+  void RestoreNormal() override;
+  void Maximize() override;
+  void SetMinimumSize(int width, int height) override;
+  void Place(const ScreenRect& outer) override;
+  void HideWindow() override { hide(); }
+  void ShowWindow() override;
+  void HideDialog() override;
+  void SetDeskLook(bool desk) override;
+  void SetDeskFont(bool desk) override { drawing_.UseDeskFont(desk); }
+  void SetStayOnTop(bool on) override;
+  void SetTicking(bool on) override;
+
  protected:
+  void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -83,6 +108,9 @@ class MainWindow final : public QMainWindow, public MainView {
   class ClientArea;
 
   void BuildMenus();
+  void BuildDeskPopup();
+  /// What the window manager's frame adds around the window, as last seen.
+  QMargins Frame() const;
   void ClientResized(PixelSize client);
   void Forward(const std::function<void()>& command);
 
@@ -103,6 +131,17 @@ class MainWindow final : public QMainWindow, public MainView {
   std::function<void()> firstDialPainted_;
   /// The frame the first size was worked out with, until the window is first activated.
   std::optional<QMargins> initialMargins_;
+  std::unique_ptr<DeskDial> desk_;
+  QMenu* popup_ = nullptr;
+  QTimer deskTimer_;
+  bool deskLook_ = false;
+  /// The outer size the desk dial last accepted; a resize received is judged against it.
+  std::optional<QSize> deskSize_;
+  /// The size the desk dial asked for after refusing one, until the next resize.
+  QSize deskAsked_;
+  /// The restored place of a maximized window, until the window is placed again.
+  std::optional<ScreenRect> restored_;
+  mutable QMargins frame_;
 };
 
 }  // namespace umbrix

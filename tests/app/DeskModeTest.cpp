@@ -221,7 +221,7 @@ TEST(DeskEntering, APlateTwiceAsTallAsWideCannotBeNarrowerThanNineMarginsAndTheF
   EXPECT_EQ(d.window.placement, (ScreenRect{300, 200, 160, 243}));
   // the plate's shorter side gets its seven margins less one pixel
   EXPECT_EQ(d.app.platform.bitmapHeight, 223);
-  EXPECT_FALSE(d.desk.ResizeRequest({120, 243}));
+  EXPECT_FALSE(d.desk.ResizeRequest({120, 243}, {160, 243}));
 }
 
 TEST(DeskEntering, AnUntitledProjectKeepsItsSettingsInTheSettingsFolder) {
@@ -230,10 +230,13 @@ TEST(DeskEntering, AnUntitledProjectKeepsItsSettingsInTheSettingsFolder) {
   testing::TypeWorkedCase(app.form());
   app.session.StartComputation(RunMode::Compute);
   FakeDeskWindow window{app.platform};
-  DeskDial desk{app.session, app.platform, app.platform, window, folder.Path()};
+  // the per-user folder does not exist yet
+  const std::filesystem::path settings = folder.Path() / "config" / "Umbrix";
+  DeskDial desk{app.session, app.platform, app.platform, window, settings};
   desk.ToggleDeskMode();
   ASSERT_TRUE(app.session.DeskMode());
-  EXPECT_TRUE(std::filesystem::exists(folder.Path() / "sans-titre.umb"));
+  EXPECT_TRUE(app.platform.messages.empty());
+  EXPECT_TRUE(ReadSettings(settings / "sans-titre.umb"));
   EXPECT_EQ(app.session.Title(), "* ");
 }
 
@@ -329,10 +332,13 @@ TEST(DeskLeaving, AStoredZeroClearsACheckMarkLeftFromAnotherProject) {
 
 TEST(DeskResizing, TheRuleAppliesOnlyInTheModeAndAResizeRefitsTheDial) {
   Desk d;
-  EXPECT_EQ(d.desk.ResizeRequest({300, 160}), (PixelSize{300, 160}));
+  EXPECT_EQ(d.desk.ResizeRequest({300, 160}, {160, 160}), (PixelSize{300, 160}));
   d.desk.ToggleDeskMode();
-  EXPECT_FALSE(d.desk.ResizeRequest({300, 160}));
-  const auto accepted = d.desk.ResizeRequest({160, 240});
+  EXPECT_FALSE(d.desk.ResizeRequest({300, 160}, {160, 160}));
+  // judged from the size given, whatever the window's size is now
+  d.window.placement.width = 400;
+  d.window.placement.height = 300;
+  const auto accepted = d.desk.ResizeRequest({160, 240}, {160, 160});
   ASSERT_TRUE(accepted);
   EXPECT_EQ(*accepted, (PixelSize{6 + 191 + 29, 240}));
   d.window.Place({300, 200, accepted->width, accepted->height});

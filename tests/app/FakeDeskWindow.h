@@ -30,7 +30,7 @@ class FakeDeskWindow final : public DeskWindow {
   bool visible = true;
 
   ScreenRect Placement() const override { return maximized ? maximizedPlace : placement; }
-  ScreenRect ClientArea() const override {
+  ScreenRect ClientSize() const override {
     const ScreenRect at = Placement();
     return {0, 0, at.width - (deskLook ? deskFrameWidth : normalFrameWidth),
             at.height - (deskLook ? deskFrameHeight : normalFrameHeight)};
