@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -163,6 +165,13 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   // a redraw every 20 seconds needs no precision: the system may group its wake-ups
   deskTimer_.setTimerType(Qt::VeryCoarseTimer);
   connect(&deskTimer_, &QTimer::timeout, this, [this] { desk_->Tick(); });
+  deskSettle_.setSingleShot(true);
+  deskSettle_.setInterval(150);
+  connect(&deskSettle_, &QTimer::timeout, this, [this] {
+    if (!deskLook_ || !session_->DeskMode()) return;
+    const QMargins f = Frame();
+    JudgeDeskSize(size() + QSize(f.left() + f.right(), f.top() + f.bottom()), true);
+  });
   BuildDeskPopup();
   // the drawing takes the keys while the panes are disabled in interactive mode
   client_->setFocusPolicy(Qt::ClickFocus);
@@ -193,6 +202,22 @@ void MainWindow::ApplyInitialSize() {
   resize(outer.width - margins.left() - margins.right(),
          outer.height - margins.top() - margins.bottom());
   initialMargins_ = margins;
+}
+
+void MainWindow::WaitUntilFramed(int timeoutMs) {
+  const bool framed = QGuiApplication::platformName() == QLatin1String("xcb");
+  const auto ready = [this, framed] {
+    const QWindow* w = windowHandle();
+    return w != nullptr && w->isExposed() && (!framed || !w->frameMargins().isNull());
+  };
+  QElapsedTimer clock;
+  clock.start();
+  // wakes the wait below while the window system has nothing to say
+  QTimer nudge;
+  nudge.start(20);
+  while (!ready() && clock.elapsed() < timeoutMs) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
 }
 
 bool MainWindow::event(QEvent* event) {
@@ -257,6 +282,9 @@ void MainWindow::BuildDeskPopup() {
     addAction(action);
     actions_[row.id] = action;
   }
+  // a held Ctrl+H switches once, not at the keyboard's repeat rate
+  Action(MenuId::CadBur1)->setAutoRepeat(false);
+  Action(MenuId::RetUmbrix1)->setAutoRepeat(false);
   client_->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(client_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
     if (deskLook_) popup_->popup(client_->mapToGlobal(at));
@@ -423,7 +451,7 @@ void MainWindow::RestoreNormal() {
   setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
-void MainWindow::Maximize() { setWindowState(windowState() | Qt::WindowMaximized); }
+void MainWindow::Maximize() {
 
 void MainWindow::SetMinimumSize(int width, int height) {
   const QMargins f = Frame();
@@ -451,6 +479,8 @@ void MainWindow::HideDialog() { dialog_->hide(); }
 
 void MainWindow::SetDeskLook(bool desk) {
   deskLook_ = desk;
+  // the first size is the normal window's: a desk dial opened at start-up keeps its own
+  initialMargins_.reset();
   menuBar()->setVisible(!desk);
   for (QWidget* pane : {static_cast<QWidget*>(report_), static_cast<QWidget*>(comments_),
                         static_cast<QWidget*>(commentsCaption_), static_cast<QWidget*>(modeLabel_)}) {
@@ -466,6 +496,7 @@ void MainWindow::SetDeskLook(bool desk) {
       (windowFlags() & ~Qt::WindowType_Mask) | (desk ? Qt::Tool : Qt::Window);
   if (flags != windowFlags()) setWindowFlags(flags);
   deskSize_.reset();
+  deskSettle_.stop();
 }
 
 void MainWindow::SetStayOnTop(bool on) {
@@ -493,22 +524,40 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
   if (!deskLook_ || !session_->DeskMode()) return;
   const QMargins f = Frame();
-  const QSize frame(f.left() + f.right(), f.top() + f.bottom());
-  const QSize proposed = event->size() + frame;
-  const QSize asked = std::exchange(deskAsked_, QSize());
-  // the window manager resizes without asking: the rule is applied to what it did, once
-  if (deskSize_ && !asked.isValid()) {
-    const auto answer = desk_->ResizeRequest({proposed.width(), proposed.height()},
-                                             {deskSize_->width(), deskSize_->height()});
-    const QSize keep = answer ? QSize(answer->width, answer->height) : *deskSize_;
-    if (keep != proposed) {
-      // no redraw at a size about to change: the next resize brings the kept one
-      deskAsked_ = keep;
-      resize(keep - frame);
+  // the window manager resizes without asking: the rule is applied to what it did
+  JudgeDeskSize(event->size() + QSize(f.left() + f.right(), f.top() + f.bottom()), false);
+}
+
+void MainWindow::JudgeDeskSize(QSize proposed, bool settling) {
+  if (!deskSize_) {
+    AcceptDeskSize(proposed);
+    return;
+  }
+  const auto answer = desk_->ResizeRequest({proposed.width(), proposed.height()},
+                                           {deskSize_->width(), deskSize_->height()});
+  const QSize keep = answer ? QSize(answer->width, answer->height) : *deskSize_;
+  if (keep == proposed) {
+    AcceptDeskSize(proposed);
+    return;
+  }
+  // a window manager dragging the border ignores a size asked meanwhile: ask once it settles,
+  // and never redraw at a size about to change
+  if (settling) {
+    if (++settleTries_ > 3) {
+      // the window system will not have the rule's size: its own stands
+      AcceptDeskSize(proposed);
       return;
     }
+    const QMargins f = Frame();
+    resize(keep - QSize(f.left() + f.right(), f.top() + f.bottom()));
   }
-  deskSize_ = proposed;
+  deskSettle_.start();
+}
+
+void MainWindow::AcceptDeskSize(QSize outer) {
+  deskSettle_.stop();
+  settleTries_ = 0;
+  deskSize_ = outer;
   desk_->Resized();
 }
 

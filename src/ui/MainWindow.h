@@ -48,6 +48,9 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   bool Start(const std::vector<std::string>& args);
   /// The first size: enlarged when the screen has room, from the frame sizes as shown.
   void ApplyInitialSize();
+  /// Waits, `timeoutMs` at most, until the shown window is on the screen with its window
+  /// manager's frame: a desk dial placed at start-up needs that frame.
+  void WaitUntilFramed(int timeoutMs);
 
   Session& session() { return *session_; }
   /// The drawing's mouse, wheel and keys.
@@ -111,6 +114,10 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   void BuildDeskPopup();
   /// What the window manager's frame adds around the window, as last seen.
   QMargins Frame() const;
+  /// The desk dial's rule applied to the outer size `proposed`: kept and redrawn, or, once a
+  /// drag has settled, the rule's size asked for.
+  void JudgeDeskSize(QSize proposed, bool settling);
+  void AcceptDeskSize(QSize outer);
   void ClientResized(PixelSize client);
   void Forward(const std::function<void()>& command);
 
@@ -137,8 +144,10 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   bool deskLook_ = false;
   /// The outer size the desk dial last accepted; a resize received is judged against it.
   std::optional<QSize> deskSize_;
-  /// The size the desk dial asked for after refusing one, until the next resize.
-  QSize deskAsked_;
+  /// A resize the window manager made during a drag of the border is judged again once the drag
+  /// has settled, a few times at most if the window system keeps its own size.
+  QTimer deskSettle_;
+  int settleTries_ = 0;
   /// The restored place of a maximized window, until the window is placed again.
   std::optional<ScreenRect> restored_;
   mutable QMargins frame_;
