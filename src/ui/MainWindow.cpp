@@ -451,7 +451,7 @@ void MainWindow::RestoreNormal() {
   setWindowState(windowState() & ~Qt::WindowMaximized);
 }
 
-void MainWindow::Maximize() {
+void MainWindow::Maximize() { setWindowState(windowState() | Qt::WindowMaximized); }
 
 void MainWindow::SetMinimumSize(int width, int height) {
   const QMargins f = Frame();
