@@ -405,12 +405,6 @@ TEST(DeskTicking, TheTickDrawsTheShadowOfThePresentInstantInTheDialsTime) {
   EXPECT_GT(DrawingGap(d.app.platform.bitmap, TypedShadow("15:00:00", w, h)), 1.0);
 }
 
-TEST(DeskTicking, TheTickDoesNothingOutsideTheMode) {
-  Desk d;
-  d.desk.Tick();
-  EXPECT_TRUE(d.app.platform.log.empty());
-}
-
 // ---------------------------------------------------------------- what the mode silences
 
 TEST(DeskSilence, FileCommandsDropsAndKeysDoNothingWhileTheModeLasts) {

@@ -7,6 +7,9 @@
 #include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QDragEnterEvent>
+#include <QUrl>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <fstream>
@@ -82,6 +85,30 @@ TEST(DeskDialStory, CtrlHTurnsTheWindowIntoAToolWindowShowingOnlyTheDial) {
   EXPECT_FALSE(p.window.DeskTimer().isActive());
   EXPECT_EQ(p.window.session().Frame().marginPx, 20);
   EXPECT_TRUE(ReadSettings(p.Settings()));
+}
+
+TEST(DeskDialStory, OnlyCtrlHActsAmongTheKeysAndDropsAreRefused) {
+  DeskProgram p;
+  // the ephemeris key speaks in the normal window
+  QTest::keyClick(&p.window, Qt::Key_J, Qt::ControlModifier);
+  ASSERT_EQ(p.fake.messages.size(), 1u);
+  p.window.Action(MenuId::CadBur1)->trigger();
+  ASSERT_TRUE(p.On());
+  for (const Qt::Key key : {Qt::Key_J, Qt::Key_M, Qt::Key_N, Qt::Key_O, Qt::Key_E}) {
+    QTest::keyClick(&p.window, key, Qt::ControlModifier);
+  }
+  QTest::keyClick(&p.window, Qt::Key_Escape);
+  EXPECT_EQ(p.fake.messages.size(), 1u);
+  EXPECT_TRUE(p.fake.openDialogs.empty());
+  EXPECT_FALSE(p.window.dialog().isVisible());
+  EXPECT_TRUE(p.On());
+
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(QString::fromStdString(kWorkedExample.string()))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  enter.ignore();
+  QApplication::sendEvent(&p.window, &enter);
+  EXPECT_FALSE(enter.isAccepted());
 }
 
 TEST(DeskDialStory, ThePopupKeepsTheWindowOnTopAndItsCheckMarkFollows) {
