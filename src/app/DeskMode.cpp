@@ -13,7 +13,7 @@ namespace {
 
 int RoundPx(double x) { return static_cast<int>(RoundHalfEven(x)); }
 
-double PlateWidth(const PlateWindow& p) { return p.XMax - p.XMin; }    // mm
+double PlateWidth(const PlateWindow& p) { return p.XMax - p.XMin; }   // mm
 double PlateHeight(const PlateWindow& p) { return p.YMax - p.YMin; }  // mm
 
 PixelSize SizeOf(const ScreenRect& r) { return {r.width, r.height}; }
@@ -178,7 +178,8 @@ std::optional<PixelSize> DeskDial::ResizeRequest(PixelSize proposedOuter,
 
 void DeskDial::Resized() {
   if (!s_.DeskMode()) return;
-  const PixelSize bitmap = DeskBitmapSize(s_.Project().Plate, Margin(), SizeOf(window_.ClientSize()));
+  const PixelSize bitmap =
+      DeskBitmapSize(s_.Project().Plate, Margin(), SizeOf(window_.ClientSize()));
   s_.DrawAtSize(bitmap.width, bitmap.height);
 }
 

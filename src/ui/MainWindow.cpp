@@ -404,7 +404,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
   // a tool window's close does not end the program by itself
   if (session_->DeskMode()) {
-    QMetaObject::invokeMethod(qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
   }
 }
 
@@ -482,8 +483,9 @@ void MainWindow::SetDeskLook(bool desk) {
   // the first size is the normal window's: a desk dial opened at start-up keeps its own
   initialMargins_.reset();
   menuBar()->setVisible(!desk);
-  for (QWidget* pane : {static_cast<QWidget*>(report_), static_cast<QWidget*>(comments_),
-                        static_cast<QWidget*>(commentsCaption_), static_cast<QWidget*>(modeLabel_)}) {
+  for (QWidget* pane :
+       {static_cast<QWidget*>(report_), static_cast<QWidget*>(comments_),
+        static_cast<QWidget*>(commentsCaption_), static_cast<QWidget*>(modeLabel_)}) {
     pane->setVisible(!desk);
   }
   setAcceptDrops(!desk);

@@ -275,8 +275,8 @@ TEST(DeskLeaving, TheNormalWindowComesBackMaximizedAsItWas) {
   EXPECT_FALSE(d.window.onTop);
   EXPECT_EQ(d.app.platform.margin, 20);
   EXPECT_EQ(d.app.session.Title(), "Umbrix   mur.umd");
-  EXPECT_TRUE(d.app.platform.LogHasInOrder({"hide-window", "timer-off", "not-on-top",
-                                            "normal-font", "normal-look", "minimum:544x424",
+  EXPECT_TRUE(d.app.platform.LogHasInOrder({"hide-window", "timer-off", "not-on-top", "normal-font",
+                                            "normal-look", "minimum:544x424",
                                             "place:120,80,800x650", "maximize", "show-window"}));
   // the normal fit again: the room of the normal window, the normal margin
   EXPECT_EQ(d.app.session.Frame().marginPx, 20);

@@ -5,13 +5,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDragEnterEvent>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
-#include <QDragEnterEvent>
-#include <QUrl>
 #include <QPlainTextEdit>
 #include <QTest>
+#include <QUrl>
 #include <fstream>
 #include <iterator>
 
