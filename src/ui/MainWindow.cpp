@@ -221,6 +221,8 @@ void MainWindow::WaitUntilFramed(int timeoutMs) {
 }
 
 bool MainWindow::event(QEvent* event) {
+  // the normal frame, seen while the window can show it, for the desk dial's placements
+  if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) Frame();
   // a window manager tells its frame only once the window is up: size it again with that frame
   if (event->type() == QEvent::WindowActivate && initialMargins_ && windowHandle() != nullptr) {
     const QMargins now = windowHandle()->frameMargins();
@@ -417,8 +419,9 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
 // ---------------------------------------------------------------- the desk dial's window
 
 QMargins MainWindow::Frame() const {
-  // a hidden window has no frame to tell: the last one seen stands in
-  if (isVisible() && windowHandle() != nullptr) {
+  // a hidden window has no frame to tell, a maximized one (or one just restored) has lost its
+  // borders: the last normal frame seen stands in
+  if (isVisible() && !isMaximized() && !restored_ && windowHandle() != nullptr) {
     const QMargins now = windowHandle()->frameMargins();
     if (!now.isNull()) frame_ = now;
   }
