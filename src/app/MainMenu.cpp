@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "app/DeskMode.h"
 #include "app/Session.h"
 
 namespace umbrix {
@@ -221,6 +222,19 @@ bool ActivateMenuItem(Session& session, MenuId id) {
     case M::Fiabilite1:
       session.ReliabilityCommand();
       return true;
+    case M::CadBur1:
+    case M::RetUmbrix1:
+      if (DeskDial* desk = session.Desk()) {
+        desk->ToggleCommand();
+        return true;
+      }
+      return false;
+    case M::TjsVisible1:
+      if (DeskDial* desk = session.Desk()) {
+        desk->ToggleStayOnTop();
+        return true;
+      }
+      return false;
     default:
       return false;
   }

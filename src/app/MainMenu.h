@@ -112,9 +112,10 @@ struct MenuItemState {
 MenuItemState ItemState(const DrawingOptions& options, MenuId id);
 
 /// Runs what the item does. The prints and the drawing saved as a bitmap, which need the
-/// printer, are `ActivatePrintItem`'s (app/PrintCommands.h); they and the items whose command
-/// does not exist yet (the desk dial, help, the manual and the About box) do nothing here and
-/// return false; every other item returns true.
+/// printer, are `ActivatePrintItem`'s (app/PrintCommands.h); they, the items whose command does
+/// not exist yet (help, the manual and the About box), and the desk dial's items in a session
+/// without a desk dial (the command line), do nothing here and return false; every other item
+/// returns true.
 bool ActivateMenuItem(Session& session, MenuId id);
 
 }  // namespace umbrix

@@ -138,6 +138,46 @@ class Printer {
   virtual std::optional<Message> Print(const PrintJob& job, const DialTracer& traceDial) = 0;
 };
 
+/// A window's place on the desktop: outer pixels, its frame and title bar included.
+struct ScreenRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+
+  friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
+};
+
+/// The main window as the desk dial handles it: its place, its size constraints, and the look
+/// of a small live dial on the desktop. Sizes are outer pixels unless they say client.
+class DeskWindow {
+ public:
+  virtual ~DeskWindow() = default;
+  virtual ScreenRect Placement() const = 0;
+  /// The client area's width and height (pixels).
+  virtual ScreenRect ClientSize() const = 0;
+  /// The minimum outer width and height (left and top unused).
+  virtual ScreenRect MinimumSize() const = 0;
+  virtual bool Maximized() const = 0;
+  /// Back from maximized to its normal place and size.
+  virtual void RestoreNormal() = 0;
+  virtual void Maximize() = 0;
+  virtual void SetMinimumSize(int width, int height) = 0;
+  virtual void Place(const ScreenRect& outer) = 0;
+  virtual void HideWindow() = 0;
+  virtual void ShowWindow() = 0;
+  virtual void HideDialog() = 0;
+  /// The desk look on: a sizeable tool window showing only the dial, the popup menu on right
+  /// click, drops refused; off: the normal window with its menu bar, panes and labels.
+  virtual void SetDeskLook(bool desk) = 0;
+  /// The drawing's font: size 7 with its margin for the desk dial, size 9 otherwise.
+  virtual void SetDeskFont(bool desk) = 0;
+  /// Kept above the other windows, without moving, resizing or activating it.
+  virtual void SetStayOnTop(bool on) = 0;
+  /// The redraw timer (every 20 seconds) running or stopped.
+  virtual void SetTicking(bool on) = 0;
+};
+
 /// A run without a window (the command line): nobody sees a title, a pane or a menu, and the
 /// run ends when its work is done, not when asked.
 class NoWindow final : public MainView {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "app/ProgramIdentity.h"
+#include "app/DeskMode.h"
 #include "compute/Ephemeris.h"
 #include "compute/Simulation.h"
 #include "compute/Solver.h"
@@ -38,6 +39,10 @@ std::string ModifiedTitle(const std::string& fileName) {
 
 std::string UnmodifiedTitle(const std::string& fileName) {
   return "Umbrix   " + FileNamePart(fileName);
+}
+
+std::string DeskTitle(const std::string& fileName, bool modified) {
+  return (modified ? "* " : "  ") + std::filesystem::path(fileName).stem().string();
 }
 
 // ---------------------------------------------------------------- the dialog's host
@@ -96,9 +101,18 @@ void Session::SetComments(std::string text) {
   view_.SetCommentsText(project_.Comments);
 }
 
+void Session::RefreshTitle() {
+  const std::string& name = state_.ProjectFileName;
+  if (deskMode_) {
+    SetTitle(DeskTitle(name, state_.Modified));
+  } else {
+    SetTitle(state_.Modified ? ModifiedTitle(name) : UnmodifiedTitle(name));
+  }
+}
+
 void Session::SetModifiedTitle() {
   state_.Modified = true;
-  SetTitle(ModifiedTitle(state_.ProjectFileName));
+  RefreshTitle();
 }
 
 void Session::CommentsEdited(std::string text) {
@@ -125,7 +139,8 @@ void Session::TraceToScreen(bool composeReport) {
   SyncFrame();
   TraceOptions options;
   options.composeReport = composeReport;
-  options.interactiveFrame = interactiveMode_;
+  // the desk dial shows the plate alone, without the frame of interactive mode
+  options.interactiveFrame = interactiveMode_ && !deskMode_;
   options.deskMode = deskMode_;
   if (deskMode_) {
     options.shadowInstant = DeskDialInstant(project_, services_.NowSerial(), services_.TimeZone());
@@ -140,7 +155,8 @@ void Session::TraceToScreen(bool composeReport) {
 }
 
 void Session::FitDrawing() {
-  if (!fitEnabled_) return;
+  // the desk dial sizes its bitmap from its own window
+  if (!fitEnabled_ || deskMode_) return;
   const int margin = drawing_.DrawingMarginPx();
   const DrawingRoom room = drawing_.Room();
   const FitResult fit = FitDrawingSize(project_, margin, room.reportPaneLeft, room.commentsPaneTop);
@@ -155,6 +171,15 @@ void Session::FitDrawing() {
   } else {
     BlankDrawing();
   }
+}
+
+void Session::DrawAtSize(int widthPx, int heightPx) {
+  frame_.marginPx = drawing_.DrawingMarginPx();
+  frame_.widthPx = widthPx;
+  frame_.heightPx = heightPx;
+  SyncFrame();
+  drawing_.ResizeDrawing(widthPx, heightPx);
+  TraceToScreen(false);
 }
 
 // ---------------------------------------------------------------- the computation driver
@@ -503,14 +528,15 @@ bool Session::OpenProject(const std::string& fileName, bool runComputation) {
   view_.ShowMainWindow();
   view_.RefreshMenus();
   if (runComputation) RunComputation();
-  // A desk-dial file asks for desk-dial mode, whose window is not built yet: its project opens
-  // in the normal window.
+  // without a window (the command line) a desk-dial file only opens its project
+  if (opened.enterDeskMode && desk_ != nullptr && !deskMode_) desk_->ToggleDeskMode();
   return true;
 }
 
 bool Session::Quit() {
   form_.FormDeactivate();
   if (!ConfirmSaveChanges()) return false;
+  StoreDeskSettings();
   CloseHeld();
   view_.Terminate();
   return true;
@@ -518,11 +544,19 @@ bool Session::Quit() {
 
 bool Session::CloseRequested() {
   if (!ConfirmSaveChanges()) return false;
+  StoreDeskSettings();
   CloseHeld();
   return true;
 }
 
-void Session::SystemShutdown() { CloseHeld(); }
+void Session::SystemShutdown() {
+  StoreDeskSettings();
+  CloseHeld();
+}
+
+void Session::StoreDeskSettings() {
+  if (deskMode_ && desk_ != nullptr) desk_->StoreDeskSettings();
+}
 
 // ---------------------------------------------------------------- exports
 

@@ -27,6 +27,11 @@ namespace umbrix {
 std::string ModifiedTitle(const std::string& fileName);
 /// "Umbrix   " (three blanks, the width of " * ") and the file name of `fileName`.
 std::string UnmodifiedTitle(const std::string& fileName);
+/// The desk dial's title: "* " (modified) or two blanks, then the file name without its folder
+/// and extension.
+std::string DeskTitle(const std::string& fileName, bool modified);
+
+class DeskDial;
 
 inline constexpr const char* kNothingToSaveText = "Il n'y a pas d'information à sauver";
 inline constexpr const char* kNoDrawingToExportText = "Il n'y a pas de graphique à exporter";
@@ -81,6 +86,22 @@ class Session {
   bool DeskMode() const { return deskMode_; }
   bool InteractiveMode() const { return interactiveMode_; }
   void SetInteractiveMode(bool on) { interactiveMode_ = on; }
+
+  // ---- desk-dial mode
+
+  /// The desk dial of the window, when it has one: quitting stores its settings and a desk-dial
+  /// file enters it. `desk` must outlive the session or be detached (nullptr) first.
+  void AttachDesk(DeskDial* desk) { desk_ = desk; }
+  DeskDial* Desk() const { return desk_; }
+  void SetDeskMode(bool on) { deskMode_ = on; }
+  /// The title of the mode and the modified state as they stand.
+  void RefreshTitle();
+  /// The bitmap given `widthPx` x `heightPx` pixels in the margin the surface has now, and the
+  /// dial traced on it without touching the report.
+  void DrawAtSize(int widthPx, int heightPx);
+  /// The dial traced again at the bitmap's size (in desk-dial mode: at the present instant),
+  /// without touching the report.
+  void RedrawWithoutReport() { TraceToScreen(false); }
 
   // ---- modified state and title
 
@@ -243,6 +264,8 @@ class Session {
   bool CheckContent();
   /// Closing the held file and ending: shared by quitting, closing and shutting down.
   void CloseHeld();
+  /// The desk window's geometry written to its settings file, when the desk dial is on.
+  void StoreDeskSettings();
   MonthNames Months() const {
     return state_.EnglishUi ? MonthNames::English : MonthNames::French;
   }
@@ -265,6 +288,7 @@ class Session {
   bool deskMode_ = false;
   bool interactiveMode_ = false;
   bool fitEnabled_ = true;
+  DeskDial* desk_ = nullptr;
 };
 
 }  // namespace umbrix

@@ -12,4 +12,9 @@ QFont DrawingFont();
 /// `MarginPx`: the pixel width of "22" in the drawing font, plus 6.
 int MeasureMargin();
 
+/// The desk dial's smaller font: "Arial" at 7 points, 9 pixels on a 96 dpi bitmap.
+QFont DeskDrawingFont();
+/// The desk dial's `MarginPx`: the pixel width of "22" in its font, plus 4.
+int MeasureDeskMargin();
+
 }  // namespace umbrix

@@ -31,11 +31,8 @@ QImage NewDrawingImage(const DrawingFrame& frame) {
   return image;
 }
 
-QtRasterCanvas::QtRasterCanvas(QImage& image, const DrawingFrame& frame)
-    : frame_(frame),
-      owned_(std::make_unique<QPainter>(&image)),
-      painter_(*owned_),
-      font_(DrawingFont()) {
+QtRasterCanvas::QtRasterCanvas(QImage& image, const DrawingFrame& frame, const QFont& font)
+    : frame_(frame), owned_(std::make_unique<QPainter>(&image)), painter_(*owned_), font_(font) {
   painter_.setRenderHint(QPainter::Antialiasing, false);
   painter_.setRenderHint(QPainter::TextAntialiasing, false);
   painter_.setBackgroundMode(Qt::TransparentMode);

@@ -12,6 +12,7 @@
 #include <span>
 #include <string_view>
 
+#include "render/DrawingFont.h"
 #include "trace/Canvas.h"
 #include "trace/DrawingFrame.h"
 
@@ -27,7 +28,7 @@ QImage NewDrawingImage(const DrawingFrame& frame);
 class QtRasterCanvas : public Canvas {
  public:
   /// `image` (Format_RGB32, the frame's size) and `frame` must outlive the canvas.
-  QtRasterCanvas(QImage& image, const DrawingFrame& frame);
+  QtRasterCanvas(QImage& image, const DrawingFrame& frame, const QFont& font = DrawingFont());
   /// Paints through a painter already begun on any device (a printer's page, a PDF) in the
   /// frame's pixels, every dot `dotScale` device pixels wide: pens, marker boxes and the label
   /// font grow by it, and lines end flat where the pen is wider than a pixel. The whole-surface

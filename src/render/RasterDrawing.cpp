@@ -9,6 +9,11 @@ namespace umbrix {
 
 RasterDrawing::RasterDrawing() : margin_(MeasureMargin()) {}
 
+void RasterDrawing::UseDeskFont(bool desk) {
+  deskFont_ = desk;
+  margin_ = desk ? MeasureDeskMargin() : MeasureMargin();
+}
+
 void RasterDrawing::ResizeDrawing(int widthPx, int heightPx) {
   DrawingFrame frame;
   frame.widthPx = widthPx;
@@ -17,7 +22,8 @@ void RasterDrawing::ResizeDrawing(int widthPx, int heightPx) {
 }
 
 std::unique_ptr<Canvas> RasterDrawing::DrawOnBitmap(const DrawingFrame& frame) {
-  return std::make_unique<QtRasterCanvas>(image_, frame);
+  return std::make_unique<QtRasterCanvas>(image_, frame,
+                                          deskFont_ ? DeskDrawingFont() : DrawingFont());
 }
 
 void RasterDrawing::PresentDrawing() {

@@ -20,6 +20,8 @@ class RasterDrawing final : public DrawingSurface {
   /// Called on every `PresentDrawing` (the window repaints from the bitmap).
   void OnPresent(std::function<void()> present) { present_ = std::move(present); }
   const QImage& Bitmap() const { return image_; }
+  /// The desk dial's smaller font and margin, or the usual ones.
+  void UseDeskFont(bool desk);
 
   int DrawingMarginPx() const override { return margin_; }
   DrawingRoom Room() const override { return room_; }
@@ -31,6 +33,7 @@ class RasterDrawing final : public DrawingSurface {
 
  private:
   int margin_;
+  bool deskFont_ = false;
   DrawingRoom room_;
   QImage image_;
   std::function<void()> present_;

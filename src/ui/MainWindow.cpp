@@ -6,6 +6,8 @@
 #include <QDialog>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -16,6 +18,7 @@
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -52,6 +55,13 @@ std::vector<std::string> DroppedFiles(const QMimeData& data) {
   }
   return files;
 }
+
+/// Where an untitled project keeps its desk-dial settings: the user's settings folder.
+std::filesystem::path DeskSettingsFolder() {
+  return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
+}
+
+const QKeySequence kDeskKey(QStringLiteral("Ctrl+H"), QKeySequence::PortableText);
 
 }  // namespace
 
@@ -158,6 +168,19 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
       std::make_unique<Session>(Ports{prompts, *this, drawing_, services}, std::move(settings));
   hands_ = std::make_unique<Manipulation>(*session_, prompts, drawing_);
   UsePrinter(*printer_);
+  desk_ = std::make_unique<DeskDial>(*session_, prompts, drawing_, *this, DeskSettingsFolder());
+  deskTimer_.setInterval(kDeskTickMs);
+  // a redraw every 20 seconds needs no precision: the system may group its wake-ups
+  deskTimer_.setTimerType(Qt::VeryCoarseTimer);
+  connect(&deskTimer_, &QTimer::timeout, this, [this] { desk_->Tick(); });
+  deskSettle_.setSingleShot(true);
+  deskSettle_.setInterval(150);
+  connect(&deskSettle_, &QTimer::timeout, this, [this] {
+    if (!deskLook_ || !session_->DeskMode()) return;
+    const QMargins f = Frame();
+    JudgeDeskSize(size() + QSize(f.left() + f.right(), f.top() + f.bottom()), true);
+  });
+  BuildDeskPopup();
   // the drawing takes the keys while the panes are disabled in interactive mode
   client_->setFocusPolicy(Qt::ClickFocus);
   new KeyboardHook(*this);
@@ -189,7 +212,25 @@ void MainWindow::ApplyInitialSize() {
   initialMargins_ = margins;
 }
 
+void MainWindow::WaitUntilFramed(int timeoutMs) {
+  const bool framed = QGuiApplication::platformName() == QLatin1String("xcb");
+  const auto ready = [this, framed] {
+    const QWindow* w = windowHandle();
+    return w != nullptr && w->isExposed() && (!framed || !w->frameMargins().isNull());
+  };
+  QElapsedTimer clock;
+  clock.start();
+  // wakes the wait below while the window system has nothing to say
+  QTimer nudge;
+  nudge.start(20);
+  while (!ready() && clock.elapsed() < timeoutMs) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  }
+}
+
 bool MainWindow::event(QEvent* event) {
+  // the normal frame, seen while the window can show it, for the desk dial's placements
+  if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) Frame();
   // a window manager tells its frame only once the window is up: size it again with that frame
   if (event->type() == QEvent::WindowActivate && initialMargins_ && windowHandle() != nullptr) {
     const QMargins now = windowHandle()->frameMargins();
@@ -243,12 +284,38 @@ void MainWindow::UsePrinter(Printer& printer) {
   printing_ = std::make_unique<PrintCommands>(*session_, prompts_, printer, drawing_, services_);
 }
 
+void MainWindow::BuildDeskPopup() {
+  popup_ = new QMenu(this);
+  popup_->setObjectName(QString::fromLatin1(RowOf(MenuId::MenCont).name));
+  for (const MenuRow& row : MenuTable()) {
+    if (row.parent != MenuId::MenCont) continue;
+    QAction* action = popup_->addAction(Tr(row.caption));
+    action->setObjectName(QString::fromLatin1(row.name));
+    action->setCheckable(row.kind == MenuKind::Option);
+    const MenuId id = row.id;
+    connect(action, &QAction::triggered, this,
+            [this, id] { Forward([this, id] { ActivateMenuItem(*session_, id); }); });
+    // its shortcut must work while the popup is closed and the menu bar hidden
+    addAction(action);
+    actions_[row.id] = action;
+  }
+  // a held Ctrl+H switches once, not at the keyboard's repeat rate
+  Action(MenuId::CadBur1)->setAutoRepeat(false);
+  Action(MenuId::RetUmbrix1)->setAutoRepeat(false);
+  client_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(client_, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    if (deskLook_) popup_->popup(client_->mapToGlobal(at));
+  });
+}
+
 void MainWindow::Forward(const std::function<void()>& command) {
   command();
   RefreshAll();
 }
 
 void MainWindow::ClientResized(PixelSize client) {
+  // the desk dial shows no pane and sizes its bitmap from its own rule
+  if (deskLook_) return;
   const MainLayout layout = LayOutMainWindow(client);
   report_->setGeometry(ToQRect(layout.reportPane));
   comments_->setGeometry(ToQRect(layout.commentsPane));
@@ -328,7 +395,9 @@ void MainWindow::ShowTextWindow(const std::string& title, const std::string& tex
 void MainWindow::RefreshMenus() {
   const DrawingOptions& options = session_->Project().Options;
   for (const auto& [id, action] : actions_) {
-    const MenuItemState state = ItemState(options, id);
+    const MenuItemState state = id == MenuId::TjsVisible1
+                                    ? MenuItemState{desk_ && desk_->StayOnTop(), true}
+                                    : ItemState(options, id);
     const QSignalBlocker block(action);
     if (action->isCheckable() && action->isChecked() != state.checked) {
       action->setChecked(state.checked);
@@ -350,10 +419,166 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   }
   dialog_->hide();
   event->accept();
+  // a tool window's close does not end the program by itself
+  if (session_->DeskMode()) {
+    QMetaObject::invokeMethod(
+        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
+  }
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
+  if (deskLook_) return;
   if (!DroppedFiles(*event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+// ---------------------------------------------------------------- the desk dial's window
+
+QMargins MainWindow::Frame() const {
+  // a hidden window has no frame to tell, a maximized one (or one just restored) has lost its
+  // borders: the last normal frame seen stands in
+  if (isVisible() && !isMaximized() && !restored_ && windowHandle() != nullptr) {
+    const QMargins now = windowHandle()->frameMargins();
+    if (!now.isNull()) frame_ = now;
+  }
+  return frame_;
+}
+
+ScreenRect MainWindow::Placement() const {
+  if (restored_) return *restored_;
+  const QMargins f = Frame();
+  const QRect g = geometry();
+  return {g.x() - f.left(), g.y() - f.top(), g.width() + f.left() + f.right(),
+          g.height() + f.top() + f.bottom()};
+}
+
+ScreenRect MainWindow::ClientSize() const {
+  if (deskLook_) return {0, 0, width(), height()};
+  return {0, 0, client_->width(), client_->height()};
+}
+
+ScreenRect MainWindow::MinimumSize() const {
+  const QMargins f = Frame();
+  const QSize m = minimumSize().expandedTo(minimumSizeHint());
+  return {0, 0, m.width() + f.left() + f.right(), m.height() + f.top() + f.bottom()};
+}
+
+void MainWindow::RestoreNormal() {
+  const QMargins f = Frame();
+  const QRect n = normalGeometry();
+  restored_ = ScreenRect{n.x() - f.left(), n.y() - f.top(), n.width() + f.left() + f.right(),
+                         n.height() + f.top() + f.bottom()};
+  setWindowState(windowState() & ~Qt::WindowMaximized);
+}
+
+void MainWindow::Maximize() { setWindowState(windowState() | Qt::WindowMaximized); }
+
+void MainWindow::SetMinimumSize(int width, int height) {
+  const QMargins f = Frame();
+  setMinimumSize(std::max(0, width - f.left() - f.right()),
+                 std::max(0, height - f.top() - f.bottom()));
+}
+
+void MainWindow::Place(const ScreenRect& outer) {
+  restored_.reset();
+  const QMargins f = Frame();
+  const QSize inner = QSize(outer.width - f.left() - f.right(), outer.height - f.top() - f.bottom())
+                          .expandedTo(minimumSize());
+  // the size placed is the one the desk dial's next resize is judged against
+  deskSize_ = inner + QSize(f.left() + f.right(), f.top() + f.bottom());
+  resize(inner);
+  move(outer.left, outer.top);
+}
+
+void MainWindow::ShowWindow() {
+  show();
+  raise();
+}
+
+void MainWindow::HideDialog() { dialog_->hide(); }
+
+void MainWindow::SetDeskLook(bool desk) {
+  deskLook_ = desk;
+  // the first size is the normal window's: a desk dial opened at start-up keeps its own
+  initialMargins_.reset();
+  menuBar()->setVisible(!desk);
+  for (QWidget* pane :
+       {static_cast<QWidget*>(report_), static_cast<QWidget*>(comments_),
+        static_cast<QWidget*>(commentsCaption_), static_cast<QWidget*>(modeLabel_)}) {
+    pane->setVisible(!desk);
+  }
+  setAcceptDrops(!desk);
+  const PixelSize minimum = MinimumClientSize();
+  client_->setMinimumSize(desk ? QSize(0, 0) : QSize(minimum.width, minimum.height));
+  // one Ctrl+H at a time: the menu bar's while it shows, the popup's in its place
+  Action(MenuId::CadBur1)->setShortcut(desk ? QKeySequence() : kDeskKey);
+  Action(MenuId::RetUmbrix1)->setShortcut(desk ? kDeskKey : QKeySequence());
+  const Qt::WindowFlags flags =
+      (windowFlags() & ~Qt::WindowType_Mask) | (desk ? Qt::Tool : Qt::Window);
+  if (flags != windowFlags()) setWindowFlags(flags);
+  deskSize_.reset();
+  deskSettle_.stop();
+}
+
+void MainWindow::SetStayOnTop(bool on) {
+  Qt::WindowFlags flags = windowFlags();
+  flags.setFlag(Qt::WindowStaysOnTopHint, on);
+  if (flags == windowFlags()) return;
+  if (isVisible() && windowHandle() != nullptr) {
+    // told to the window system alone: re-creating the window would hide, move and activate it
+    overrideWindowFlags(flags);
+    windowHandle()->setFlags(flags);
+  } else {
+    setWindowFlags(flags);
+  }
+}
+
+void MainWindow::SetTicking(bool on) {
+  if (on) {
+    deskTimer_.start();
+  } else {
+    deskTimer_.stop();
+  }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (!deskLook_ || !session_->DeskMode()) return;
+  const QMargins f = Frame();
+  // the window manager resizes without asking: the rule is applied to what it did
+  JudgeDeskSize(event->size() + QSize(f.left() + f.right(), f.top() + f.bottom()), false);
+}
+
+void MainWindow::JudgeDeskSize(QSize proposed, bool settling) {
+  if (!deskSize_) {
+    AcceptDeskSize(proposed);
+    return;
+  }
+  const auto answer = desk_->ResizeRequest({proposed.width(), proposed.height()},
+                                           {deskSize_->width(), deskSize_->height()});
+  const QSize keep = answer ? QSize(answer->width, answer->height) : *deskSize_;
+  if (keep == proposed) {
+    AcceptDeskSize(proposed);
+    return;
+  }
+  // a window manager dragging the border ignores a size asked meanwhile: ask once it settles,
+  // and never redraw at a size about to change
+  if (settling) {
+    if (++settleTries_ > 3) {
+      // the window system will not have the rule's size: its own stands
+      AcceptDeskSize(proposed);
+      return;
+    }
+    const QMargins f = Frame();
+    resize(keep - QSize(f.left() + f.right(), f.top() + f.bottom()));
+  }
+  deskSettle_.start();
+}
+
+void MainWindow::AcceptDeskSize(QSize outer) {
+  deskSettle_.stop();
+  settleTries_ = 0;
+  deskSize_ = outer;
+  desk_->Resized();
 }
 
 void MainWindow::dropEvent(QDropEvent* event) {

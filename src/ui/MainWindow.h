@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <QMargins>
+#include <QTimer>
 
 #include <map>
 #include <memory>
@@ -12,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DeskMode.h"
 #include "app/MainMenu.h"
 #include "app/Manipulation.h"
 #include "app/Ports.h"
@@ -33,7 +35,7 @@ class QtPrompts;
 class QtPrinter;
 class KeyboardHook;
 
-class MainWindow final : public QMainWindow, public MainView {
+class MainWindow final : public QMainWindow, public MainView, public DeskWindow {
   Q_OBJECT
 
  public:
@@ -48,6 +50,9 @@ class MainWindow final : public QMainWindow, public MainView {
   bool Start(const std::vector<std::string>& args);
   /// The first size: enlarged when the screen has room, from the frame sizes as shown.
   void ApplyInitialSize();
+  /// Waits, `timeoutMs` at most, until the shown window is on the screen with its window
+  /// manager's frame: a desk dial placed at start-up needs that frame.
+  void WaitUntilFramed(int timeoutMs);
 
   Session& session() { return *session_; }
   /// The drawing's mouse, wheel and keys.
@@ -59,6 +64,11 @@ class MainWindow final : public QMainWindow, public MainView {
   /// The drawing area's cursor shows the drag kind.
   void UpdateDrawingCursor();
   SaisiesDialog& dialog() { return *dialog_; }
+  /// The desk dial: the window as a small live dial on the desktop.
+  DeskDial& desk() { return *desk_; }
+  /// The desk dial's right-click menu.
+  QMenu* DeskPopup() const { return popup_; }
+  const QTimer& DeskTimer() const { return deskTimer_; }
   const QImage& Bitmap() const { return drawing_.Bitmap(); }
   QAction* Action(MenuId id) const;
   QPlainTextEdit* ReportPane() const { return report_; }
@@ -79,7 +89,25 @@ class MainWindow final : public QMainWindow, public MainView {
   void RefreshMenus() override;
   void Terminate() override;
 
+  // DeskWindow
+  ScreenRect Placement() const override;
+  ScreenRect ClientSize() const override;
+  ScreenRect MinimumSize() const override;
+  bool Maximized() const override { return isMaximized(); }
+  void RestoreNormal() override;
+  void Maximize() override;
+  void SetMinimumSize(int width, int height) override;
+  void Place(const ScreenRect& outer) override;
+  void HideWindow() override { hide(); }
+  void ShowWindow() override;
+  void HideDialog() override;
+  void SetDeskLook(bool desk) override;
+  void SetDeskFont(bool desk) override { drawing_.UseDeskFont(desk); }
+  void SetStayOnTop(bool on) override;
+  void SetTicking(bool on) override;
+
  protected:
+  void resizeEvent(QResizeEvent* event) override;
   bool event(QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void dragEnterEvent(QDragEnterEvent* event) override;
@@ -89,6 +117,13 @@ class MainWindow final : public QMainWindow, public MainView {
   class ClientArea;
 
   void BuildMenus();
+  void BuildDeskPopup();
+  /// What the window manager's frame adds around the window, as last seen.
+  QMargins Frame() const;
+  /// The desk dial's rule applied to the outer size `proposed`: kept and redrawn, or, once a
+  /// drag has settled, the rule's size asked for.
+  void JudgeDeskSize(QSize proposed, bool settling);
+  void AcceptDeskSize(QSize outer);
   void ClientResized(PixelSize client);
   void Forward(const std::function<void()>& command);
 
@@ -113,6 +148,19 @@ class MainWindow final : public QMainWindow, public MainView {
   std::function<void()> firstDialPainted_;
   /// The frame the first size was worked out with, until the window is first activated.
   std::optional<QMargins> initialMargins_;
+  std::unique_ptr<DeskDial> desk_;
+  QMenu* popup_ = nullptr;
+  QTimer deskTimer_;
+  bool deskLook_ = false;
+  /// The outer size the desk dial last accepted; a resize received is judged against it.
+  std::optional<QSize> deskSize_;
+  /// A resize the window manager made during a drag of the border is judged again once the drag
+  /// has settled, a few times at most if the window system keeps its own size.
+  QTimer deskSettle_;
+  int settleTries_ = 0;
+  /// The restored place of a maximized window, until the window is placed again.
+  std::optional<ScreenRect> restored_;
+  mutable QMargins frame_;
 };
 
 }  // namespace umbrix

@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
   }
   window.show();
   window.ApplyInitialSize();
+  window.WaitUntilFramed(1000);
   window.Start(umbrix::SessionArguments(QApplication::arguments()));
   return QApplication::exec();
 }
