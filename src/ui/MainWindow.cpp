@@ -23,6 +23,7 @@
 
 #include <utility>
 
+#include "ui/HelpSupport.h"
 #include "ui/KeyboardHook.h"
 #include "ui/SaisiesDialog.h"
 #include "ui/UiApplication.h"
@@ -155,6 +156,7 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   new KeyboardHook(*this);
   dialog_ = new SaisiesDialog(
       *session_, [this] { RefreshAll(); }, busy_, this);
+  help_ = new HelpSupport(*this, prompts);
   ClientResized({client_->width(), client_->height()});
   RefreshAll();
 }
@@ -223,7 +225,11 @@ void MainWindow::BuildMenus() {
     action->setCheckable(row.kind == MenuKind::Option);
     const MenuId id = row.id;
     connect(action, &QAction::triggered, this,
-            [this, id] { Forward([this, id] { ActivateMenuItem(*session_, id); }); });
+            [this, id] {
+              Forward([this, id] {
+                if (!help_->Activate(id)) ActivateMenuItem(*session_, id);
+              });
+            });
     actions_[row.id] = action;
   }
 }
@@ -334,6 +340,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   dialog_->hide();
+  help_->CloseWindows();
   event->accept();
 }
 

@@ -30,6 +30,7 @@ namespace umbrix {
 class SaisiesDialog;
 class QtPrompts;
 class KeyboardHook;
+class HelpSupport;
 
 class MainWindow final : public QMainWindow, public MainView {
   Q_OBJECT
@@ -53,6 +54,9 @@ class MainWindow final : public QMainWindow, public MainView {
   /// The drawing area's cursor shows the drag kind.
   void UpdateDrawingCursor();
   SaisiesDialog& dialog() { return *dialog_; }
+  const SaisiesDialog& dialog() const { return *dialog_; }
+  /// F1, the help window, the manual and the About box.
+  HelpSupport& help() { return *help_; }
   const QImage& Bitmap() const { return drawing_.Bitmap(); }
   QAction* Action(MenuId id) const;
   QPlainTextEdit* ReportPane() const { return report_; }
@@ -97,6 +101,7 @@ class MainWindow final : public QMainWindow, public MainView {
   std::unique_ptr<Session> session_;
   std::unique_ptr<Manipulation> hands_;
   SaisiesDialog* dialog_ = nullptr;
+  HelpSupport* help_ = nullptr;
   /// The window of a study's text, made on first use.
   QDialog* textWindow_ = nullptr;
   bool refreshing_ = false;
