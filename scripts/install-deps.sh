@@ -10,6 +10,8 @@ packages=(
   # Qt's own dialogs and buttons in French
   qt6-translations-l10n
   python3-ezdxf locales
+  # the manual and the PDF prints read back by the tests
+  poppler-utils
 )
 # the libFuzzer targets of `make fuzz`
 if [ "${1:-}" = "--fuzz" ]; then
