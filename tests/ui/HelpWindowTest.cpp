@@ -14,10 +14,12 @@
 #include <QTextBrowser>
 
 #include "app/FakePlatform.h"
+#include "support/TempFolder.h"
 #include "app/HelpTopics.h"
 #include "ui/HelpSupport.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
+#include "ui/QtDesktop.h"
 #include "ui/SaisiesDialog.h"
 
 namespace umbrix {
@@ -134,6 +136,18 @@ TEST(HelpWindowStory, TheHelpWindowClosesWithTheMainWindow) {
   EXPECT_FALSE(p.window.isVisible());
   ASSERT_TRUE(help);
   EXPECT_FALSE(help->isVisible());
+}
+
+TEST(HelpWindowStory, TheDesktopTellsAnAbsentDocumentWithoutOpeningAnything) {
+  const testing::TempFolder folder;
+  int shown = -1;
+  QtDesktop desktop([&shown](int topic) { shown = topic; });
+  EXPECT_EQ(desktop.OpenDocument(folder.Path() / "Manuel.pdf"), OpenOutcome::FileAbsent);
+  // a folder of that name is no document either
+  std::filesystem::create_directory(folder.Path() / "Manuel.pdf");
+  EXPECT_EQ(desktop.OpenDocument(folder.Path() / "Manuel.pdf"), OpenOutcome::FileAbsent);
+  desktop.ShowHelpTopic(8);
+  EXPECT_EQ(shown, 8);
 }
 
 }  // namespace
