@@ -10,7 +10,7 @@ packages=(
   # Qt's own dialogs and buttons in French
   qt6-translations-l10n
   python3-ezdxf locales
-  # reads the PDF prints back in the tests
+  # the manual and the PDF prints read back by the tests
   poppler-utils
 )
 # the libFuzzer targets of `make fuzz`

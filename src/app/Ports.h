@@ -178,6 +178,20 @@ class DeskWindow {
   virtual void SetTicking(bool on) = 0;
 };
 
+/// How the desktop's opening of a document ended.
+enum class OpenOutcome { Opened, FileAbsent, NoApplication, OtherFailure };
+
+/// The desktop's services for the program's documentation: the help viewer and the program the
+/// system associates with a kind of document.
+class Desktop {
+ public:
+  virtual ~Desktop() = default;
+  /// Shows the help page of topic `topic` (0 to 12) and brings its window to the front.
+  virtual void ShowHelpTopic(int topic) = 0;
+  /// Opens `path` with the program the desktop associates with its kind, shown normally.
+  virtual OpenOutcome OpenDocument(const std::filesystem::path& path) = 0;
+};
+
 /// A run without a window (the command line): nobody sees a title, a pane or a menu, and the
 /// run ends when its work is done, not when asked.
 class NoWindow final : public MainView {

@@ -9,6 +9,7 @@ namespace umbrix {
 enum class MessageKind {
   Error,        // caption "Erreur...", exclamation icon, OK button
   Information,  // the platform's plain message box
+  Notice,       // its own caption, information icon, OK button (the About box)
 };
 
 inline constexpr const char* kErrorCaption = "Erreur...";

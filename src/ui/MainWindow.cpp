@@ -26,6 +26,7 @@
 
 #include <utility>
 
+#include "ui/HelpSupport.h"
 #include "ui/KeyboardHook.h"
 #include "ui/QtPrinter.h"
 #include "ui/SaisiesDialog.h"
@@ -186,6 +187,7 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   new KeyboardHook(*this);
   dialog_ = new SaisiesDialog(
       *session_, [this] { RefreshAll(); }, busy_, this);
+  help_ = new HelpSupport(*this, prompts);
   ClientResized({client_->width(), client_->height()});
   RefreshAll();
 }
@@ -273,7 +275,9 @@ void MainWindow::BuildMenus() {
     const MenuId id = row.id;
     connect(action, &QAction::triggered, this, [this, id] {
       Forward([this, id] {
-        if (!ActivatePrintItem(*printing_, id)) ActivateMenuItem(*session_, id);
+        if (!ActivatePrintItem(*printing_, id) && !help_->Activate(id)) {
+          ActivateMenuItem(*session_, id);
+        }
       });
     });
     actions_[row.id] = action;
@@ -418,6 +422,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   dialog_->hide();
+  help_->CloseWindows();
   event->accept();
   // a tool window's close does not end the program by itself
   if (session_->DeskMode()) {

@@ -34,6 +34,7 @@ class SaisiesDialog;
 class QtPrompts;
 class QtPrinter;
 class KeyboardHook;
+class HelpSupport;
 
 class MainWindow final : public QMainWindow, public MainView, public DeskWindow {
   Q_OBJECT
@@ -69,6 +70,9 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   /// The desk dial's right-click menu.
   QMenu* DeskPopup() const { return popup_; }
   const QTimer& DeskTimer() const { return deskTimer_; }
+  const SaisiesDialog& dialog() const { return *dialog_; }
+  /// F1, the help window, the manual and the About box.
+  HelpSupport& help() { return *help_; }
   const QImage& Bitmap() const { return drawing_.Bitmap(); }
   QAction* Action(MenuId id) const;
   QPlainTextEdit* ReportPane() const { return report_; }
@@ -142,6 +146,7 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   Prompts& prompts_;
   Services& services_;
   SaisiesDialog* dialog_ = nullptr;
+  HelpSupport* help_ = nullptr;
   /// The window of a study's text, made on first use.
   QDialog* textWindow_ = nullptr;
   bool refreshing_ = false;

@@ -84,7 +84,10 @@ void QtPrompts::ShowMessage(const Message& message) {
   const ModalScope modal(depth_);
   const bool error = message.kind == MessageKind::Error;
   // an information box is the plain box of the platform: the program's name, no icon
-  QMessageBox box(error ? QMessageBox::Warning : QMessageBox::NoIcon,
+  const QMessageBox::Icon icon = error ? QMessageBox::Warning
+                                 : message.kind == MessageKind::Notice ? QMessageBox::Information
+                                                                       : QMessageBox::NoIcon;
+  QMessageBox box(icon,
                   message.caption.empty() ? QApplication::applicationName() : Q(message.caption),
                   BoxText(message.text), QMessageBox::Ok, Parent());
   box.exec();

@@ -35,6 +35,8 @@ class SaisiesDialog final : public QDialog {
   /// The widget of a control (an edit, a box, a label, a group, a button).
   QWidget* Widget(ControlId id) const { return widgets_[static_cast<int>(id)]; }
   QTabWidget* Tabs() const { return tabs_; }
+  /// The control `widget` is the widget of, if any.
+  std::optional<ControlId> ControlAt(const QObject* widget) const { return IdOf(widget); }
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -209,4 +209,24 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   }
 };
 
+/// The desktop for the documentation's tests: logs each help page and document asked for, and
+/// ends each opening as scripted.
+class FakeDesktop : public Desktop {
+ public:
+  OpenOutcome outcome = OpenOutcome::Opened;
+  std::vector<std::string> log;
+  std::vector<int> topics;
+  std::vector<std::filesystem::path> opened;
+
+  void ShowHelpTopic(int topic) override {
+    topics.push_back(topic);
+    log.push_back("help:" + std::to_string(topic));
+  }
+  OpenOutcome OpenDocument(const std::filesystem::path& path) override {
+    opened.push_back(path);
+    log.push_back("open:" + path.filename().string());
+    return outcome;
+  }
+};
+
 }  // namespace umbrix::testing

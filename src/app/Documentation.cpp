@@ -1,0 +1,63 @@
+#include "app/Documentation.h"
+
+#include <string>
+#include <system_error>
+
+#include "app/HelpTopics.h"
+#include "app/ProgramFiles.h"
+#include "app/ProgramIdentity.h"
+
+namespace umbrix {
+
+Message AboutMessage() {
+  const std::string text = std::string(kVersionDate) + "\r\n\r\nEnvoyez la photo de votre cadran à :\r\n" +
+                           "     " + kPhotoAddress;
+  return {MessageKind::Notice, kAboutCaption, text};
+}
+
+Documentation::Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir)
+    : prompts_(prompts), desktop_(desktop), programDir_(std::move(programDir)) {}
+
+void Documentation::ShowHelp(int topic) { desktop_.ShowHelpTopic(TopicOf(topic).id); }
+
+void Documentation::OpenManual() {
+  const std::filesystem::path manual = LocateProgramFile(programDir_, kManualFileName);
+  std::error_code error;
+  // a folder or a device of that name is no manual either
+  OpenOutcome outcome = std::filesystem::is_regular_file(manual, error)
+                            ? desktop_.OpenDocument(manual)
+                            : OpenOutcome::FileAbsent;
+  switch (outcome) {
+    case OpenOutcome::Opened:
+      return;
+    case OpenOutcome::FileAbsent:
+      prompts_.ShowMessage(ErrorMessage(kManualAbsentText));
+      return;
+    case OpenOutcome::NoApplication:
+      prompts_.ShowMessage(ErrorMessage(kManualNoApplicationText));
+      return;
+    case OpenOutcome::OtherFailure:
+      break;
+  }
+  prompts_.ShowMessage(ErrorMessage(kManualOpenErrorText));
+}
+
+void Documentation::ShowAbout() { prompts_.ShowMessage(AboutMessage()); }
+
+bool Documentation::Activate(MenuId id) {
+  switch (id) {
+    case MenuId::Aide1:
+      ShowHelp(kFirstTopic);
+      return true;
+    case MenuId::ManuelUtil1:
+      OpenManual();
+      return true;
+    case MenuId::Apropos2:
+      ShowAbout();
+      return true;
+    default:
+      return false;
+  }
+}
+
+}  // namespace umbrix

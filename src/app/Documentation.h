@@ -1,0 +1,43 @@
+#pragma once
+// The "&?" menu's commands: the help pages, the user manual opened by the desktop, the About box.
+
+#include <filesystem>
+
+#include "app/MainMenu.h"
+#include "app/Ports.h"
+#include "model/Message.h"
+
+namespace umbrix {
+
+inline constexpr const char* kManualFileName = "Manuel.pdf";
+inline constexpr const char* kManualAbsentText = "Le fichier Manuel.pdf est absent";
+inline constexpr const char* kManualNoApplicationText =
+    "Aucune application ne peut lire le fichier Manuel.pdf";
+inline constexpr const char* kManualOpenErrorText = "Erreur à l'ouverture du fichier Manuel.pdf";
+inline constexpr const char* kAboutCaption = "A propos...";
+
+/// The About box: the version date, an empty line, the invitation and the photo address.
+Message AboutMessage();
+
+class Documentation {
+ public:
+  /// `programDir` is the folder of the program file; `prompts` and `desktop` must outlive this.
+  Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir);
+
+  /// "&Aide" (topic 0) and F1 (the topic the request resolved to).
+  void ShowHelp(int topic);
+  /// "&Manuel d'util.": the manual beside the program (or in the installed share folder),
+  /// opened by the desktop; each failure has its own message.
+  void OpenManual();
+  /// "A &Propos".
+  void ShowAbout();
+  /// Runs the item when it is one of the "&?" menu's; false for every other item.
+  bool Activate(MenuId id);
+
+ private:
+  Prompts& prompts_;
+  Desktop& desktop_;
+  std::filesystem::path programDir_;
+};
+
+}  // namespace umbrix

@@ -1,0 +1,81 @@
+#include "ui/HelpWindow.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QTextBrowser>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "app/HelpTopics.h"
+
+namespace umbrix {
+
+namespace {
+
+QString Tr(const char* text) { return QCoreApplication::translate("HelpWindow", text); }
+
+QUrl PageUrl(int topic) {
+  return QUrl(QString::fromLatin1(kHelpPagesUrl) + QString::fromLatin1(TopicOf(topic).page));
+}
+
+}  // namespace
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName(QStringLiteral("Aide"));
+  setWindowTitle(Tr("Aide d'Umbrix"));
+  auto* tools = new QToolBar(this);
+  back_ = tools->addAction(Tr("◀ Précédent"));
+  back_->setObjectName(QStringLiteral("Precedent"));
+  back_->setShortcut(QKeySequence::Back);
+  forward_ = tools->addAction(Tr("Suivant ▶"));
+  forward_->setObjectName(QStringLiteral("Suivant"));
+  forward_->setShortcut(QKeySequence::Forward);
+  contents_ = tools->addAction(Tr("Sommaire"));
+  contents_->setObjectName(QStringLiteral("Sommaire"));
+
+  browser_ = new QTextBrowser(this);
+  browser_->setObjectName(QStringLiteral("Page"));
+  browser_->setOpenLinks(true);
+  // a link out of the pages (a web address) is the desktop's business
+  browser_->setOpenExternalLinks(true);
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(tools);
+  layout->addWidget(browser_);
+
+  connect(back_, &QAction::triggered, browser_, &QTextBrowser::backward);
+  connect(forward_, &QAction::triggered, browser_, &QTextBrowser::forward);
+  connect(contents_, &QAction::triggered, this, [this] { ShowTopic(kFirstTopic); });
+  connect(browser_, &QTextBrowser::backwardAvailable, back_, &QAction::setEnabled);
+  connect(browser_, &QTextBrowser::forwardAvailable, forward_, &QAction::setEnabled);
+  connect(browser_, &QTextBrowser::sourceChanged, this, [this] { PageChanged(); });
+  back_->setEnabled(false);
+  forward_->setEnabled(false);
+  resize(720, 640);
+}
+
+void HelpWindow::ShowTopic(int id) {
+  const QUrl url = PageUrl(id);
+  if (browser_->source() != url) browser_->setSource(url);
+  show();
+  if (isMinimized()) showNormal();
+  raise();
+  activateWindow();
+}
+
+int HelpWindow::CurrentTopic() const {
+  const QString page = QFileInfo(browser_->source().path()).fileName();
+  for (const HelpTopic& t : HelpTopics()) {
+    if (page == QString::fromLatin1(t.page)) return t.id;
+  }
+  return -1;
+}
+
+void HelpWindow::PageChanged() {
+  const QString title = browser_->documentTitle();
+  setWindowTitle(title.isEmpty() ? Tr("Aide d'Umbrix") : Tr("Aide d'Umbrix") + " – " + title);
+}
+
+}  // namespace umbrix
