@@ -17,6 +17,9 @@ install(FILES ${UMBRIX_PACKAGING_DIR}/${UMBRIX_APP_ID}.mime.xml
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/mime/packages RENAME ${UMBRIX_APP_ID}.xml)
 install(FILES ${UMBRIX_PACKAGING_DIR}/${UMBRIX_APP_ID}.svg
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps)
+# for the desktops that draw no SVG icon: the window's own bitmap of it
+install(FILES ${PROJECT_SOURCE_DIR}/src/ui/icons/${UMBRIX_APP_ID}.png
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/64x64/apps)
 configure_file(${UMBRIX_PACKAGING_DIR}/${UMBRIX_APP_ID}.metainfo.xml
                ${CMAKE_CURRENT_BINARY_DIR}/packaging/${UMBRIX_APP_ID}.metainfo.xml @ONLY)
 install(FILES ${CMAKE_CURRENT_BINARY_DIR}/packaging/${UMBRIX_APP_ID}.metainfo.xml

@@ -22,6 +22,7 @@ for path in ./usr/bin/umbrix ./usr/bin/umbrix-cli \
     ./usr/share/applications/org.umbrix.Umbrix.desktop \
     ./usr/share/mime/packages/org.umbrix.Umbrix.xml \
     ./usr/share/icons/hicolor/scalable/apps/org.umbrix.Umbrix.svg \
+    ./usr/share/icons/hicolor/64x64/apps/org.umbrix.Umbrix.png \
     ./usr/share/metainfo/org.umbrix.Umbrix.metainfo.xml \
     ./usr/share/man/man1/umbrix.1.gz ./usr/share/man/man1/umbrix-cli.1.gz \
     ./usr/share/man/fr/man1/umbrix.1.gz ./usr/share/man/fr/man1/umbrix-cli.1.gz \
