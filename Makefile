@@ -1,5 +1,5 @@
 # Thin wrappers over the CMake presets. Every target installs what is missing first.
-.PHONY: deps build test run run-cli bench release clean format fuzz
+.PHONY: deps build test run run-cli bench release clean format fuzz package check-package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -10,6 +10,18 @@ build: deps
 
 test: build
 	ctest --preset dev
+	@bash scripts/check-package.sh
+
+# The Debian package, build/package/umbrix_<version>_<arch>.deb (optimised programs, no tests).
+package: deps
+	cmake --preset package
+	cmake --build --preset package
+	cd build/package && cpack -G DEB
+
+# The package built and checked (contents, desktop entry, metainfo, lintian); as root, also
+# installed, asked about by the desktop's tools, and removed.
+check-package: deps
+	@bash scripts/check-package.sh $(if $(filter 0,$(shell id -u)),--install)
 
 release: deps
 	cmake --preset release

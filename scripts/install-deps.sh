@@ -12,6 +12,10 @@ packages=(
   python3-ezdxf locales
   # the manual and the PDF prints read back by the tests
   poppler-utils
+  # the Debian package and its checks: man pages, dependencies, validators
+  help2man dpkg-dev desktop-file-utils appstream lintian libxml2-utils
+  # the installed package asked about by the desktop's own tools
+  xdg-utils shared-mime-info libfile-mimeinfo-perl
 )
 # the libFuzzer targets of `make fuzz`
 if [ "${1:-}" = "--fuzz" ]; then

@@ -1,6 +1,7 @@
 #include "ui/UiApplication.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -9,6 +10,9 @@ namespace umbrix {
 
 bool SetUpFrenchApplication() {
   QApplication::setApplicationName(QStringLiteral("Umbrix"));
+  // the desktop entry names the icon and the file types; the window carries the same icon
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.umbrix.Umbrix"));
+  QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.umbrix.Umbrix.png")));
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
   // owned by the application, which keeps it until it ends
   auto* qtTexts = new QTranslator(qApp);
