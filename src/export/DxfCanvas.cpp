@@ -3,22 +3,17 @@
 #include <cmath>
 #include <string>
 
+#include "model/CodePage.h"
 #include "model/Numbers.h"
 
 namespace umbrix {
 
 namespace {
 
-// Characters of a UTF-8 text: every byte that does not continue a sequence.
-std::size_t CharacterCount(std::string_view text) {
-  std::size_t n = 0;
-  for (const char c : text)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-  return n;
-}
-
 // Offset of a TEXT's insertion point left of its centre, as a fraction of its height.
-double CentringFraction(std::string_view text) { return CharacterCount(text) == 1 ? 0.25 : 0.75; }
+double CentringFraction(std::string_view text) {
+  return Utf8CharacterCount(text) == 1 ? 0.25 : 0.75;
+}
 
 }  // namespace
 

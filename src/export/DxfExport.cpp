@@ -43,9 +43,7 @@ void WriteTables(DxfTagWriter& t) {
   t.Text(0, "SECTION");
   t.Text(2, "TABLES");
 
-  t.Text(0, "TABLE");
-  t.Text(2, "LTYPE");
-  t.Int(70, 2);
+  t.TableHead("LTYPE", 2);
   t.Text(0, "LTYPE");
   t.Text(2, "CONTINUOUS");
   t.Int(70, 64);
@@ -65,29 +63,13 @@ void WriteTables(DxfTagWriter& t) {
   t.Text(0, "ENDTAB");
 
   // The table's count says 2 although three layers follow; readers take the entries as listed.
-  t.Text(0, "TABLE");
-  t.Text(2, "LAYER");
-  t.Int(70, 2);
-  t.Text(0, "LAYER");
-  t.Text(2, "0");
-  t.Int(70, 0);
-  t.Int(62, 250);
-  t.Text(6, "CONTINUOUS");
-  t.Text(0, "LAYER");
-  t.Text(2, "STYLE");
-  t.Int(70, 64);
-  t.Int(62, 94);
-  t.Text(6, "CONTINUOUS");
-  t.Text(0, "LAYER");
-  t.Text(2, "3D");
-  t.Int(70, 64);
-  t.Int(62, 94);
-  t.Text(6, "CONTINUOUS");
+  t.TableHead("LAYER", 2);
+  t.LayerEntry("0", 0, 250);
+  t.LayerEntry("STYLE", 64, 94);
+  t.LayerEntry("3D", 64, 94);
   t.Text(0, "ENDTAB");
 
-  t.Text(0, "TABLE");
-  t.Text(2, "STYLE");
-  t.Int(70, 2);
+  t.TableHead("STYLE", 2);
   t.Text(0, "STYLE");
   t.Text(2, "STANDARD");
   t.Int(70, 64);

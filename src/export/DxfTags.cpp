@@ -49,4 +49,18 @@ void DxfTagWriter::Exact(int code, double value) {
   Line(FormatGeneral(value));
 }
 
+void DxfTagWriter::TableHead(std::string_view name, int count) {
+  Text(0, "TABLE");
+  Text(2, name);
+  Int(70, count);
+}
+
+void DxfTagWriter::LayerEntry(std::string_view name, int flags, int colour) {
+  Text(0, "LAYER");
+  Text(2, name);
+  Int(70, flags);
+  Int(62, colour);
+  Text(6, "CONTINUOUS");
+}
+
 }  // namespace umbrix

@@ -21,6 +21,11 @@ class DxfTagWriter {
   /// A number written unrounded in the general format (filled areas' z, the creation date).
   void Exact(int code, double value);
 
+  /// A table's head: its name and the entry count the file states.
+  void TableHead(std::string_view name, int count);
+  /// One entry of the LAYER table, drawn in continuous lines.
+  void LayerEntry(std::string_view name, int flags, int colour);
+
  private:
   void Code(int code);
   void Line(std::string_view text);

@@ -194,13 +194,6 @@ std::optional<FabricationPath> CasterOutline(const StyleGeometry& g, bool style)
   return path;
 }
 
-std::size_t Characters(std::string_view text) {
-  std::size_t n = 0;
-  for (const char c : text)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-  return n;
-}
-
 }  // namespace
 
 const FabricationLayerStyle& StyleOf(FabricationLayer layer) {
@@ -296,7 +289,7 @@ FabricationDrawing BuildFabricationDrawing(const DialProject& project,
   for (std::size_t k = 0; k < title.size(); ++k) {
     const double top = d.plate.YMin - 1.5 * th - 1.6 * th * static_cast<double>(k);
     // Liberation Sans's letters average about half the font size, 0.7 of the capitals' height.
-    const double width = 0.72 * th * static_cast<double>(Characters(title[k]));
+    const double width = 0.72 * th * static_cast<double>(Utf8CharacterCount(title[k]));
     d.texts.push_back(
         {L::TitleBlock, title[k], {d.plate.XMin, d.plate.XMin + width, top - th, top}, th, false});
   }
@@ -365,9 +358,7 @@ void WriteDxfHeader(DxfTagWriter& t, const FabricationDrawing& d) {
 void WriteDxfTables(DxfTagWriter& t) {
   t.Text(0, "SECTION");
   t.Text(2, "TABLES");
-  t.Text(0, "TABLE");
-  t.Text(2, "LTYPE");
-  t.Int(70, 2);
+  t.TableHead("LTYPE", 2);
   t.Text(0, "LTYPE");
   t.Text(2, "CONTINUOUS");
   t.Int(70, 0);
@@ -386,26 +377,14 @@ void WriteDxfTables(DxfTagWriter& t) {
   t.Exact(49, -1);
   t.Text(0, "ENDTAB");
 
-  t.Text(0, "TABLE");
-  t.Text(2, "LAYER");
-  t.Int(70, kFabricationLayerCount + 1);
-  t.Text(0, "LAYER");
-  t.Text(2, "0");
-  t.Int(70, 0);
-  t.Int(62, 7);
-  t.Text(6, "CONTINUOUS");
+  t.TableHead("LAYER", kFabricationLayerCount + 1);
+  t.LayerEntry("0", 0, 7);
   for (const FabricationLayerStyle& s : kStyles) {
-    t.Text(0, "LAYER");
-    t.Text(2, s.dxfName);
-    t.Int(70, 0);
-    t.Int(62, s.aci);
-    t.Text(6, "CONTINUOUS");
+    t.LayerEntry(s.dxfName, 0, s.aci);
   }
   t.Text(0, "ENDTAB");
 
-  t.Text(0, "TABLE");
-  t.Text(2, "STYLE");
-  t.Int(70, 1);
+  t.TableHead("STYLE", 1);
   t.Text(0, "STYLE");
   t.Text(2, "STANDARD");
   t.Int(70, 0);

@@ -3,16 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "model/CodePage.h"
+
 namespace umbrix {
 
 namespace {
-
-std::size_t CharacterCount(std::string_view text) {
-  std::size_t n = 0;
-  for (const char c : text)
-    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
-  return n;
-}
 
 PointMm Unit(PointMm v) {
   const double length = std::hypot(v.x, v.y);
@@ -74,7 +69,7 @@ std::vector<PointMm> Candidates(PointMm start, PointMm end, PointMm alsoBeyond, 
 
 BoxMm TextBox(std::string_view text, double heightMm, PointMm centre) {
   const double halfWidth =
-      kNumeralAdvance * heightMm * static_cast<double>(CharacterCount(text)) / 2;
+      kNumeralAdvance * heightMm * static_cast<double>(Utf8CharacterCount(text)) / 2;
   const double halfHeight = heightMm / 2;
   return {centre.x - halfWidth, centre.x + halfWidth, centre.y - halfHeight, centre.y + halfHeight};
 }

@@ -116,4 +116,11 @@ bool IsUtf8Text(std::string_view bytes) {
   return beyondAscii;
 }
 
+std::size_t Utf8CharacterCount(std::string_view text) {
+  std::size_t n = 0;
+  for (const char c : text)
+    if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n;
+  return n;
+}
+
 }  // namespace umbrix

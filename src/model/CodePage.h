@@ -2,6 +2,7 @@
 // The Windows-1252 code page of the files the program writes and reads, against the UTF-8 used
 // everywhere inside.
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,5 +20,8 @@ std::string Cp1252ToUtf8(std::string_view bytes);
 /// editor leaves when it re-saves a file as UTF-8, and what Windows-1252 text with accents
 /// almost never is ("é" is the one byte E9 there, never followed by a continuation byte).
 bool IsUtf8Text(std::string_view bytes);
+
+/// The characters of a UTF-8 text: every byte that does not continue a sequence.
+std::size_t Utf8CharacterCount(std::string_view text);
 
 }  // namespace umbrix
