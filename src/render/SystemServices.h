@@ -2,6 +2,7 @@
 // The system's clock and time zone, read through Qt.
 
 #include "app/Ports.h"
+#include "render/QtZoneRules.h"
 
 namespace umbrix {
 
@@ -9,6 +10,10 @@ class SystemServices final : public Services {
  public:
   double NowSerial() const override;
   PlatformTimeZone TimeZone() const override;
+  const ZoneRules& Zones() const override { return zones_; }
+
+ private:
+  QtZoneRules zones_;
 };
 
 }  // namespace umbrix
