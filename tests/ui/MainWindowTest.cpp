@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -104,6 +105,23 @@ TEST(MainWindowStory, BoxesFollowTheirRules) {
   EXPECT_TRUE(p.Control<QCheckBox>(ControlId::Hvrai)->isChecked());
   EXPECT_TRUE(p.Control<QCheckBox>(ControlId::Locc)->isChecked());
   EXPECT_TRUE(p.window.session().Project().Locc);
+}
+
+TEST(MainWindowStory, TheZoneListNamesTheZoneAndFillsTheDialsClock) {
+  Program p;
+  auto* zones = p.Control<QComboBox>(ControlId::Zone);
+  ASSERT_NE(zones, nullptr);
+  EXPECT_FALSE(zones->isEnabled());
+  EXPECT_EQ(zones->itemData(1).toString(), "Europe/Paris");  // the computer's own zone first
+  p.window.dialog().Tabs()->setCurrentIndex(static_cast<int>(Tab::Lieu));
+  Click(p.Control<QCheckBox>(ControlId::Hvrai));
+  ASSERT_TRUE(zones->isEnabled());
+  zones->setFocus(Qt::MouseFocusReason);
+  QTest::keyClicks(zones->lineEdit(), "Europe/Paris (UTC+2:00)");  // 21 June 2024
+  QTest::keyClick(zones->lineEdit(), Qt::Key_Return);
+  EXPECT_EQ(p.window.session().Project().Zone, "Europe/Paris");
+  EXPECT_EQ(p.Control<QLineEdit>(ControlId::FusHor)->text(), "1:00");
+  EXPECT_FALSE(p.Control<QComboBox>(ControlId::TypeHeure)->isEnabled());
 }
 
 TEST(MainWindowStory, AMenuToggleChangesItsCheckMarkAndTheDrawing) {
