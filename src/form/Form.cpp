@@ -283,8 +283,9 @@ std::vector<ZoneItem> Form::ZoneItems() const {
 
 void Form::RestoreZone(const std::string& id, const std::array<ZoneOffset, 2>& marks) {
   ClearZone();
+  // a zone stands only beside the place's clock, as the list is enabled only then
+  if (id.empty() || (!project_.Locc && !project_.Hvrai)) return;
   project_.Zone = id;
-  if (id.empty()) return;
   const ZoneRules* rules = host_.Zones();
   const bool known = rules != nullptr && rules->Knows(id);
   if (!known) host_.ShowMessage(InfoMessage(FillArguments(kZoneUnknownKeptText, {id})));
