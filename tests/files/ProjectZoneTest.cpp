@@ -46,11 +46,9 @@ TEST(ZoneFile, TheZoneAndTheAnsweredRepeatComeBackWithoutAQuestion) {
   EXPECT_EQ(reader.project.Heure2.text, "02:30:00");
 }
 
-TEST(ZoneFile, AReaderWithoutZonesReadsTheSameProjectAsFromAFileWithoutOne) {
-  TempFolder dir;
+TEST(ZoneFile, AReaderWithoutZonesReadsTheSameLinesAsFromAFileWithoutOne) {
   Session writer;
   MarkInParis(writer, "01/04/2024", "17:00:00");
-  ASSERT_TRUE(writer.Save(dir.File("zone.umd"), false, {"rapport"}).ok);
   DialProject zoneless = writer.project;
   zoneless.Zone.clear();
   const auto withZone = BuildProjectFileLines(writer.project, writer.state, false, {"rapport"});
@@ -62,17 +60,17 @@ TEST(ZoneFile, AReaderWithoutZonesReadsTheSameProjectAsFromAFileWithoutOne) {
   ASSERT_LT(second, without.size());
   EXPECT_TRUE(std::equal(without.begin(), without.begin() + second + 1, withZone.begin()));
   EXPECT_EQ(without.size() + 4, withZone.size());
-  writer.lock.Release();
 
-  // what that reader reads: the file cut after the second "---"
-  std::vector<std::string> cut(withZone.begin(), withZone.begin() + second + 1);
-  testing::WriteBytes(dir.File("older.umd"), EncodeLines(cut));
+  // what such a reader reads of it: the file up to the second "---"
+  TempFolder dir;
+  testing::WriteBytes(dir.File("older.umd"),
+                      EncodeLines({withZone.begin(), withZone.begin() + second + 1}));
   Session older;
   ASSERT_TRUE(older.Load(dir.File("older.umd")).ok);
+  for (Field f : {Field::Date1, Field::Heure1, Field::Heure2, Field::Long, Field::FusHor}) {
+    EXPECT_EQ(older.project.At(f).text, writer.project.At(f).text);
+  }
   EXPECT_EQ(older.project.Zone, "");
-  EXPECT_EQ(older.project.Heure2.text, "17:00:00");
-  EXPECT_EQ(older.project.FusHor.text, "1:00");
-  EXPECT_EQ(older.project.Long.value, -5);
 }
 
 TEST(ZoneFile, ChangedOrMissingRulesAreReportedAndTheStoredOffsetsKept) {
