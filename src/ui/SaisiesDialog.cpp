@@ -564,6 +564,8 @@ void SaisiesDialog::Refresh() {
     } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
       if (radio->isChecked() != s.checked) radio->setChecked(s.checked);
     } else if (auto* list = qobject_cast<QComboBox*>(w); list != nullptr && id == C::Zone) {
+      // a file's zone that the list does not offer (an alias, another system's name) is shown
+      if (!s.text.empty() && list->findData(Q(s.text)) < 0) list->addItem(Q(s.text), Q(s.text));
       const int item = list->findData(Q(s.text));
       if (list->currentIndex() != item) list->setCurrentIndex(item);
     } else if (auto* list = qobject_cast<QComboBox*>(w)) {
