@@ -110,7 +110,8 @@ std::string NamedZoneLines(const DialProject& project) {
   std::string s = FillArguments(kNamedZoneLine, {project.Zone});
   for (int point = 1; point <= 2; ++point) {
     const ZoneOffset& o = project.ZoneOffsets[point - 1];
-    if (o.known) s += FillArguments(kPointOffsetLine, {std::to_string(point), UtcOffsetText(o.hours)});
+    if (o.known)
+      s += FillArguments(kPointOffsetLine, {std::to_string(point), UtcOffsetText(o.hours)});
   }
   return s;
 }
@@ -160,10 +161,10 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
 
   // 4-5: the two suns in frame E.
   const double zone = project.FusHor.value;
-  const PointSun s1 = SunOfPoint(project.Date1.value, MarkClockTime(project, 1), locc, mijou,
-                                 zone, res.zenithEquatorial);
-  const PointSun s2 = SunOfPoint(project.Date2.value, MarkClockTime(project, 2), locc, mijou,
-                                 zone, res.zenithEquatorial);
+  const PointSun s1 = SunOfPoint(project.Date1.value, MarkClockTime(project, 1), locc, mijou, zone,
+                                 res.zenithEquatorial);
+  const PointSun s2 = SunOfPoint(project.Date2.value, MarkClockTime(project, 2), locc, mijou, zone,
+                                 res.zenithEquatorial);
   if (!s1.aboveHorizon) res.messages.push_back(ErrorMessage(BelowHorizonMessage(1)));
   if (!s2.aboveHorizon) res.messages.push_back(ErrorMessage(BelowHorizonMessage(2)));
   if (!res.messages.empty()) return res;

@@ -270,8 +270,8 @@ std::vector<ZoneItem> Form::ZoneItems() const {
   if (rules == nullptr) return items;
   const double today = host_.Now().today + host_.Now().timeOfDay;
   auto add = [&](const std::string& id) {
-    items.push_back({id, FillArguments(kZoneItemCaption,
-                                       {id, UtcOffsetText(rules->OffsetAt(id, today))})});
+    items.push_back(
+        {id, FillArguments(kZoneItemCaption, {id, UtcOffsetText(rules->OffsetAt(id, today))})});
   };
   const std::string own = rules->SystemId();
   if (!own.empty() && rules->Knows(own)) add(own);
@@ -300,8 +300,8 @@ void Form::RestoreZone(const std::string& id, const std::array<ZoneOffset, 2>& m
     project_.ZoneOffsets[instant] = stored;
     if (!known || !date.given || !time.given) continue;
     const LocalTimeOffsets now = OffsetsAtLocalTime(*rules, id, date.value + time.value);
-    const bool same = now.kind != LocalTimeKind::Gap &&
-                      (stored.hours == now.before || stored.hours == now.after);
+    const bool same =
+        now.kind != LocalTimeKind::Gap && (stored.hours == now.before || stored.hours == now.after);
     if (!same) {
       host_.ShowMessage(InfoMessage(FillArguments(
           kZoneRuleChangedText, {id, std::to_string(instant + 1), UtcOffsetText(stored.hours),

@@ -68,8 +68,7 @@ inline constexpr const char* kZoneRepeatCaption = "Heure double";
 inline constexpr const char* kZoneRuleChangedText =
     "Les règles du fuseau %1 ont changé depuis l'enregistrement : le point %2 garde son décalage "
     "enregistré %3 (le fuseau donne aujourd'hui %4).";
-inline constexpr const char* kZoneUnknownText =
-    "Fuseau horaire inconnu : %1";
+inline constexpr const char* kZoneUnknownText = "Fuseau horaire inconnu : %1";
 inline constexpr const char* kZoneUnknownKeptText =
     "Fuseau horaire %1 inconnu de ce système : les décalages enregistrés des points sont gardés.";
 inline constexpr const char* kZoneNeedsPlaceText =

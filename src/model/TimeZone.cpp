@@ -11,7 +11,9 @@ LocalTimeOffsets OffsetsAtLocalTime(const ZoneRules& rules, const std::string& i
   const double before = rules.OffsetAt(id, localSerial - 1.0);
   const double after = rules.OffsetAt(id, localSerial + 1.0);
   // an offset fits when the universal instant it gives is one at which the zone has it
-  auto fits = [&](double offset) { return rules.OffsetAt(id, localSerial - offset / 24) == offset; };
+  auto fits = [&](double offset) {
+    return rules.OffsetAt(id, localSerial - offset / 24) == offset;
+  };
   if (before == after) return {LocalTimeKind::Unique, before, after};
   const bool early = fits(before);
   const bool late = fits(after);
@@ -46,7 +48,8 @@ double MarkClockTime(const DialProject& p, int point) {
 
 ShadowInstant CurrentClockInstant(const DialProject& p) {
   double shift = p.TypeHeure;  // days
-  if (ZoneApplies(p, kZoneCurrent)) shift = (p.FusHor.value - p.ZoneOffsets[kZoneCurrent].hours) / 24;
+  if (ZoneApplies(p, kZoneCurrent))
+    shift = (p.FusHor.value - p.ZoneOffsets[kZoneCurrent].hours) / 24;
   return {p.Dadiur.value, (p.Hediur.value + shift) * 24};
 }
 

@@ -29,8 +29,10 @@ DialProject MarksAcrossTheSpringChange() {
     DialProject at = p;
     Give(at.FusHor, point);  // the legal offset of that mark, as if it were the dial's clock
     EXPECT_TRUE(testing::GiveExactShadows(at, 20, 90, 0));
-    p.At(point == 1 ? Field::Mesx1 : Field::Mesx2) = at.At(point == 1 ? Field::Mesx1 : Field::Mesx2);
-    p.At(point == 1 ? Field::Mesy1 : Field::Mesy2) = at.At(point == 1 ? Field::Mesy1 : Field::Mesy2);
+    p.At(point == 1 ? Field::Mesx1 : Field::Mesx2) =
+        at.At(point == 1 ? Field::Mesx1 : Field::Mesx2);
+    p.At(point == 1 ? Field::Mesy1 : Field::Mesy2) =
+        at.At(point == 1 ? Field::Mesy1 : Field::Mesy2);
   }
   return p;
 }

@@ -55,8 +55,8 @@ TEST(ZoneFile, AReaderWithoutZonesReadsTheSameLinesAsFromAFileWithoutOne) {
   const auto without = BuildProjectFileLines(zoneless, writer.state, false, {"rapport"});
   // an older reader stops at the second "---": up to it, both files are the same lines
   const size_t first = std::find(without.begin(), without.end(), "---") - without.begin();
-  const size_t second = std::find(without.begin() + first + 1, without.end(), "---") -
-                        without.begin();
+  const size_t second =
+      std::find(without.begin() + first + 1, without.end(), "---") - without.begin();
   ASSERT_LT(second, without.size());
   EXPECT_TRUE(std::equal(without.begin(), without.begin() + second + 1, withZone.begin()));
   EXPECT_EQ(without.size() + 4, withZone.size());

@@ -20,10 +20,10 @@ struct PlaceDialog : testing::Dialog {
 TEST(ZoneByName, ChoosingFillsTheDialsClockOnlyWhenEmptyAndRefusesWhatItCannotUse) {
   struct Case {
     const char* name;
-    bool place;            // `Locc` checked
-    const char* fusHor;    // typed before the choice
+    bool place;          // `Locc` checked
+    const char* fusHor;  // typed before the choice
     const char* zone;
-    std::string refusal;   // empty when accepted
+    std::string refusal;  // empty when accepted
     const char* fusHorAfter;
   };
   const Case cases[] = {
@@ -53,8 +53,8 @@ TEST(ZoneByName, EachMarkTakesItsLegalOffsetAndTheEdgeTimesAreRefusedOrAsked) {
     const char* date;
     const char* time;
     bool takeLater;
-    bool kept;       // the time stays given
-    double offset;   // hours, when kept
+    bool kept;      // the time stays given
+    double offset;  // hours, when kept
     size_t questions;
   };
   const Case cases[] = {

@@ -3,10 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QAbstractItemView>
 #include <QComboBox>
 #include <QCompleter>
 #include <QLabel>
