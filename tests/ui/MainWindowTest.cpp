@@ -12,6 +12,7 @@
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <cmath>
 #include <fstream>
@@ -205,6 +206,45 @@ TEST(MainWindowStory, CancelAtTheCloseKeepsTheWindowAndTheProject) {
   EXPECT_EQ(p.fake.questions[0].text, "Voulez-vous sauver les modifications ?");
   EXPECT_TRUE(p.window.session().State().Modified);
   EXPECT_NE(p.window.session().Project().Comments.find("Vu."), std::string::npos);
+}
+
+TEST(MainWindowStory, QuitWithUnsavedWorkAsksOnceAndEndsOnNo) {
+  const TempFolder folder;
+  Program p({CopyInto(folder.Path(), kWorkedExample).string()});
+  QTest::keyClicks(p.window.CommentsPane(), " Vu.");
+  // a second question would be cancelled, and the program would stay
+  p.fake.answers = {Answer::No, Answer::Cancel};
+  QTimer::singleShot(0, &p.window, [&p] {
+    QTest::keyClick(p.window.CommentsPane(), Qt::Key_Q, Qt::ControlModifier);
+  });
+  QTimer::singleShot(3000, [] { QCoreApplication::exit(99); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_EQ(p.fake.questions.size(), 1u);
+}
+
+TEST(MainWindowStory, InTheCommentsCtrlXCutsAndTheExportKeyOpensTheExport) {
+  const TempFolder folder;
+  Program p({CopyInto(folder.Path(), kWorkedExample).string()});
+  QPlainTextEdit* comments = p.window.CommentsPane();
+  p.window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&p.window));
+  comments->setFocus(Qt::MouseFocusReason);
+  const QString before = comments->toPlainText();
+  ASSERT_FALSE(before.isEmpty());
+  QTest::keyClick(comments, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(comments, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_TRUE(comments->toPlainText().isEmpty());
+  QTest::keyClick(comments, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(comments->toPlainText(), before);
+  EXPECT_TRUE(p.fake.saveDialogs.empty());
+
+  p.fake.filesToSave = {std::nullopt};
+  const QKeySequence exportKey = p.window.Action(MenuId::FichierDxf1)->shortcut();
+  ASSERT_EQ(exportKey.count(), 1);
+  QTest::keySequence(comments, exportKey);
+  ASSERT_EQ(p.fake.saveDialogs.size(), 1u);
+  EXPECT_EQ(p.fake.saveDialogs[0].filter, kDxfFilter);
+  EXPECT_EQ(comments->toPlainText(), before);
 }
 
 TEST(MainWindowStory, ANarrowWindowPutsTheReportAboveTheComments) {
