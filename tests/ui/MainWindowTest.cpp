@@ -6,6 +6,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
@@ -26,6 +28,7 @@
 #include "support/PdfTools.h"
 #include "support/TempFolder.h"
 #include "ui/MainWindow.h"
+#include "ui/QtPrompts.h"
 #include "ui/SaisiesDialog.h"
 
 namespace umbrix {
@@ -245,6 +248,53 @@ TEST(MainWindowStory, InTheCommentsCtrlXCutsAndTheExportKeyOpensTheExport) {
   ASSERT_EQ(p.fake.saveDialogs.size(), 1u);
   EXPECT_EQ(p.fake.saveDialogs[0].filter, kDxfFilter);
   EXPECT_EQ(comments->toPlainText(), before);
+}
+
+TEST(MainWindowStory, TheWorkshopExportWritesTheFormatOfTheFilterChosen) {
+  const TempFolder folder;
+  QtPrompts prompts(QString::fromStdString(folder.Path().string()));
+  FakePlatform services;
+  MainWindow window(prompts, services, [&prompts] { return prompts.Busy(); });
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.Start({CopyInto(folder.Path(), kWorkedExample).string()});
+  const struct {
+    int filterDowns;  // presses of the down arrow in the list of types
+    const char* typed;
+    const char* written;
+    const char* mark;
+  } rows[] = {{1, "atelier", "atelier.svg", "<svg"},
+              {0, "atelier", "atelier.dxf", "AC1009"},
+              {1, "plaque.dxf", "plaque.dxf", "AC1009"}};
+  for (const auto& r : rows) {
+    // the user in the save dialog: a type chosen, a name typed, Enter
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&poll, &r] {
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QFileDialog*>(top);
+        if (dialog == nullptr || !dialog->isVisible()) continue;
+        poll.stop();
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_TRUE(types != nullptr && name != nullptr);
+        types->setFocus();
+        for (int i = 0; i < r.filterDowns; ++i) QTest::keyClick(types, Qt::Key_Down);
+        name->setFocus();
+        name->setText(QString::fromLatin1(r.typed));
+        QTest::keyClick(name, Qt::Key_Return);
+        return;
+      }
+    });
+    poll.start(20);
+    window.Action(MenuId::FichierFabrication1)->trigger();
+    std::ifstream in(folder.Path() / r.written, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    EXPECT_NE(bytes.str().find(r.mark), std::string::npos) << r.written;
+    std::filesystem::remove(folder.Path() / r.written);
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "atelier"));
+  EXPECT_TRUE(services.messages.empty());
 }
 
 TEST(MainWindowStory, ANarrowWindowPutsTheReportAboveTheComments) {
