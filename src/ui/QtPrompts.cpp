@@ -70,8 +70,9 @@ QString FilterExtension(const QString& nameFilter) {
   const qsizetype open = nameFilter.lastIndexOf(QLatin1Char('('));
   const qsizetype close = nameFilter.lastIndexOf(QLatin1Char(')'));
   if (open < 0 || close < open) return {};
-  const QString first =
-      nameFilter.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts).value(0);
+  const QStringList patterns =
+      nameFilter.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  const QString first = patterns.value(0);
   if (!first.startsWith(QStringLiteral("*."))) return {};
   const QString extension = first.mid(2);
   return extension.contains(QLatin1Char('*')) || extension.contains(QLatin1Char('?')) ? QString()
