@@ -21,7 +21,9 @@ constexpr std::array kRows = {
     MenuRow{M::Sauversous1, "Sauversous1", M::Fichier1, K::Command, "Enregistrer &Sous"},
     MenuRow{M::Sauverlimage1, "Sauverlimage1", M::Fichier1, K::Command, "Enregistrer le &Graphique",
             "Ctrl+G"},
-    MenuRow{M::FichierDxf1, "FichierDxf1", M::Fichier1, K::Command, "E&xport dxf", "Ctrl+X"},
+    // not Ctrl+X: that key is the text boxes' Cut, which would take it from the export
+    MenuRow{M::FichierDxf1, "FichierDxf1", M::Fichier1, K::Command, "E&xport dxf",
+            "Ctrl+Shift+X"},
     MenuRow{M::FichierFabrication1, "FichierFabrication1", M::Fichier1, K::Command,
             "Export &fabrication (dxf, svg)"},
     MenuRow{M::Imprimer1, "Imprimer1", M::Fichier1, K::Command, "&Imprimer", "Ctrl+I"},

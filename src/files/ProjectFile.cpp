@@ -13,6 +13,7 @@ namespace umbrix {
 namespace {
 
 constexpr const char* kSeparator = "---";
+constexpr int kCurrentVersion = 6;
 
 std::string DateValue(const Entry& e) { return e.given ? FormatDateShort(e.value) : ""; }
 std::string TimeValue(const Entry& e) { return e.given ? FormatLongTime(e.value) : ""; }
@@ -31,13 +32,22 @@ class LineReader {
  public:
   explicit LineReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
   bool AtEnd() const { return next_ >= lines_.size(); }
-  std::string Raw() { return AtEnd() ? std::string() : lines_[next_++]; }
+  std::string Raw() {
+    if (AtEnd()) {
+      overran_ = true;
+      return {};
+    }
+    return lines_[next_++];
+  }
+  /// A line was asked for past the end of the file.
+  bool Overran() const { return overran_; }
   std::string Value() { return FieldValueOf(Raw()); }
   bool Yes() { return IsYesText(Value()); }
 
  private:
   std::vector<std::string> lines_;
   size_t next_ = 0;
+  bool overran_ = false;
 };
 
 // Collects what the handlers of the scratch dialog ask of the main window, to hand it on once
@@ -82,8 +92,9 @@ void ReadDateLine(Form& form, Field field, const std::string& value) {
 
 int WholeOr(const std::string& value, int fallback) { return ParseWhole(value).value_or(fallback); }
 
-// Feeds the data lines to the dialog in the order the reader decides them.
-void FeedLines(Form& f, LineReader& in, int k, bool extended) {
+// Feeds the data lines to the dialog in the order the reader decides them. False when the file
+// ended before its data lines, the separator after them or the one closing the comments.
+bool FeedLines(Form& f, LineReader& in, int k, bool extended) {
   DialProject& p = f.Project();
   DrawingOptions& o = p.Options;
 
@@ -212,13 +223,14 @@ void FeedLines(Form& f, LineReader& in, int k, bool extended) {
 
   // the maker's comments, up to the second "---"
   p.Comments.clear();
-  in.Raw();
+  const bool separated = in.Raw() == kSeparator && !in.Overran();
   while (!in.AtEnd()) {
     std::string line = in.Raw();
-    if (line == kSeparator) break;
+    if (line == kSeparator) return separated;
     p.Comments += line;
     p.Comments += "\r\n";
   }
+  return false;
 }
 
 FileResult Failed(Message error) {
@@ -462,7 +474,7 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   Form scratch(scratchProject, scratchState, scratchHost, form.Dates());
   LineReader in(std::move(lines));
   in.Raw();
-  FeedLines(scratch, in, version, extended);
+  const bool whole = FeedLines(scratch, in, version, extended);
 
   // commit
   const DrawingOptions before = form.Project().Options;
@@ -488,7 +500,10 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   state.Modified = false;
   state.TestDataValid = extended;
   state.DrawingExists = false;
-  return Succeeded();
+  FileResult result = Succeeded();
+  // older versions were often shorter than their readers; a file written now never is
+  if (version == kCurrentVersion && !whole) result.warning = ErrorMessage(fileName + kCutFileText);
+  return result;
 }
 
 void CloseHeldFile(ProjectState& state, ProjectFileLock& lock) {

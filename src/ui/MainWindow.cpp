@@ -137,6 +137,9 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   setWindowTitle(QStringLiteral("Umbrix"));
   setAcceptDrops(true);
   setProperty("helpContext", 4);
+  // the program ends through its own quit path only: never because a box or the desk dial's
+  // tool window was the last window to close
+  QGuiApplication::setQuitOnLastWindowClosed(false);
 
   client_ = new ClientArea(*this);
   const PixelSize minimum = MinimumClientSize();
@@ -411,8 +414,10 @@ void MainWindow::RefreshMenus() {
 }
 
 void MainWindow::Terminate() {
-  // queued: the command that asked is still running, and the loop may not have started yet
-  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+  // queued: the command that asked is still running, and the loop may not have started yet;
+  // an exit, not a quit, which would close the window and ask the save question a second time
+  QMetaObject::invokeMethod(
+      qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -424,11 +429,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   dialog_->hide();
   help_->CloseWindows();
   event->accept();
-  // a tool window's close does not end the program by itself
-  if (session_->DeskMode()) {
-    QMetaObject::invokeMethod(
-        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-  }
+  // the main window's close is the program's end, in either look
+  Terminate();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

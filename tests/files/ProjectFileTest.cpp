@@ -483,6 +483,46 @@ TEST(Load, LinesMissingAtTheEndReadAsEmptyValues) {
   EXPECT_EQ(s.project.TypeHeureItem, 0);
   EXPECT_EQ(s.state.RunMode, RunMode{1});
   EXPECT_EQ(s.project.Comments, "");
+  ASSERT_TRUE(r.warning);
+  EXPECT_EQ(*r.warning, ErrorMessage(dir.File("cut.umd") + kCutFileText));
+}
+
+TEST(Load, OnlyAFileOfTheCurrentVersionCutBeforeItsEndIsSaidIncomplete) {
+  TempFolder dir;
+  const std::string v6 = ReadBytes(DataFileCopy(dir, "v6.umd"));
+  const std::string v5 = ReadBytes(DataFileCopy(dir, "v5.umd"));
+  const auto firstLines = [](const std::string& bytes, int count) {
+    size_t at = 0;
+    for (int i = 0; i < count; ++i) at = bytes.find("\r\n", at) + 2;
+    return bytes.substr(0, at);
+  };
+  const std::string comments = "Cadran solaire, c\xf4t\xe9 jardin\r\n";
+  const struct {
+    const char* what;
+    std::string bytes;
+    bool incomplete;
+    double cote;
+    const char* comments;
+  } rows[] = {
+      {"whole", v6, false, 300, "Cadran solaire, côté jardin\r\n"},
+      {"without the last line end", v6.substr(0, v6.size() - 2), false, 300,
+       "Cadran solaire, côté jardin\r\n"},
+      {"cut in the data lines", firstLines(v6, 20), true, 300, ""},
+      {"cut after the data lines", firstLines(v6, 44), true, 300, ""},
+      {"cut after the separator", firstLines(v6, 45), true, 300, ""},
+      {"cut in the comments", firstLines(v6, 45) + comments, true, 300,
+       "Cadran solaire, côté jardin\r\n"},
+      {"an old version cut short", firstLines(v5, 20), false, 100, ""},
+  };
+  for (const auto& r : rows) {
+    WriteBytes(dir.File("p.umd"), r.bytes);
+    Session s;
+    const FileResult loaded = s.Load(dir.File("p.umd"));
+    ASSERT_TRUE(loaded.ok) << r.what << ": " << loaded.error.text;
+    EXPECT_EQ(loaded.warning.has_value(), r.incomplete) << r.what;
+    EXPECT_EQ(s.project.Cote.value, r.cote) << r.what;
+    EXPECT_EQ(s.project.Comments, r.comments) << r.what;
+  }
 }
 
 TEST(Load, OddWholeNumberLinesFallBackToDefaults) {
