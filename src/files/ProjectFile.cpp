@@ -1,5 +1,7 @@
 #include "files/ProjectFile.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 
@@ -13,6 +15,15 @@ namespace umbrix {
 namespace {
 
 constexpr const char* kSeparator = "---";
+
+// The old hours' lines follow the comments' closing separator, where a reader that does not
+// know them stops reading; their comments are part of the format, never translated.
+constexpr const char* kOldHoursComments[] = {" 'Heures italiques", " 'Heures babyloniques",
+                                             " 'Heures temporaires"};
+
+std::array<MenuOption*, 3> OldHourOptions(DrawingOptions& o) {
+  return {&o.Italiques1, &o.Babyloniques1, &o.Temporaires1};
+}
 
 std::string DateValue(const Entry& e) { return e.given ? FormatDateShort(e.value) : ""; }
 std::string TimeValue(const Entry& e) { return e.given ? FormatLongTime(e.value) : ""; }
@@ -33,6 +44,8 @@ class LineReader {
   bool AtEnd() const { return next_ >= lines_.size(); }
   std::string Raw() { return AtEnd() ? std::string() : lines_[next_++]; }
   std::string Value() { return FieldValueOf(Raw()); }
+  /// The next line, left to be read.
+  std::string Peek() const { return AtEnd() ? std::string() : lines_[next_]; }
   bool Yes() { return IsYesText(Value()); }
 
  private:
@@ -219,6 +232,16 @@ void FeedLines(Form& f, LineReader& in, int k, bool extended) {
     p.Comments += line;
     p.Comments += "\r\n";
   }
+
+  // a file without the old hours' lines shows none of them
+  for (MenuOption* option : OldHourOptions(o)) option->checked = false;
+  const std::string first = in.Peek();
+  const size_t apostrophe = first.find('\'');
+  if (apostrophe == std::string::npos || apostrophe == 0 ||
+      first.compare(apostrophe - 1, std::string::npos, kOldHoursComments[0]) != 0) {
+    return;
+  }
+  for (MenuOption* option : OldHourOptions(o)) option->checked = in.Yes();
 }
 
 FileResult Failed(Message error) {
@@ -387,6 +410,13 @@ std::vector<std::string> BuildProjectFileLines(const DialProject& project,
     lines.push_back(comment == kSeparator ? comment + " " : comment);
   }
   lines.push_back(kSeparator);
+  DrawingOptions options = project.Options;
+  const std::array<MenuOption*, 3> oldHours = OldHourOptions(options);
+  if (std::any_of(oldHours.begin(), oldHours.end(), [](MenuOption* o) { return o->checked; })) {
+    for (size_t i = 0; i < oldHours.size(); ++i) {
+      lines.push_back(YesNoText(oldHours[i]->checked, state.EnglishUi) + kOldHoursComments[i]);
+    }
+  }
   const bool dropTestLines = state.TestDataValid && !extended;
   for (size_t i = 0; i < reportLines.size(); ++i) {
     if (dropTestLines && i >= 1 && i <= 3) continue;
@@ -481,6 +511,9 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   menu(before.Refrac1, after.Refrac1, MenuItem::Refrac1);
   menu(before.HiverPrintemps1, after.HiverPrintemps1, MenuItem::HiverPrintemps1);
   menu(before.EteAutomne1, after.EteAutomne1, MenuItem::EteAutomne1);
+  menu(before.Italiques1, after.Italiques1, MenuItem::Italiques1);
+  menu(before.Babyloniques1, after.Babyloniques1, MenuItem::Babyloniques1);
+  menu(before.Temporaires1, after.Temporaires1, MenuItem::Temporaires1);
 
   lock = std::move(*candidate);
   state.ProjectFileName = full;

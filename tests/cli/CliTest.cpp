@@ -107,6 +107,33 @@ TEST(CliArguments, Refusals) {
   }
 }
 
+TEST(CliArguments, OldHoursByName) {
+  const struct {
+    const char* value;
+    bool ok, italian, babylonian, temporary;
+  } rows[] = {
+      {"italiques", true, true, false, false},
+      {"temporaires,Babyloniques", true, false, true, true},
+      {"italian,babylonian,temporary", true, true, true, true},
+      {"italiques,italiques", true, true, false, false},
+      {"italiennes", false, false, false, false},
+      {"italiques,", false, false, false, false},
+      {",temporaires", false, false, false, false},
+      {"", false, false, false, false},
+  };
+  for (const auto& row : rows) {
+    const CliParse p = ParseCliArguments({"a.umd", std::string("--heures-anciennes=") + row.value});
+    ASSERT_EQ(p.options.has_value(), row.ok) << row.value << " " << p.error;
+    if (!row.ok) continue;
+    EXPECT_EQ(p.options->italianHours, row.italian) << row.value;
+    EXPECT_EQ(p.options->babylonianHours, row.babylonian) << row.value;
+    EXPECT_EQ(p.options->temporaryHours, row.temporary) << row.value;
+  }
+  EXPECT_FALSE(ParseCliArguments({"a.umd", "--old-hours", "italian", "--heures-anciennes",
+                                  "temporaires"})
+                   .options);
+}
+
 TEST(CliArguments, DoubleDashEndsTheOptions) {
   const CliParse dashed = ParseCliArguments({"--map", "--", "-x.umd"});
   ASSERT_TRUE(dashed.options) << dashed.error;
@@ -292,6 +319,34 @@ TEST(CliProcess, TheDrawingFitsTheSizeAndKeepsItsProportions) {
   EXPECT_EQ(height, 300u);
   EXPECT_LT(width, 200u);
   EXPECT_GT(width, 140u);
+}
+
+TEST(CliProcess, OldHoursAreDrawnForTheRunWhenTheLatitudeIsKnown) {
+  testing::TempFolder folder;
+  const std::string worked = testing::CopyInto(folder.Path(), kWorked).string();
+  const auto plain = RunCliProcess({worked, "--report", "-"}, folder.Path());
+  const auto old =
+      RunCliProcess({worked, "--heures-anciennes", "babyloniques", "--report", "-"}, folder.Path());
+  ASSERT_EQ(old.status, kExitSuccess) << old.err;
+  EXPECT_EQ(plain.out.find("Heures babyloniques :"), std::string::npos);
+  const std::size_t at = old.out.find("\r\nHeures babyloniques :\r\n - ");
+  EXPECT_NE(at, std::string::npos) << old.out;
+  EXPECT_EQ(old.out.find("Heures italiques :"), std::string::npos);
+  // the rest of the report is the same
+  EXPECT_EQ(old.out.substr(0, old.out.find("\r\nCouleurs des heures anciennes")),
+            plain.out.substr(0, old.out.find("\r\nCouleurs des heures anciennes")));
+
+  const std::string unknown = WriteProject(folder, "lieu.umd", [](Session& s) {
+    testing::TypeWorkedCase(s.Dialog());
+    s.Dialog().SetChecked(Check::Limite, false);
+  });
+  const auto refused =
+      RunCliProcess({unknown, "--heures-anciennes", "italiques", "--report", "-"}, folder.Path());
+  EXPECT_EQ(refused.status, kExitSuccess) << refused.err;
+  EXPECT_NE(refused.err.find("les heures anciennes ne sont pas tracées sans la latitude"),
+            std::string::npos)
+      << refused.err;
+  EXPECT_EQ(refused.out.find("Heures italiques :"), std::string::npos);
 }
 
 TEST(CliProcess, SaveWritesAnOldFileInTheCurrentVersion) {

@@ -2,6 +2,8 @@
 // files, the held file against a second instance, and saves that fail without harm.
 
 #include <gtest/gtest.h>
+
+#include <tuple>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -79,7 +81,8 @@ void ExpectSameProject(const DialProject& a, const DialProject& b, bool withTest
       &DrawingOptions::EteAutomne2, &DrawingOptions::N2points1, &DrawingOptions::Axes1,
       &DrawingOptions::Carreaux1,   &DrawingOptions::Horizon1,  &DrawingOptions::Refrac1,
       &DrawingOptions::Ombre1,      &DrawingOptions::Visible1,  &DrawingOptions::Style1,
-      &DrawingOptions::Gnomon1};
+      &DrawingOptions::Gnomon1,     &DrawingOptions::Italiques1, &DrawingOptions::Babyloniques1,
+      &DrawingOptions::Temporaires1};
   for (size_t i = 0; i < std::size(items); ++i) {
     EXPECT_EQ((x.*items[i]).checked, (y.*items[i]).checked) << "option " << i;
     EXPECT_EQ((x.*items[i]).enabled, (y.*items[i]).enabled) << "option " << i;
@@ -163,6 +166,48 @@ TEST(RoundTrip, CommentsKeepTheirAccentsAndBlankLines) {
   writer.lock.Release();
   Session reader;
   ASSERT_TRUE(reader.Load(dir.File("c.umd")).ok);
+  EXPECT_EQ(reader.project.Comments, writer.project.Comments);
+}
+
+// The old hours follow the comments' closing separator, where a reader that does not know them
+// stops; without them the file is what it always was.
+TEST(RoundTrip, OldHoursFollowTheCommentsAndComeBack) {
+  TempFolder dir;
+  Session writer;
+  FillEverything(writer);
+  const std::vector<std::string> report = {"Indice de précision : 0.03", "", "Heures italiques :"};
+  ASSERT_TRUE(writer.Save(dir.File("plain.umd"), false, report).ok);
+  writer.lock.Release();
+  const std::string plain = ReadBytes(dir.File("plain.umd"));
+  EXPECT_EQ(plain.find("Heures italiques\r\n"), std::string::npos);
+
+  for (const auto& [italian, babylonian, temporary] :
+       {std::tuple{true, false, false}, std::tuple{false, true, true}}) {
+    writer.project.Options.Italiques1.checked = italian;
+    writer.project.Options.Babyloniques1.checked = babylonian;
+    writer.project.Options.Temporaires1.checked = temporary;
+    ASSERT_TRUE(writer.Save(dir.File("old.umd"), false, report).ok);
+    writer.lock.Release();
+    const std::string bytes = ReadBytes(dir.File("old.umd"));
+    const std::string block = std::string(italian ? "Oui" : "Non") + " 'Heures italiques\r\n" +
+                              (babylonian ? "Oui" : "Non") + " 'Heures babyloniques\r\n" +
+                              (temporary ? "Oui" : "Non") + " 'Heures temporaires\r\n";
+    const std::string closing = "Troisi\xE8me\r\n---\r\n";
+    const std::size_t after = plain.find(closing) + closing.size();
+    EXPECT_EQ(bytes, plain.substr(0, after) + block + plain.substr(after));
+
+    Session reader;
+    reader.form.SetChecked(Check::Limite, true);
+    reader.project.Options.Italiques1.checked = !italian;  // another project was shown before
+    ASSERT_TRUE(reader.Load(dir.File("old.umd")).ok);
+    ExpectSameProject(writer.project, reader.project, false);
+    reader.lock.Release();
+  }
+  // a file written without them shows none, whatever was shown before
+  Session reader;
+  reader.project.Options.Temporaires1.checked = true;
+  ASSERT_TRUE(reader.Load(dir.File("plain.umd")).ok);
+  EXPECT_FALSE(reader.project.Options.Temporaires1.checked);
   EXPECT_EQ(reader.project.Comments, writer.project.Comments);
 }
 
@@ -619,7 +664,11 @@ TEST(Load, TheHostSeesTheMessagesTheClearingTheFitAndTheMenus) {
   EXPECT_FALSE(s.project.Gnomx.given);
   EXPECT_TRUE(s.host.AnyClear());
   EXPECT_EQ(s.host.fits, 1);
-  EXPECT_EQ(s.host.menus, (std::vector<std::pair<MenuItem, bool>>{{MenuItem::Horizon1, true}}));
+  EXPECT_EQ(s.host.menus, (std::vector<std::pair<MenuItem, bool>>{
+                              {MenuItem::Horizon1, true},
+                              {MenuItem::Italiques1, true},
+                              {MenuItem::Babyloniques1, true},
+                              {MenuItem::Temporaires1, true}}));
   EXPECT_FALSE(s.state.Modified);
   EXPECT_FALSE(s.state.DrawingExists);
 }
