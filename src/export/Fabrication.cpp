@@ -38,8 +38,9 @@ constexpr std::array<FabricationLayerStyle, kFabricationLayerCount> kStyles = {{
      "Gravure : heures italiques et leurs chiffres", "#ff8000", 0.25},
     {"GRAVURE_HEURES_BABYLONIQUES_MM", 52, "gravure-heures-babyloniques",
      "Gravure : heures babyloniques et leurs chiffres", "#808000", 0.25},
-    {"GRAVURE_HEURES_TEMPORAIRES_MM", 6, "gravure-heures-temporaires",
-     "Gravure : heures temporaires et leurs chiffres", "#ff00ff", 0.25},
+    // violet, clear of the shadow-caster's magenta
+    {"GRAVURE_HEURES_TEMPORAIRES_MM", 190, "gravure-heures-temporaires",
+     "Gravure : heures temporaires et leurs chiffres", "#8000ff", 0.25},
 }};
 
 // Engraving first, the cut last: a piece cut free may move.

@@ -29,6 +29,8 @@ constexpr double kDaylightSlack = 1e-12;
 constexpr int kSteps = 60;
 // Halvings that find where a line begins or ends on its way across the year.
 constexpr int kHalvings = 60;
+// Two ends of consecutive steps this close (mm) are one point.
+constexpr double kSamePointMm = 1e-6;
 
 constexpr const char* kLegendText =
     "\r\nCouleurs des heures anciennes : italiques en orange et tirets, babyloniques en vert "
@@ -96,6 +98,26 @@ double DeclinationLimit(double latitude) {
   const double t = std::fabs(std::tan(latitude));
   if (t * std::tan(kObliquity) <= 1) return kObliquity;
   return std::atan(1 / t);
+}
+
+// Where an old hour's number goes: beyond the line's end like an hour numeral while that stays
+// inside the plate, else inside it, short of the end and beside the line, so that the margin
+// stays the hour numerals'.
+LabelPlacement PlaceOldHourLabel(const DrawingFrame& frame, PointMm end, double dx, double dy) {
+  LabelPlacement at = PlaceLabel(frame, end, dx, dy);
+  const double h = frame.marginPx * frame.MmPerPixelX / 2;  // mm
+  const double length = std::hypot(dx, dy);
+  if (at.inPlate || !(length > 2 * h)) return at;
+  const double ux = dx / length;
+  const double uy = dy / length;
+  const PointMm p{end.x - 2 * h * ux - h * uy, end.y - 2 * h * uy + h * ux};
+  const PlateWindow& w = frame.plate;
+  if (!(w.XMin < p.x && p.x < w.XMax && w.YMin < p.y && p.y < w.YMax)) return at;
+  at.mm = p;
+  at.px = frame.ToPixelX(p.x);
+  at.py = frame.ToPixelY(p.y);
+  at.inPlate = true;
+  return at;
 }
 
 }  // namespace
@@ -246,7 +268,12 @@ std::optional<OldHourTrace> TracingPass::DrawOldHour(OldHourSystem system, int n
       if (!step.visible) {
         endRun();
       } else {
-        if (!run.empty() && !(run.back() == step.start)) endRun();
+        // a step that re-enters the plate starts a new piece; the clipped end of the step
+        // before is its sample only to rounding
+        if (!run.empty() && std::hypot(run.back().x - step.start.x, run.back().y - step.start.y) >
+                                kSamePointMm) {
+          endRun();
+        }
         if (run.empty()) run.push_back(step.start);
         run.push_back(step.end);
       }
@@ -262,7 +289,7 @@ std::optional<OldHourTrace> TracingPass::DrawOldHour(OldHourSystem system, int n
   const double dx = end.x - piece.front().x;
   const double dy = end.y - piece.front().y;
   if (dx != 0 || dy != 0) {
-    canvas_.DrawLabel(std::to_string(number), PlaceLabel(frame_, end, dx, dy));
+    canvas_.DrawLabel(std::to_string(number), PlaceOldHourLabel(frame_, end, dx, dy));
   }
   return trace;
 }

@@ -4,9 +4,8 @@ the report NAME.txt of the same run) and checks what a maker relies on: ezdxf's 
 and auditor pass; every entity lies on a named layer; no SOLID, hatch or filled shape; the plate
 outline is one closed polyline; every numeral lies inside the plate at one height, the height the
 title block states, in both files; no two numerals' boxes overlap and none crosses an hour line;
-every hour line's ends equal the report's to 0.05 mm; the old hours (Italian, Babylonian,
-temporary), when drawn, lie on a layer of their own each with their numerals, and their straight
-lines' ends equal the report's."""
+every hour line's ends equal the report's to 0.05 mm. The old hours' numerals, on their own
+layers, are held to the hour numerals' rules."""
 
 import math
 import pathlib
@@ -21,12 +20,9 @@ LAYERS = {
     "GRAVURE_CHIFFRES_TEXTES_MM", "PORTE_OMBRE_PIED_CONTOUR_MM", "REPERES_TRACAGE_MM",
     "CARTOUCHE_MM",
 }
-OLD_HOURS = {
-    "Heures italiques": "GRAVURE_HEURES_ITALIQUES_MM",
-    "Heures babyloniques": "GRAVURE_HEURES_BABYLONIQUES_MM",
-    "Heures temporaires": "GRAVURE_HEURES_TEMPORAIRES_MM",
-}
-LAYERS |= set(OLD_HOURS.values())
+OLD_HOURS = {"GRAVURE_HEURES_ITALIQUES_MM", "GRAVURE_HEURES_BABYLONIQUES_MM",
+             "GRAVURE_HEURES_TEMPORAIRES_MM"}  # lines and numerals of each old-hours system
+LAYERS |= OLD_HOURS
 NUMERALS = "GRAVURE_CHIFFRES_TEXTES_MM"
 HOUR_LINES = "GRAVURE_LIGNES_HORAIRES_MM"
 ADVANCE = 0.8  # a numeral's character is this many heights wide
@@ -90,51 +86,6 @@ def report_lines(text, plate):
     return pairs
 
 
-def old_hour_lines(text, plate):
-    """{section title: [(number, start, end)]} of the old hours the report lists."""
-    def coordinate(value, low, high):
-        return {"-L": low, "L": high}[value] if value in ("L", "-L") else float(value)
-
-    found = {}
-    for title in OLD_HOURS:
-        section = re.search(title + r" :\r?\n((?: - .*\r?\n)*)", text)
-        if not section:
-            continue
-        rows = []
-        for m in re.finditer(r" - (\d+) h : de \(([^,]+), ([^)]+)\) à \(([^,]+), ([^)]+)\)",
-                             section[1]):
-            rows.append((m[1], (coordinate(m[2], plate[0], plate[1]),
-                                coordinate(m[3], plate[2], plate[3])),
-                         (coordinate(m[4], plate[0], plate[1]),
-                          coordinate(m[5], plate[2], plate[3]))))
-        found[title] = rows
-    return found
-
-
-def check_old_hours(name, report, old_paths, old_numerals, plate, problems):
-    listed = old_hour_lines(report, plate)
-    for title, layer in OLD_HOURS.items():
-        paths = old_paths.get(layer, [])
-        if title not in listed:
-            if paths or old_numerals.get(layer):
-                problems.append(f"{name}: {layer} drawn but not in the report")
-            continue
-        if len(paths) != len(listed[title]):
-            problems.append(f"{name}: {len(paths)} lines on {layer}, the report lists "
-                            f"{len(listed[title])}")
-            continue
-        # a numeral may be left out for want of room, never one of another line
-        numbers = old_numerals.get(layer, [])
-        listed_numbers = [number for number, _, _ in listed[title]]
-        if (paths and not numbers) or len(set(numbers)) != len(numbers) or \
-                not set(numbers) <= set(listed_numbers):
-            problems.append(f"{name}: the numbers on {layer} are {numbers}")
-        for (number, start, end), points in zip(listed[title], paths):
-            for want, got in ((start, points[0]), (end, points[-1])):
-                if max(abs(want[0] - got[0]), abs(want[1] - got[1])) > TOLERANCE:
-                    problems.append(f"{name}: {title} {number} h ends at {got}, not {want}")
-
-
 def check_dxf(path, problems):
     name = path.name
     doc = ezdxf.readfile(str(path))
@@ -149,8 +100,6 @@ def check_dxf(path, problems):
     outlines = []
     numerals = []
     hour_lines = []
-    old_paths = {}
-    old_numerals = {}
     seen_lines = set()
     title = ""
     for e in msp:
@@ -169,8 +118,6 @@ def check_dxf(path, problems):
             seen_lines.add(key)
             if layer == HOUR_LINES:
                 hour_lines.append((p, q))
-            if layer in OLD_HOURS.values():
-                old_paths.setdefault(layer, []).append([p, q])
         if kind == "POLYLINE":
             points = [(v.dxf.location.x, v.dxf.location.y) for v in e.vertices]
             if any(a == b for a, b in zip(points, points[1:])):
@@ -179,13 +126,9 @@ def check_dxf(path, problems):
                 problems.append(f"{name}: closed POLYLINE repeating its first vertex")
             if layer == "DECOUPE_CONTOUR_MM":
                 outlines.append((e.is_closed, points))
-            if layer in OLD_HOURS.values():
-                old_paths.setdefault(layer, []).append(points)
-        if kind == "TEXT" and (layer == NUMERALS or layer in OLD_HOURS.values()):
+        if kind == "TEXT" and (layer == NUMERALS or layer in OLD_HOURS):
             at = e.dxf.align_point
             numerals.append((e.dxf.text, e.dxf.height, at.x, at.y))
-            if layer != NUMERALS:
-                old_numerals.setdefault(layer, []).append(e.dxf.text)
         if kind == "TEXT" and layer == "CARTOUCHE_MM":
             title += e.dxf.text + "\n"
     if len(outlines) != 1 or not outlines[0][0] or len(outlines[0][1]) != 4:
@@ -201,9 +144,7 @@ def check_dxf(path, problems):
     height = float(stated[1])
     check_numerals(name, numerals, height, plate, hour_lines, problems)
 
-    report = path.with_suffix(".txt").read_text(encoding="utf-8")
-    check_old_hours(name, report, old_paths, old_numerals, plate, problems)
-    reported = report_lines(report, plate)
+    reported = report_lines(path.with_suffix(".txt").read_text(encoding="utf-8"), plate)
     if len(reported) != len(hour_lines):
         problems.append(f"{name}: {len(hour_lines)} hour lines, the report lists {len(reported)}")
     worst, worst_at = 0.0, None
