@@ -410,12 +410,11 @@ std::vector<std::string> BuildProjectFileLines(const DialProject& project,
     lines.push_back(comment == kSeparator ? comment + " " : comment);
   }
   lines.push_back(kSeparator);
-  DrawingOptions options = project.Options;
-  const std::array<MenuOption*, 3> oldHours = OldHourOptions(options);
-  if (std::any_of(oldHours.begin(), oldHours.end(), [](MenuOption* o) { return o->checked; })) {
-    for (size_t i = 0; i < oldHours.size(); ++i) {
-      lines.push_back(YesNoText(oldHours[i]->checked, state.EnglishUi) + kOldHoursComments[i]);
-    }
+  const DrawingOptions& o = project.Options;
+  const bool oldHours[] = {o.Italiques1.checked, o.Babyloniques1.checked, o.Temporaires1.checked};
+  if (std::find(std::begin(oldHours), std::end(oldHours), true) != std::end(oldHours)) {
+    for (size_t i = 0; i < std::size(oldHours); ++i)
+      lines.push_back(YesNoText(oldHours[i], state.EnglishUi) + kOldHoursComments[i]);
   }
   const bool dropTestLines = state.TestDataValid && !extended;
   for (size_t i = 0; i < reportLines.size(); ++i) {

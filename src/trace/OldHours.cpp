@@ -28,7 +28,7 @@ constexpr double kDaylightSlack = 1e-12;
 // The year from the winter to the summer solstice in steps of 3 degrees of the sun's longitude.
 constexpr int kSteps = 60;
 // Halvings that find where a line begins or ends on its way across the year.
-constexpr int kHalvings = 60;
+constexpr int kHalvings = 40;
 // Two ends of consecutive steps this close (mm) are one point.
 constexpr double kSamePointMm = 1e-6;
 
