@@ -44,10 +44,9 @@ constexpr std::array<FabricationLayerStyle, kFabricationLayerCount> kStyles = {{
 }};
 
 // Engraving first, the cut last: a piece cut free may move.
-constexpr std::array kWriteOrder = {L::Marks,        L::HourLines,       L::Curves,
-                                    L::ItalianHours, L::BabylonianHours, L::TemporaryHours,
-                                    L::Numerals,     L::Caster,          L::TitleBlock,
-                                    L::Cut};
+constexpr std::array kWriteOrder = {
+    L::Marks,          L::HourLines, L::Curves, L::ItalianHours, L::BabylonianHours,
+    L::TemporaryHours, L::Numerals,  L::Caster, L::TitleBlock,   L::Cut};
 
 // Radius (mm) of the foot's mark, and of a measured point's.
 constexpr double kFootRadiusMm = 1.0;
@@ -119,7 +118,8 @@ class SortingCanvas final : public Canvas {
   void DrawPolyline(Colour, std::span<const PointMm> points) override {
     Add(points);
     if (!OldHours()) return;
-    for (std::size_t i = 1; i < points.size(); ++i) lines.push_back({points[i - 1], points[i], true});
+    for (std::size_t i = 1; i < points.size(); ++i)
+      lines.push_back({points[i - 1], points[i], true});
   }
   void DrawMarker(Colour, PointMm at) override {
     const std::optional<L> layer = LayerOf(figure_);
@@ -591,8 +591,9 @@ std::string FabricationSvg(const FabricationDrawing& d) {
     s += "<g id=\"" + std::string(st.svgId) + "\" inkscape:groupmode=\"layer\" inkscape:label=\"" +
          std::string(st.svgLabel) + "\" stroke=\"" + std::string(st.svgColour) +
          "\" stroke-width=\"" + Num(st.strokeMm) + "\" fill=\"none\" stroke-linecap=\"round\"";
-    const bool hasText = std::any_of(d.texts.begin(), d.texts.end(),
-                                     [layer](const FabricationText& x) { return x.layer == layer; });
+    const bool hasText =
+        std::any_of(d.texts.begin(), d.texts.end(),
+                    [layer](const FabricationText& x) { return x.layer == layer; });
     if (hasText) {
       // Text is filled, never stroked: the only filled shapes of the drawing.
       s += " font-family=\"Liberation Sans, Arial, Helvetica, sans-serif\"";

@@ -240,7 +240,8 @@ std::optional<OldHourTrace> TracingPass::DrawOldHour(OldHourSystem system, int n
       }
       return sampleAt(inside).at;
     };
-    const PointMm a = first > 0 ? edge(thetaOf(first), thetaOf(first - 1)) : sampleAt(thetaOf(0)).at;
+    const PointMm a =
+        first > 0 ? edge(thetaOf(first), thetaOf(first - 1)) : sampleAt(thetaOf(0)).at;
     const PointMm b =
         last < kSteps ? edge(thetaOf(last), thetaOf(last + 1)) : sampleAt(thetaOf(kSteps)).at;
     const ClipResult line = ClipSegment(frame_.plate, a, b.x - a.x, b.y - a.y);
@@ -270,8 +271,8 @@ std::optional<OldHourTrace> TracingPass::DrawOldHour(OldHourSystem system, int n
       } else {
         // a step that re-enters the plate starts a new piece; the clipped end of the step
         // before is its sample only to rounding
-        if (!run.empty() && std::hypot(run.back().x - step.start.x, run.back().y - step.start.y) >
-                                kSamePointMm) {
+        if (!run.empty() &&
+            std::hypot(run.back().x - step.start.x, run.back().y - step.start.y) > kSamePointMm) {
           endRun();
         }
         if (run.empty()) run.push_back(step.start);
@@ -313,9 +314,9 @@ void TracingPass::DrawOldHours() {
       std::optional<OldHourTrace> line = DrawOldHour(system, n, sky);
       if (!line) continue;
       drawn = true;
-      text += Substitute(kOldHourLineText,
-                         {std::to_string(n), FormatPoint(line->pieces.front().front(), frame_.plate),
-                          FormatPoint(line->pieces.back().back(), frame_.plate)});
+      text += Substitute(kOldHourLineText, {std::to_string(n),
+                                            FormatPoint(line->pieces.front().front(), frame_.plate),
+                                            FormatPoint(line->pieces.back().back(), frame_.plate)});
       oldHours_.push_back(std::move(*line));
     }
     if (!drawn) text += kNoOldHourLineText;

@@ -121,13 +121,15 @@ INSTANTIATE_TEST_SUITE_P(Examples, FabricationOfAnExample, ::testing::ValuesIn(E
 // ezdxf check beside the examples.
 TEST(Fabrication, OldHoursOfTheWorkedWallHaveTheirLayers) {
   testing::TempFolder out;
-  const std::string project = testing::CopyInto(
-      out.Path(), fs::path(UMBRIX_SOURCE_DIR) / "examples" / "mur-declinant-ouest.umd").string();
-  const testing::CliRunResult run = testing::RunCliProcess(
-      {project, "--heures-anciennes", "italiques,babyloniques,temporaires", "--fabrication-dxf",
-       out.File("old.dxf"), "--fabrication-svg", out.File("old.svg"), "--report",
-       out.File("old.txt")},
-      out.Path());
+  const std::string project =
+      testing::CopyInto(out.Path(),
+                        fs::path(UMBRIX_SOURCE_DIR) / "examples" / "mur-declinant-ouest.umd")
+          .string();
+  const testing::CliRunResult run =
+      testing::RunCliProcess({project, "--heures-anciennes", "italiques,babyloniques,temporaires",
+                              "--fabrication-dxf", out.File("old.dxf"), "--fabrication-svg",
+                              out.File("old.svg"), "--report", out.File("old.txt")},
+                             out.Path());
   ASSERT_EQ(run.status, kExitSuccess) << run.err;
   const std::string dxf = ReadBytes(out.File("old.dxf"));
   const std::string svg = ReadBytes(out.File("old.svg"));

@@ -74,11 +74,11 @@ void ExpectSameProject(const DialProject& a, const DialProject& b, bool withTest
   EXPECT_EQ(x.HourSubdivisions, y.HourSubdivisions);
   EXPECT_EQ(x.SignArcs, y.SignArcs);
   const MenuOption DrawingOptions::*items[] = {
-      &DrawingOptions::Lighor1,     &DrawingOptions::LhLim,     &DrawingOptions::HiverPrintemps1,
-      &DrawingOptions::EteAutomne1, &DrawingOptions::MenDat,    &DrawingOptions::HiverPrintemps2,
-      &DrawingOptions::EteAutomne2, &DrawingOptions::N2points1, &DrawingOptions::Axes1,
-      &DrawingOptions::Carreaux1,   &DrawingOptions::Horizon1,  &DrawingOptions::Refrac1,
-      &DrawingOptions::Ombre1,      &DrawingOptions::Visible1,  &DrawingOptions::Style1,
+      &DrawingOptions::Lighor1,     &DrawingOptions::LhLim,      &DrawingOptions::HiverPrintemps1,
+      &DrawingOptions::EteAutomne1, &DrawingOptions::MenDat,     &DrawingOptions::HiverPrintemps2,
+      &DrawingOptions::EteAutomne2, &DrawingOptions::N2points1,  &DrawingOptions::Axes1,
+      &DrawingOptions::Carreaux1,   &DrawingOptions::Horizon1,   &DrawingOptions::Refrac1,
+      &DrawingOptions::Ombre1,      &DrawingOptions::Visible1,   &DrawingOptions::Style1,
       &DrawingOptions::Gnomon1,     &DrawingOptions::Italiques1, &DrawingOptions::Babyloniques1,
       &DrawingOptions::Temporaires1};
   for (size_t i = 0; i < std::size(items); ++i) {
@@ -189,7 +189,8 @@ TEST(RoundTrip, OldHoursFollowTheCommentsAndComeBack) {
     Session reader;
     reader.project.Options.Italiques1.checked = true;  // another project showed them before
     ASSERT_TRUE(reader.Load(dir.File(old ? "old.umd" : "plain.umd")).ok);
-    writer.project.Options.Babyloniques1.checked = writer.project.Options.Temporaires1.checked = old;
+    writer.project.Options.Babyloniques1.checked = writer.project.Options.Temporaires1.checked =
+        old;
     ExpectSameProject(writer.project, reader.project, false);
   }
 }
@@ -647,11 +648,10 @@ TEST(Load, TheHostSeesTheMessagesTheClearingTheFitAndTheMenus) {
   EXPECT_FALSE(s.project.Gnomx.given);
   EXPECT_TRUE(s.host.AnyClear());
   EXPECT_EQ(s.host.fits, 1);
-  EXPECT_EQ(s.host.menus, (std::vector<std::pair<MenuItem, bool>>{
-                              {MenuItem::Horizon1, true},
-                              {MenuItem::Italiques1, true},
-                              {MenuItem::Babyloniques1, true},
-                              {MenuItem::Temporaires1, true}}));
+  EXPECT_EQ(s.host.menus, (std::vector<std::pair<MenuItem, bool>>{{MenuItem::Horizon1, true},
+                                                                  {MenuItem::Italiques1, true},
+                                                                  {MenuItem::Babyloniques1, true},
+                                                                  {MenuItem::Temporaires1, true}}));
   EXPECT_FALSE(s.state.Modified);
   EXPECT_FALSE(s.state.DrawingExists);
 }

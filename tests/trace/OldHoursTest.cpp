@@ -34,9 +34,8 @@ struct Traced {
   TraceResult result;
   Report report;
 };
-Traced TraceOf(const Dial& d, bool latitude = true) {
+Traced TraceOf(const Dial& d) {
   DialProject p = testing::SquareDial(d.side, d.gnomon, d.lat);
-  p.Limite = latitude;
   p.Options.Italiques1 = p.Options.Babyloniques1 = p.Options.Temporaires1 = {true, true};
   Traced t;
   testing::RecordingCanvas canvas;
@@ -92,7 +91,7 @@ TEST(OldHours, ItalianAndBabylonianLinesHoldEveryShadowOfTheirHourFromWinterToSu
           const std::optional<PointMm> q = Shadow(d, decl, H);
           if (std::fabs(H) > h0 + 1e-9 || !q) continue;  // before sunrise, after sunset, off
           const std::string at = std::string(d.name) + " " + std::to_string(n) + " at " +
-                                  std::to_string(i) + (system == S::Italian ? " italian" : "");
+                                 std::to_string(i) + (system == S::Italian ? " italian" : "");
           ASSERT_TRUE(line && line->pieces.size() == 1 && line->pieces[0].size() == 2) << at;
           const PointMm a = line->pieces[0][0], b = line->pieces[0][1];
           const double along = Along(*q, a, b);
@@ -172,7 +171,7 @@ TEST(OldHours, TemporaryHourSixIsNoonAndEachMeetsItsEquinoctialHour) {
   }
 }
 
-TEST(OldHours, ReportListsEachLineFromItsWinterEndAndNothingWithoutTheLatitude) {
+TEST(OldHours, ReportListsEachLineFromItsWinterEnd) {
   const Traced t = TraceOf(kDials[0]);
   const std::string& s = t.report.sections[5];
   const OldHourTrace* line = Find(t.result, S::Italian, 18);
@@ -187,9 +186,6 @@ TEST(OldHours, ReportListsEachLineFromItsWinterEndAndNothingWithoutTheLatitude) 
   EXPECT_NE(s.find(" - 18 h : de " + FormatPoint(line->pieces[0][0], plate) + " à " +
                    FormatPoint(line->pieces[0][1], plate) + "\r\n"),
             std::string::npos);
-  const Traced none = TraceOf(kDials[0], false);
-  EXPECT_TRUE(none.result.oldHours.empty());
-  EXPECT_EQ(none.report.sections[5].find("Heures"), std::string::npos);
 }
 
 }  // namespace
