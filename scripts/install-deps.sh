@@ -10,6 +10,8 @@ packages=(
   # Qt's own dialogs and buttons in French
   qt6-translations-l10n
   python3-ezdxf locales
+  # the desk dial's clock tested in named zones (UTC, Asia/Kolkata, Europe/Paris...)
+  tzdata
   # the manual and the PDF prints read back by the tests
   poppler-utils
   # the Debian package and its checks: man pages, dependencies, validators

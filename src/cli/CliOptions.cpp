@@ -172,6 +172,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
     const bool isTimeStep = name == "--ecart-heures" || name == "--écart-heures";
     const bool isNumeralHeight = name == "--hauteur-chiffres" || name == "--numeral-height";
     if (isNumeralHeight) key = "numeral-height";
+    const bool isOldHours = name == "--heures-anciennes" || name == "--old-hours";
+    if (isOldHours) key = "old-hours";
     const bool isPrint = name == "--impression" || name == "--print";
     const bool isPaper = name == "--papier" || name == "--paper";
     if (isPrint) key = "print";
@@ -197,6 +199,24 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
                       " » (de 1 à 100 mm, par exemple 5)");
       }
       o.numeralHeightMm = *h;
+    } else if (isOldHours) {
+      std::string rest = *value;
+      while (true) {
+        const size_t comma = rest.find(',');
+        const std::string item = Lower(rest.substr(0, comma));
+        if (item == "italiques" || item == "italian") {
+          o.italianHours = true;
+        } else if (item == "babyloniques" || item == "babylonian") {
+          o.babylonianHours = true;
+        } else if (item == "temporaires" || item == "temporary") {
+          o.temporaryHours = true;
+        } else {
+          return Refuse("heures anciennes inconnues : « " + rest.substr(0, comma) +
+                        " » (italiques, babyloniques ou temporaires, séparées par des virgules)");
+        }
+        if (comma == std::string::npos) break;
+        rest = rest.substr(comma + 1);
+      }
     } else if (isPrint) {
       o.print = PrintLayoutNamed(*value);
       if (!o.print) {
@@ -286,6 +306,10 @@ std::string HelpText(bool french) {
            "                          le fuseau horaire du lieu par son nom (Europe/Paris) :\n"
            "                          les heures des instants sont son heure légale, heure\n"
            "                          d'été comprise ; --zone \"\" retire celui du projet\n"
+           "  --heures-anciennes LISTE, --old-hours LISTE\n"
+           "                          trace aussi les heures italiques, babyloniques ou\n"
+           "                          temporaires (séparées par des virgules, par exemple\n"
+           "                          italiques,babyloniques) ; il faut la latitude\n"
            "  --taille LxH, --size LxH\n"
            "                          taille maximale du dessin en pixels (600x600 par défaut) ;\n"
            "                          le cadran garde ses proportions\n"
@@ -351,6 +375,10 @@ std::string HelpText(bool french) {
          "                          height of the workshop drawing's numerals (1 to 100 mm);\n"
          "                          by default the short side over 25 (3 to 12 mm), made\n"
          "                          smaller while a numeral finds no room between the lines\n"
+         "  --old-hours LIST, --heures-anciennes LIST\n"
+         "                          also draws the Italian, Babylonian or temporary hours\n"
+         "                          (italiques, babyloniques, temporaires, separated by\n"
+         "                          commas); the latitude must be known\n"
          "  --size WxH, --taille WxH\n"
          "                          largest drawing in pixels (600x600 by default);\n"
          "                          the dial keeps its proportions\n"

@@ -61,6 +61,10 @@ struct CliOptions {
   bool developerMode = false;
   /// --zone: the place's time zone by name for the run; empty removes the project's zone.
   std::optional<std::string> zone;
+  /// The old hours switched on for the run (--heures-anciennes), beside those of the project.
+  bool italianHours = false;
+  bool babylonianHours = false;
+  bool temporaryHours = false;
 };
 
 struct CliParse {

@@ -4,6 +4,9 @@
 #include "app/Ports.h"
 #include "render/QtZoneRules.h"
 
+class QDateTime;
+class QTimeZone;
+
 namespace umbrix {
 
 class SystemServices final : public Services {
@@ -15,5 +18,10 @@ class SystemServices final : public Services {
  private:
   QtZoneRules zones_;
 };
+
+/// The day serial the clock of `zone` reads at the instant `utc`.
+double LocalSerialAt(const QTimeZone& zone, const QDateTime& utc);
+/// `zone` as the desk dial reads it at the instant `utc`: its state and biases in minutes.
+PlatformTimeZone PlatformZoneAt(const QTimeZone& zone, const QDateTime& utc);
 
 }  // namespace umbrix
