@@ -29,12 +29,16 @@ TEST(ZoneFile, TheZoneAndTheAnsweredRepeatComeBackWithoutAQuestion) {
   writer.host.takeLater = true;  // 02:30 on 27/10/2024 was the second one, in winter time
   MarkInParis(writer, "27/10/2024", "02:30:00");
   ASSERT_EQ(writer.host.questions.size(), 1u);
+  writer.project.Options.Italiques1.checked = true;  // its lines come first after the comments
   ASSERT_TRUE(writer.Save(dir.File("zone.umd"), false, {"r1", "r2"}).ok);
   const std::string bytes = ReadBytes(dir.File("zone.umd"));
-  EXPECT_NE(bytes.find("---\r\n---\r\nUmbrix6z\r\nEurope/Paris 'Fuseau horaire par son nom\r\n"
-                       "1:00 'Heure l\xE9gale du point 1\r\n1:00 'Heure l\xE9gale du point 2\r\n"
-                       "r1\r\nr2\r\n"),
-            std::string::npos);
+  EXPECT_NE(
+      bytes.find(
+          "---\r\n---\r\nOui 'Heures italiques\r\nNon 'Heures babyloniques\r\n"
+          "Non 'Heures temporaires\r\nUmbrix6z\r\nEurope/Paris 'Fuseau horaire par son nom\r\n"
+          "1:00 'Heure l\xE9gale du point 1\r\n1:00 'Heure l\xE9gale du point 2\r\n"
+          "r1\r\nr2\r\n"),
+      std::string::npos);
   writer.lock.Release();
 
   Session reader;
@@ -44,6 +48,7 @@ TEST(ZoneFile, TheZoneAndTheAnsweredRepeatComeBackWithoutAQuestion) {
   EXPECT_TRUE(reader.host.questions.empty());
   EXPECT_TRUE(reader.host.messages.empty());
   EXPECT_EQ(reader.project.Heure2.text, "02:30:00");
+  EXPECT_TRUE(reader.project.Options.Italiques1.checked);
 }
 
 TEST(ZoneFile, AReaderWithoutZonesReadsTheSameLinesAsFromAFileWithoutOne) {
