@@ -14,6 +14,7 @@
 #include "app/PrintPlan.h"
 #include "model/DeskClock.h"
 #include "model/Message.h"
+#include "model/TimeZone.h"
 #include "trace/Canvas.h"
 #include "trace/DrawingFrame.h"
 
@@ -119,6 +120,8 @@ class Services {
   virtual double NowSerial() const = 0;
   /// The platform's time-zone information.
   virtual PlatformTimeZone TimeZone() const = 0;
+  /// The system's time-zone database, for the place's zone by name.
+  virtual const ZoneRules& Zones() const = 0;
 };
 
 /// Draws the dial through a canvas in the pixels of a frame (a true-scale print's vectors).

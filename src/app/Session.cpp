@@ -60,6 +60,10 @@ ClockReading Session::Host::Now() const {
   return {today, now - today};
 }
 
+bool Session::Host::TakeLaterOffset(const std::string& question) {
+  return s_.prompts_.Ask({kZoneRepeatCaption, question, Buttons::YesNo}) == Answer::Yes;
+}
+
 // ---------------------------------------------------------------- start-up
 
 Session::Session(Ports ports, SessionSettings settings)

@@ -236,6 +236,8 @@ class Session {
     void MenuEnabledChanged(MenuItem, bool) override { s_.view_.RefreshMenus(); }
     void ShowMessage(const Message& message) override { s_.prompts_.ShowMessage(message); }
     ClockReading Now() const override;
+    const ZoneRules* Zones() const override { return &s_.services_.Zones(); }
+    bool TakeLaterOffset(const std::string& question) override;
 
    private:
     Session& s_;

@@ -137,9 +137,16 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
   session.Start(options.developerMode ? std::vector<std::string>{"MAP"}
                                       : std::vector<std::string>{});
   const int errorsBeforeLoad = platform.ErrorsShown();
-  // with a command asked for, the project's own last command is not run first
-  if (!session.OpenProject(options.project, !options.command.has_value())) {
+  // with a command or a zone asked for, the project's own last command is not run first
+  if (!session.OpenProject(options.project, !options.command && !options.zone)) {
     return kExitFileOrUsage;
+  }
+  if (options.zone) {
+    if (const auto refused = session.Dialog().ChooseZone(*options.zone)) {
+      err << "umbrix-cli : " << refused->text << '\n';
+      return kExitFileOrUsage;
+    }
+    if (!options.command) session.RunComputation();
   }
   if (options.command) session.StartComputation(*options.command);
   if (platform.ErrorsShown() > errorsBeforeLoad) status.Refused();

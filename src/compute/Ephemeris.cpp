@@ -5,6 +5,7 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/TimeZone.h"
 
 namespace umbrix {
 
@@ -31,9 +32,8 @@ struct Instant {
 };
 
 Instant InstantOf(const DialProject& p, int n) {
-  if (n == kInstantPoint1) return {p.Date1, p.Heure1, p.FusHor.value};
-  if (n == kInstantPoint2) return {p.Date2, p.Heure2, p.FusHor.value};
-  return {p.Dadiur, p.Hediur, p.FusHor.value - p.TypeHeure * 24};
+  const int instant = n - kInstantPoint1;  // 0, 1, 2 as the zone's offsets are kept
+  return {InstantDate(p, instant), InstantTime(p, instant), InstantZoneHours(p, instant)};
 }
 
 std::string DeclinationLine(Vec3 sun) {
@@ -151,8 +151,8 @@ std::string SunPosition(const DialProject& project, int instant, const DialOnSho
 std::string DialShadow(const DialProject& project, const DialOnShow& dial) {
   if (!dial.drawingExists) return "\r\nLe cadran n'est pas tracé...";
   const ClockPlace place{project.Locc, project.FusHor.value};
-  const Vec3 s = SunInPlate(dial.orientation, place, true, project.Dadiur.value,
-                            (project.Hediur.value + project.TypeHeure) * 24);
+  const ShadowInstant at = CurrentClockInstant(project);
+  const Vec3 s = SunInPlate(dial.orientation, place, true, at.date, at.hours);
   if (s.Z <= 0) return "\r\nLe cadran n'est pas éclairé";
   const Caster c = FinalCaster(project);
   const double x = RoundScaled(10, c.x - c.height * s.X / s.Z);

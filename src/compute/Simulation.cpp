@@ -6,6 +6,7 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/TimeZone.h"
 
 namespace umbrix {
 
@@ -63,7 +64,7 @@ SimulationResult SimulatePoints(const DialProject& project, EntryWriter& writer)
   const double G = project.Gnomon.value;
   const PlateWindow plate = project.Plate;
   const double dates[2] = {project.Date1.value, project.Date2.value};
-  const double times[2] = {project.Heure1.value, project.Heure2.value};
+  const double times[2] = {MarkClockTime(project, 1), MarkClockTime(project, 2)};
 
   for (int point = 1; point <= 2; ++point) {
     const PointFields f = PointOf(project, point);

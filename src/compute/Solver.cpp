@@ -6,6 +6,7 @@
 #include "compute/Completeness.h"
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/TimeZone.h"
 
 namespace umbrix {
 
@@ -95,11 +96,23 @@ std::string ReducedParametersSection(const ReducedParameters& r, const DialProje
   s += " - Fuseau horaire : ";
   if (zone < 0) s += "-";
   s += FormatZoneHours(std::abs(zone)) + "\r\n";
+  s += NamedZoneLines(project);
   s += " - Longitude : " + FormatGeneral(RoundScaled(100, longitudeDeg)) + "°\r\n";
   s += " - Latitude : " + AngleText(r.latitude) + "°\r\n";
   s += " - Déclinaison : " + AngleText(r.declination) + "°\r\n";
   s += " - Inclinaison : " + AngleText(r.inclination) + "°\r\n";
   s += " - Rotation : " + AngleText(r.rotation) + "°\r\n";
+  return s;
+}
+
+std::string NamedZoneLines(const DialProject& project) {
+  if (project.Zone.empty()) return {};
+  std::string s = FillArguments(kNamedZoneLine, {project.Zone});
+  for (int point = 1; point <= 2; ++point) {
+    const ZoneOffset& o = project.ZoneOffsets[point - 1];
+    if (o.known)
+      s += FillArguments(kPointOffsetLine, {std::to_string(point), UtcOffsetText(o.hours)});
+  }
   return s;
 }
 
@@ -148,9 +161,9 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
 
   // 4-5: the two suns in frame E.
   const double zone = project.FusHor.value;
-  const PointSun s1 = SunOfPoint(project.Date1.value, project.Heure1.value, locc, mijou, zone,
+  const PointSun s1 = SunOfPoint(project.Date1.value, MarkClockTime(project, 1), locc, mijou, zone,
                                  res.zenithEquatorial);
-  const PointSun s2 = SunOfPoint(project.Date2.value, project.Heure2.value, locc, mijou, zone,
+  const PointSun s2 = SunOfPoint(project.Date2.value, MarkClockTime(project, 2), locc, mijou, zone,
                                  res.zenithEquatorial);
   if (!s1.aboveHorizon) res.messages.push_back(ErrorMessage(BelowHorizonMessage(1)));
   if (!s2.aboveHorizon) res.messages.push_back(ErrorMessage(BelowHorizonMessage(2)));

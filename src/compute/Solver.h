@@ -69,6 +69,12 @@ std::string PrecisionIndexLine(double indexMinutes);
 
 /// Report section 9. With `Locc` the printed longitude is `Long` (degrees) and the zone
 /// `FusHor`; otherwise the hour offset in degrees and zone 0.
+/// Report lines of a zone named by its name: the zone, then the legal offset each measured point
+/// was read in (" - Point 1 : heure légale UTC+1:00"); nothing without a zone.
+inline constexpr const char* kNamedZoneLine = " - Fuseau horaire nommé : %1\r\n";
+inline constexpr const char* kPointOffsetLine = " - Point %1 : heure légale %2\r\n";
+std::string NamedZoneLines(const DialProject& project);
+
 std::string ReducedParametersSection(const ReducedParameters& reduced, const DialProject& project);
 
 }  // namespace umbrix

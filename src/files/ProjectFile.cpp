@@ -15,6 +15,9 @@ namespace umbrix {
 namespace {
 
 constexpr const char* kSeparator = "---";
+// Opens the zone block after the comments and the old hours' lines, where a reader without zones
+// stops reading.
+constexpr const char* kZoneBlockMark = "Umbrix6z";
 constexpr int kCurrentVersion = 6;
 
 // The old hours' lines follow the comments' closing separator, where a reader that does not
@@ -75,6 +78,8 @@ class ScratchHost final : public FormHost {
   void MenuEnabledChanged(MenuItem, bool) override {}
   void ShowMessage(const Message& message) override { messages_.push_back(message); }
   ClockReading Now() const override { return live_.Now(); }
+  const ZoneRules* Zones() const override { return live_.Zones(); }
+  bool TakeLaterOffset(const std::string&) override { return false; }
 
   bool clearDrawing_ = false;
   bool fit_ = false;
@@ -259,6 +264,24 @@ bool FeedLines(Form& f, LineReader& in, int k, bool extended) {
   return separated && closed;
 }
 
+// The zone block that may follow the comments: the zone's name and each mark's offset.
+void FeedZoneBlock(Form& f, LineReader& in) {
+  std::array<ZoneOffset, 2> marks{};
+  std::string zone;
+  if (in.Peek() == kZoneBlockMark) {
+    in.Raw();
+    zone = in.Value();
+    for (ZoneOffset& o : marks) {
+      const std::string value = in.Value();
+      const auto hours = ParseSexagesimal(value, ":");
+      if (!value.empty() && hours && std::isfinite(*hours) && std::abs(*hours) <= 24) {
+        o = {true, *hours};
+      }
+    }
+  }
+  f.RestoreZone(zone, marks);
+}
+
 FileResult Failed(Message error) {
   FileResult result;
   result.error = std::move(error);
@@ -431,6 +454,15 @@ std::vector<std::string> BuildProjectFileLines(const DialProject& project,
     for (size_t i = 0; i < std::size(oldHours); ++i)
       lines.push_back(YesNoText(oldHours[i], state.EnglishUi) + kOldHoursComments[i]);
   }
+  if (!project.Zone.empty()) {
+    lines.push_back(kZoneBlockMark);
+    lines.push_back(project.Zone + " 'Fuseau horaire par son nom");
+    for (int i = 0; i < 2; ++i) {
+      const ZoneOffset& z = project.ZoneOffsets[i];
+      lines.push_back((z.known ? ZoneText(z.hours) : std::string()) + " 'Heure légale du point " +
+                      std::to_string(i + 1));
+    }
+  }
   const bool dropTestLines = state.TestDataValid && !extended;
   for (size_t i = 0; i < reportLines.size(); ++i) {
     if (dropTestLines && i >= 1 && i <= 3) continue;
@@ -506,7 +538,10 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   Form scratch(scratchProject, scratchState, scratchHost, form.Dates());
   LineReader in(std::move(lines));
   in.Raw();
+  // the marks are read in the file's own zone, which comes after them
+  scratchProject.Zone.clear();
   const bool whole = FeedLines(scratch, in, version, extended);
+  FeedZoneBlock(scratch, in);
 
   // commit
   const DrawingOptions before = form.Project().Options;

@@ -53,6 +53,10 @@ std::array<ControlInfo, kControlCount> BuildTable() {
   set(C::GroupLongitude, "", "", "", none, Tab::Lieu);
   set(C::Est, "&Est", "", "", C::GroupLongitude, Tab::Lieu);
   set(C::Ouest, "&Ouest", "", "", C::GroupLongitude, Tab::Lieu);
+  set(C::Zone, "Fuseau par son nom", "",
+      "Heure légale de ce fuseau (heure d'été comprise) pour les instants saisis ; vide : "
+      "heures lues sur le fuseau horaire du cadran",
+      C::GroupLongitude, Tab::Lieu);
   // "&Divers"
   set(C::TypeHeure, "", "", "", none, Tab::Divers);
   set(C::Outil, "E&phémérides", "", "Raccourci : Ctrl+J", none, Tab::Divers);

@@ -96,8 +96,9 @@ enum class ControlId {
   Ouest,
   Dest,
   Douest,
-  // drop-down list
+  // drop-down lists
   TypeHeure,
+  Zone,  // the place's time zone by name
   // groups (a disabled group disables what it holds)
   GroupCotes,       // `Coteh`, `Cotel`
   GroupFinal,       // `Gnomf`, `Gnomx`, `Gnomy`
@@ -148,6 +149,10 @@ struct ControlState {
 /// The three items of `TypeHeure`, index 0 to 2.
 inline constexpr std::array<const char*, 3> kTypeHeureItems = {
     "Heure de mesure du cadran", "Heure d'été / cadran d'hiver", "Heure d'hiver / cadran d'été"};
+
+/// The hint of `TypeHeure` while a zone is named: the list then has nothing to say.
+inline constexpr const char* kTypeHeureZoneHint =
+    "Sans objet : l'heure courante est l'heure légale du fuseau nommé";
 
 /// The fixed description of a control. Hints of the date entries depend on the interface and
 /// are left empty here (see `Form::DateHint`).

@@ -7,6 +7,7 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/TimeZone.h"
 #include "trace/TracingPass.h"
 
 namespace umbrix {
@@ -72,7 +73,7 @@ void TracingPass::DrawShadowAtInstant() {
   if (opt_.shadowInstant) {
     at = *opt_.shadowInstant;
   } else {
-    at = {p_.Dadiur.value, (p_.Hediur.value + p_.TypeHeure) * 24};
+    at = CurrentClockInstant(p_);
   }
   const ClockPlace place{p_.Locc, p_.FusHor.given ? p_.FusHor.value : 0.0};
   const Vec3 sun = SunInPlate(o_, turns_, place, p_.Mijou || p_.Locc, at.date, at.hours);
@@ -95,7 +96,10 @@ void TracingPass::DrawShadowAtInstant() {
   std::string& s = report_.sections[3];
   s = "\r\nL'ombre est dessinée pour le :\r\n " + FormatDateLong(p_.Dadiur.value) + " à " +
       FormatHoursH(p_.Hediur.value * 24) + ",\r\n";
-  if (p_.TypeHeure > 0)
+  if (ZoneApplies(p_, kZoneCurrent))
+    s += FillArguments(kLegalTimeShadowLine,
+                       {UtcOffsetText(p_.ZoneOffsets[kZoneCurrent].hours), p_.Zone});
+  else if (p_.TypeHeure > 0)
     s += " heure d'hiver sur cadran d'été\r\n";
   else if (p_.TypeHeure < 0)
     s += " heure d'été sur cadran d'hiver\r\n";

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "model/Numbers.h"
+#include "model/TimeZone.h"
 
 namespace umbrix {
 
@@ -116,8 +117,8 @@ ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilityS
   for (const HourLineEnds& l : TraceHourLines(p, base)) baseEnds[l.hours] = l.end;
   study.hourLines = static_cast<int>(baseEnds.size());
   study.sunAngleDeg = base.sunAngle / kDeg;
-  study.instantsApartMinutes = std::fabs((project.Date2.value + project.Heure2.value) -
-                                         (project.Date1.value + project.Heure1.value)) *
+  study.instantsApartMinutes = std::fabs((project.Date2.value + MarkClockTime(project, 2)) -
+                                         (project.Date1.value + MarkClockTime(project, 1))) *
                                1440;
   study.instantsClose = study.instantsApartMinutes < kCloseInstantsMinutes;
   study.sunsClose = study.sunAngleDeg < kCloseSunsDeg;

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -216,6 +217,7 @@ const char* Rows::NameOf(ControlId id) {
                                                                     "Dest",
                                                                     "Douest",
                                                                     "TypeHeure",
+                                                                    "Zone",
                                                                     "GroupCotes",
                                                                     "GroupFinal",
                                                                     "GroupNordSud",
@@ -336,6 +338,7 @@ QWidget* SaisiesDialog::BuildTab(Tab tab) {
       longitude.Edit(C::Long);
       longitude.Radios(std::nullopt, C::Est, C::Ouest, 3);
       longitude.Edit(C::FusHor);
+      BuildZoneList(*placeGrid, longitude.Row());
       rows.NextRow();
       break;
     }
@@ -381,6 +384,34 @@ QWidget* SaisiesDialog::BuildTab(Tab tab) {
   return page;
 }
 
+void SaisiesDialog::BuildZoneList(QGridLayout& grid, int row) {
+  auto* caption = new QLabel(Tr(InfoOf(C::Zone).caption), this);
+  auto* zones = new QComboBox(this);
+  zones->setObjectName(QStringLiteral("Zone"));
+  // searchable: any part of a name finds it ("paris", "Kolkata")
+  zones->setEditable(true);
+  zones->setInsertPolicy(QComboBox::NoInsert);
+  zones->setMaxVisibleItems(20);
+  for (const ZoneItem& item : form_.ZoneItems()) {
+    zones->addItem(item.id.empty() ? Tr(item.caption.c_str()) : Q(item.caption), Q(item.id));
+  }
+  zones->completer()->setCompletionMode(QCompleter::PopupCompletion);
+  zones->completer()->setFilterMode(Qt::MatchContains);
+  zones->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+  caption->setBuddy(zones);
+  Register(C::Zone, zones);
+  grid.addWidget(caption, row, 0);
+  grid.addWidget(zones, row, 1, 1, 3);
+}
+
+void SaisiesDialog::ChooseZone(int item) {
+  auto* zones = qobject_cast<QComboBox*>(Widget(C::Zone));
+  const std::string id = zones->itemData(item).toString().toStdString();
+  Handle([this, id] {
+    if (const auto refused = form_.ChooseZone(id)) form_.Host().ShowMessage(*refused);
+  });
+}
+
 void SaisiesDialog::Wire() {
   for (int i = 0; i < kControlCount; ++i) {
     const auto id = static_cast<ControlId>(i);
@@ -404,6 +435,8 @@ void SaisiesDialog::Wire() {
       const Radio r = *RadioOf(id);
       connect(radio, &QRadioButton::clicked, this,
               [this, r] { Handle([this, r] { form_.Select(r); }); });
+    } else if (auto* list = qobject_cast<QComboBox*>(w); list != nullptr && id == C::Zone) {
+      connect(list, &QComboBox::activated, this, [this](int item) { ChooseZone(item); });
     } else if (auto* list = qobject_cast<QComboBox*>(w)) {
       connect(list, &QComboBox::activated, this,
               [this](int item) { Handle([this, item] { form_.SelectTypeHeure(item); }); });
@@ -511,7 +544,7 @@ void SaisiesDialog::Refresh() {
     const QSignalBlocker block(w);
     if (w->isEnabled() != s.enabled) w->setEnabled(s.enabled);
     if (w->isVisibleTo(w->parentWidget()) != s.visible) w->setVisible(s.visible);
-    const QString hint = IsEdit(id) ? Tr(s.hint.c_str()) : w->toolTip();
+    const QString hint = IsEdit(id) || id == C::TypeHeure ? Tr(s.hint.c_str()) : w->toolTip();
     if (w->toolTip() != hint) w->setToolTip(hint);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
       // compared first, so the cursor stays where the user left it
@@ -530,6 +563,11 @@ void SaisiesDialog::Refresh() {
       if (box->isChecked() != s.checked) box->setChecked(s.checked);
     } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
       if (radio->isChecked() != s.checked) radio->setChecked(s.checked);
+    } else if (auto* list = qobject_cast<QComboBox*>(w); list != nullptr && id == C::Zone) {
+      // a file's zone that the list does not offer (an alias, another system's name) is shown
+      if (!s.text.empty() && list->findData(Q(s.text)) < 0) list->addItem(Q(s.text), Q(s.text));
+      const int item = list->findData(Q(s.text));
+      if (list->currentIndex() != item) list->setCurrentIndex(item);
     } else if (auto* list = qobject_cast<QComboBox*>(w)) {
       const int item = list->findText(Tr(s.text.c_str()));
       if (list->currentIndex() != item) list->setCurrentIndex(item);

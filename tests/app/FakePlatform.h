@@ -17,6 +17,7 @@
 
 #include "app/Ports.h"
 #include "model/Dates.h"
+#include "support/FakeZones.h"
 #include "support/RecordingCanvas.h"
 
 namespace umbrix::testing {
@@ -30,6 +31,7 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   /// 21 June 2024, 15:00 local time.
   double now = SerialFromCivil({2024, 6, 21}) + 15.0 / 24;
   PlatformTimeZone zone{ZoneState::Standard, -60.0, -60.0, -120.0};
+  FakeZoneRules zones;
   int margin = 20;
   DrawingRoom room{449, 449};
 
@@ -83,6 +85,7 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   }
   double NowSerial() const override { return now; }
   PlatformTimeZone TimeZone() const override { return zone; }
+  const ZoneRules& Zones() const override { return zones; }
 
   void SetWindowTitle(const std::string& title) override {
     titles.push_back(title);
