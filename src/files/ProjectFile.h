@@ -56,8 +56,9 @@ struct FileResult {
 
 /// The information shown after a save that replaced characters by "?".
 inline constexpr const char* kReplacedCharactersText =
-    "Certains caractères ne peuvent pas être enregistrés dans le fichier : ils ont été "
-    "remplacés par \"?\"";
+    UMBRIX_TR("Message",
+              "Certains caractères ne peuvent pas être enregistrés dans le fichier : ils ont été "
+              "remplacés par \"?\"");
 
 /// Saves the project as version 6 (extended or reduced), atomically: a temporary file beside it
 /// is written, flushed and renamed over the old one, which stays intact when anything fails. A

@@ -7,12 +7,14 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
 namespace {
 
-constexpr const char* kFootMessage = "Le pied du gnomon doit être à l'intérieur du cadran";
+constexpr const char* kFootMessage =
+    UMBRIX_TR("Message", "Le pied du gnomon doit être à l'intérieur du cadran");
 
 // The record's member of each box, in the order of `Check`.
 constexpr std::array<bool DialProject::*, 9> kCheckMembers = {
@@ -43,9 +45,20 @@ Form::Form(DialProject& project, ProjectState& state, FormHost& host, DateStyle 
 
 // ---------------------------------------------------------------- view state
 
+void Form::SetDateHint(ControlState& s) const {
+  if (state_.EnglishUi) {
+    s.hint = UMBRIX_TR("Controls", "Format : %1");
+    s.hintArgs = {UsableDatePattern(dates_.pattern)};
+  } else {
+    s.hint = UMBRIX_TR("Controls", "Format : jj/mm/aaaa");
+    s.hintArgs.clear();
+  }
+}
+
 std::string Form::DateHint() const {
-  return std::string("Format : ") +
-         (state_.EnglishUi ? UsableDatePattern(dates_.pattern) : std::string("jj/mm/aaaa"));
+  ControlState s;
+  SetDateHint(s);
+  return s.Hint();
 }
 
 bool Form::TabVisible(Tab tab) const {
@@ -89,7 +102,7 @@ ControlState Form::Control(ControlId id) const {
   if (index < kFieldCount) {
     const Field f = static_cast<Field>(index);
     s.text = project_.At(f).text;
-    if (FactsOf(f).kind == TextKind::Date) s.hint = DateHint();
+    if (FactsOf(f).kind == TextKind::Date) SetDateHint(s);
   } else if (index < kFieldCount + kTestFieldCount) {
     s.text = project_.Test[index - kFieldCount].text;
   } else if (id == C::NomFic) {
@@ -530,7 +543,7 @@ bool Form::PlateSidesGiven() const {
 
 std::optional<Message> Form::CheckMeasureGeometry() const {
   if (!PlateSidesGiven() || !project_.Gnomon.given) {
-    return InfoMessage("Donner la géométrie de mesure");
+    return InfoMessage(UMBRIX_TR("Message", "Donner la géométrie de mesure"));
   }
   return std::nullopt;
 }
@@ -539,7 +552,8 @@ std::optional<Message> Form::CheckDialGeometry() const {
   const bool casterGiven =
       project_.Hautf ? project_.Gnomf.given && project_.Gnomx.given && project_.Gnomy.given
                      : project_.Gnomon.given;
-  if (!PlateSidesGiven() || !casterGiven) return InfoMessage("Donner la géométrie du cadran");
+  if (!PlateSidesGiven() || !casterGiven)
+    return InfoMessage(UMBRIX_TR("Message", "Donner la géométrie du cadran"));
   return std::nullopt;
 }
 

@@ -163,6 +163,8 @@ class Form final : public EntryWriter {
   void ApplyTestComputeResult(int pointsWritten);
 
  private:
+  /// The date entries' hint: a whole French text, or the pattern and the short date format.
+  void SetDateHint(ControlState& s) const;
   ParseContext Context() const;
   std::string ShortDate(double serial) const;
   // the steps of `Leave`, in order

@@ -17,7 +17,7 @@ namespace umbrix {
 QStringList QtNameFilters(const std::string& filter);
 
 /// A box's text for a Qt label: CR LF and lone CR become line feeds.
-QString BoxText(const std::string& text);
+QString BoxText(QString text);
 
 class QtPrompts final : public Prompts {
  public:

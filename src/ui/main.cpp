@@ -11,10 +11,14 @@
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
-  umbrix::SetUpFrenchApplication();
+  // the translators before the first window, which takes its texts as it is built
+  const umbrix::UiLanguage language = umbrix::SetUpApplication();
   umbrix::SystemServices services;
   umbrix::QtPrompts prompts(QDir::currentPath());
-  umbrix::MainWindow window(prompts, services, [&prompts] { return prompts.Busy(); });
+  umbrix::SessionSettings settings;
+  settings.englishUi = language.englishUi;
+  umbrix::MainWindow window(
+      prompts, services, [&prompts] { return prompts.Busy(); }, std::move(settings));
   prompts.SetParent(nullptr);
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                    [&window](QSessionManager&) { window.session().SystemShutdown(); });

@@ -8,6 +8,7 @@
 
 #include "app/SessionFixtures.h"
 #include "files/ProjectFileLock.h"
+#include "support/ShownMessages.h"
 
 namespace umbrix {
 namespace {
@@ -384,7 +385,7 @@ TEST(DxfExport, TheLoadedProjectIsNeverReplacedEvenWhenTheUserSaysOk) {
                                   "message:" + name + " : déjà ouvert ou erreur d'ouverture"}));
   EXPECT_EQ(Slurp(name), before);
   EXPECT_TRUE(app.state().ProjectFileHeld);
-  EXPECT_EQ(app.session.WriteSvg(name),
+  EXPECT_EQ(testing::AsShown(app.session.WriteSvg(name)),
             ErrorMessage(name + " : déjà ouvert ou erreur d'ouverture"));
   EXPECT_EQ(Slurp(name), before);
   // the project itself is still saved over itself
