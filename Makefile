@@ -27,10 +27,10 @@ release: deps
 	cmake --preset release
 	cmake --build --preset release
 
-# The program's window on the bundled worked example.
+# The program's window on the bundled worked example, with the manual its "?" menu opens.
 run: deps
 	cmake --preset release
-	cmake --build --preset release --target umbrix
+	cmake --build --preset release --target umbrix umbrix_manual
 	build/release/src/ui/umbrix examples/mur-declinant-ouest.umd
 
 # The command line on the same example: its report and drawings into build/example.

@@ -12,6 +12,8 @@ packages=(
   # lupdate and lrelease, and the CMake that finds them (qt_add_translations)
   qt6-l10n-tools qt6-tools-dev
   python3-ezdxf locales
+  # the desk dial's clock tested in named zones (UTC, Asia/Kolkata, Europe/Paris...)
+  tzdata
   # the manual and the PDF prints read back by the tests
   poppler-utils
   # the Debian package and its checks: man pages, dependencies, validators

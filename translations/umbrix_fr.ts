@@ -393,6 +393,10 @@
         <source>Style ou gnomon</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Les heures italiques, babyloniques et temporaires</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>MainMenu</name>
@@ -610,6 +614,22 @@
     </message>
     <message>
         <source>Retour Umbrix</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ces heures se comptent depuis le lever ou le coucher du soleil : cochez « Limiter le tracé à la partie utile » et donnez la latitude dans l&apos;onglet « Lieu » des saisies.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heures &amp;italiques</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heures &amp;babyloniques</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heures &amp;temporaires</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -911,6 +931,19 @@ est sous l&apos;horizon pour le point %1</source>
     </message>
     <message>
         <source>L&apos;imprimante a refusé le document</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enregistrement</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Certains caractères ne peuvent pas être enregistrés dans le fichier : ils seront remplacés par &quot;?&quot;.<byte value="xd"/>
+Enregistrer quand même ?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 : fichier incomplet, seul son début a été lu</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1538,6 +1571,40 @@ La ligne d&apos;horizon ne passe pas sur le cadran.<byte value="xd"/>
     <message>
         <source><byte value="xd"/>
 Il n&apos;y a pas de ligne d&apos;horizon.<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Couleurs des heures anciennes : italiques en orange et tirets, babyloniques en vert olive et tirets-points, temporaires en magenta et pointillés.<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Heures italiques :<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Heures babyloniques :<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+Heures temporaires :<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - %1 h : de %2 à %3<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - aucune de ces lignes ne passe sur le cadran<byte value="xd"/>
 </source>
         <translation type="unfinished"></translation>
     </message>

@@ -26,6 +26,8 @@ constexpr std::array<HelpTopic, kHelpTopicCount> kTopics = {{
     {10, "rapport.html", UMBRIX_TR("HelpTopics", "Le rapport, ligne par ligne")},
     {11, "saisies.html", UMBRIX_TR("HelpTopics", "La fenêtre Saisies")},
     {12, "style-gnomon.html", UMBRIX_TR("HelpTopics", "Style ou gnomon")},
+    {13, "heures-anciennes.html",
+     UMBRIX_TR("HelpTopics", "Les heures italiques, babyloniques et temporaires")},
 }};
 
 constexpr int kDialogTopic = 11;

@@ -14,6 +14,13 @@ namespace {
 using K = MenuKind;
 using M = MenuId;
 
+// The old hours are counted from sunrise or sunset, which the horizon of a known latitude gives.
+constexpr int kOldHoursTopic = 13;
+constexpr const char* kOldHoursHint = UMBRIX_TR(
+    "MainMenu",
+    "Ces heures se comptent depuis le lever ou le coucher du soleil : cochez « Limiter le tracé à "
+    "la partie utile » et donnez la latitude dans l'onglet « Lieu » des saisies.");
+
 constexpr std::array kRows = {
     MenuRow{M::Fichier1, "Fichier1", {}, K::Menu, UMBRIX_TR("MainMenu", "&Fichier"), "", 7},
     MenuRow{M::Nouveau1, "Nouveau1", M::Fichier1, K::Command, UMBRIX_TR("MainMenu", "&Nouveau"),
@@ -26,8 +33,9 @@ constexpr std::array kRows = {
             UMBRIX_TR("MainMenu", "Enregistrer &Sous")},
     MenuRow{M::Sauverlimage1, "Sauverlimage1", M::Fichier1, K::Command,
             UMBRIX_TR("MainMenu", "Enregistrer le &Graphique"), "Ctrl+G"},
+    // not Ctrl+X: that key is the text boxes' Cut, which would take it from the export
     MenuRow{M::FichierDxf1, "FichierDxf1", M::Fichier1, K::Command,
-            UMBRIX_TR("MainMenu", "E&xport dxf"), "Ctrl+X"},
+            UMBRIX_TR("MainMenu", "E&xport dxf"), "Ctrl+Shift+X"},
     MenuRow{M::FichierFabrication1, "FichierFabrication1", M::Fichier1, K::Command,
             UMBRIX_TR("MainMenu", "Export &fabrication (dxf, svg)")},
     MenuRow{M::Imprimer1, "Imprimer1", M::Fichier1, K::Command, UMBRIX_TR("MainMenu", "&Imprimer"),
@@ -59,6 +67,12 @@ constexpr std::array kRows = {
             UMBRIX_TR("MainMenu", "&S janvier-juin")},
     MenuRow{M::EteAutomne1, "EteAutomne1", M::Tracer1, K::Option,
             UMBRIX_TR("MainMenu", "&Z juillet-décembre")},
+    MenuRow{M::Italiques1, "Italiques1", M::Tracer1, K::Option,
+            UMBRIX_TR("MainMenu", "Heures &italiques"), "", kOldHoursTopic, kOldHoursHint},
+    MenuRow{M::Babyloniques1, "Babyloniques1", M::Tracer1, K::Option,
+            UMBRIX_TR("MainMenu", "Heures &babyloniques"), "", kOldHoursTopic, kOldHoursHint},
+    MenuRow{M::Temporaires1, "Temporaires1", M::Tracer1, K::Option,
+            UMBRIX_TR("MainMenu", "Heures &temporaires"), "", kOldHoursTopic, kOldHoursHint},
     MenuRow{M::Arcs1, "Arcs1", {}, K::Menu, UMBRIX_TR("MainMenu", "&Arcs"), "", 4},
     MenuRow{M::Signes1, "Signes1", M::Arcs1, K::Menu, UMBRIX_TR("MainMenu", "&Signes")},
     MenuRow{M::SgEqu, "SgEqu", M::Signes1, K::Option, UMBRIX_TR("MainMenu", "&Equinoxiale")},
@@ -128,6 +142,12 @@ std::optional<OptionItem> PlainOption(MenuId id) {
       return OptionItem::Ombre1;
     case M::Visible1:
       return OptionItem::Visible1;
+    case M::Italiques1:
+      return OptionItem::Italiques1;
+    case M::Babyloniques1:
+      return OptionItem::Babyloniques1;
+    case M::Temporaires1:
+      return OptionItem::Temporaires1;
     default:
       return std::nullopt;
   }

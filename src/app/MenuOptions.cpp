@@ -33,6 +33,12 @@ auto& OptionIn(Options& o, OptionItem item) {
       return o.Refrac1;
     case OptionItem::Ombre1:
       return o.Ombre1;
+    case OptionItem::Italiques1:
+      return o.Italiques1;
+    case OptionItem::Babyloniques1:
+      return o.Babyloniques1;
+    case OptionItem::Temporaires1:
+      return o.Temporaires1;
     case OptionItem::Visible1:
       break;
   }

@@ -498,17 +498,27 @@ bool Session::SaveProject() {
     }
   }
   if (state_.ProjectFileName.empty()) return SaveProjectAs(state_.TestDataValid);
-  return WriteProject(state_.ProjectFileName, state_.TestDataValid);
+  if (!ConfirmUnwritableCharacters(state_.TestDataValid)) return false;
+  return WriteProject(state_.ProjectFileName, state_.TestDataValid, true);
 }
 
 bool Session::SaveProjectAs(bool extended) {
+  if (!ConfirmUnwritableCharacters(extended)) return false;
   const auto name = prompts_.ChooseFileToSave({"umd", kProjectFilter, ""});
   if (!name) return false;
   if (!ConfirmReplace(*name)) return false;
-  return WriteProject(*name, extended);
+  return WriteProject(*name, extended, true);
 }
 
-bool Session::WriteProject(const std::string& fileName, bool extended) {
+bool Session::ConfirmUnwritableCharacters(bool extended) {
+  bool replaced = false;
+  ProjectFileBytes(project_, state_, extended, SplitLines(reportPane_), &replaced);
+  if (!replaced) return true;
+  return prompts_.Ask({kUnwritableCharactersCaption, kUnwritableCharactersText,
+                       Buttons::OkCancel}) == Answer::Ok;
+}
+
+bool Session::WriteProject(const std::string& fileName, bool extended, bool charactersAsked) {
   const FileResult written =
       WriteProjectFile(project_, state_, lock_, fileName, extended, SplitLines(reportPane_));
   if (!written.ok) {
@@ -516,7 +526,7 @@ bool Session::WriteProject(const std::string& fileName, bool extended) {
     return false;
   }
   SetTitle(UnmodifiedTitle(state_.ProjectFileName));
-  if (written.warning) prompts_.ShowMessage(*written.warning);
+  if (written.warning && !charactersAsked) prompts_.ShowMessage(*written.warning);
   return true;
 }
 
@@ -530,6 +540,8 @@ bool Session::OpenProject(const std::string& fileName, bool runComputation) {
   view_.SetCommentsText(project_.Comments);
   view_.ShowMainWindow();
   view_.RefreshMenus();
+  // before the computation's own questions about what the cut took away
+  if (opened.file.warning) prompts_.ShowMessage(*opened.file.warning);
   if (runComputation) RunComputation();
   // without a window (the command line) a desk-dial file only opens its project
   if (opened.enterDeskMode && desk_ != nullptr && !deskMode_) desk_->ToggleDeskMode();

@@ -175,8 +175,9 @@ class Session {
   bool SaveProject();
   /// Asks for a name and saves; false when cancelled or failed.
   bool SaveProjectAs(bool extended);
-  /// Writes the project under `fileName` (no dialog, no question); shows the failure.
-  bool WriteProject(const std::string& fileName, bool extended);
+  /// Writes the project under `fileName` (no dialog, no question); shows the failure, and the
+  /// characters written as "?" unless the user was asked about them before.
+  bool WriteProject(const std::string& fileName, bool extended, bool charactersAsked = false);
   /// Opens a project file, or a desk-dial file by way of its project, then (unless told not to)
   /// repeats the project's last command. False, with its message shown, when it failed.
   bool OpenProject(const std::string& fileName, bool runComputation = true);
@@ -270,6 +271,8 @@ class Session {
   bool CheckContent();
   /// Closing the held file and ending: shared by quitting, closing and shutting down.
   void CloseHeld();
+  /// Before a save that would write "?" for some characters: asks whether to save anyway.
+  bool ConfirmUnwritableCharacters(bool extended);
   /// The desk window's geometry written to its settings file, when the desk dial is on.
   void StoreDeskSettings();
   MonthNames Months() const { return state_.EnglishUi ? MonthNames::English : MonthNames::French; }

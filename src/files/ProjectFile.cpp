@@ -1,5 +1,7 @@
 #include "files/ProjectFile.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 
@@ -13,6 +15,17 @@ namespace umbrix {
 namespace {
 
 constexpr const char* kSeparator = "---";
+constexpr int kCurrentVersion = 6;
+
+// The old hours' lines follow the comments' closing separator, where a reader that does not
+// know them stops reading; their comments are part of the format, never translated.
+constexpr const char* kOldHoursComments[] = {UMBRIX_FILE_TEXT(" 'Heures italiques"),
+                                             UMBRIX_FILE_TEXT(" 'Heures babyloniques"),
+                                             UMBRIX_FILE_TEXT(" 'Heures temporaires")};
+
+std::array<MenuOption*, 3> OldHourOptions(DrawingOptions& o) {
+  return {&o.Italiques1, &o.Babyloniques1, &o.Temporaires1};
+}
 
 std::string DateValue(const Entry& e) { return e.given ? FormatDateShort(e.value) : ""; }
 std::string TimeValue(const Entry& e) { return e.given ? FormatLongTime(e.value) : ""; }
@@ -31,13 +44,24 @@ class LineReader {
  public:
   explicit LineReader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
   bool AtEnd() const { return next_ >= lines_.size(); }
-  std::string Raw() { return AtEnd() ? std::string() : lines_[next_++]; }
+  std::string Raw() {
+    if (AtEnd()) {
+      overran_ = true;
+      return {};
+    }
+    return lines_[next_++];
+  }
+  /// A line was asked for past the end of the file.
+  bool Overran() const { return overran_; }
   std::string Value() { return FieldValueOf(Raw()); }
+  /// The next line, left to be read.
+  std::string Peek() const { return AtEnd() ? std::string() : lines_[next_]; }
   bool Yes() { return IsYesText(Value()); }
 
  private:
   std::vector<std::string> lines_;
   size_t next_ = 0;
+  bool overran_ = false;
 };
 
 // Collects what the handlers of the scratch dialog ask of the main window, to hand it on once
@@ -82,8 +106,9 @@ void ReadDateLine(Form& form, Field field, const std::string& value) {
 
 int WholeOr(const std::string& value, int fallback) { return ParseWhole(value).value_or(fallback); }
 
-// Feeds the data lines to the dialog in the order the reader decides them.
-void FeedLines(Form& f, LineReader& in, int k, bool extended) {
+// Feeds the data lines to the dialog in the order the reader decides them. False when the file
+// ended before its data lines, the separator after them or the one closing the comments.
+bool FeedLines(Form& f, LineReader& in, int k, bool extended) {
   DialProject& p = f.Project();
   DrawingOptions& o = p.Options;
 
@@ -212,13 +237,27 @@ void FeedLines(Form& f, LineReader& in, int k, bool extended) {
 
   // the maker's comments, up to the second "---"
   p.Comments.clear();
-  in.Raw();
+  const bool separated = in.Raw() == kSeparator && !in.Overran();
+  bool closed = false;
   while (!in.AtEnd()) {
     std::string line = in.Raw();
-    if (line == kSeparator) break;
+    if (line == kSeparator) {
+      closed = true;
+      break;
+    }
     p.Comments += line;
     p.Comments += "\r\n";
   }
+
+  // a file without the old hours' lines shows none of them
+  for (MenuOption* option : OldHourOptions(o)) option->checked = false;
+  const std::string first = in.Peek();
+  const size_t apostrophe = first.find('\'');
+  if (closed && apostrophe != std::string::npos && apostrophe != 0 &&
+      first.compare(apostrophe - 1, std::string::npos, kOldHoursComments[0]) == 0) {
+    for (MenuOption* option : OldHourOptions(o)) option->checked = in.Yes();
+  }
+  return separated && closed;
 }
 
 FileResult Failed(Message error) {
@@ -390,6 +429,12 @@ std::vector<std::string> BuildProjectFileLines(const DialProject& project,
     lines.push_back(comment == kSeparator ? comment + " " : comment);
   }
   lines.push_back(kSeparator);
+  const DrawingOptions& o = project.Options;
+  const bool oldHours[] = {o.Italiques1.checked, o.Babyloniques1.checked, o.Temporaires1.checked};
+  if (std::find(std::begin(oldHours), std::end(oldHours), true) != std::end(oldHours)) {
+    for (size_t i = 0; i < std::size(oldHours); ++i)
+      lines.push_back(YesNoText(oldHours[i], state.EnglishUi) + kOldHoursComments[i]);
+  }
   const bool dropTestLines = state.TestDataValid && !extended;
   for (size_t i = 0; i < reportLines.size(); ++i) {
     if (dropTestLines && i >= 1 && i <= 3) continue;
@@ -466,7 +511,7 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   Form scratch(scratchProject, scratchState, scratchHost, form.Dates());
   LineReader in(std::move(lines));
   in.Raw();
-  FeedLines(scratch, in, version, extended);
+  const bool whole = FeedLines(scratch, in, version, extended);
 
   // commit
   const DrawingOptions before = form.Project().Options;
@@ -485,6 +530,9 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   menu(before.Refrac1, after.Refrac1, MenuItem::Refrac1);
   menu(before.HiverPrintemps1, after.HiverPrintemps1, MenuItem::HiverPrintemps1);
   menu(before.EteAutomne1, after.EteAutomne1, MenuItem::EteAutomne1);
+  menu(before.Italiques1, after.Italiques1, MenuItem::Italiques1);
+  menu(before.Babyloniques1, after.Babyloniques1, MenuItem::Babyloniques1);
+  menu(before.Temporaires1, after.Temporaires1, MenuItem::Temporaires1);
 
   lock = std::move(*candidate);
   state.ProjectFileName = full;
@@ -492,7 +540,10 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   state.Modified = false;
   state.TestDataValid = extended;
   state.DrawingExists = false;
-  return Succeeded();
+  FileResult result = Succeeded();
+  // older versions were often shorter than their readers; a file written now never is
+  if (version == kCurrentVersion && !whole) result.warning = ErrorMessage(kCutFileText, {fileName});
+  return result;
 }
 
 void CloseHeldFile(ProjectState& state, ProjectFileLock& lock) {

@@ -12,6 +12,7 @@
 #include "form/Form.h"
 #include "model/DialProject.h"
 #include "model/Message.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
@@ -47,7 +48,7 @@ std::string ProjectFileBytes(const DialProject& project, const ProjectState& sta
 
 /// Outcome of a file operation; `error` is the message box to show when `ok` is false.
 /// `warning` is set by a save that had to write "?" for characters Windows-1252 cannot hold
-/// (in the comments or the report), so the user learns of it.
+/// (in the comments or the report), and by a load of a file cut short, so the user learns of it.
 struct FileResult {
   bool ok = false;
   Message error;
@@ -59,6 +60,14 @@ inline constexpr const char* kReplacedCharactersText =
     UMBRIX_TR("Message",
               "Certains caractères ne peuvent pas être enregistrés dans le fichier : ils ont été "
               "remplacés par \"?\"");
+
+/// The question a save asks before it would write "?" for characters the file cannot hold: OK
+/// saves anyway, "Annuler" writes nothing.
+inline constexpr const char* kUnwritableCharactersCaption = UMBRIX_TR("Message", "Enregistrement");
+inline constexpr const char* kUnwritableCharactersText =
+    UMBRIX_TR("Message",
+              "Certains caractères ne peuvent pas être enregistrés dans le fichier : ils seront "
+              "remplacés par \"?\".\r\nEnregistrer quand même ?");
 
 /// Saves the project as version 6 (extended or reduced), atomically: a temporary file beside it
 /// is written, flushed and renamed over the old one, which stays intact when anything fails. A
@@ -91,10 +100,16 @@ FileResult WriteProjectFile(const DialProject& project, ProjectState& state, Pro
 /// "Umbrix1d" to "Umbrix6d" outside `TestMode`). Re-opening the current project skips the
 /// existence and lock checks but not the header check.
 ///
-/// Lines missing at the end read as empty values. A `TypeHeure` line that is not 0, 1 or 2
+/// Lines missing at the end read as empty values. A version 6 file that ends before its data
+/// lines, the "---" after them or the "---" closing its comments is loaded as far as it goes,
+/// with the warning `kCutFileText` of its name. A `TypeHeure` line that is not 0, 1 or 2
 /// selects item 0; a `RunMode` line that is not a whole number gives mode 1. Comment lines run to
 /// the next "---" or to the end of the file, the last line included.
 FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string& fileName);
+
+/// "%1" is the file's name.
+inline constexpr const char* kCutFileText =
+    UMBRIX_TR("Message", "%1 : fichier incomplet, seul son début a été lu");
 
 /// Closes the held project file ("Nouveau", quitting): the lock is dropped and `ProjectFileHeld`
 /// cleared; `ProjectFileName` is the caller's to clear.

@@ -203,7 +203,31 @@ std::optional<WriteCause> WriteFileSafely(const std::filesystem::path& target,
   return std::nullopt;
 }
 
+std::optional<WriteCause> WriteIntoStream(const std::string& name, std::string_view bytes) {
+  const int fd = ::open(name.c_str(), O_WRONLY | O_NOCTTY | O_CLOEXEC);
+  if (fd < 0) return CauseOf(errno);
+  // it must still be a stream: a regular file is never written in place
+  struct stat opened {};
+  if (::fstat(fd, &opened) != 0 || !(S_ISCHR(opened.st_mode) || S_ISFIFO(opened.st_mode))) {
+    ::close(fd);
+    return WriteCause::NotRegularFile;
+  }
+  const bool written = WriteAll(fd, bytes);
+  const int error = errno;
+  if (::close(fd) != 0 && written) return CauseOf(errno);
+  if (!written) return CauseOf(error);
+  return std::nullopt;
+}
+
 std::optional<Message> WriteOutputFile(const std::string& name, std::string_view bytes) {
+  // a terminal, /dev/stdout or a named pipe the user names takes the bytes as they come, as
+  // cp and tee write there: nothing is renamed over it
+  struct stat existing {};
+  if (::stat(name.c_str(), &existing) == 0 &&
+      (S_ISCHR(existing.st_mode) || S_ISFIFO(existing.st_mode))) {
+    if (const auto cause = WriteIntoStream(name, bytes)) return WriteFailureMessage(name, *cause);
+    return std::nullopt;
+  }
   std::error_code ec;
   // a project someone holds (we, or another instance) is never replaced by an export
   if (std::filesystem::is_regular_file(name, ec) && !ProjectFileLock::CanOpenExclusively(name)) {

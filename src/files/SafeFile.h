@@ -50,8 +50,13 @@ Message WriteFailureMessage(const std::string& name, WriteCause cause);
 std::optional<WriteCause> WriteFileSafely(const std::filesystem::path& target,
                                           std::string_view bytes, ProjectFileLock* hold = nullptr);
 
+/// Writes `bytes` into the existing character device or named pipe `name` (links followed), in
+/// place: it is opened for writing (waiting for a pipe's reader) and never replaced.
+std::optional<WriteCause> WriteIntoStream(const std::string& name, std::string_view bytes);
+
 /// An output of the program other than the project itself (DXF, SVG, bitmap, report, picture):
-/// as `WriteFileSafely`, and refused as held when the destination is a file someone holds (the
+/// into an existing character device or named pipe as `WriteIntoStream`; otherwise as
+/// `WriteFileSafely`, and refused as held when the destination is a file someone holds (the
 /// loaded project, or a project another instance has open). The message names `name`.
 std::optional<Message> WriteOutputFile(const std::string& name, std::string_view bytes);
 

@@ -20,8 +20,9 @@ struct PlatformTimeZone {
   double daylightBiasMinutes = 0.0;
 };
 
-/// The desk dial's shadow instant at the local moment `nowSerial`: the clock corrected to the zone
-/// `FusHor` (with `Locc` or `Hvrai`) or by the `TypeHeure` offset.
+/// The desk dial's shadow instant at the local moment `nowSerial`: with `Locc` or `Hvrai`, the
+/// universal time (local + bias, whatever state the platform reports) plus the zone `FusHor`;
+/// otherwise the clock as read, corrected by the `TypeHeure` offset.
 ShadowInstant DeskDialInstant(const DialProject& project, double nowSerial,
                               const PlatformTimeZone& zone);
 

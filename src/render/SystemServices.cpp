@@ -8,27 +8,33 @@
 
 namespace umbrix {
 
-double SystemServices::NowSerial() const {
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDate day = now.date();
+double LocalSerialAt(const QTimeZone& zone, const QDateTime& utc) {
+  const QDateTime local = utc.toTimeZone(zone);
+  const QDate day = local.date();
   return SerialFromCivil({day.year(), day.month(), day.day()}) +
-         now.time().msecsSinceStartOfDay() / 86400000.0;
+         local.time().msecsSinceStartOfDay() / 86400000.0;
 }
 
-PlatformTimeZone SystemServices::TimeZone() const {
-  const QTimeZone zone = QTimeZone::systemTimeZone();
-  const QDateTime now = QDateTime::currentDateTime();
+PlatformTimeZone PlatformZoneAt(const QTimeZone& zone, const QDateTime& utc) {
   PlatformTimeZone z;
   // biases as the clock reads them: universal time = local time + bias (minutes)
-  z.biasMinutes = -zone.standardTimeOffset(now) / 60.0;
+  z.biasMinutes = -zone.standardTimeOffset(utc) / 60.0;
   z.standardBiasMinutes = 0.0;
-  z.daylightBiasMinutes = -zone.daylightTimeOffset(now) / 60.0;
+  z.daylightBiasMinutes = -zone.daylightTimeOffset(utc) / 60.0;
   if (!zone.hasDaylightTime()) {
     z.state = ZoneState::Unknown;
   } else {
-    z.state = zone.isDaylightTime(now) ? ZoneState::Daylight : ZoneState::Standard;
+    z.state = zone.isDaylightTime(utc) ? ZoneState::Daylight : ZoneState::Standard;
   }
   return z;
+}
+
+double SystemServices::NowSerial() const {
+  return LocalSerialAt(QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc());
+}
+
+PlatformTimeZone SystemServices::TimeZone() const {
+  return PlatformZoneAt(QTimeZone::systemTimeZone(), QDateTime::currentDateTimeUtc());
 }
 
 }  // namespace umbrix

@@ -3,6 +3,9 @@
 
 #include "app/Ports.h"
 
+class QDateTime;
+class QTimeZone;
+
 namespace umbrix {
 
 class SystemServices final : public Services {
@@ -10,5 +13,10 @@ class SystemServices final : public Services {
   double NowSerial() const override;
   PlatformTimeZone TimeZone() const override;
 };
+
+/// The day serial the clock of `zone` reads at the instant `utc`.
+double LocalSerialAt(const QTimeZone& zone, const QDateTime& utc);
+/// `zone` as the desk dial reads it at the instant `utc`: its state and biases in minutes.
+PlatformTimeZone PlatformZoneAt(const QTimeZone& zone, const QDateTime& utc);
 
 }  // namespace umbrix

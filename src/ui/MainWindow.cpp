@@ -135,6 +135,9 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   setWindowTitle(QStringLiteral("Umbrix"));
   setAcceptDrops(true);
   setProperty("helpContext", 4);
+  // the program ends through its own quit path only: never because a box or the desk dial's
+  // tool window was the last window to close
+  QGuiApplication::setQuitOnLastWindowClosed(false);
 
   client_ = new ClientArea(*this);
   const PixelSize minimum = MinimumClientSize();
@@ -270,6 +273,8 @@ void MainWindow::BuildMenus() {
           QKeySequence(QString::fromLatin1(row.shortcut), QKeySequence::PortableText));
     }
     action->setCheckable(row.kind == MenuKind::Option);
+    // the hint of a disabled item shows as its tooltip
+    if (*row.disabledHint != '\0' && parent != nullptr) parent->setToolTipsVisible(true);
     const MenuId id = row.id;
     connect(action, &QAction::triggered, this, [this, id] {
       Forward([this, id] {
@@ -405,12 +410,19 @@ void MainWindow::RefreshMenus() {
       action->setChecked(state.checked);
     }
     if (action->isEnabled() != state.enabled) action->setEnabled(state.enabled);
+    const char* hint = RowOf(id).disabledHint;
+    if (*hint != '\0') {
+      const QString tip = state.enabled ? QString() : Translated(kMenuContext, hint);
+      if (action->toolTip() != tip) action->setToolTip(tip);
+    }
   }
 }
 
 void MainWindow::Terminate() {
-  // queued: the command that asked is still running, and the loop may not have started yet
-  QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+  // queued: the command that asked is still running, and the loop may not have started yet;
+  // an exit, not a quit, which would close the window and ask the save question a second time
+  QMetaObject::invokeMethod(
+      qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
@@ -422,11 +434,8 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   dialog_->hide();
   help_->CloseWindows();
   event->accept();
-  // a tool window's close does not end the program by itself
-  if (session_->DeskMode()) {
-    QMetaObject::invokeMethod(
-        qApp, [] { QCoreApplication::exit(0); }, Qt::QueuedConnection);
-  }
+  // the main window's close is the program's end, in either look
+  Terminate();
 }
 
 void MainWindow::dragEnterEvent(QDragEnterEvent* event) {

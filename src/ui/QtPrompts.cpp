@@ -68,6 +68,19 @@ QStringList QtNameFilters(const std::string& filter) {
   return out;
 }
 
+QString FilterExtension(const QString& nameFilter) {
+  const qsizetype open = nameFilter.lastIndexOf(QLatin1Char('('));
+  const qsizetype close = nameFilter.lastIndexOf(QLatin1Char(')'));
+  if (open < 0 || close < open) return {};
+  const QStringList patterns =
+      nameFilter.mid(open + 1, close - open - 1).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+  const QString first = patterns.value(0);
+  if (!first.startsWith(QStringLiteral("*."))) return {};
+  const QString extension = first.mid(2);
+  return extension.contains(QLatin1Char('*')) || extension.contains(QLatin1Char('?')) ? QString()
+                                                                                      : extension;
+}
+
 QString BoxText(QString s) {
   s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
@@ -111,13 +124,20 @@ std::optional<std::string> QtPrompts::RunFileDialog(const FileDialog& dialog, bo
   box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
   box.setNameFilters(QtNameFilters(Translated(kMessageContext, dialog.filter).toStdString()));
-  box.setDefaultSuffix(Q(dialog.defaultExtension));
+  // the extension a bare name gets is the chosen filter's, added below: a suffix set here would
+  // stay the first filter's whatever the user picks
+  if (!save) box.setDefaultSuffix(Q(dialog.defaultExtension));
   box.setDirectory(folder);
   // the program asks before replacing a file, in its own words
   box.setOption(QFileDialog::DontConfirmOverwrite);
   if (!dialog.proposedName.empty()) box.selectFile(Q(dialog.proposedName));
   if (box.exec() != QDialog::Accepted || box.selectedFiles().isEmpty()) return std::nullopt;
-  const QString chosen = box.selectedFiles().constFirst();
+  QString chosen = box.selectedFiles().constFirst();
+  if (save && QFileInfo(chosen).suffix().isEmpty()) {
+    QString extension = FilterExtension(box.selectedNameFilter());
+    if (extension.isEmpty()) extension = Q(dialog.defaultExtension);
+    if (!extension.isEmpty()) chosen += QLatin1Char('.') + extension;
+  }
   folder = QFileInfo(chosen).absolutePath();
   return chosen.toStdString();
 }

@@ -16,11 +16,16 @@ namespace umbrix {
 /// description shown as it stands (its parenthesised patterns are what Qt matches).
 QStringList QtNameFilters(const std::string& filter);
 
+/// The extension a Qt name filter "Description (*.ext ...)" stands for: its first pattern's, when
+/// that is a plain "*.ext"; empty otherwise.
+QString FilterExtension(const QString& nameFilter);
+
 /// A box's text for a Qt label: CR LF and lone CR become line feeds.
 QString BoxText(QString text);
 
 class QtPrompts final : public Prompts {
  public:
+  /// A save dialog adds to a name without extension the extension of the filter chosen in it.
   /// The open and save dialogs start in `startFolder` (the working folder at start-up), then in
   /// the folder last chosen in each.
   explicit QtPrompts(QString startFolder);

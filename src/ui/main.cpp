@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QSessionManager>
+#include <csignal>
 
 #include "render/SystemServices.h"
 #include "ui/MainWindow.h"
@@ -10,6 +11,8 @@
 #include "ui/UiApplication.h"
 
 int main(int argc, char** argv) {
+  // an export into a pipe whose reader went away fails with a message instead of ending the program
+  std::signal(SIGPIPE, SIG_IGN);
   QApplication app(argc, argv);
   // the translators before the first window, which takes its texts as it is built
   const umbrix::UiLanguage language = umbrix::SetUpApplication();

@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "app/SessionFixtures.h"
+#include "files/ProjectFile.h"
 #include "files/ProjectFileLock.h"
 #include "support/ShownMessages.h"
 
@@ -208,6 +209,42 @@ TEST(Save, SaveWritesUnderTheCurrentNameWithoutAsking) {
   EXPECT_EQ(app.session.Title(), "Umbrix   mur.umd");
 }
 
+TEST(Save, ACharacterTheFileCannotHoldIsAskedAboutBeforeWriting) {
+  TempFolder folder;
+  const std::string name = folder.File("mur.umd");
+  SaveWorkedCase(name);
+  const Question asked{kUnwritableCharactersCaption, kUnwritableCharactersText, Buttons::OkCancel};
+  const struct {
+    Answer answer;
+    bool quitting;
+    bool written;
+  } rows[] = {
+      {Answer::Cancel, false, false}, {Answer::Ok, false, true}, {Answer::Cancel, true, false}};
+  for (const auto& r : rows) {
+    App app;
+    ASSERT_TRUE(app.session.OpenProject(name));
+    const std::string before = Slurp(name);
+    app.session.CommentsEdited("angle \xcf\x86 mesuré");  // phi
+    if (r.quitting) {
+      // "Oui" to the save question, then "Annuler" here: nothing lost, the program stays
+      app.platform.answers = {Answer::Yes, r.answer};
+      EXPECT_FALSE(app.session.Quit());
+      EXPECT_EQ(app.platform.terminated, 0);
+    } else {
+      app.platform.answers = {r.answer};
+      app.session.SaveCommand();
+    }
+    EXPECT_EQ(app.platform.questions.back(), asked);
+    EXPECT_TRUE(app.platform.messages.empty()) << app.platform.MessageTexts().front();
+    EXPECT_EQ(app.state().Modified, !r.written);
+    if (r.written) {
+      EXPECT_NE(Slurp(name).find("---\r\nangle ? mesur\xe9\r\n---"), std::string::npos);
+    } else {
+      EXPECT_EQ(Slurp(name), before);
+    }
+  }
+}
+
 TEST(Save, DeveloperModeAsksAboutTheReducedFormat) {
   TempFolder folder;
   App app({"map"});
@@ -263,6 +300,19 @@ TEST(Open, AMissingFileIsReportedAndChangesNothing) {
             Messages{ErrorMessage(folder.File("absent.umd") + " n'existe pas")});
   EXPECT_TRUE(app.project().Cote.given);
   EXPECT_TRUE(app.state().Modified);
+}
+
+TEST(Open, ACutFileSaysSoBeforeTheComputationAsksForWhatIsMissing) {
+  TempFolder folder;
+  const std::string name = folder.File("mur.umd");
+  SaveWorkedCase(name);
+  const std::string whole = Slurp(name);
+  { std::ofstream(name, std::ios::binary) << whole.substr(0, whole.find(" 'x 2\r\n")); }
+  App app;
+  ASSERT_TRUE(app.session.OpenProject(name));
+  ASSERT_GE(app.platform.messages.size(), 2u);
+  EXPECT_EQ(app.platform.messages.front(), ErrorMessage(ComposeText(kCutFileText, {name})));
+  EXPECT_EQ(app.session.Title(), "Umbrix   mur.umd");
 }
 
 TEST(Open, CancelledDialogOpensNothing) {

@@ -8,9 +8,12 @@
 #include <QDragEnterEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <fstream>
 #include <iterator>
@@ -21,6 +24,7 @@
 #include "support/FileCopy.h"
 #include "support/TempFolder.h"
 #include "ui/MainWindow.h"
+#include "ui/QtPrompts.h"
 #include "ui/SaisiesDialog.h"
 
 namespace umbrix {
@@ -179,6 +183,62 @@ TEST(DeskDialStory, ClosingTheDeskDialStoresItsPlaceAndADeskFileBringsItBack) {
   EXPECT_EQ(deskSize.height(), stored->heightDesktop);
   EXPECT_EQ(again.window.pos(), QPoint(120, 90));
   EXPECT_EQ(again.window.windowTitle(), "  mur-declinant-ouest");
+}
+
+/// Answers every real box that opens with "Annuler", or OK when it has no other, counting them.
+struct BoxAnswerer {
+  BoxAnswerer() {
+    QObject::connect(&poll, &QTimer::timeout, [this] {
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* box = qobject_cast<QMessageBox*>(top);
+        if (box == nullptr || !box->isVisible()) continue;
+        QAbstractButton* button = box->button(QMessageBox::Cancel);
+        if (button == nullptr) button = box->button(QMessageBox::Ok);
+        if (button == nullptr) continue;
+        texts.push_back(box->text());
+        button->click();
+        return;
+      }
+    });
+    poll.start(20);
+  }
+  QTimer poll;
+  QStringList texts;
+};
+
+TEST(DeskDialStory, AfterADeskTripOkOnABoxLeavesTheProgramRunningWithItsProject) {
+  for (const MenuId box : {MenuId::Apropos2, MenuId::Saisies1}) {
+    TempFolder folder;
+    QtPrompts prompts(QString::fromStdString(folder.Path().string()));
+    FakePlatform services;
+    MainWindow window(prompts, services, [&prompts] { return prompts.Busy(); });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    window.Start({CopyInto(folder.Path(), kWorkedExample).string()});
+    // unsaved work: a quit would ask the save question
+    QTest::keyClicks(window.CommentsPane(), " Vu.");
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_TRUE(window.session().DeskMode());
+    QTest::keyClick(&window, Qt::Key_H, Qt::ControlModifier);
+    ASSERT_FALSE(window.session().DeskMode());
+
+    BoxAnswerer answerer;
+    QTimer::singleShot(0, &window, [&window, box] {
+      if (box == MenuId::Apropos2) {
+        window.Action(box)->trigger();
+      } else {
+        // the ephemeris key's box
+        QTest::keyClick(window.ReportPane(), Qt::Key_J, Qt::ControlModifier);
+      }
+      QTimer::singleShot(300, [] { QCoreApplication::exit(42); });
+    });
+    EXPECT_EQ(QApplication::exec(), 42) << RowOf(box).name;
+    ASSERT_EQ(answerer.texts.size(), 1) << answerer.texts.join(" / ").toStdString();
+    EXPECT_FALSE(answerer.texts.front().contains("Voulez-vous sauver"));
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(window.windowTitle(), "Umbrix * mur-declinant-ouest.umd");
+    EXPECT_TRUE(window.session().State().DrawingExists);
+  }
 }
 
 }  // namespace

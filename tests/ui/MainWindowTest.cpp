@@ -6,12 +6,15 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 #include <cmath>
 #include <fstream>
@@ -25,6 +28,7 @@
 #include "support/PdfTools.h"
 #include "support/TempFolder.h"
 #include "ui/MainWindow.h"
+#include "ui/QtPrompts.h"
 #include "ui/SaisiesDialog.h"
 
 namespace umbrix {
@@ -98,7 +102,14 @@ TEST(MainWindowStory, BoxesFollowTheirRules) {
   EXPECT_TRUE(p.Control<QLineEdit>(ControlId::Coteh)->isEnabled());
 
   p.window.dialog().Tabs()->setCurrentIndex(static_cast<int>(Tab::Lieu));
+  // the old hours wait for the latitude, and their tooltip says so while they wait
+  QAction* italian = p.window.Action(MenuId::Italiques1);
+  ASSERT_NE(italian, nullptr);
+  EXPECT_FALSE(italian->isEnabled());
+  EXPECT_TRUE(italian->toolTip().contains("Limiter le tracé à la partie utile"));
   Click(p.Control<QCheckBox>(ControlId::Limite));
+  EXPECT_TRUE(italian->isEnabled());
+  EXPECT_FALSE(italian->toolTip().contains("Limiter"));
   EXPECT_FALSE(p.Control<QCheckBox>(ControlId::Locc)->isChecked());
   Click(p.Control<QCheckBox>(ControlId::Hvrai));
   EXPECT_TRUE(p.Control<QCheckBox>(ControlId::Hvrai)->isChecked());
@@ -205,6 +216,92 @@ TEST(MainWindowStory, CancelAtTheCloseKeepsTheWindowAndTheProject) {
   EXPECT_EQ(p.fake.questions[0].text, "Voulez-vous sauver les modifications ?");
   EXPECT_TRUE(p.window.session().State().Modified);
   EXPECT_NE(p.window.session().Project().Comments.find("Vu."), std::string::npos);
+}
+
+TEST(MainWindowStory, QuitWithUnsavedWorkAsksOnceAndEndsOnNo) {
+  const TempFolder folder;
+  Program p({CopyInto(folder.Path(), kWorkedExample).string()});
+  QTest::keyClicks(p.window.CommentsPane(), " Vu.");
+  // a second question would be cancelled, and the program would stay
+  p.fake.answers = {Answer::No, Answer::Cancel};
+  QTimer::singleShot(0, &p.window, [&p] {
+    QTest::keyClick(p.window.CommentsPane(), Qt::Key_Q, Qt::ControlModifier);
+  });
+  QTimer::singleShot(3000, [] { QCoreApplication::exit(99); });
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_EQ(p.fake.questions.size(), 1u);
+}
+
+TEST(MainWindowStory, InTheCommentsCtrlXCutsAndTheExportKeyOpensTheExport) {
+  const TempFolder folder;
+  Program p({CopyInto(folder.Path(), kWorkedExample).string()});
+  QPlainTextEdit* comments = p.window.CommentsPane();
+  p.window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&p.window));
+  comments->setFocus(Qt::MouseFocusReason);
+  const QString before = comments->toPlainText();
+  ASSERT_FALSE(before.isEmpty());
+  QTest::keyClick(comments, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(comments, Qt::Key_X, Qt::ControlModifier);
+  EXPECT_TRUE(comments->toPlainText().isEmpty());
+  QTest::keyClick(comments, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(comments->toPlainText(), before);
+  EXPECT_TRUE(p.fake.saveDialogs.empty());
+
+  p.fake.filesToSave = {std::nullopt};
+  const QKeySequence exportKey = p.window.Action(MenuId::FichierDxf1)->shortcut();
+  ASSERT_EQ(exportKey.count(), 1);
+  QTest::keySequence(comments, exportKey);
+  ASSERT_EQ(p.fake.saveDialogs.size(), 1u);
+  EXPECT_EQ(p.fake.saveDialogs[0].filter, kDxfFilter);
+  EXPECT_EQ(comments->toPlainText(), before);
+}
+
+TEST(MainWindowStory, TheWorkshopExportWritesTheFormatOfTheFilterChosen) {
+  const TempFolder folder;
+  QtPrompts prompts(QString::fromStdString(folder.Path().string()));
+  FakePlatform services;
+  MainWindow window(prompts, services, [&prompts] { return prompts.Busy(); });
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.Start({CopyInto(folder.Path(), kWorkedExample).string()});
+  const struct {
+    int filterDowns;  // presses of the down arrow in the list of types
+    const char* typed;
+    const char* written;
+    const char* mark;
+  } rows[] = {{1, "atelier", "atelier.svg", "<svg"},
+              {0, "atelier", "atelier.dxf", "AC1009"},
+              {1, "plaque.dxf", "plaque.dxf", "AC1009"}};
+  for (const auto& r : rows) {
+    // the user in the save dialog: a type chosen, a name typed, Enter
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [&poll, &r] {
+      for (QWidget* top : QApplication::topLevelWidgets()) {
+        auto* dialog = qobject_cast<QFileDialog*>(top);
+        if (dialog == nullptr || !dialog->isVisible()) continue;
+        poll.stop();
+        auto* types = dialog->findChild<QComboBox*>(QStringLiteral("fileTypeCombo"));
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_TRUE(types != nullptr && name != nullptr);
+        types->setFocus();
+        for (int i = 0; i < r.filterDowns; ++i) QTest::keyClick(types, Qt::Key_Down);
+        name->setFocus();
+        name->setText(QString::fromLatin1(r.typed));
+        QTest::keyClick(name, Qt::Key_Return);
+        return;
+      }
+    });
+    poll.start(20);
+    window.Action(MenuId::FichierFabrication1)->trigger();
+    std::ifstream in(folder.Path() / r.written, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    EXPECT_NE(bytes.str().find(r.mark), std::string::npos) << r.written;
+    std::filesystem::remove(folder.Path() / r.written);
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder.Path() / "atelier"));
+  EXPECT_TRUE(services.messages.empty());
 }
 
 TEST(MainWindowStory, ANarrowWindowPutsTheReportAboveTheComments) {
