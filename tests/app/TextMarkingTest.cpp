@@ -198,8 +198,10 @@ TEST(TextMarking, TheFrenchCatalogueHoldsEveryTextOfTheTables) {
   };
   std::set<std::string> captions;
   for (const MenuRow& row : MenuTable()) {
-    expect(kMenuContext, row.caption);
-    if (*row.caption != '\0') captions.insert(row.caption);
+    for (const char* text : {row.caption, row.disabledHint}) {
+      expect(kMenuContext, text);
+      if (*text != '\0') captions.insert(text);
+    }
   }
   for (int i = 0; i < kControlCount; ++i) {
     const ControlInfo& info = InfoOf(static_cast<ControlId>(i));
@@ -210,7 +212,7 @@ TEST(TextMarking, TheFrenchCatalogueHoldsEveryTextOfTheTables) {
   for (const HelpTopic& topic : HelpTopics()) expect("HelpTopics", topic.title);
   expect(kMessageContext, kErrorCaption);
   EXPECT_TRUE(missing.empty()) << ::testing::PrintToString(missing);
-  // the menu's captions are written in its table and nowhere else
+  // the menu's captions and hints are written in its table and nowhere else
   EXPECT_EQ(CatalogueTexts(ts, kMenuContext), captions);
 }
 
