@@ -49,7 +49,7 @@ void Emit(const std::string& name, const std::string& bytes, std::ostream& out, 
     return;
   }
   if (const auto error = WriteOutputFile(name, bytes)) {
-    err << TerminalText(error->caption, error->text) << '\n';
+    err << TerminalText(error->caption, error->Composed()) << '\n';
     status.FileError();
   }
 }
@@ -66,7 +66,7 @@ void EmitDrawing(const Session& session, const std::string& name, const char* no
   const std::optional<std::string> bytes = encode();
   if (!bytes) {
     const Message failed = WriteFailureMessage(name, WriteCause::InputOutput);
-    err << TerminalText(failed.caption, failed.text) << '\n';
+    err << TerminalText(failed.caption, failed.Composed()) << '\n';
     status.FileError();
     return;
   }
@@ -100,7 +100,7 @@ void WriteReliability(const Session& session, const CliOptions& options, bool al
   }
   if (!refusal.empty()) {
     if (!alreadyTold) {
-      for (const Message& m : refusal) err << TerminalText(m.caption, m.text) << '\n';
+      for (const Message& m : refusal) err << TerminalText(m.caption, m.Composed()) << '\n';
     }
     status.Refused();
     return;

@@ -7,12 +7,14 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
 namespace {
 
-constexpr const char* kFootMessage = "Le pied du gnomon doit être à l'intérieur du cadran";
+constexpr const char* kFootMessage =
+    UMBRIX_TR("Message", "Le pied du gnomon doit être à l'intérieur du cadran");
 
 // The record's member of each box, in the order of `Check`.
 constexpr std::array<bool DialProject::*, 9> kCheckMembers = {
@@ -65,9 +67,20 @@ Form::Form(DialProject& project, ProjectState& state, FormHost& host, DateStyle 
 
 // ---------------------------------------------------------------- view state
 
+void Form::SetDateHint(ControlState& s) const {
+  if (state_.EnglishUi) {
+    s.hint = UMBRIX_TR("Controls", "Format : %1");
+    s.hintArgs = {UsableDatePattern(dates_.pattern)};
+  } else {
+    s.hint = UMBRIX_TR("Controls", "Format : jj/mm/aaaa");
+    s.hintArgs.clear();
+  }
+}
+
 std::string Form::DateHint() const {
-  return std::string("Format : ") +
-         (state_.EnglishUi ? UsableDatePattern(dates_.pattern) : std::string("jj/mm/aaaa"));
+  ControlState s;
+  SetDateHint(s);
+  return s.Hint();
 }
 
 bool Form::TabVisible(Tab tab) const {
@@ -113,7 +126,7 @@ ControlState Form::Control(ControlId id) const {
   if (index < kFieldCount) {
     const Field f = static_cast<Field>(index);
     s.text = project_.At(f).text;
-    if (FactsOf(f).kind == TextKind::Date) s.hint = DateHint();
+    if (FactsOf(f).kind == TextKind::Date) SetDateHint(s);
   } else if (index < kFieldCount + kTestFieldCount) {
     s.text = project_.Test[index - kFieldCount].text;
   } else if (id == C::NomFic) {
@@ -224,9 +237,9 @@ void Form::ResolveOffset(int instant, Field typed) {
   const std::string when = FormatLongTime(time.value);
   const std::string day = FormatDateShort(date.value);
   if (o.kind == LocalTimeKind::Gap) {
-    host_.ShowMessage(ErrorMessage(FillArguments(
+    host_.ShowMessage(ErrorMessage(
         kZoneGapText,
-        {point, when, day, project_.Zone, UtcOffsetText(o.before), UtcOffsetText(o.after)})));
+        {point, when, day, project_.Zone, UtcOffsetText(o.before), UtcOffsetText(o.after)}));
     Entry& refused = project_.At(typed);
     ClearEntry(refused);
     WriteLabel(FactsOf(typed), refused);
@@ -234,9 +247,9 @@ void Form::ResolveOffset(int instant, Field typed) {
     Focus(ControlOf(typed));
     return;
   }
-  const bool later = host_.TakeLaterOffset(FillArguments(
+  const bool later = host_.TakeLaterOffset(
       kZoneRepeatText,
-      {point, when, day, project_.Zone, UtcOffsetText(o.after), UtcOffsetText(o.before)}));
+      {point, when, day, project_.Zone, UtcOffsetText(o.after), UtcOffsetText(o.before)});
   offset = {true, later ? o.after : o.before};
 }
 
@@ -249,7 +262,7 @@ std::optional<Message> Form::ChooseZone(const std::string& id) {
   if (id == project_.Zone) return std::nullopt;
   const ZoneRules* rules = host_.Zones();
   if (!id.empty() && (rules == nullptr || !rules->Knows(id))) {
-    return ErrorMessage(FillArguments(kZoneUnknownText, {id}));
+    return ErrorMessage(kZoneUnknownText, {id});
   }
   if (!id.empty() && !project_.Locc && !project_.Hvrai) return ErrorMessage(kZoneNeedsPlaceText);
   ClearZone();
@@ -271,7 +284,7 @@ std::vector<ZoneItem> Form::ZoneItems() const {
   const double today = host_.Now().today + host_.Now().timeOfDay;
   auto add = [&](const std::string& id) {
     items.push_back(
-        {id, FillArguments(kZoneItemCaption, {id, UtcOffsetText(rules->OffsetAt(id, today))})});
+        {id, ComposeText(kZoneItemCaption, {id, UtcOffsetText(rules->OffsetAt(id, today))})});
   };
   const std::string own = rules->SystemId();
   if (!own.empty() && rules->Knows(own)) add(own);
@@ -288,7 +301,7 @@ void Form::RestoreZone(const std::string& id, const std::array<ZoneOffset, 2>& m
   project_.Zone = id;
   const ZoneRules* rules = host_.Zones();
   const bool known = rules != nullptr && rules->Knows(id);
-  if (!known) host_.ShowMessage(InfoMessage(FillArguments(kZoneUnknownKeptText, {id})));
+  if (!known) host_.ShowMessage(InfoMessage(kZoneUnknownKeptText, {id}));
   for (int instant : {kZonePoint1, kZonePoint2}) {
     const ZoneOffset stored = marks[instant];
     const Entry& date = InstantDate(project_, instant);
@@ -303,9 +316,9 @@ void Form::RestoreZone(const std::string& id, const std::array<ZoneOffset, 2>& m
     const bool same =
         now.kind != LocalTimeKind::Gap && (stored.hours == now.before || stored.hours == now.after);
     if (!same) {
-      host_.ShowMessage(InfoMessage(FillArguments(
-          kZoneRuleChangedText, {id, std::to_string(instant + 1), UtcOffsetText(stored.hours),
-                                 UtcOffsetText(now.before)})));
+      host_.ShowMessage(InfoMessage(kZoneRuleChangedText,
+                                    {id, std::to_string(instant + 1), UtcOffsetText(stored.hours),
+                                     UtcOffsetText(now.before)}));
     }
   }
   ResolveOffset(kZoneCurrent, Field::Hediur);
@@ -679,7 +692,7 @@ bool Form::PlateSidesGiven() const {
 
 std::optional<Message> Form::CheckMeasureGeometry() const {
   if (!PlateSidesGiven() || !project_.Gnomon.given) {
-    return InfoMessage("Donner la géométrie de mesure");
+    return InfoMessage(UMBRIX_TR("Message", "Donner la géométrie de mesure"));
   }
   return std::nullopt;
 }
@@ -688,7 +701,8 @@ std::optional<Message> Form::CheckDialGeometry() const {
   const bool casterGiven =
       project_.Hautf ? project_.Gnomf.given && project_.Gnomx.given && project_.Gnomy.given
                      : project_.Gnomon.given;
-  if (!PlateSidesGiven() || !casterGiven) return InfoMessage("Donner la géométrie du cadran");
+  if (!PlateSidesGiven() || !casterGiven)
+    return InfoMessage(UMBRIX_TR("Message", "Donner la géométrie du cadran"));
   return std::nullopt;
 }
 

@@ -43,10 +43,11 @@ class FormHost {
   virtual ClockReading Now() const = 0;
   /// The system's time zones; none without a database.
   virtual const ZoneRules* Zones() const { return nullptr; }
-  /// A mark's legal time that happens twice: asks `question` (is it the second, later one?);
-  /// true for the later offset, false for the earlier, summer one.
-  virtual bool TakeLaterOffset(const std::string& question) {
-    (void)question;
+  /// A mark's legal time that happens twice: asks `pattern` with its `args` (is it the second,
+  /// later one?); true for the later offset, false for the earlier, summer one.
+  virtual bool TakeLaterOffset(const std::string& pattern, const std::vector<std::string>& args) {
+    (void)pattern;
+    (void)args;
     return false;
   }
 };
@@ -58,23 +59,28 @@ struct ZoneItem {
 };
 
 /// Texts of the zone by name.
-inline constexpr const char* kZoneGapText =
+inline constexpr const char* kZoneGapText = UMBRIX_TR(
+    "Message",
     "Point %1 : l'heure %2 du %3 n'existe pas dans le fuseau %4, où l'heure légale passe de %5 "
-    "à %6 ce jour-là. Saisie refusée.";
-inline constexpr const char* kZoneRepeatText =
+    "à %6 ce jour-là. Saisie refusée.");
+inline constexpr const char* kZoneRepeatText = UMBRIX_TR(
+    "Message",
     "Point %1 : l'heure %2 du %3 existe deux fois dans le fuseau %4.\r\nEst-ce la seconde, en "
-    "heure d'hiver (%5) ?\r\nNon : la première, en heure d'été (%6).";
-inline constexpr const char* kZoneRepeatCaption = "Heure double";
-inline constexpr const char* kZoneRuleChangedText =
+    "heure d'hiver (%5) ?\r\nNon : la première, en heure d'été (%6).");
+inline constexpr const char* kZoneRepeatCaption = UMBRIX_TR("Message", "Heure double");
+inline constexpr const char* kZoneRuleChangedText = UMBRIX_TR(
+    "Message",
     "Les règles du fuseau %1 ont changé depuis l'enregistrement : le point %2 garde son décalage "
-    "enregistré %3 (le fuseau donne aujourd'hui %4).";
-inline constexpr const char* kZoneUnknownText = "Fuseau horaire inconnu : %1";
-inline constexpr const char* kZoneUnknownKeptText =
-    "Fuseau horaire %1 inconnu de ce système : les décalages enregistrés des points sont gardés.";
-inline constexpr const char* kZoneNeedsPlaceText =
-    "Un fuseau horaire nommé demande la localisation complète ou les heures solaires";
+    "enregistré %3 (le fuseau donne aujourd'hui %4).");
+inline constexpr const char* kZoneUnknownText = UMBRIX_TR("Message", "Fuseau horaire inconnu : %1");
+inline constexpr const char* kZoneUnknownKeptText = UMBRIX_TR(
+    "Message",
+    "Fuseau horaire %1 inconnu de ce système : les décalages enregistrés des points sont gardés.");
+inline constexpr const char* kZoneNeedsPlaceText = UMBRIX_TR(
+    "Message", "Un fuseau horaire nommé demande la localisation complète ou les heures solaires");
 inline constexpr const char* kZoneItemCaption = "%1 (%2)";
-inline constexpr const char* kNoZoneCaption = "(aucun : heures lues sur le fuseau du cadran)";
+inline constexpr const char* kNoZoneCaption =
+    UMBRIX_TR("Controls", "(aucun : heures lues sur le fuseau du cadran)");
 
 /// The short date format the dialog writes dates in and parses them with, as
 /// `UsableDatePattern` reads it.
@@ -211,6 +217,8 @@ class Form final : public EntryWriter {
   void ApplyTestComputeResult(int pointsWritten);
 
  private:
+  /// The date entries' hint: a whole French text, or the pattern and the short date format.
+  void SetDateHint(ControlState& s) const;
   ParseContext Context() const;
   std::string ShortDate(double serial) const;
   // the steps of `Leave`, in order

@@ -62,14 +62,4 @@ std::string UtcOffsetText(double hours) {
   return std::string("UTC") + (hours < 0 ? "-" : "+") + FormatZoneHours(std::abs(hours));
 }
 
-std::string FillArguments(std::string pattern, std::initializer_list<std::string> args) {
-  int n = 1;
-  for (const std::string& arg : args) {
-    const std::string mark = "%" + std::to_string(n++);
-    const size_t at = pattern.find(mark);
-    if (at != std::string::npos) pattern.replace(at, mark.size(), arg);
-  }
-  return pattern;
-}
-
 }  // namespace umbrix

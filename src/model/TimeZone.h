@@ -82,7 +82,4 @@ double InstantZoneHours(const DialProject& project, int instant);
 /// "UTC+2:00", "UTC-3:30", "UTC+0:00": an offset as the dialog and the report show it.
 std::string UtcOffsetText(double hours);
 
-/// `pattern` with "%1", "%2", ... replaced by the arguments in order.
-std::string FillArguments(std::string pattern, std::initializer_list<std::string> args);
-
 }  // namespace umbrix

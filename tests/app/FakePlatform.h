@@ -58,13 +58,14 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   /// `SaveDrawing` fails.
   bool failSaves = false;
 
+  // recorded as a French user reads them: patterns composed with their arguments
   void ShowMessage(const Message& message) override {
-    messages.push_back(message);
-    log.push_back("message:" + message.text);
+    messages.push_back({message.kind, message.caption, message.Composed()});
+    log.push_back("message:" + message.Composed());
   }
   Answer Ask(const Question& question) override {
-    questions.push_back(question);
-    log.push_back("question:" + question.text);
+    questions.push_back({question.caption, question.Composed(), question.buttons});
+    log.push_back("question:" + question.Composed());
     if (answers.empty()) {
       ADD_FAILURE() << "unexpected question: " << question.caption << " / " << question.text;
       return SafeAnswer(question.buttons);

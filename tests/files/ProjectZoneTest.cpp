@@ -107,7 +107,9 @@ TEST(ZoneFile, ChangedOrMissingRulesAreReportedAndTheStoredOffsetsKept) {
       reader.host.zones.rules["Europe/Paris"] = {2.0, false};
     }
     ASSERT_TRUE(reader.Load(dir.File("zone.umd")).ok);
-    EXPECT_EQ(reader.host.messages, (Messages{InfoMessage(c.message)}));
+    ASSERT_EQ(reader.host.messages.size(), 1u);
+    EXPECT_EQ(reader.host.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(reader.host.messages[0].Composed(), c.message);
     EXPECT_EQ(reader.project.ZoneOffsets[kZonePoint1], (ZoneOffset{true, 1.0}));
     EXPECT_EQ(reader.project.ZoneOffsets[kZonePoint2], (ZoneOffset{true, 2.0}));
   }

@@ -32,8 +32,8 @@ class FakeFormHost : public FormHost {
   void ShowMessage(const Message& message) override { messages.push_back(message); }
   ClockReading Now() const override { return clock; }
   const ZoneRules* Zones() const override { return &zones; }
-  bool TakeLaterOffset(const std::string& question) override {
-    questions.push_back(question);
+  bool TakeLaterOffset(const std::string& pattern, const std::vector<std::string>& args) override {
+    questions.push_back(ComposeText(pattern, args));
     return takeLater;
   }
 

@@ -40,7 +40,7 @@ TEST(ZoneByName, ChoosingFillsTheDialsClockOnlyWhenEmptyAndRefusesWhatItCannotUs
     if (!c.place) d.form.SetChecked(Check::Locc, false);
     d.form.Enter(Field::FusHor, c.fusHor);
     const auto refused = d.form.ChooseZone(c.zone);
-    EXPECT_EQ(refused ? refused->text : "", c.refusal);
+    EXPECT_EQ(refused ? refused->Composed() : "", c.refusal);
     EXPECT_EQ(d.project.Zone, c.refusal.empty() ? c.zone : "");
     EXPECT_EQ(d.project.FusHor.text, c.fusHorAfter);
     EXPECT_EQ(d.form.Control(ControlId::TypeHeure).enabled, !c.refusal.empty());
@@ -76,7 +76,7 @@ TEST(ZoneByName, EachMarkTakesItsLegalOffsetAndTheEdgeTimesAreRefusedOrAsked) {
     EXPECT_EQ(d.host.questions.size(), c.questions);
     if (!c.kept) {
       ASSERT_EQ(d.host.messages.size(), 1u);
-      EXPECT_EQ(d.host.messages[0].text,
+      EXPECT_EQ(d.host.messages[0].Composed(),
                 "Point 2 : l'heure 02:30:00 du 31/03/2024 n'existe pas dans le fuseau "
                 "Europe/Paris, où l'heure légale passe de UTC+1:00 à UTC+2:00 ce jour-là. "
                 "Saisie refusée.");
