@@ -287,6 +287,22 @@
         <source>Format : jj/mm/aaaa</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Fuseau par son nom</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heure légale de ce fuseau (heure d&apos;été comprise) pour les instants saisis ; vide : heures lues sur le fuseau horaire du cadran</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sans objet : l&apos;heure courante est l&apos;heure légale du fuseau nommé</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>(aucun : heures lues sur le fuseau du cadran)</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>
@@ -944,6 +960,36 @@ Enregistrer quand même ?</source>
     </message>
     <message>
         <source>%1 : fichier incomplet, seul son début a été lu</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point %1 : l&apos;heure %2 du %3 n&apos;existe pas dans le fuseau %4, où l&apos;heure légale passe de %5 à %6 ce jour-là. Saisie refusée.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Point %1 : l&apos;heure %2 du %3 existe deux fois dans le fuseau %4.<byte value="xd"/>
+Est-ce la seconde, en heure d&apos;hiver (%5) ?<byte value="xd"/>
+Non : la première, en heure d&apos;été (%6).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heure double</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Les règles du fuseau %1 ont changé depuis l&apos;enregistrement : le point %2 garde son décalage enregistré %3 (le fuseau donne aujourd&apos;hui %4).</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuseau horaire inconnu : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fuseau horaire %1 inconnu de ce système : les décalages enregistrés des points sont gardés.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Un fuseau horaire nommé demande la localisation complète ou les heures solaires</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1605,6 +1651,24 @@ Heures temporaires :<byte value="xd"/>
     </message>
     <message>
         <source> - aucune de ces lignes ne passe sur le cadran<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - Fuseau horaire nommé : %1<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source> - Point %1 : heure légale %2<byte value="xd"/>
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source><byte value="xd"/>
+L&apos;ombre est dessinée pour le :<byte value="xd"/>
+ %1 à %2,<byte value="xd"/>
+ heure légale %3 (%4)<byte value="xd"/>
 </source>
         <translation type="unfinished"></translation>
     </message>

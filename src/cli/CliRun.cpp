@@ -143,7 +143,7 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
   }
   if (options.zone) {
     if (const auto refused = session.Dialog().ChooseZone(*options.zone)) {
-      err << "umbrix-cli : " << refused->text << '\n';
+      err << "umbrix-cli : " << refused->Composed() << '\n';
       return kExitFileOrUsage;
     }
     if (!options.command) session.RunComputation();
