@@ -126,7 +126,7 @@ class MainWindow::ClientArea final : public QWidget {
 MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool()> busy,
                        SessionSettings settings)
     : busy_(busy ? std::move(busy) : [] { return false; }),
-      printer_(std::make_unique<QtPrinter>(drawing_.Bitmap())),
+      printer_(std::make_unique<QtPrinter>()),
       prompts_(prompts),
       services_(services) {
   printer_->SetParent(this);
