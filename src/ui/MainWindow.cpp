@@ -66,15 +66,17 @@ const QKeySequence kDeskKey(QStringLiteral("Ctrl+H"), QKeySequence::PortableText
 
 }  // namespace
 
-/// The client area: the drawing bitmap painted at (0, 0), the panes placed by the layout rules.
+/// The client area: the drawing painted at (0, 0) at the screen's resolution, the panes placed
+/// by the layout rules.
 class MainWindow::ClientArea final : public QWidget {
  public:
   ClientArea(MainWindow& owner) : QWidget(&owner), owner_(owner) {}
 
  protected:
   void paintEvent(QPaintEvent*) override {
+    owner_.FollowScreenRatio(devicePixelRatioF());
     QPainter painter(this);
-    painter.drawImage(0, 0, owner_.drawing_.Bitmap());
+    painter.drawImage(QPointF(0, 0), owner_.drawing_.ScreenImage());
     if (owner_.firstDialPainted_ && owner_.session_ && owner_.session_->State().DrawingExists) {
       std::exchange(owner_.firstDialPainted_, nullptr)();
     }
@@ -164,6 +166,7 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
           [this] { session_->CommentsEdited(ToCrLf(comments_->toPlainText())); });
 
   drawing_.OnPresent([this] { client_->update(); });
+  drawing_.SetScreenRatio(devicePixelRatioF());
   const MainLayout layout = LayOutMainWindow(minimum);
   drawing_.SetRoom({layout.reportPane.left, layout.commentsPane.top});
 
@@ -363,6 +366,13 @@ void MainWindow::UpdateDrawingCursor() {
 
 void MainWindow::SetWindowTitle(const std::string& title) {
   setWindowTitle(QString::fromStdString(title));
+}
+
+void MainWindow::FollowScreenRatio(double ratio) {
+  if (ratio == drawing_.ScreenRatio()) return;
+  // the screen image keeps the bitmap's content until the dial is traced at the new ratio
+  drawing_.SetScreenRatio(ratio);
+  if (session_ && session_->State().DrawingExists && !busy_()) session_->RedrawWithoutReport();
 }
 
 void MainWindow::SetReportText(const std::string& text) { report_->setPlainText(FromCrLf(text)); }
