@@ -366,6 +366,7 @@ void MainWindow::UpdateDrawingCursor() {
 
 void MainWindow::SetWindowTitle(const std::string& title) {
   setWindowTitle(QString::fromStdString(title));
+  if (deskLook_) client_->setToolTip(windowTitle());
 }
 
 void MainWindow::FollowScreenRatio(double ratio) {
@@ -515,6 +516,8 @@ void MainWindow::HideDialog() { dialog_->hide(); }
 
 void MainWindow::SetDeskLook(bool desk) {
   deskLook_ = desk;
+  // the little window has no title bar to read: the project's name shows over it
+  client_->setToolTip(desk ? windowTitle() : QString());
   // the first size is the normal window's: a desk dial opened at start-up keeps its own
   initialMargins_.reset();
   menuBar()->setVisible(!desk);
