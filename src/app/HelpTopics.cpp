@@ -21,6 +21,7 @@ constexpr std::array<HelpTopic, kHelpTopicCount> kTopics = {{
     {10, "rapport.html", "Le rapport, ligne par ligne"},
     {11, "saisies.html", "La fenêtre Saisies"},
     {12, "style-gnomon.html", "Style ou gnomon"},
+    {13, "heures-anciennes.html", "Les heures italiques, babyloniques et temporaires"},
 }};
 
 constexpr int kDialogTopic = 11;

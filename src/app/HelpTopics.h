@@ -19,7 +19,7 @@ struct HelpTopic {
   const char* title;
 };
 
-inline constexpr int kHelpTopicCount = 13;
+inline constexpr int kHelpTopicCount = 14;
 /// The topic of "&Aide": the first page.
 inline constexpr int kFirstTopic = 0;
 /// The topic of the main window, and of everything in it that has none of its own.

@@ -13,6 +13,12 @@ namespace {
 using K = MenuKind;
 using M = MenuId;
 
+// The old hours are counted from sunrise or sunset, which the horizon of a known latitude gives.
+constexpr int kOldHoursTopic = 13;
+constexpr const char* kOldHoursHint =
+    "Ces heures se comptent depuis le lever ou le coucher du soleil : cochez « Limiter le tracé à "
+    "la partie utile » et donnez la latitude dans l'onglet « Lieu » des saisies.";
+
 constexpr std::array kRows = {
     MenuRow{M::Fichier1, "Fichier1", {}, K::Menu, "&Fichier", "", 7},
     MenuRow{M::Nouveau1, "Nouveau1", M::Fichier1, K::Command, "&Nouveau", "Ctrl+N"},
@@ -50,6 +56,12 @@ constexpr std::array kRows = {
     MenuRow{M::LhLim, "LhLim", M::Tracer1, K::Option, "Li&mitation"},
     MenuRow{M::HiverPrintemps1, "HiverPrintemps1", M::Tracer1, K::Option, "&S janvier-juin"},
     MenuRow{M::EteAutomne1, "EteAutomne1", M::Tracer1, K::Option, "&Z juillet-décembre"},
+    MenuRow{M::Italiques1, "Italiques1", M::Tracer1, K::Option, "Heures &italiques", "",
+            kOldHoursTopic, kOldHoursHint},
+    MenuRow{M::Babyloniques1, "Babyloniques1", M::Tracer1, K::Option, "Heures &babyloniques", "",
+            kOldHoursTopic, kOldHoursHint},
+    MenuRow{M::Temporaires1, "Temporaires1", M::Tracer1, K::Option, "Heures &temporaires", "",
+            kOldHoursTopic, kOldHoursHint},
     MenuRow{M::Arcs1, "Arcs1", {}, K::Menu, "&Arcs", "", 4},
     MenuRow{M::Signes1, "Signes1", M::Arcs1, K::Menu, "&Signes"},
     MenuRow{M::SgEqu, "SgEqu", M::Signes1, K::Option, "&Equinoxiale"},
@@ -111,6 +123,12 @@ std::optional<OptionItem> PlainOption(MenuId id) {
       return OptionItem::Ombre1;
     case M::Visible1:
       return OptionItem::Visible1;
+    case M::Italiques1:
+      return OptionItem::Italiques1;
+    case M::Babyloniques1:
+      return OptionItem::Babyloniques1;
+    case M::Temporaires1:
+      return OptionItem::Temporaires1;
     default:
       return std::nullopt;
   }

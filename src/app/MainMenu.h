@@ -43,6 +43,9 @@ enum class MenuId {
   LhLim,
   HiverPrintemps1,
   EteAutomne1,
+  Italiques1,
+  Babyloniques1,
+  Temporaires1,
   // "&Arcs"
   Arcs1,
   Signes1,
@@ -97,6 +100,8 @@ struct MenuRow {
   const char* shortcut = "";
   /// Help topic; 0 when the item takes its menu's.
   int helpContext = 0;
+  /// Why the item is disabled, shown as its tooltip while it is; empty for none.
+  const char* disabledHint = "";
 };
 
 /// Every row, menus before their items, in display order.

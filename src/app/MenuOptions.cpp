@@ -33,6 +33,12 @@ auto& OptionIn(Options& o, OptionItem item) {
       return o.Refrac1;
     case OptionItem::Ombre1:
       return o.Ombre1;
+    case OptionItem::Italiques1:
+      return o.Italiques1;
+    case OptionItem::Babyloniques1:
+      return o.Babyloniques1;
+    case OptionItem::Temporaires1:
+      return o.Temporaires1;
     case OptionItem::Visible1:
       break;
   }
@@ -75,6 +81,12 @@ const char* OptionCaption(OptionItem item) {
       return "&Réfraction";
     case OptionItem::Ombre1:
       return "&Ombre";
+    case OptionItem::Italiques1:
+      return "Heures &italiques";
+    case OptionItem::Babyloniques1:
+      return "Heures &babyloniques";
+    case OptionItem::Temporaires1:
+      return "Heures &temporaires";
     case OptionItem::Visible1:
       break;
   }

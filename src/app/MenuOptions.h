@@ -21,6 +21,9 @@ enum class OptionItem {
   Refrac1,
   Ombre1,
   Visible1,
+  Italiques1,
+  Babyloniques1,
+  Temporaires1,
 };
 
 /// "&Demi" (2), "&Quart" (4), "10 &min" (6): at most one checked.

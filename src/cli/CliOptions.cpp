@@ -162,6 +162,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
     const bool isTimeStep = name == "--ecart-heures" || name == "--écart-heures";
     const bool isNumeralHeight = name == "--hauteur-chiffres" || name == "--numeral-height";
     if (isNumeralHeight) key = "numeral-height";
+    const bool isOldHours = name == "--heures-anciennes" || name == "--old-hours";
+    if (isOldHours) key = "old-hours";
     const bool isPrint = name == "--impression" || name == "--print";
     const bool isPaper = name == "--papier" || name == "--paper";
     if (isPrint) key = "print";
@@ -187,6 +189,24 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
                       " » (de 1 à 100 mm, par exemple 5)");
       }
       o.numeralHeightMm = *h;
+    } else if (isOldHours) {
+      std::string rest = *value;
+      while (true) {
+        const size_t comma = rest.find(',');
+        const std::string item = Lower(rest.substr(0, comma));
+        if (item == "italiques" || item == "italian") {
+          o.italianHours = true;
+        } else if (item == "babyloniques" || item == "babylonian") {
+          o.babylonianHours = true;
+        } else if (item == "temporaires" || item == "temporary") {
+          o.temporaryHours = true;
+        } else {
+          return Refuse("heures anciennes inconnues : « " + rest.substr(0, comma) +
+                        " » (italiques, babyloniques ou temporaires, séparées par des virgules)");
+        }
+        if (comma == std::string::npos) break;
+        rest = rest.substr(comma + 1);
+      }
     } else if (isPrint) {
       o.print = PrintLayoutNamed(*value);
       if (!o.print) {
@@ -272,6 +292,10 @@ std::string HelpText(bool french) {
            "                          hauteur des chiffres du dessin de fabrication (de 1 à\n"
            "                          100 mm) ; par défaut le 25e du petit côté (de 3 à 12 mm),\n"
            "                          réduit tant qu'un chiffre ne tient pas entre les lignes\n"
+           "  --heures-anciennes LISTE, --old-hours LISTE\n"
+           "                          trace aussi les heures italiques, babyloniques ou\n"
+           "                          temporaires (séparées par des virgules, par exemple\n"
+           "                          italiques,babyloniques) ; il faut la latitude\n"
            "  --taille LxH, --size LxH\n"
            "                          taille maximale du dessin en pixels (600x600 par défaut) ;\n"
            "                          le cadran garde ses proportions\n"
@@ -333,6 +357,10 @@ std::string HelpText(bool french) {
          "                          height of the workshop drawing's numerals (1 to 100 mm);\n"
          "                          by default the short side over 25 (3 to 12 mm), made\n"
          "                          smaller while a numeral finds no room between the lines\n"
+         "  --old-hours LIST, --heures-anciennes LIST\n"
+         "                          also draws the Italian, Babylonian or temporary hours\n"
+         "                          (italiques, babyloniques, temporaires, separated by\n"
+         "                          commas); the latitude must be known\n"
          "  --size WxH, --taille WxH\n"
          "                          largest drawing in pixels (600x600 by default);\n"
          "                          the dial keeps its proportions\n"

@@ -59,6 +59,10 @@ struct CliOptions {
   std::string paper = "A4";
   /// Developer mode: extended project files are accepted.
   bool developerMode = false;
+  /// The old hours switched on for the run (--heures-anciennes), beside those of the project.
+  bool italianHours = false;
+  bool babylonianHours = false;
+  bool temporaryHours = false;
 };
 
 struct CliParse {

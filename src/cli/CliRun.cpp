@@ -4,8 +4,10 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "app/MenuOptions.h"
 #include "app/PrintCommands.h"
 #include "app/Session.h"
 #include "cli/CliPlatform.h"
@@ -20,6 +22,10 @@
 namespace umbrix {
 
 namespace {
+
+constexpr const char* kOldHoursNeedLatitudeText =
+    "les heures anciennes ne sont pas tracées sans la latitude : cochez « Limiter le tracé à la "
+    "partie utile » dans le projet";
 
 /// Collects the run's exit status: a file error outweighs a refusal.
 class Status {
@@ -102,6 +108,25 @@ void WriteReliability(const Session& session, const CliOptions& options, bool al
   Emit(*options.reliability, ReliabilityText(*study), out, err, status);
 }
 
+// The old hours asked for on the command line, drawn as if checked in the "&Heures" menu.
+void SwitchOnOldHours(Session& session, const CliOptions& options, std::ostream& err) {
+  const std::pair<bool, OptionItem> asked[] = {{options.italianHours, OptionItem::Italiques1},
+                                               {options.babylonianHours, OptionItem::Babyloniques1},
+                                               {options.temporaryHours, OptionItem::Temporaires1}};
+  bool refused = false;
+  for (const auto& [wanted, item] : asked) {
+    if (!wanted) continue;
+    const MenuOption& option = OptionOf(session.Project().Options, item);
+    if (option.checked) continue;
+    if (!option.enabled) {
+      refused = true;
+      continue;
+    }
+    session.ToggleOption(item);
+  }
+  if (refused) err << "umbrix-cli : " << kOldHoursNeedLatitudeText << '\n';
+}
+
 }  // namespace
 
 int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
@@ -118,6 +143,7 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
   }
   if (options.command) session.StartComputation(*options.command);
   if (platform.ErrorsShown() > errorsBeforeLoad) status.Refused();
+  SwitchOnOldHours(session, options, err);
 
   if (!options.command) {
     if (const auto unknown = UnknownLastCommand(session.State().RunMode)) {

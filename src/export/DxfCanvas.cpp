@@ -29,6 +29,9 @@ DxfLayer DxfLayerOf(Colour colour) {
     case colours::LightGrey: return {"3D", 253};
     case colours::Blue: return {"0", 5};
     case colours::White: return {"3D", 254};
+    case colours::Orange: return {"0", 30};
+    case colours::Olive: return {"0", 52};
+    case colours::Fuchsia: return {"0", 6};
     default: return {"0", std::nullopt};
   }
 }
@@ -42,7 +45,8 @@ TextExtent VectorTextExtent(int marginPx, std::string_view text) {
 void DxfCanvas::LayerGroups(Colour colour, bool withColour, bool withLineType) {
   const DxfLayer layer = DxfLayerOf(colour);
   tags_.Text(8, layer.name);
-  if (withLineType && style_ == PenStyle::Dotted) tags_.Text(6, "DASHED");
+  // the one broken line type of the drawing's table; colours tell the broken lines apart
+  if (withLineType && style_ != PenStyle::Solid) tags_.Text(6, "DASHED");
   if (withColour && layer.colour) tags_.Int(62, *layer.colour);
 }
 

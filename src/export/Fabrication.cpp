@@ -34,11 +34,19 @@ constexpr std::array<FabricationLayerStyle, kFabricationLayerCount> kStyles = {{
     {"REPERES_TRACAGE_MM", 8, "reperes-tracage", "Repères de traçage : carreaux, axes, points",
      "#808080", 0.15},
     {"CARTOUCHE_MM", 4, "cartouche", "Cartouche : nom, lieu, orientation, échelle", "#008080", 0.2},
+    {"GRAVURE_HEURES_ITALIQUES_MM", 30, "gravure-heures-italiques",
+     "Gravure : heures italiques et leurs chiffres", "#ff8000", 0.25},
+    {"GRAVURE_HEURES_BABYLONIQUES_MM", 52, "gravure-heures-babyloniques",
+     "Gravure : heures babyloniques et leurs chiffres", "#808000", 0.25},
+    // violet, clear of the shadow-caster's magenta
+    {"GRAVURE_HEURES_TEMPORAIRES_MM", 190, "gravure-heures-temporaires",
+     "Gravure : heures temporaires et leurs chiffres", "#8000ff", 0.25},
 }};
 
 // Engraving first, the cut last: a piece cut free may move.
-constexpr std::array kWriteOrder = {L::Marks,  L::HourLines,  L::Curves, L::Numerals,
-                                    L::Caster, L::TitleBlock, L::Cut};
+constexpr std::array kWriteOrder = {
+    L::Marks,          L::HourLines, L::Curves, L::ItalianHours, L::BabylonianHours,
+    L::TemporaryHours, L::Numerals,  L::Caster, L::TitleBlock,   L::Cut};
 
 // Radius (mm) of the foot's mark, and of a measured point's.
 constexpr double kFootRadiusMm = 1.0;
@@ -71,6 +79,12 @@ std::optional<L> LayerOf(Figure figure) {
       return L::HourLines;
     case Figure::HourNumerals:
       return L::Numerals;
+    case Figure::ItalianHours:
+      return L::ItalianHours;
+    case Figure::BabylonianHours:
+      return L::BabylonianHours;
+    case Figure::TemporaryHours:
+      return L::TemporaryHours;
     case Figure::PlateOutline:
       return L::Cut;
     case Figure::Foot:
@@ -98,24 +112,33 @@ class SortingCanvas final : public Canvas {
     const PointMm ends[] = {from, to};
     Add(ends);
     if (figure_ == Figure::HourLines) lines.push_back({from, to, style_ == PenStyle::Dotted});
+    // numerals keep clear of the old hours too, crossing them before the hour lines
+    if (OldHours()) lines.push_back({from, to, true});
   }
-  void DrawPolyline(Colour, std::span<const PointMm> points) override { Add(points); }
+  void DrawPolyline(Colour, std::span<const PointMm> points) override {
+    Add(points);
+    if (!OldHours()) return;
+    for (std::size_t i = 1; i < points.size(); ++i)
+      lines.push_back({points[i - 1], points[i], true});
+  }
   void DrawMarker(Colour, PointMm at) override {
     const std::optional<L> layer = LayerOf(figure_);
     if (!layer) return;
     circles.push_back({*layer, at, figure_ == Figure::Foot ? kFootRadiusMm : kPointRadiusMm});
   }
   void DrawLabel(std::string_view text, const LabelPlacement& at) override {
-    if (figure_ != Figure::HourNumerals) return;
+    if (figure_ != Figure::HourNumerals && !OldHours()) return;
     NumeralRequest r{std::string(text), std::nullopt, at.lineEnd, at.direction};
-    // the straight line it names, drawn just before it when it was drawn at all
-    for (std::size_t i = lines.size(); i-- > 0;) {
+    // the straight line it names, drawn just before it when it was drawn at all; a curve's
+    // number looks back along the curve's chord, its label's direction, not its last short step
+    for (std::size_t i = lines.size(); figure_ != Figure::TemporaryHours && i-- > 0;) {
       if (lines[i].to == at.lineEnd) {
         r.line = i;
         break;
       }
     }
     numerals.push_back(std::move(r));
+    numeralLayers.push_back(*LayerOf(figure_));
   }
   void DrawFilledPolygon(Colour, std::span<const PointMm>) override {}
   void DrawFilledQuads(Colour, std::span<const PointMm>) override {}
@@ -125,12 +148,18 @@ class SortingCanvas final : public Canvas {
   std::vector<FabricationCircle> circles;
   std::vector<LineMm> lines;
   std::vector<NumeralRequest> numerals;
+  std::vector<L> numeralLayers;  // the layer of each numeral
 
  private:
+  bool OldHours() const {
+    return figure_ == Figure::ItalianHours || figure_ == Figure::BabylonianHours ||
+           figure_ == Figure::TemporaryHours;
+  }
+
   void Add(std::span<const PointMm> points) {
     const std::optional<L> layer = LayerOf(figure_);
     if (!layer || *layer == L::Numerals) return;
-    paths.push_back({*layer, {points.begin(), points.end()}, false, style_ == PenStyle::Dotted});
+    paths.push_back({*layer, {points.begin(), points.end()}, false, style_ != PenStyle::Solid});
   }
 
   Figure figure_ = Figure::Background;
@@ -276,7 +305,7 @@ FabricationDrawing BuildFabricationDrawing(const DialProject& project,
       continue;
     }
     if (placed[i].crossesLines) ++d.numeralsAcrossLines;
-    d.texts.push_back({L::Numerals, canvas.numerals[i].text, *placed[i].box, h, true});
+    d.texts.push_back({canvas.numeralLayers[i], canvas.numerals[i].text, *placed[i].box, h, true});
   }
 
   // The title block under the plate, left-aligned with it.
@@ -355,7 +384,18 @@ void WriteDxfHeader(DxfTagWriter& t, const FabricationDrawing& d) {
   t.Text(0, "ENDSEC");
 }
 
-void WriteDxfTables(DxfTagWriter& t) {
+// The old hours' layers are listed only in a drawing that has them.
+bool IsOldHoursLayer(L layer) {
+  return layer == L::ItalianHours || layer == L::BabylonianHours || layer == L::TemporaryHours;
+}
+bool Uses(const FabricationDrawing& d, L layer) {
+  return std::any_of(d.paths.begin(), d.paths.end(),
+                     [layer](const FabricationPath& p) { return p.layer == layer; }) ||
+         std::any_of(d.texts.begin(), d.texts.end(),
+                     [layer](const FabricationText& x) { return x.layer == layer; });
+}
+
+void WriteDxfTables(DxfTagWriter& t, const FabricationDrawing& d) {
   t.Text(0, "SECTION");
   t.Text(2, "TABLES");
   t.TableHead("LTYPE", 2);
@@ -377,11 +417,14 @@ void WriteDxfTables(DxfTagWriter& t) {
   t.Exact(49, -1);
   t.Text(0, "ENDTAB");
 
-  t.TableHead("LAYER", kFabricationLayerCount + 1);
-  t.LayerEntry("0", 0, 7);
-  for (const FabricationLayerStyle& s : kStyles) {
-    t.LayerEntry(s.dxfName, 0, s.aci);
+  std::vector<L> layers;
+  for (int k = 0; k < kFabricationLayerCount; ++k) {
+    const L layer = static_cast<L>(k);
+    if (!IsOldHoursLayer(layer) || Uses(d, layer)) layers.push_back(layer);
   }
+  t.TableHead("LAYER", static_cast<int>(layers.size()) + 1);
+  t.LayerEntry("0", 0, 7);
+  for (const L layer : layers) t.LayerEntry(StyleOf(layer).dxfName, 0, StyleOf(layer).aci);
   t.Text(0, "ENDTAB");
 
   t.TableHead("STYLE", 1);
@@ -444,7 +487,7 @@ std::string FabricationDxf(const FabricationDrawing& d) {
   std::ostringstream out;
   DxfTagWriter t(out);
   WriteDxfHeader(t, d);
-  WriteDxfTables(t);
+  WriteDxfTables(t, d);
   t.Text(0, "SECTION");
   t.Text(2, "ENTITIES");
   for (const L layer : kWriteOrder) {
@@ -548,7 +591,10 @@ std::string FabricationSvg(const FabricationDrawing& d) {
     s += "<g id=\"" + std::string(st.svgId) + "\" inkscape:groupmode=\"layer\" inkscape:label=\"" +
          std::string(st.svgLabel) + "\" stroke=\"" + std::string(st.svgColour) +
          "\" stroke-width=\"" + Num(st.strokeMm) + "\" fill=\"none\" stroke-linecap=\"round\"";
-    if (layer == L::Numerals || layer == L::TitleBlock) {
+    const bool hasText =
+        std::any_of(d.texts.begin(), d.texts.end(),
+                    [layer](const FabricationText& x) { return x.layer == layer; });
+    if (hasText) {
       // Text is filled, never stroked: the only filled shapes of the drawing.
       s += " font-family=\"Liberation Sans, Arial, Helvetica, sans-serif\"";
     }

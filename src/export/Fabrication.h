@@ -26,8 +26,11 @@ enum class FabricationLayer {
   Caster,      // the shadow-caster's foot and the style's or gnomon's outline
   Marks,       // grid, axes and measured points: layout marks
   TitleBlock,  // name, place, orientation and scale, outside the plate
+  ItalianHours,     // Italian hour lines and their numbers, to engrave
+  BabylonianHours,  // Babylonian hour lines and their numbers, to engrave
+  TemporaryHours,   // temporary hour curves and their numbers, to engrave
 };
-inline constexpr int kFabricationLayerCount = 7;
+inline constexpr int kFabricationLayerCount = 10;
 
 struct FabricationLayerStyle {
   std::string_view dxfName;  // R12 layer name: capitals, digits and '_' only

@@ -89,6 +89,8 @@ std::string SvgCanvas::PenAttributes() const {
   std::string s;
   if (width_ != 0) s += " stroke-width=\"" + Num(width_ * frame_.MmPerPixelX) + "\"";
   if (style_ == PenStyle::Dotted) s += " stroke-dasharray=\"2 2\"";
+  if (style_ == PenStyle::Dashed) s += " stroke-dasharray=\"6 3\"";
+  if (style_ == PenStyle::DashDot) s += " stroke-dasharray=\"6 2 1 2\"";
   return s;
 }
 

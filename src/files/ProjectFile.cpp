@@ -1,5 +1,7 @@
 #include "files/ProjectFile.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <filesystem>
 
@@ -14,6 +16,15 @@ namespace {
 
 constexpr const char* kSeparator = "---";
 constexpr int kCurrentVersion = 6;
+
+// The old hours' lines follow the comments' closing separator, where a reader that does not
+// know them stops reading; their comments are part of the format, never translated.
+constexpr const char* kOldHoursComments[] = {" 'Heures italiques", " 'Heures babyloniques",
+                                             " 'Heures temporaires"};
+
+std::array<MenuOption*, 3> OldHourOptions(DrawingOptions& o) {
+  return {&o.Italiques1, &o.Babyloniques1, &o.Temporaires1};
+}
 
 std::string DateValue(const Entry& e) { return e.given ? FormatDateShort(e.value) : ""; }
 std::string TimeValue(const Entry& e) { return e.given ? FormatLongTime(e.value) : ""; }
@@ -42,6 +53,8 @@ class LineReader {
   /// A line was asked for past the end of the file.
   bool Overran() const { return overran_; }
   std::string Value() { return FieldValueOf(Raw()); }
+  /// The next line, left to be read.
+  std::string Peek() const { return AtEnd() ? std::string() : lines_[next_]; }
   bool Yes() { return IsYesText(Value()); }
 
  private:
@@ -224,13 +237,26 @@ bool FeedLines(Form& f, LineReader& in, int k, bool extended) {
   // the maker's comments, up to the second "---"
   p.Comments.clear();
   const bool separated = in.Raw() == kSeparator && !in.Overran();
+  bool closed = false;
   while (!in.AtEnd()) {
     std::string line = in.Raw();
-    if (line == kSeparator) return separated;
+    if (line == kSeparator) {
+      closed = true;
+      break;
+    }
     p.Comments += line;
     p.Comments += "\r\n";
   }
-  return false;
+
+  // a file without the old hours' lines shows none of them
+  for (MenuOption* option : OldHourOptions(o)) option->checked = false;
+  const std::string first = in.Peek();
+  const size_t apostrophe = first.find('\'');
+  if (closed && apostrophe != std::string::npos && apostrophe != 0 &&
+      first.compare(apostrophe - 1, std::string::npos, kOldHoursComments[0]) == 0) {
+    for (MenuOption* option : OldHourOptions(o)) option->checked = in.Yes();
+  }
+  return separated && closed;
 }
 
 FileResult Failed(Message error) {
@@ -399,6 +425,12 @@ std::vector<std::string> BuildProjectFileLines(const DialProject& project,
     lines.push_back(comment == kSeparator ? comment + " " : comment);
   }
   lines.push_back(kSeparator);
+  const DrawingOptions& o = project.Options;
+  const bool oldHours[] = {o.Italiques1.checked, o.Babyloniques1.checked, o.Temporaires1.checked};
+  if (std::find(std::begin(oldHours), std::end(oldHours), true) != std::end(oldHours)) {
+    for (size_t i = 0; i < std::size(oldHours); ++i)
+      lines.push_back(YesNoText(oldHours[i], state.EnglishUi) + kOldHoursComments[i]);
+  }
   const bool dropTestLines = state.TestDataValid && !extended;
   for (size_t i = 0; i < reportLines.size(); ++i) {
     if (dropTestLines && i >= 1 && i <= 3) continue;
@@ -493,6 +525,9 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   menu(before.Refrac1, after.Refrac1, MenuItem::Refrac1);
   menu(before.HiverPrintemps1, after.HiverPrintemps1, MenuItem::HiverPrintemps1);
   menu(before.EteAutomne1, after.EteAutomne1, MenuItem::EteAutomne1);
+  menu(before.Italiques1, after.Italiques1, MenuItem::Italiques1);
+  menu(before.Babyloniques1, after.Babyloniques1, MenuItem::Babyloniques1);
+  menu(before.Temporaires1, after.Temporaires1, MenuItem::Temporaires1);
 
   lock = std::move(*candidate);
   state.ProjectFileName = full;

@@ -21,7 +21,15 @@ enum class Check { Rectg, Hautf, Limite, Mijou, Locc, Hvrai, Corref, Pta12h, Seq
 enum class Radio { Nord, Sud, Est, Ouest, Dest, Douest };
 
 /// Main-window menu items whose enabled state the dialog's boxes rule.
-enum class MenuItem { Horizon1, Refrac1, HiverPrintemps1, EteAutomne1 };
+enum class MenuItem {
+  Horizon1,
+  Refrac1,
+  HiverPrintemps1,
+  EteAutomne1,
+  Italiques1,
+  Babyloniques1,
+  Temporaires1,
+};
 
 /// Every control of the dialog that has a state worth showing. The first `kFieldCount` ids are
 /// the entry edits in the order of `Field`, then the Test tab's edits in the order of

@@ -454,6 +454,9 @@ void Form::SyncMenus() {
   sync(o.Refrac1, MenuItem::Refrac1, project_.Mijou || project_.Locc);
   sync(o.HiverPrintemps1, MenuItem::HiverPrintemps1, !project_.Hvrai);
   sync(o.EteAutomne1, MenuItem::EteAutomne1, !project_.Hvrai);
+  sync(o.Italiques1, MenuItem::Italiques1, project_.Limite);
+  sync(o.Babyloniques1, MenuItem::Babyloniques1, project_.Limite);
+  sync(o.Temporaires1, MenuItem::Temporaires1, project_.Limite);
 }
 
 // ---------------------------------------------------------------- the dialog as a whole

@@ -80,6 +80,11 @@ struct DrawingOptions {
   MenuOption Visible1{true, true};
   MenuOption Style1{true, true};  // exactly one of `Style1` and `Gnomon1` is checked
   MenuOption Gnomon1;
+  /// The old hours, counted from sunset, from sunrise, or as twelfths of the daylight: enabled
+  /// only while `Limite` is checked (the horizon must be known).
+  MenuOption Italiques1{false, false};
+  MenuOption Babyloniques1{false, false};
+  MenuOption Temporaires1{false, false};
 
   bool SgEqu() const { return SignArcs != 7 && (SignArcs & 1) != 0; }
   bool SgSol() const { return SignArcs != 7 && (SignArcs & 2) != 0; }

@@ -84,7 +84,20 @@ QPen QtRasterCanvas::Pen(Colour colour) const {
     pen.setCapStyle(Qt::RoundCap);
     pen.setJoinStyle(Qt::RoundJoin);
   }
-  pen.setStyle(style_ == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine);
+  switch (style_) {
+    case PenStyle::Solid:
+      pen.setStyle(Qt::SolidLine);
+      break;
+    case PenStyle::Dotted:
+      pen.setStyle(Qt::DotLine);
+      break;
+    case PenStyle::Dashed:
+      pen.setStyle(Qt::DashLine);
+      break;
+    case PenStyle::DashDot:
+      pen.setStyle(Qt::DashDotLine);
+      break;
+  }
   return pen;
 }
 

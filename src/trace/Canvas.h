@@ -28,6 +28,8 @@ inline constexpr Colour Lime = 0x00FF00;
 inline constexpr Colour Aqua = 0xFFFF00;
 inline constexpr Colour Blue = 0xFF0000;
 inline constexpr Colour Fuchsia = 0xFF00FF;
+inline constexpr Colour Orange = 0x0080FF;
+inline constexpr Colour Olive = 0x008080;
 }  // namespace colours
 
 /// A point of the plate frame, millimetres (X right, Y up, origin at the plate's centre).
@@ -37,7 +39,8 @@ struct PointMm {
   friend bool operator==(PointMm, PointMm) = default;
 };
 
-enum class PenStyle { Solid, Dotted };
+/// Solid and dotted for the dial's own lines; dashed and dash-dotted for the old hours.
+enum class PenStyle { Solid, Dotted, Dashed, DashDot };
 
 /// The figure the tracer is drawing, announced before its primitives, for surfaces that sort
 /// the drawing by role (the workshop drawing); the other surfaces ignore it.
@@ -59,6 +62,9 @@ enum class Figure {
   PlateOutline,    // the plate's edge
   OuterFrame,      // the bitmap's frame
   Caster,          // the shadow-caster folded flat
+  ItalianHours,     // Italian hour lines and their numbers
+  BabylonianHours,  // Babylonian hour lines and their numbers
+  TemporaryHours,   // temporary hour curves and their numbers
 };
 
 /// Where a label goes. The tracer computes both forms of the same place: the raster surface

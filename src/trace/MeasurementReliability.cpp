@@ -32,9 +32,9 @@ DialProject HourLinesOnly(const DialProject& project) {
   o.Lighor1 = {true, true};
   // Refraction only turns limited gnomon lines into curves, which the report does not list.
   o.Refrac1.checked = false;
-  for (MenuOption* m :
-       {&o.HiverPrintemps1, &o.EteAutomne1, &o.MenDat, &o.HiverPrintemps2, &o.EteAutomne2,
-        &o.N2points1, &o.Axes1, &o.Carreaux1, &o.Horizon1, &o.Ombre1, &o.Visible1})
+  for (MenuOption* m : {&o.HiverPrintemps1, &o.EteAutomne1, &o.MenDat, &o.HiverPrintemps2,
+                        &o.EteAutomne2, &o.N2points1, &o.Axes1, &o.Carreaux1, &o.Horizon1,
+                        &o.Ombre1, &o.Visible1, &o.Italiques1, &o.Babyloniques1, &o.Temporaires1})
     m->checked = false;
   o.SignArcs = 0;
   return p;

@@ -14,6 +14,7 @@
 #include "model/Report.h"
 #include "trace/Canvas.h"
 #include "trace/DrawingFrame.h"
+#include "trace/OldHours.h"
 
 namespace umbrix {
 
@@ -82,10 +83,20 @@ struct HourLineEnds {
   PointMm end;         // mm: where the line leaves the plate, or its limited end
 };
 
+/// An old hour's line as drawn: its pieces on the plate, each from the winter solstice's side
+/// to the summer solstice's (one piece for the straight Italian and Babylonian lines).
+struct OldHourTrace {
+  OldHourSystem system = OldHourSystem::Italian;
+  int number = 0;
+  std::vector<std::vector<PointMm>> pieces;  // mm
+};
+
 struct TraceResult {
   StyleGeometry style;
   /// Every straight hour line the report lists, whether or not the report is composed.
   std::vector<HourLineEnds> hourLines;
+  /// Every old hour line drawn, by system and number.
+  std::vector<OldHourTrace> oldHours;
 };
 
 /// Draws the whole dial through `canvas` and, with `composeReport`, writes report sections 2 to

@@ -52,9 +52,10 @@ TraceResult TracingPass::Run() {
   DrawMonthlyArcs();
   DrawHorizon();
   DrawHourLines();
+  DrawOldHours();
   canvas_.SetPenStyle(PenStyle::Solid);
   DrawClosingFigures();
-  return {g_, hourLines_};
+  return {g_, hourLines_, oldHours_};
 }
 
 bool TracingPass::RefractionOn() const {

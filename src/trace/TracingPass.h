@@ -2,6 +2,7 @@
 // One run of the tracing pass: the inputs, the geometry computed at its start and one method per
 // step. Internal to the trace layer.
 
+#include <optional>
 #include <vector>
 
 #include "trace/Clipping.h"
@@ -30,6 +31,7 @@ class TracingPass {
   void DrawMonthlyArcs();
   void DrawHorizon();    // section 6
   void DrawHourLines();  // section 5
+  void DrawOldHours();   // section 5, after the hour lines
   void DrawClosingFigures();
 
   // Helpers.
@@ -48,6 +50,8 @@ class TracingPass {
   /// `HourLineLimit`: the part of the hour line at `hours` swept between the two solstices.
   ClipResult HourLineLimit(double s, bool styleChecked, double hours) const;
   void AppendHourReport(double t, const ClipResult& line);
+  /// One old hour's line, drawn with its number; nothing when no part of it is on the plate.
+  std::optional<OldHourTrace> DrawOldHour(OldHourSystem system, int number, const LocalSky& sky);
 
   const DialProject& p_;
   const Orientation& o_;
@@ -62,6 +66,7 @@ class TracingPass {
   Report& report_;
   StyleGeometry g_;
   std::vector<HourLineEnds> hourLines_;
+  std::vector<OldHourTrace> oldHours_;
   ShadowScene scene_;
 };
 

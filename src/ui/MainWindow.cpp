@@ -278,6 +278,8 @@ void MainWindow::BuildMenus() {
           QKeySequence(QString::fromLatin1(row.shortcut), QKeySequence::PortableText));
     }
     action->setCheckable(row.kind == MenuKind::Option);
+    // the hint of a disabled item shows as its tooltip
+    if (*row.disabledHint != '\0' && parent != nullptr) parent->setToolTipsVisible(true);
     const MenuId id = row.id;
     connect(action, &QAction::triggered, this, [this, id] {
       Forward([this, id] {
@@ -421,6 +423,11 @@ void MainWindow::RefreshMenus() {
       action->setChecked(state.checked);
     }
     if (action->isEnabled() != state.enabled) action->setEnabled(state.enabled);
+    const char* hint = RowOf(id).disabledHint;
+    if (*hint != '\0') {
+      const QString tip = state.enabled ? QString() : Tr(hint);
+      if (action->toolTip() != tip) action->setToolTip(tip);
+    }
   }
 }
 

@@ -108,7 +108,8 @@ TEST(MenuState, TheStartStateOfTheChecksAndTheDisabledItems) {
     if (!s.enabled) disabled.insert(row.id);
   }
   EXPECT_EQ(checked, (std::set<MenuId>{MenuId::Lighor1, MenuId::Visible1, MenuId::Style1}));
-  EXPECT_EQ(disabled, (std::set<MenuId>{MenuId::Horizon1, MenuId::Refrac1}));
+  EXPECT_EQ(disabled, (std::set<MenuId>{MenuId::Horizon1, MenuId::Refrac1, MenuId::Italiques1,
+                                        MenuId::Babyloniques1, MenuId::Temporaires1}));
 }
 
 TEST(MenuCommands, EachOptionItemTogglesItsOwnMarkAndMarksTheProject) {

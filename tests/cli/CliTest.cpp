@@ -107,6 +107,26 @@ TEST(CliArguments, Refusals) {
   }
 }
 
+TEST(CliArguments, OldHoursByName) {
+  const struct {
+    const char* value;
+    bool ok, italian, babylonian, temporary;
+  } rows[] = {{"italiques", true, true, false, false},
+              {"temporaires,Babyloniques", true, false, true, true},
+              {"italian,babylonian,temporary", true, true, true, true},
+              {"italiennes", false, false, false, false},
+              {"italiques,", false, false, false, false},
+              {"", false, false, false, false}};
+  for (const auto& row : rows) {
+    const CliParse p = ParseCliArguments({"a.umd", std::string("--heures-anciennes=") + row.value});
+    ASSERT_EQ(p.options.has_value(), row.ok) << row.value << " " << p.error;
+    if (!row.ok) continue;
+    EXPECT_EQ(p.options->italianHours, row.italian) << row.value;
+    EXPECT_EQ(p.options->babylonianHours, row.babylonian) << row.value;
+    EXPECT_EQ(p.options->temporaryHours, row.temporary) << row.value;
+  }
+}
+
 TEST(CliArguments, DoubleDashEndsTheOptions) {
   const CliParse dashed = ParseCliArguments({"--map", "--", "-x.umd"});
   ASSERT_TRUE(dashed.options) << dashed.error;
@@ -292,6 +312,30 @@ TEST(CliProcess, TheDrawingFitsTheSizeAndKeepsItsProportions) {
   EXPECT_EQ(height, 300u);
   EXPECT_LT(width, 200u);
   EXPECT_GT(width, 140u);
+}
+
+TEST(CliProcess, OldHoursAreDrawnForTheRunWhenTheLatitudeIsKnown) {
+  testing::TempFolder folder;
+  const std::string worked = testing::CopyInto(folder.Path(), kWorked).string();
+  const auto plain = RunCliProcess({worked, "--report", "-"}, folder.Path());
+  const auto old =
+      RunCliProcess({worked, "--heures-anciennes", "babyloniques", "--report", "-"}, folder.Path());
+  ASSERT_EQ(old.status, kExitSuccess) << old.err;
+  // the report gains the Babylonian section after the hour lines, nothing else
+  const std::size_t at = old.out.find("\r\nCouleurs des heures anciennes");
+  EXPECT_EQ(old.out.substr(0, at), plain.out.substr(0, at));
+  EXPECT_NE(old.out.find("\r\nHeures babyloniques :\r\n - ", at), std::string::npos);
+  EXPECT_EQ(old.out.find("Heures italiques :"), std::string::npos);
+
+  const std::string unknown = WriteProject(folder, "lieu.umd", [](Session& s) {
+    testing::TypeWorkedCase(s.Dialog());
+    s.Dialog().SetChecked(Check::Limite, false);
+  });
+  const auto refused =
+      RunCliProcess({unknown, "--heures-anciennes", "italiques", "--report", "-"}, folder.Path());
+  EXPECT_EQ(refused.status, kExitSuccess) << refused.err;
+  EXPECT_NE(refused.err.find("ne sont pas tracées sans la latitude"), std::string::npos);
+  EXPECT_EQ(refused.out.find("Heures italiques :"), std::string::npos);
 }
 
 TEST(CliProcess, SaveWritesAnOldFileInTheCurrentVersion) {

@@ -117,6 +117,36 @@ INSTANTIATE_TEST_SUITE_P(Examples, FabricationOfAnExample, ::testing::ValuesIn(E
                            return name;
                          });
 
+// The worked wall with the three old hours, each on its own layer with its numbers, kept for the
+// ezdxf check beside the examples.
+TEST(Fabrication, OldHoursOfTheWorkedWallHaveTheirLayers) {
+  testing::TempFolder out;
+  const std::string project =
+      testing::CopyInto(out.Path(),
+                        fs::path(UMBRIX_SOURCE_DIR) / "examples" / "mur-declinant-ouest.umd")
+          .string();
+  const testing::CliRunResult run =
+      testing::RunCliProcess({project, "--heures-anciennes", "italiques,babyloniques,temporaires",
+                              "--fabrication-dxf", out.File("old.dxf"), "--fabrication-svg",
+                              out.File("old.svg"), "--report", out.File("old.txt")},
+                             out.Path());
+  ASSERT_EQ(run.status, kExitSuccess) << run.err;
+  const std::string dxf = ReadBytes(out.File("old.dxf"));
+  const std::string svg = ReadBytes(out.File("old.svg"));
+  for (const char* layer : {"ITALIQUES", "BABYLONIQUES", "TEMPORAIRES"}) {
+    // listed in the table, then carrying lines and numbers
+    const std::string name = std::string("GRAVURE_HEURES_") + layer + "_MM";
+    EXPECT_NE(dxf.find("  0\r\nLAYER\r\n  2\r\n" + name), std::string::npos) << layer;
+    EXPECT_NE(dxf.find("  0\r\nTEXT\r\n  8\r\n" + name), std::string::npos) << layer;
+  }
+  EXPECT_NE(svg.find("<g id=\"gravure-heures-temporaires\""), std::string::npos);
+  const fs::path kept = KeptFolder();
+  if (kept.empty()) return;
+  testing::WriteBytes(kept / "heures-anciennes.dxf", dxf);
+  testing::WriteBytes(kept / "heures-anciennes.svg", svg);
+  testing::WriteBytes(kept / "heures-anciennes.txt", ReadBytes(out.File("old.txt")));
+}
+
 TEST(Fabrication, ANumeralHeightAskedForIsTheOneWritten) {
   const fs::path examples = fs::path(UMBRIX_SOURCE_DIR) / "examples";
   testing::TempFolder out;

@@ -4,7 +4,8 @@ the report NAME.txt of the same run) and checks what a maker relies on: ezdxf's 
 and auditor pass; every entity lies on a named layer; no SOLID, hatch or filled shape; the plate
 outline is one closed polyline; every numeral lies inside the plate at one height, the height the
 title block states, in both files; no two numerals' boxes overlap and none crosses an hour line;
-every hour line's ends equal the report's to 0.05 mm."""
+every hour line's ends equal the report's to 0.05 mm. The old hours' numerals, on their own
+layers, are held to the hour numerals' rules."""
 
 import math
 import pathlib
@@ -19,12 +20,17 @@ LAYERS = {
     "GRAVURE_CHIFFRES_TEXTES_MM", "PORTE_OMBRE_PIED_CONTOUR_MM", "REPERES_TRACAGE_MM",
     "CARTOUCHE_MM",
 }
+OLD_HOURS = {"GRAVURE_HEURES_ITALIQUES_MM", "GRAVURE_HEURES_BABYLONIQUES_MM",
+             "GRAVURE_HEURES_TEMPORAIRES_MM"}  # lines and numerals of each old-hours system
+LAYERS |= OLD_HOURS
 NUMERALS = "GRAVURE_CHIFFRES_TEXTES_MM"
 HOUR_LINES = "GRAVURE_LIGNES_HORAIRES_MM"
 ADVANCE = 0.8  # a numeral's character is this many heights wide
 DIGIT_HEIGHT_PER_EM = 0.716
 TOLERANCE = 0.05 + 1e-9
 SVG = "{http://www.w3.org/2000/svg}"
+NUMERAL_GROUPS = {"gravure-chiffres-textes", "gravure-heures-italiques",
+                  "gravure-heures-babyloniques", "gravure-heures-temporaires"}
 INKSCAPE = "{http://www.inkscape.org/namespaces/inkscape}"
 
 
@@ -120,7 +126,7 @@ def check_dxf(path, problems):
                 problems.append(f"{name}: closed POLYLINE repeating its first vertex")
             if layer == "DECOUPE_CONTOUR_MM":
                 outlines.append((e.is_closed, points))
-        if kind == "TEXT" and layer == NUMERALS:
+        if kind == "TEXT" and (layer == NUMERALS or layer in OLD_HOURS):
             at = e.dxf.align_point
             numerals.append((e.dxf.text, e.dxf.height, at.x, at.y))
         if kind == "TEXT" and layer == "CARTOUCHE_MM":
@@ -189,7 +195,7 @@ def check_svg(path, facts, problems):
                 problems.append(f"{name}: a rectangle (background?) in {group.get('id')}")
             if tag != "text" and element.get("fill", "none") != "none":
                 problems.append(f"{name}: filled {tag} in {group.get('id')}")
-            if tag == "text" and group.get("id") == "gravure-chiffres-textes":
+            if tag == "text" and group.get("id") in NUMERAL_GROUPS:
                 h = float(element.get("font-size")) * DIGIT_HEIGHT_PER_EM
                 x, baseline = float(element.get("x")), -float(element.get("y"))
                 numerals.append((element.text, h, x, baseline + h / 2))

@@ -175,7 +175,10 @@ INSTANTIATE_TEST_SUITE_P(
                       LayerCase{colours::Silver, "0", 252},
                       LayerCase{colours::LightGrey, "3D", 253}, LayerCase{colours::Blue, "0", 5},
                       LayerCase{colours::White, "3D", 254}, LayerCase{colours::Black, "0", 0},
-                      LayerCase{colours::Yellow, "0", 0}, LayerCase{colours::Fuchsia, "0", 0}));
+                      LayerCase{colours::Yellow, "0", 0},
+                      // the old hours: Italian, Babylonian, temporary
+                      LayerCase{colours::Orange, "0", 30}, LayerCase{colours::Olive, "0", 52},
+                      LayerCase{colours::Fuchsia, "0", 6}));
 
 }  // namespace
 }  // namespace umbrix

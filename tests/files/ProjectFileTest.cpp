@@ -74,12 +74,13 @@ void ExpectSameProject(const DialProject& a, const DialProject& b, bool withTest
   EXPECT_EQ(x.HourSubdivisions, y.HourSubdivisions);
   EXPECT_EQ(x.SignArcs, y.SignArcs);
   const MenuOption DrawingOptions::*items[] = {
-      &DrawingOptions::Lighor1,     &DrawingOptions::LhLim,     &DrawingOptions::HiverPrintemps1,
-      &DrawingOptions::EteAutomne1, &DrawingOptions::MenDat,    &DrawingOptions::HiverPrintemps2,
-      &DrawingOptions::EteAutomne2, &DrawingOptions::N2points1, &DrawingOptions::Axes1,
-      &DrawingOptions::Carreaux1,   &DrawingOptions::Horizon1,  &DrawingOptions::Refrac1,
-      &DrawingOptions::Ombre1,      &DrawingOptions::Visible1,  &DrawingOptions::Style1,
-      &DrawingOptions::Gnomon1};
+      &DrawingOptions::Lighor1,     &DrawingOptions::LhLim,      &DrawingOptions::HiverPrintemps1,
+      &DrawingOptions::EteAutomne1, &DrawingOptions::MenDat,     &DrawingOptions::HiverPrintemps2,
+      &DrawingOptions::EteAutomne2, &DrawingOptions::N2points1,  &DrawingOptions::Axes1,
+      &DrawingOptions::Carreaux1,   &DrawingOptions::Horizon1,   &DrawingOptions::Refrac1,
+      &DrawingOptions::Ombre1,      &DrawingOptions::Visible1,   &DrawingOptions::Style1,
+      &DrawingOptions::Gnomon1,     &DrawingOptions::Italiques1, &DrawingOptions::Babyloniques1,
+      &DrawingOptions::Temporaires1};
   for (size_t i = 0; i < std::size(items); ++i) {
     EXPECT_EQ((x.*items[i]).checked, (y.*items[i]).checked) << "option " << i;
     EXPECT_EQ((x.*items[i]).enabled, (y.*items[i]).enabled) << "option " << i;
@@ -164,6 +165,34 @@ TEST(RoundTrip, CommentsKeepTheirAccentsAndBlankLines) {
   Session reader;
   ASSERT_TRUE(reader.Load(dir.File("c.umd")).ok);
   EXPECT_EQ(reader.project.Comments, writer.project.Comments);
+}
+
+// The old hours follow the comments' closing separator, where a reader that does not know them
+// stops; without them the file is what it always was.
+TEST(RoundTrip, OldHoursFollowTheCommentsAndComeBack) {
+  TempFolder dir;
+  Session writer;
+  FillEverything(writer);
+  const std::vector<std::string> report = {"Indice de précision : 0.03", "Heures italiques :"};
+  ASSERT_TRUE(writer.Save(dir.File("plain.umd"), false, report).ok);
+  const std::string plain = ReadBytes(dir.File("plain.umd"));
+  writer.project.Options.Babyloniques1.checked = writer.project.Options.Temporaires1.checked = true;
+  ASSERT_TRUE(writer.Save(dir.File("old.umd"), false, report).ok);
+  writer.lock.Release();
+  const std::string closing = "Troisi\xE8me\r\n---\r\n";
+  const std::size_t after = plain.find(closing) + closing.size();
+  EXPECT_EQ(ReadBytes(dir.File("old.umd")),
+            plain.substr(0, after) +
+                "Non 'Heures italiques\r\nOui 'Heures babyloniques\r\nOui 'Heures temporaires\r\n" +
+                plain.substr(after));
+  for (const bool old : {true, false}) {
+    Session reader;
+    reader.project.Options.Italiques1.checked = true;  // another project showed them before
+    ASSERT_TRUE(reader.Load(dir.File(old ? "old.umd" : "plain.umd")).ok);
+    writer.project.Options.Babyloniques1.checked = writer.project.Options.Temporaires1.checked =
+        old;
+    ExpectSameProject(writer.project, reader.project, false);
+  }
 }
 
 TEST(Save, UnrepresentableCharactersBecomeQuestionMarksAndTheUserIsTold) {
@@ -659,7 +688,10 @@ TEST(Load, TheHostSeesTheMessagesTheClearingTheFitAndTheMenus) {
   EXPECT_FALSE(s.project.Gnomx.given);
   EXPECT_TRUE(s.host.AnyClear());
   EXPECT_EQ(s.host.fits, 1);
-  EXPECT_EQ(s.host.menus, (std::vector<std::pair<MenuItem, bool>>{{MenuItem::Horizon1, true}}));
+  EXPECT_EQ(s.host.menus, (std::vector<std::pair<MenuItem, bool>>{{MenuItem::Horizon1, true},
+                                                                  {MenuItem::Italiques1, true},
+                                                                  {MenuItem::Babyloniques1, true},
+                                                                  {MenuItem::Temporaires1, true}}));
   EXPECT_FALSE(s.state.Modified);
   EXPECT_FALSE(s.state.DrawingExists);
 }

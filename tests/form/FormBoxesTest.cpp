@@ -218,7 +218,11 @@ TEST(Limite, CheckingOpensThePlaceAndTheHorizonItem) {
   EXPECT_TRUE(Visible(d, ControlId::Locc));
   EXPECT_FALSE(d.project.Locc);
   EXPECT_TRUE(d.project.Options.Horizon1.enabled);
-  EXPECT_EQ(d.host.menus, (std::vector<std::pair<MenuItem, bool>>{{MenuItem::Horizon1, true}}));
+  // the old hours count from sunrise or sunset, on the horizon of the latitude
+  EXPECT_EQ(d.host.menus, (std::vector<std::pair<MenuItem, bool>>{{MenuItem::Horizon1, true},
+                                                                  {MenuItem::Italiques1, true},
+                                                                  {MenuItem::Babyloniques1, true},
+                                                                  {MenuItem::Temporaires1, true}}));
   ASSERT_EQ(d.host.marks.size(), 1u);
   EXPECT_EQ(d.host.marks[0], (Mark{false, true, true}));
   ExpectInvariants(d);

@@ -102,7 +102,14 @@ TEST(MainWindowStory, BoxesFollowTheirRules) {
   EXPECT_TRUE(p.Control<QLineEdit>(ControlId::Coteh)->isEnabled());
 
   p.window.dialog().Tabs()->setCurrentIndex(static_cast<int>(Tab::Lieu));
+  // the old hours wait for the latitude, and their tooltip says so while they wait
+  QAction* italian = p.window.Action(MenuId::Italiques1);
+  ASSERT_NE(italian, nullptr);
+  EXPECT_FALSE(italian->isEnabled());
+  EXPECT_TRUE(italian->toolTip().contains("Limiter le tracé à la partie utile"));
   Click(p.Control<QCheckBox>(ControlId::Limite));
+  EXPECT_TRUE(italian->isEnabled());
+  EXPECT_FALSE(italian->toolTip().contains("Limiter"));
   EXPECT_FALSE(p.Control<QCheckBox>(ControlId::Locc)->isChecked());
   Click(p.Control<QCheckBox>(ControlId::Hvrai));
   EXPECT_TRUE(p.Control<QCheckBox>(ControlId::Hvrai)->isChecked());
