@@ -113,9 +113,6 @@ void QtRasterCanvas::SetPixel(QPoint at, Colour colour) {
 }
 
 void QtRasterCanvas::FillSurface(Colour colour) {
-  const QRect whole = owned_ && !smooth_
-                          ? QRect(0, 0, painter_.device()->width(), painter_.device()->height())
-                          : QRect(0, 0, frame_.widthPx, frame_.heightPx);
   if (smooth_) {
     // the whole image, whatever the shift of the lines
     painter_.save();
@@ -126,6 +123,8 @@ void QtRasterCanvas::FillSurface(Colour colour) {
     painter_.restore();
     return;
   }
+  const QRect whole = owned_ ? QRect(0, 0, painter_.device()->width(), painter_.device()->height())
+                             : QRect(0, 0, frame_.widthPx, frame_.heightPx);
   painter_.fillRect(whole, QColor::fromRgb(ToQRgb(colour)));
 }
 
