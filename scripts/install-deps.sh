@@ -9,6 +9,8 @@ packages=(
   qt6-base-dev qt6-qpa-plugins fonts-liberation
   # Qt's own dialogs and buttons in French
   qt6-translations-l10n
+  # lupdate and lrelease, and the CMake that finds them (qt_add_translations)
+  qt6-l10n-tools qt6-tools-dev
   python3-ezdxf locales
   # the desk dial's clock tested in named zones (UTC, Asia/Kolkata, Europe/Paris...)
   tzdata

@@ -10,12 +10,13 @@
 #include "app/WindowLayout.h"
 #include "files/DeskSettings.h"
 #include "model/DialProject.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
 class Session;
 
-inline constexpr const char* kNoDialTracedText = "Le cadran n'est pas tracé";
+inline constexpr const char* kNoDialTracedText = UMBRIX_TR("Message", "Le cadran n'est pas tracé");
 /// The desk dial's redraw period.
 inline constexpr int kDeskTickMs = 20000;
 

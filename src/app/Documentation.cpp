@@ -10,9 +10,10 @@
 namespace umbrix {
 
 Message AboutMessage() {
-  const std::string text = std::string(kVersionDate) + "\r\n\r\nEnvoyez la photo de votre cadran à :\r\n" +
-                           "     " + kPhotoAddress;
-  return {MessageKind::Notice, kAboutCaption, text};
+  return {MessageKind::Notice,
+          kAboutCaption,
+          UMBRIX_TR("Message", "%1\r\n\r\nEnvoyez la photo de votre cadran à :\r\n     %2"),
+          {kVersionDate, kPhotoAddress}};
 }
 
 Documentation::Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir)

@@ -10,11 +10,13 @@
 namespace umbrix {
 
 inline constexpr const char* kManualFileName = "Manuel.pdf";
-inline constexpr const char* kManualAbsentText = "Le fichier Manuel.pdf est absent";
+inline constexpr const char* kManualAbsentText =
+    UMBRIX_TR("Message", "Le fichier Manuel.pdf est absent");
 inline constexpr const char* kManualNoApplicationText =
-    "Aucune application ne peut lire le fichier Manuel.pdf";
-inline constexpr const char* kManualOpenErrorText = "Erreur à l'ouverture du fichier Manuel.pdf";
-inline constexpr const char* kAboutCaption = "A propos...";
+    UMBRIX_TR("Message", "Aucune application ne peut lire le fichier Manuel.pdf");
+inline constexpr const char* kManualOpenErrorText =
+    UMBRIX_TR("Message", "Erreur à l'ouverture du fichier Manuel.pdf");
+inline constexpr const char* kAboutCaption = UMBRIX_TR("Message", "A propos...");
 
 /// The About box: the version date, an empty line, the invitation and the photo address.
 Message AboutMessage();

@@ -3,25 +3,31 @@
 #include <array>
 #include <optional>
 
+#include "model/Texts.h"
+
 namespace umbrix {
 
 namespace {
 
 constexpr std::array<HelpTopic, kHelpTopicCount> kTopics = {{
-    {0, "index.html", "Umbrix : du gnomon au cadran tracé"},
-    {1, "cadran.html", "L'onglet Cadran : la plaque et le gnomon"},
-    {2, "points.html", "Les onglets Point 1 et Point 2 : marquer l'ombre"},
-    {3, "lieu.html", "L'onglet Lieu : ce que l'on sait du lieu"},
-    {4, "fenetre.html", "La fenêtre principale, ses menus, la souris et les touches"},
-    {5, "simulation.html", "La simulation et le tracé direct"},
-    {6, "divers.html", "L'onglet Divers : l'instant courant et les éphémérides"},
-    {7, "fichiers.html", "Le menu Fichier : projets, exports et impressions"},
-    {8, "porte-ombre.html", "Le porte-ombre final"},
-    {9, "carreaux.html", "Le quadrillage"},
-    {10, "rapport.html", "Le rapport, ligne par ligne"},
-    {11, "saisies.html", "La fenêtre Saisies"},
-    {12, "style-gnomon.html", "Style ou gnomon"},
-    {13, "heures-anciennes.html", "Les heures italiques, babyloniques et temporaires"},
+    {0, "index.html", UMBRIX_TR("HelpTopics", "Umbrix : du gnomon au cadran tracé")},
+    {1, "cadran.html", UMBRIX_TR("HelpTopics", "L'onglet Cadran : la plaque et le gnomon")},
+    {2, "points.html", UMBRIX_TR("HelpTopics", "Les onglets Point 1 et Point 2 : marquer l'ombre")},
+    {3, "lieu.html", UMBRIX_TR("HelpTopics", "L'onglet Lieu : ce que l'on sait du lieu")},
+    {4, "fenetre.html",
+     UMBRIX_TR("HelpTopics", "La fenêtre principale, ses menus, la souris et les touches")},
+    {5, "simulation.html", UMBRIX_TR("HelpTopics", "La simulation et le tracé direct")},
+    {6, "divers.html",
+     UMBRIX_TR("HelpTopics", "L'onglet Divers : l'instant courant et les éphémérides")},
+    {7, "fichiers.html",
+     UMBRIX_TR("HelpTopics", "Le menu Fichier : projets, exports et impressions")},
+    {8, "porte-ombre.html", UMBRIX_TR("HelpTopics", "Le porte-ombre final")},
+    {9, "carreaux.html", UMBRIX_TR("HelpTopics", "Le quadrillage")},
+    {10, "rapport.html", UMBRIX_TR("HelpTopics", "Le rapport, ligne par ligne")},
+    {11, "saisies.html", UMBRIX_TR("HelpTopics", "La fenêtre Saisies")},
+    {12, "style-gnomon.html", UMBRIX_TR("HelpTopics", "Style ou gnomon")},
+    {13, "heures-anciennes.html",
+     UMBRIX_TR("HelpTopics", "Les heures italiques, babyloniques et temporaires")},
 }};
 
 constexpr int kDialogTopic = 11;

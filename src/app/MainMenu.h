@@ -88,6 +88,9 @@ enum class MenuKind {
   Option,   // an item with a check mark
 };
 
+/// The translation context of the menu captions.
+inline constexpr const char* kMenuContext = "MainMenu";
+
 struct MenuRow {
   MenuId id;
   /// The item's name in the program ("Nouveau1"), the window's object name for it.
@@ -95,6 +98,7 @@ struct MenuRow {
   /// The menu holding the item; none for the menus of the bar, `Saisies1` and the popup menu.
   std::optional<MenuId> parent;
   MenuKind kind;
+  /// The caption, a text of the `kMenuContext` context; the only place it is written.
   const char* caption;
   /// Portable key text ("Ctrl+N"); empty for none.
   const char* shortcut = "";

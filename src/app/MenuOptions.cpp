@@ -53,46 +53,6 @@ const MenuOption& OptionOf(const DrawingOptions& options, OptionItem item) {
   return OptionIn(options, item);
 }
 
-const char* OptionCaption(OptionItem item) {
-  switch (item) {
-    case OptionItem::Lighor1:
-      return "&Lignes Horaires";
-    case OptionItem::LhLim:
-      return "Li&mitation";
-    case OptionItem::HiverPrintemps1:
-      return "&S janvier-juin";
-    case OptionItem::EteAutomne1:
-      return "&Z juillet-décembre";
-    case OptionItem::MenDat:
-      return "&Date";
-    case OptionItem::HiverPrintemps2:
-      return "J&anvier-juin";
-    case OptionItem::EteAutomne2:
-      return "J&uillet-décembre";
-    case OptionItem::N2points1:
-      return "&2 points";
-    case OptionItem::Axes1:
-      return "&Axes";
-    case OptionItem::Carreaux1:
-      return "&Carreaux";
-    case OptionItem::Horizon1:
-      return "&Horizon";
-    case OptionItem::Refrac1:
-      return "&Réfraction";
-    case OptionItem::Ombre1:
-      return "&Ombre";
-    case OptionItem::Italiques1:
-      return "Heures &italiques";
-    case OptionItem::Babyloniques1:
-      return "Heures &babyloniques";
-    case OptionItem::Temporaires1:
-      return "Heures &temporaires";
-    case OptionItem::Visible1:
-      break;
-  }
-  return "&Visible";
-}
-
 int SubdivisionValue(SubdivisionItem item) {
   switch (item) {
     case SubdivisionItem::Demi:

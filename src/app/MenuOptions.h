@@ -38,9 +38,6 @@ enum class CasterItem { Style1, Gnomon1 };
 MenuOption& OptionOf(DrawingOptions& options, OptionItem item);
 const MenuOption& OptionOf(const DrawingOptions& options, OptionItem item);
 
-/// The menu caption of an item ("&Lignes Horaires").
-const char* OptionCaption(OptionItem item);
-
 /// Hours are divided into 1/n: 2, 4 or 6.
 int SubdivisionValue(SubdivisionItem item);
 

@@ -14,6 +14,7 @@
 #include "app/PrintPlan.h"
 #include "model/DeskClock.h"
 #include "model/Message.h"
+#include "model/TimeZone.h"
 #include "trace/Canvas.h"
 #include "trace/DrawingFrame.h"
 
@@ -25,10 +26,16 @@ enum class Buttons { OkCancel, YesNo, YesNoCancel };
 /// The button the user pressed.
 enum class Answer { Ok, Cancel, Yes, No };
 
+/// A question: its caption and text are marked texts of the "Message" context, the text a
+/// pattern with numbered arguments when it has `args`.
 struct Question {
   std::string caption;
   std::string text;
   Buttons buttons = Buttons::OkCancel;
+  std::vector<std::string> args = {};
+
+  /// The text as the source language shows it.
+  std::string Composed() const { return ComposeText(text, args); }
 
   friend bool operator==(const Question&, const Question&) = default;
 };
@@ -39,7 +46,8 @@ inline Answer SafeAnswer(Buttons buttons) {
 }
 
 /// An open or save dialog: default extension without its dot ("umd"), the filter in the
-/// "Description|*.ext" form, and the file name offered (empty for none).
+/// "Description|*.ext" form (a marked text of the "Message" context), and the file name offered
+/// (empty for none).
 struct FileDialog {
   std::string defaultExtension;
   std::string filter;
@@ -119,6 +127,8 @@ class Services {
   virtual double NowSerial() const = 0;
   /// The platform's time-zone information.
   virtual PlatformTimeZone TimeZone() const = 0;
+  /// The system's time-zone database, for the place's zone by name.
+  virtual const ZoneRules& Zones() const = 0;
 };
 
 /// Draws the dial through a canvas in the pixels of a frame (a true-scale print's vectors).

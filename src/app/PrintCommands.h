@@ -7,13 +7,17 @@
 #include "app/Ports.h"
 #include "app/PrintPlan.h"
 #include "app/Session.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
-inline constexpr const char* kNothingToPrintText = "Il n'y a pas d'information à imprimer";
-inline constexpr const char* kNoDrawingToPrintText = "Il n'y a pas de graphique à imprimer";
-inline constexpr const char* kNoDrawingToSaveText = "Il n'y a pas de graphique à sauver";
-inline constexpr const char* kBitmapFilter = "Graphique Umbrix (*.bmp)|*.bmp";
+inline constexpr const char* kNothingToPrintText =
+    UMBRIX_TR("Message", "Il n'y a pas d'information à imprimer");
+inline constexpr const char* kNoDrawingToPrintText =
+    UMBRIX_TR("Message", "Il n'y a pas de graphique à imprimer");
+inline constexpr const char* kNoDrawingToSaveText =
+    UMBRIX_TR("Message", "Il n'y a pas de graphique à sauver");
+inline constexpr const char* kBitmapFilter = UMBRIX_TR("Message", "Graphique Umbrix (*.bmp)|*.bmp");
 
 enum class PrintOutcome {
   Printed,

@@ -83,9 +83,13 @@ std::vector<PrintText> PageHeader(const PageMetrics& m, int divisor, int page, i
   const int cw = m.charWidth;
   const int right = m.widthPx / std::max(divisor, 1) - 3 * cw;
   return {
-      {std::string(kProgramLabel) + kProgramNameAndVersion, 3 * cw, lh, TextAlign::Left},
-      {std::string("Envoyer la photo de votre cadran à : ") + kPhotoAddress, 3 * cw, 2 * lh,
-       TextAlign::Left},
+      {kProgramLabel, 3 * cw, lh, TextAlign::Left, true, {kProgramNameAndVersion}},
+      {UMBRIX_TR("PrintPlan", "Envoyer la photo de votre cadran à : %1"),
+       3 * cw,
+       2 * lh,
+       TextAlign::Left,
+       true,
+       {kPhotoAddress}},
       {FileNameOf(projectFileName) + "    " + std::to_string(page) + "/" + std::to_string(pages),
        right, lh, TextAlign::Right},
       {dateLine, right, 2 * lh, TextAlign::Right},
@@ -360,8 +364,13 @@ PrintJob PlanTrueScalePrint(const PageMetrics& m, const TrueScaleGeometry& g,
   const DeviceRect& a = g.area;
   const int right = a.x + a.width;
   const int bottom = a.y + a.height;
-  const std::string name =
-      projectFileName.empty() ? std::string("projet sans nom") : FileNameOf(projectFileName);
+  // the unnamed project is a sentence of its own: its words may take another form in another
+  // language
+  const char* label =
+      projectFileName.empty()
+          ? UMBRIX_TR("PrintPlan", "Feuille : ligne %1, colonne %2 (%3 × %4) — projet sans nom")
+          : UMBRIX_TR("PrintPlan", "Feuille : ligne %1, colonne %2 (%3 × %4) — %5");
+  const std::string name = FileNameOf(projectFileName);
 
   // marks outside the area: above and below at column x, left and right at row y
   auto vertical = [&](PrintPage& p, int x) {
@@ -391,10 +400,13 @@ PrintJob PlanTrueScalePrint(const PageMetrics& m, const TrueScaleGeometry& g,
       if (row > 0) horizontal(page, a.y + g.bandPx);
 
       const int labelY = bottom + gap + mark;
-      page.texts.push_back({"Feuille : ligne " + std::to_string(row + 1) + ", colonne " +
-                                std::to_string(column + 1) + " (" + std::to_string(g.rows) + " × " +
-                                std::to_string(g.columns) + ") — " + name,
-                            a.x, labelY});
+      page.texts.push_back({label,
+                            a.x,
+                            labelY,
+                            TextAlign::Left,
+                            true,
+                            {std::to_string(row + 1), std::to_string(column + 1),
+                             std::to_string(g.rows), std::to_string(g.columns), name}});
       const int barY = labelY + 2 * lh;
       const int barLength = Round(kScaleBarMm / mmPerPx);
       page.lines.push_back({a.x, barY, a.x + barLength, barY, barPen});
@@ -404,8 +416,9 @@ PrintJob PlanTrueScalePrint(const PageMetrics& m, const TrueScaleGeometry& g,
         const int tick = cm % 5 == 0 ? lh / 2 : lh / 4;
         page.lines.push_back({x, barY, x, barY - tick, barPen});
       }
-      page.texts.push_back({"100 mm : échelle 1:1, vérifier à la règle",
-                            a.x + barLength + 2 * m.charWidth, barY - lh / 2});
+      page.texts.push_back({UMBRIX_TR("PrintPlan", "100 mm : échelle 1:1, vérifier à la règle"),
+                            a.x + barLength + 2 * m.charWidth, barY - lh / 2, TextAlign::Left,
+                            true});
       job.pages.push_back(std::move(page));
     }
   }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "model/DialProject.h"
+#include "model/Texts.h"
 #include "trace/DrawingFrame.h"
 
 namespace umbrix {
@@ -44,11 +45,21 @@ struct DeviceRect {
 enum class TextAlign { Left, Right };
 
 /// A line of text: with `Left` its top left corner at (x, y); with `Right` it ends at x.
+/// The translation context of the prints' own texts (headers, sheet labels).
+inline constexpr const char* kPrintContext = "PrintPlan";
+
+/// A text of a page: one of the prints' own (`marked`: a text of `kPrintContext`, a pattern when
+/// it has `args`), or a line of the project's listing, comments or report, shown as it stands.
 struct PrintText {
   std::string text;
   int x = 0;
   int y = 0;
   TextAlign align = TextAlign::Left;
+  bool marked = false;
+  std::vector<std::string> args = {};
+
+  /// The text as the source language shows it.
+  std::string Composed() const { return ComposeText(text, args); }
 
   friend bool operator==(const PrintText&, const PrintText&) = default;
 };

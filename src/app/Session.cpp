@@ -7,8 +7,8 @@
 #include <system_error>
 #include <utility>
 
-#include "app/ProgramIdentity.h"
 #include "app/DeskMode.h"
+#include "app/ProgramIdentity.h"
 #include "compute/Ephemeris.h"
 #include "compute/Simulation.h"
 #include "compute/Solver.h"
@@ -19,6 +19,7 @@
 #include "files/SafeFile.h"
 #include "files/TextLines.h"
 #include "model/Numbers.h"
+#include "model/Texts.h"
 #include "trace/MeasurementReliability.h"
 #include "trace/TestTrace.h"
 #include "trace/TraceDial.h"
@@ -58,6 +59,11 @@ ClockReading Session::Host::Now() const {
   const double now = s_.services_.NowSerial();
   const double today = std::floor(now);
   return {today, now - today};
+}
+
+bool Session::Host::TakeLaterOffset(const std::string& pattern,
+                                    const std::vector<std::string>& args) {
+  return s_.prompts_.Ask({kZoneRepeatCaption, pattern, Buttons::YesNo, args}) == Answer::Yes;
 }
 
 // ---------------------------------------------------------------- start-up
@@ -216,6 +222,7 @@ bool Session::Solve() {
     return false;
   }
   orientation_ = solved.orientation;
+  setting_ = SolvedSetting(solved.reduced, project_);
   hourLimits_ = solved.hourLimits.limits;
   return Traceable();
 }
@@ -254,6 +261,7 @@ bool Session::RunComputation() {
       report_.sections[0] = kDirectTraceHeader;
       const DirectTraceResult direct = TraceFromOrientation(project_, report_);
       orientation_ = direct.orientation;
+      setting_ = TypedSetting(project_);
       hourLimits_ = direct.hourLimits.limits;
       if (!Traceable()) return false;
       TraceToScreen(true);
@@ -459,11 +467,12 @@ void Session::SaveAsCommand() {
   bool extended = false;
   if (state_.TestMode) {
     if (state_.TestDataValid) {
-      extended = prompts_.Ask({"Format d'enregistrement", "Enregistrer au format étendu ?",
+      extended = prompts_.Ask({UMBRIX_TR("Message", "Format d'enregistrement"),
+                               UMBRIX_TR("Message", "Enregistrer au format étendu ?"),
                                Buttons::YesNo}) == Answer::Yes;
     } else {
-      prompts_.ShowMessage(
-          InfoMessage("Enregistrement au format réduit:\r\nIncohérence des données de test"));
+      prompts_.ShowMessage(InfoMessage(UMBRIX_TR(
+          "Message", "Enregistrement au format réduit:\r\nIncohérence des données de test")));
     }
   }
   SaveProjectAs(extended);
@@ -471,8 +480,9 @@ void Session::SaveAsCommand() {
 
 bool Session::ConfirmSaveChanges() {
   if (!state_.Modified || !ProjectHasContent(project_, false)) return true;
-  switch (prompts_.Ask(
-      {"Modifications...", "Voulez-vous sauver les modifications ?", Buttons::YesNoCancel})) {
+  switch (prompts_.Ask({UMBRIX_TR("Message", "Modifications..."),
+                        UMBRIX_TR("Message", "Voulez-vous sauver les modifications ?"),
+                        Buttons::YesNoCancel})) {
     case Answer::Yes:
       // a save that failed or was cancelled must not let the project be replaced
       return SaveProject();
@@ -488,8 +498,9 @@ bool Session::ConfirmSaveChanges() {
 bool Session::SaveProject() {
   if (state_.TestMode) {
     if (state_.TestDataValid) {
-      prompts_.ShowMessage(InfoMessage("Enregistrement au format étendu"));
-    } else if (prompts_.Ask({"Incohérence des données de test", "Enregistrement au format réduit ?",
+      prompts_.ShowMessage(InfoMessage(UMBRIX_TR("Message", "Enregistrement au format étendu")));
+    } else if (prompts_.Ask({UMBRIX_TR("Message", "Incohérence des données de test"),
+                             UMBRIX_TR("Message", "Enregistrement au format réduit ?"),
                              Buttons::OkCancel}) != Answer::Ok) {
       return false;
     }
@@ -625,55 +636,44 @@ bool EndsWithSvg(const std::string& path) {
   return ext == ".svg";
 }
 
-// "Name : value" of the report's lines " - Name : value" whose name is one of `names`.
-std::vector<std::string> ReportItems(const std::string& section,
-                                     std::initializer_list<std::string_view> names) {
-  std::vector<std::string> items;
-  for (const std::string& line : SplitLines(section)) {
-    if (!line.starts_with(" - ")) continue;
-    const std::string item = line.substr(3);
-    for (const std::string_view name : names)
-      if (item.starts_with(std::string(name) + " : ")) items.push_back(item);
-  }
-  return items;
-}
-
-std::string Joined(const std::vector<std::string>& items) {
-  std::string s;
-  for (const std::string& item : items) s += (s.empty() ? "" : " ; ") + item;
-  return s;
+/// An angle of a title block: its size, the side goes in the sentence.
+std::string TitleAngle(double degrees) {
+  return FormatGeneral(RoundScaled(100, std::abs(degrees)));
 }
 
 }  // namespace
 
 std::vector<std::string> Session::FabricationTitle() const {
-  const DialProject& p = project_;
-  std::vector<std::string> lines;
+  const DialSetting& d = setting_;
   const std::string name = state_.ProjectFileName.empty()
-                               ? std::string("Cadran sans nom")
+                               ? std::string(UMBRIX_TR("TitleBlock", "Cadran sans nom"))
                                : std::filesystem::path(state_.ProjectFileName).stem().string();
-  lines.push_back(name + " - " + kProgramLabel + kProgramNameAndVersion);
-
-  std::vector<std::string> place =
-      ReportItems(report_.sections[9], {"Latitude", "Longitude", "Fuseau horaire"});
-  if (place.empty()) {
-    if (p.Lat.given) place.push_back("Latitude : " + p.Lat.text + (p.Nord ? "° N" : "° S"));
-    if (p.Long.given) place.push_back("Longitude : " + p.Long.text + (p.Est ? "° E" : "° O"));
-    if (p.FusHor.given) place.push_back("Fuseau horaire : " + p.FusHor.text);
-  }
-  lines.push_back("Lieu : " + (place.empty() ? std::string("non précisé") : Joined(place)));
-
-  std::vector<std::string> turn =
-      ReportItems(report_.sections[9], {"Déclinaison", "Inclinaison", "Rotation"});
-  if (turn.empty()) {
-    if (p.DecEd.given)
-      turn.push_back("Déclinaison : " + p.DecEd.text + (p.Dest ? "° est" : "° ouest"));
-    if (p.IncEd.given) turn.push_back("Inclinaison : " + p.IncEd.text + "°");
-    if (p.RotEd.given) turn.push_back("Rotation : " + p.RotEd.text + "°");
-  }
-  lines.push_back("Orientation : " + (turn.empty() ? std::string("non précisée") : Joined(turn)));
-
-  return lines;
+  // each side is a sentence of its own: a translation may word "north" and "west" differently
+  const bool north = d.latitudeDeg >= 0, east = d.longitudeDeg < 0;
+  const char* place =
+      north
+          ? (east ? UMBRIX_TR("TitleBlock",
+                              "Lieu : Latitude : %1° N ; Longitude : %2° E ; Fuseau horaire : %3")
+                  : UMBRIX_TR("TitleBlock",
+                              "Lieu : Latitude : %1° N ; Longitude : %2° O ; Fuseau horaire : %3"))
+          : (east ? UMBRIX_TR("TitleBlock",
+                              "Lieu : Latitude : %1° S ; Longitude : %2° E ; Fuseau horaire : %3")
+                  : UMBRIX_TR("TitleBlock",
+                              "Lieu : Latitude : %1° S ; Longitude : %2° O ; Fuseau horaire : %3"));
+  const char* turn =
+      d.declinationDeg < 0
+          ? UMBRIX_TR("TitleBlock",
+                      "Orientation : Déclinaison : %1° est ; Inclinaison : %2° ; Rotation : %3°")
+          : UMBRIX_TR("TitleBlock",
+                      "Orientation : Déclinaison : %1° ouest ; Inclinaison : %2° ; Rotation : %3°");
+  const std::string zone = (d.zoneHours < 0 ? "-" : "") + FormatZoneHours(std::abs(d.zoneHours));
+  return {
+      ComposeText(UMBRIX_TR("TitleBlock", "%1 - Tracé par le logiciel %2"),
+                  {name, kProgramNameAndVersion}),
+      ComposeText(place, {TitleAngle(d.latitudeDeg), TitleAngle(d.longitudeDeg), zone}),
+      ComposeText(turn, {TitleAngle(d.declinationDeg), TitleAngle(d.inclinationDeg),
+                         FormatGeneral(RoundScaled(100, d.rotationDeg))}),
+  };
 }
 
 std::string Session::FabricationDxfDocument(double numeralHeightMm) {

@@ -13,6 +13,7 @@
 #include "astro/Sun.h"
 #include "compute/Completeness.h"
 #include "compute/HourLimits.h"
+#include "compute/Solver.h"
 #include "files/ProjectFileLock.h"
 #include "form/Form.h"
 #include "model/Dates.h"
@@ -33,19 +34,23 @@ std::string DeskTitle(const std::string& fileName, bool modified);
 
 class DeskDial;
 
-inline constexpr const char* kNothingToSaveText = "Il n'y a pas d'information à sauver";
-inline constexpr const char* kNoDrawingToExportText = "Il n'y a pas de graphique à exporter";
-inline constexpr const char* kFileExistsCaption = "Fichier existant...";
-inline constexpr const char* kFileExistsText = "Le fichier existe déjà, voulez-vous le remplacer ?";
-inline constexpr const char* kProjectFilter = "Donnée Umbrix (*.umd)|*.umd";
+inline constexpr const char* kNothingToSaveText =
+    UMBRIX_TR("Message", "Il n'y a pas d'information à sauver");
+inline constexpr const char* kNoDrawingToExportText =
+    UMBRIX_TR("Message", "Il n'y a pas de graphique à exporter");
+inline constexpr const char* kFileExistsCaption = UMBRIX_TR("Message", "Fichier existant...");
+inline constexpr const char* kFileExistsText =
+    UMBRIX_TR("Message", "Le fichier existe déjà, voulez-vous le remplacer ?");
+inline constexpr const char* kProjectFilter = UMBRIX_TR("Message", "Donnée Umbrix (*.umd)|*.umd");
 inline constexpr const char* kOpenFilter =
-    "Données Umbrix (*.umd)|*.umd|Données Umbrix (*.umd ; *.txt)|*.umd;*.txt|"
-    "Cadran de bureau (*.umb)|*.umb";
-inline constexpr const char* kReliabilityTitle = "Fiabilité de la mesure";
-inline constexpr const char* kDxfFilter = "Fichier dxf (*.dxf)|*.dxf";
+    UMBRIX_TR("Message",
+              "Données Umbrix (*.umd)|*.umd|Données Umbrix (*.umd ; *.txt)|*.umd;*.txt|"
+              "Cadran de bureau (*.umb)|*.umb");
+inline constexpr const char* kReliabilityTitle = UMBRIX_TR("Message", "Fiabilité de la mesure");
+inline constexpr const char* kDxfFilter = UMBRIX_TR("Message", "Fichier dxf (*.dxf)|*.dxf");
 /// The workshop drawing's save dialog: DXF, or SVG when the name ends in ".svg".
 inline constexpr const char* kFabricationFilter =
-    "Fichier dxf (*.dxf)|*.dxf|Image svg (*.svg)|*.svg";
+    UMBRIX_TR("Message", "Fichier dxf (*.dxf)|*.dxf|Image svg (*.svg)|*.svg");
 
 struct SessionSettings {
   /// The short date format the dialog writes and reads dates in.
@@ -215,7 +220,8 @@ class Session {
   /// The bytes of the workshop drawing, DXF and SVG; nothing of the window's size enters them.
   std::string FabricationDxfDocument(double numeralHeightMm = 0);
   std::string FabricationSvgDocument(double numeralHeightMm = 0);
-  /// The title block's lines: name, place and orientation.
+  /// The title block's lines: name, place and orientation, from the values of the last solve or
+  /// of the typed orientation (never read back from the report, which may be translated).
   std::vector<std::string> FabricationTitle() const;
 
  private:
@@ -228,6 +234,8 @@ class Session {
     void MenuEnabledChanged(MenuItem, bool) override { s_.view_.RefreshMenus(); }
     void ShowMessage(const Message& message) override { s_.prompts_.ShowMessage(message); }
     ClockReading Now() const override;
+    const ZoneRules* Zones() const override { return &s_.services_.Zones(); }
+    bool TakeLaterOffset(const std::string& pattern, const std::vector<std::string>& args) override;
 
    private:
     Session& s_;
@@ -261,9 +269,7 @@ class Session {
   bool ConfirmUnwritableCharacters(bool extended);
   /// The desk window's geometry written to its settings file, when the desk dial is on.
   void StoreDeskSettings();
-  MonthNames Months() const {
-    return state_.EnglishUi ? MonthNames::English : MonthNames::French;
-  }
+  MonthNames Months() const { return state_.EnglishUi ? MonthNames::English : MonthNames::French; }
 
   Prompts& prompts_;
   MainView& view_;
@@ -276,6 +282,8 @@ class Session {
   ProjectFileLock lock_;
   Report report_;
   Orientation orientation_;
+  /// The place and orientation of the dial traced last, for its title block.
+  DialSetting setting_;
   HourLimits hourLimits_{0.0, 0.0, 0.0, 0.0};
   DrawingFrame frame_;
   std::string reportPane_;

@@ -123,6 +123,16 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
       o.developerMode = true;
       continue;
     }
+    if (name == "--zone" || name == "--fuseau") {
+      if (!once("zone")) return Refuse("l'option " + name + " est donnée deux fois");
+      // an empty name is a value of its own: it removes the project's zone
+      if (!value) {
+        if (i + 1 >= args.size()) return Refuse("l'option " + name + " attend une valeur");
+        value = args[++i];
+      }
+      o.zone = *value;
+      continue;
+    }
     if (name == "--fiabilite" || name == "--fiabilité") {
       if (!once("reliability")) return Refuse("l'option " + name + " est donnée deux fois");
       // the file is optional: without it, the study goes to standard output
@@ -292,6 +302,10 @@ std::string HelpText(bool french) {
            "                          hauteur des chiffres du dessin de fabrication (de 1 à\n"
            "                          100 mm) ; par défaut le 25e du petit côté (de 3 à 12 mm),\n"
            "                          réduit tant qu'un chiffre ne tient pas entre les lignes\n"
+           "  --zone NOM, --fuseau NOM\n"
+           "                          le fuseau horaire du lieu par son nom (Europe/Paris) :\n"
+           "                          les heures des instants sont son heure légale, heure\n"
+           "                          d'été comprise ; --zone \"\" retire celui du projet\n"
            "  --heures-anciennes LISTE, --old-hours LISTE\n"
            "                          trace aussi les heures italiques, babyloniques ou\n"
            "                          temporaires (séparées par des virgules, par exemple\n"
@@ -353,6 +367,10 @@ std::string HelpText(bool french) {
          "                          shadow; the same whatever the drawing's size\n"
          "  --fabrication-svg FILE\n"
          "                          the same drawing as SVG, in millimetres, Inkscape layers\n"
+         "  --zone NAME, --fuseau NAME\n"
+         "                          the place's time zone by name (Europe/Paris): the\n"
+         "                          instants' clock times are its legal time, summer time\n"
+         "                          included; --zone \"\" removes the project's zone\n"
          "  --numeral-height MM, --hauteur-chiffres MM\n"
          "                          height of the workshop drawing's numerals (1 to 100 mm);\n"
          "                          by default the short side over 25 (3 to 12 mm), made\n"

@@ -59,6 +59,8 @@ struct CliOptions {
   std::string paper = "A4";
   /// Developer mode: extended project files are accepted.
   bool developerMode = false;
+  /// --zone: the place's time zone by name for the run; empty removes the project's zone.
+  std::optional<std::string> zone;
   /// The old hours switched on for the run (--heures-anciennes), beside those of the project.
   bool italianHours = false;
   bool babylonianHours = false;

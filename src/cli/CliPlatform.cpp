@@ -32,12 +32,13 @@ std::string TerminalText(const std::string& caption, const std::string& text) {
 
 void TerminalPrompts::ShowMessage(const Message& message) {
   if (message.kind == MessageKind::Error) ++errors_;
-  err_ << TerminalText(message.caption, message.text) << '\n';
+  err_ << TerminalText(message.caption, message.Composed()) << '\n';
 }
 
 Answer TerminalPrompts::Ask(const Question& question) {
   const Answer answer = SafeAnswer(question.buttons);
-  err_ << TerminalText(question.caption, question.text) << " [" << AnswerName(answer) << "]\n";
+  err_ << TerminalText(question.caption, question.Composed()) << " [" << AnswerName(answer)
+       << "]\n";
   return answer;
 }
 

@@ -49,7 +49,7 @@ void Emit(const std::string& name, const std::string& bytes, std::ostream& out, 
     return;
   }
   if (const auto error = WriteOutputFile(name, bytes)) {
-    err << TerminalText(error->caption, error->text) << '\n';
+    err << TerminalText(error->caption, error->Composed()) << '\n';
     status.FileError();
   }
 }
@@ -66,7 +66,7 @@ void EmitDrawing(const Session& session, const std::string& name, const char* no
   const std::optional<std::string> bytes = encode();
   if (!bytes) {
     const Message failed = WriteFailureMessage(name, WriteCause::InputOutput);
-    err << TerminalText(failed.caption, failed.text) << '\n';
+    err << TerminalText(failed.caption, failed.Composed()) << '\n';
     status.FileError();
     return;
   }
@@ -100,7 +100,7 @@ void WriteReliability(const Session& session, const CliOptions& options, bool al
   }
   if (!refusal.empty()) {
     if (!alreadyTold) {
-      for (const Message& m : refusal) err << TerminalText(m.caption, m.text) << '\n';
+      for (const Message& m : refusal) err << TerminalText(m.caption, m.Composed()) << '\n';
     }
     status.Refused();
     return;
@@ -137,9 +137,16 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
   session.Start(options.developerMode ? std::vector<std::string>{"MAP"}
                                       : std::vector<std::string>{});
   const int errorsBeforeLoad = platform.ErrorsShown();
-  // with a command asked for, the project's own last command is not run first
-  if (!session.OpenProject(options.project, !options.command.has_value())) {
+  // with a command or a zone asked for, the project's own last command is not run first
+  if (!session.OpenProject(options.project, !options.command && !options.zone)) {
     return kExitFileOrUsage;
+  }
+  if (options.zone) {
+    if (const auto refused = session.Dialog().ChooseZone(*options.zone)) {
+      err << "umbrix-cli : " << refused->text << '\n';
+      return kExitFileOrUsage;
+    }
+    if (!options.command) session.RunComputation();
   }
   if (options.command) session.StartComputation(*options.command);
   if (platform.ErrorsShown() > errorsBeforeLoad) status.Refused();

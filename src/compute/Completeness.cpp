@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "model/Texts.h"
+
 namespace umbrix {
 
 namespace {
@@ -87,20 +89,24 @@ bool Holds(int code, const DialProject& p, RunMode mode) {
 std::string MessageOf(int code, RunMode mode) {
   switch (code / 10) {
     case 1:
-      return "Donner la géométrie du cadran";
+      return UMBRIX_TR("Message", "Donner la géométrie du cadran");
     case 2:
-      return code > 22 ? "Donner la position du point d'ombre 1" : "Définir l'instant 1";
+      return code > 22 ? UMBRIX_TR("Message", "Donner la position du point d'ombre 1")
+                       : UMBRIX_TR("Message", "Définir l'instant 1");
     case 3:
-      return code > 32 ? "Donner la position du point d'ombre 2" : "Définir l'instant 2";
+      return code > 32 ? UMBRIX_TR("Message", "Donner la position du point d'ombre 2")
+                       : UMBRIX_TR("Message", "Définir l'instant 2");
     case 4:
       if (code == 45)
-        return "Utilisation des données 'Heures solaires' pour la localisation complète";
-      if (mode == RunMode::Compute) return "Compléter les champs activés";
-      return "Donner la localisation complète";
+        return UMBRIX_TR("Message",
+                         "Utilisation des données 'Heures solaires' pour la localisation complète");
+      if (mode == RunMode::Compute) return UMBRIX_TR("Message", "Compléter les champs activés");
+      return UMBRIX_TR("Message", "Donner la localisation complète");
     case 5:
-      return code > 52 ? "Compléter les données de simulation" : "Définir l'instant courant";
+      return code > 52 ? UMBRIX_TR("Message", "Compléter les données de simulation")
+                       : UMBRIX_TR("Message", "Définir l'instant courant");
     default:
-      return "Donner la taille des carreaux";
+      return UMBRIX_TR("Message", "Donner la taille des carreaux");
   }
 }
 

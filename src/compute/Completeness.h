@@ -6,12 +6,14 @@
 #include <string>
 
 #include "model/DialProject.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
 /// Report section 0 of the simulation and of the direct trace.
-inline constexpr const char* kSimulationHeader = "   ** Simulation **\r\n\r\n";
-inline constexpr const char* kDirectTraceHeader = "   ** Tracé (simulation) **\r\n\r\n";
+inline constexpr const char* kSimulationHeader = UMBRIX_TR("Report", "   ** Simulation **\r\n\r\n");
+inline constexpr const char* kDirectTraceHeader =
+    UMBRIX_TR("Report", "   ** Tracé (simulation) **\r\n\r\n");
 
 /// What the driver does about a missing entry. `code` 0 means nothing is missing.
 struct CompletenessResult {

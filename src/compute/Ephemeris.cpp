@@ -5,6 +5,8 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/Texts.h"
+#include "model/TimeZone.h"
 
 namespace umbrix {
 
@@ -31,20 +33,18 @@ struct Instant {
 };
 
 Instant InstantOf(const DialProject& p, int n) {
-  if (n == kInstantPoint1) return {p.Date1, p.Heure1, p.FusHor.value};
-  if (n == kInstantPoint2) return {p.Date2, p.Heure2, p.FusHor.value};
-  return {p.Dadiur, p.Hediur, p.FusHor.value - p.TypeHeure * 24};
+  const int instant = n - kInstantPoint1;  // 0, 1, 2 as the zone's offsets are kept
+  return {InstantDate(p, instant), InstantTime(p, instant), InstantZoneHours(p, instant)};
 }
 
 std::string DeclinationLine(Vec3 sun) {
-  return "\r\nDéclinaison du Soleil : " + Hundredths(SafeAsin(sun.Z) / kDeg) + " °";
+  return ComposeText(UMBRIX_TR("Report", "\r\nDéclinaison du Soleil : %1 °"),
+                     {Hundredths(SafeAsin(sun.Z) / kDeg)});
 }
 
-std::string SideOf(double angle) { return angle >= 0 ? "ouest" : "est"; }
-
 std::string Positions(double x, double y) {
-  return "\r\nPosition X : " + FormatGeneral(x) + " mm" + "\r\nPosition Y : " + FormatGeneral(y) +
-         " mm";
+  return ComposeText(UMBRIX_TR("Report", "\r\nPosition X : %1 mm\r\nPosition Y : %2 mm"),
+                     {FormatGeneral(x), FormatGeneral(y)});
 }
 
 bool InsidePlate(const PlateWindow& w, double x, double y) {
@@ -66,51 +66,53 @@ std::string EquationOfTimeText(double e) {
   const double magnitude = std::abs(e);
   const double minutes = std::floor(magnitude);
   const double seconds = RoundHalfEven((magnitude - minutes) * 60);
-  std::string s = "\r\nEquation du temps : ";
-  if (e < 0) s += "- ";
-  return s + FormatGeneral(minutes) + " min " + FormatGeneral(seconds) + " s";
+  return ComposeText(e < 0 ? UMBRIX_TR("Report", "\r\nEquation du temps : - %1 min %2 s")
+                           : UMBRIX_TR("Report", "\r\nEquation du temps : %1 min %2 s"),
+                     {FormatGeneral(minutes), FormatGeneral(seconds)});
 }
 
 DayEventsText DayEvents(const DialProject& project, int instant, MonthNames months) {
   const Instant in = InstantOf(project, instant);
   DayEventsText r;
-  r.text = "\r\nEvénements de la journée :\r\n" + FormatDateLong(in.date.value, months);
+  r.text = ComposeText(UMBRIX_TR("Report", "\r\nEvénements de la journée :\r\n%1"),
+                       {FormatDateLong(in.date.value, months)});
   const bool placeClock = project.Long.given && project.FusHor.given;
   const double t0 = placeClock ? project.Long.value / 360 + 0.5 : 0.5;
   const Vec3 sun = SunVector(true, in.date.value, t0 * 24);
   r.text += EquationOfTimeText(EquationOfTimeMinutes(sun));
   r.text += DeclinationLine(sun);
   if (!placeClock) {
-    r.text += "\r\nLongitude et fuseau horaire non précisés...";
+    r.text += UMBRIX_TR("Report", "\r\nLongitude et fuseau horaire non précisés...");
     r.complete = false;
     r.text += "\r\n";
     return r;
   }
-  if (!project.Locc) r.text += "\r\n(avec les données 'Heures solaires')";
-  r.text += "\r\n-- Heure UTC";
-  r.text += in.zone >= 0 ? "+" : "-";
-  r.text += FormatZoneHours(std::abs(in.zone)) + " --";
+  if (!project.Locc) r.text += UMBRIX_TR("Report", "\r\n(avec les données 'Heures solaires')");
+  r.text += ComposeText(UMBRIX_TR("Report", "\r\n-- Heure UTC%1%2 --"),
+                        {in.zone >= 0 ? "+" : "-", FormatZoneHours(std::abs(in.zone))});
   const double noon = std::atan2(sun.Y, sun.X) / (2 * kPi) + in.zone / 24 + t0;
-  r.text += "\r\nMidi solaire : " + FormatLongTime(TimeOfDay(noon));
+  r.text +=
+      ComposeText(UMBRIX_TR("Report", "\r\nMidi solaire : %1"), {FormatLongTime(TimeOfDay(noon))});
   if (!project.Lat.given) {
-    r.text += "\r\nLatitude non précisée...";
+    r.text += UMBRIX_TR("Report", "\r\nLatitude non précisée...");
     r.complete = false;
   } else {
     const double lat = project.Lat.value * kDeg;
     const double x = (std::sin(kSunriseAltitude) - std::sin(lat) * sun.Z) / std::cos(lat) /
                      std::sqrt(1 - sun.Z * sun.Z);
     if (x > 1) {
-      r.text += "\r\nLe Soleil ne se lève pas";
+      r.text += UMBRIX_TR("Report", "\r\nLe Soleil ne se lève pas");
     } else if (x < -1) {
-      r.text += "\r\nLe Soleil ne se couche pas";
+      r.text += UMBRIX_TR("Report", "\r\nLe Soleil ne se couche pas");
     } else {
       const double H0 = std::acos(x);
       double sunrise = noon - H0 / (2 * kPi);
       if (sunrise < 0) sunrise += 1;
       double sunset = noon + H0 / (2 * kPi);
       if (sunset > 1) sunset -= 1;
-      r.text += "\r\nLever du Soleil : " + FormatHourMinute(TimeOfDay(sunrise));
-      r.text += "\r\nCoucher du Soleil : " + FormatHourMinute(TimeOfDay(sunset));
+      r.text +=
+          ComposeText(UMBRIX_TR("Report", "\r\nLever du Soleil : %1\r\nCoucher du Soleil : %2"),
+                      {FormatHourMinute(TimeOfDay(sunrise)), FormatHourMinute(TimeOfDay(sunset))});
     }
   }
   r.text += "\r\n";
@@ -119,15 +121,16 @@ DayEventsText DayEvents(const DialProject& project, int instant, MonthNames mont
 
 std::string SunPosition(const DialProject& project, int instant, const DialOnShow& dial) {
   const Instant in = InstantOf(project, instant);
-  if (!in.time.given) return "\r\nHeure non précisée...\r\n";
+  if (!in.time.given) return UMBRIX_TR("Report", "\r\nHeure non précisée...\r\n");
   const double t = in.time.value;
-  std::string s = "\r\nPosition du Soleil :\r\n" + FormatLongTime(t);
+  std::string s =
+      ComposeText(UMBRIX_TR("Report", "\r\nPosition du Soleil :\r\n%1"), {FormatLongTime(t)});
   const double ut = t * 24 - in.zone;
   if (instant != kInstantCurrent) {
     const Vec3 trueSun = SunVector(false, in.date.value, ut);
     double ra = std::atan2(trueSun.Y, trueSun.X);
     if (ra < 0) ra += 2 * kPi;
-    s += "\r\nAscension droite : " + FormatHMS(ra / (2 * kPi));
+    s += ComposeText(UMBRIX_TR("Report", "\r\nAscension droite : %1"), {FormatHMS(ra / (2 * kPi))});
   }
   Vec3 sun = SunVector(true, in.date.value, ut);
   s += EquationOfTimeText(EquationOfTimeMinutes(sun));
@@ -135,41 +138,45 @@ std::string SunPosition(const DialProject& project, int instant, const DialOnSho
   sun = RotateZ(sun, ut * kPi / 12 - project.Long.value * kDeg - kPi);
   sun = RotateY(sun, (90 - project.Lat.value) * kDeg);
   const double az = -std::atan2(sun.Y, sun.X);
-  s += "\r\nAzimut : " + Hundredths(std::abs(az) / kDeg) + " ° " + SideOf(az);
-  s += "\r\nHauteur sans réfraction : " + Hundredths(SafeAsin(sun.Z) / kDeg) + " °";
+  s += ComposeText(az >= 0 ? UMBRIX_TR("Report", "\r\nAzimut : %1 ° ouest")
+                           : UMBRIX_TR("Report", "\r\nAzimut : %1 ° est"),
+                   {Hundredths(std::abs(az) / kDeg)});
+  s += ComposeText(UMBRIX_TR("Report", "\r\nHauteur sans réfraction : %1 °"),
+                   {Hundredths(SafeAsin(sun.Z) / kDeg)});
   const Refracted r = ApplyRefraction(sun, {0.0, 0.0, 1.0});
   if (r.aboveHorizon) {
-    s += "\r\nHauteur avec réfraction : " + Hundredths(SafeAsin(r.sun.Z) / kDeg) + " °\r\n";
+    s += ComposeText(UMBRIX_TR("Report", "\r\nHauteur avec réfraction : %1 °\r\n"),
+                     {Hundredths(SafeAsin(r.sun.Z) / kDeg)});
     s += instant == kInstantCurrent ? DialShadow(project, dial)
                                     : BoardAndShadows(project, instant, r.sun);
   } else {
-    s += "\r\nLe Soleil est couché";
+    s += UMBRIX_TR("Report", "\r\nLe Soleil est couché");
   }
   return s + "\r\n";
 }
 
 std::string DialShadow(const DialProject& project, const DialOnShow& dial) {
-  if (!dial.drawingExists) return "\r\nLe cadran n'est pas tracé...";
+  if (!dial.drawingExists) return UMBRIX_TR("Report", "\r\nLe cadran n'est pas tracé...");
   const ClockPlace place{project.Locc, project.FusHor.value};
-  const Vec3 s = SunInPlate(dial.orientation, place, true, project.Dadiur.value,
-                            (project.Hediur.value + project.TypeHeure) * 24);
-  if (s.Z <= 0) return "\r\nLe cadran n'est pas éclairé";
+  const ShadowInstant at = CurrentClockInstant(project);
+  const Vec3 s = SunInPlate(dial.orientation, place, true, at.date, at.hours);
+  if (s.Z <= 0) return UMBRIX_TR("Report", "\r\nLe cadran n'est pas éclairé");
   const Caster c = FinalCaster(project);
   const double x = RoundScaled(10, c.x - c.height * s.X / s.Z);
   const double y = RoundScaled(10, c.y - c.height * s.Y / s.Z);
-  std::string text = "\r\nOmbre sur le cadran :";
+  const std::string text = UMBRIX_TR("Report", "\r\nOmbre sur le cadran :");
   if (InsidePlate(project.Plate, x, y)) return text + Positions(x, y);
-  return text + "\r\nA l'extérieur du cadran";
+  return text + UMBRIX_TR("Report", "\r\nA l'extérieur du cadran");
 }
 
 std::string BoardAndShadows(const DialProject& project, int point, Vec3 S) {
-  if (!project.Gnomon.given) return "\r\nHauteur du gnomon non précisée...";
+  if (!project.Gnomon.given) return UMBRIX_TR("Report", "\r\nHauteur du gnomon non précisée...");
   const double G = project.Gnomon.value;
   const Entry& mx = point == kInstantPoint1 ? project.Mesx1 : project.Mesx2;
   const Entry& my = point == kInstantPoint1 ? project.Mesy1 : project.Mesy2;
   std::string s;
   if (mx.given && my.given) {
-    s += "\r\nOrientation de la planchette :";
+    s += UMBRIX_TR("Report", "\r\nOrientation de la planchette :");
     const double x = mx.value, y = my.value;
     const double f = std::sqrt(x * x + y * y + G * G);
     const double a = y / f;
@@ -179,43 +186,48 @@ std::string BoardAndShadows(const DialProject& project, int point, Vec3 S) {
     if (q >= 0) {
       const double w = std::sqrt(q);
       const double decl1 = 2 * std::atan((S.X - w) / (b + S.Y));
-      s += "\r\nDéclinaison : " + Hundredths(std::abs(decl1) / kDeg) + " ° " + SideOf(decl1);
+      s += ComposeText(decl1 >= 0 ? UMBRIX_TR("Report", "\r\nDéclinaison : %1 ° ouest")
+                                  : UMBRIX_TR("Report", "\r\nDéclinaison : %1 ° est"),
+                       {Hundredths(std::abs(decl1) / kDeg)});
       const double incl1 = 2 * std::atan((w - a) / (S.Z + g));
-      s += "\r\nInclinaison : " + Hundredths(incl1 / kDeg) + " °";
+      s += ComposeText(UMBRIX_TR("Report", "\r\nInclinaison : %1 °"), {Hundredths(incl1 / kDeg)});
       const double incl2 = 2 * std::atan((-a - w) / (S.Z + g));
       if (incl2 >= 0) {
         const double decl2 = 2 * std::atan((w + S.X) / (S.Y + b));
-        s += "\r\nDéclinaison 2 : " + Hundredths(std::abs(decl2) / kDeg) + " ° " + SideOf(decl2);
-        s += "\r\nInclinaison 2 : " + Hundredths(incl2 / kDeg) + " °";
+        s += ComposeText(decl2 >= 0 ? UMBRIX_TR("Report", "\r\nDéclinaison 2 : %1 ° ouest")
+                                    : UMBRIX_TR("Report", "\r\nDéclinaison 2 : %1 ° est"),
+                         {Hundredths(std::abs(decl2) / kDeg)});
+        s += ComposeText(UMBRIX_TR("Report", "\r\nInclinaison 2 : %1 °"),
+                         {Hundredths(incl2 / kDeg)});
       }
     } else {
-      s += "\r\nRacine négative...";
+      s += UMBRIX_TR("Report", "\r\nRacine négative...");
     }
   } else {
-    s += "\r\nPosition de l'ombre non précisée...";
+    s += UMBRIX_TR("Report", "\r\nPosition de l'ombre non précisée...");
   }
   s += "\r\n";
 
   if (!project.DecEd.given || !project.IncEd.given || !project.RotEd.given) {
-    return s + "\r\nOrientation du plan non précisée...";
+    return s + UMBRIX_TR("Report", "\r\nOrientation du plan non précisée...");
   }
   Vec3 v = RotateZ(S, -project.DecEd.value * kDeg);
   v = RotateY(v, project.IncEd.value * kDeg);
   v = RotateZ(v, (90 - project.RotEd.value) * kDeg);
-  if (v.Z <= 0) return s + "\r\nLe cadran n'est pas éclairé";
+  if (v.Z <= 0) return s + UMBRIX_TR("Report", "\r\nLe cadran n'est pas éclairé");
 
   const bool sizeKnown =
       project.Rectg ? (project.Coteh.given && project.Cotel.given) : project.Cote.given;
   const auto shadow = [&](double footX, double footY, double height) {
     const double x = RoundScaled(10, footX - height * v.X / v.Z);
     const double y = RoundScaled(10, footY - height * v.Y / v.Z);
-    if (!sizeKnown) return "\r\n(pas de limite)" + Positions(x, y);
+    if (!sizeKnown) return UMBRIX_TR("Report", "\r\n(pas de limite)") + Positions(x, y);
     if (InsidePlate(project.Plate, x, y)) return Positions(x, y);
-    return std::string("\r\nA l'extérieur du cadran");
+    return std::string(UMBRIX_TR("Report", "\r\nA l'extérieur du cadran"));
   };
-  s += "\r\nOmbre du gnomon outil :" + shadow(0.0, 0.0, G) + "\r\n";
-  if (!project.Hautf) return s + "\r\nPorte-ombre final non précisé...";
-  s += "\r\nOmbre du porte-ombre final :" +
+  s += UMBRIX_TR("Report", "\r\nOmbre du gnomon outil :") + shadow(0.0, 0.0, G) + "\r\n";
+  if (!project.Hautf) return s + UMBRIX_TR("Report", "\r\nPorte-ombre final non précisé...");
+  s += UMBRIX_TR("Report", "\r\nOmbre du porte-ombre final :") +
        shadow(project.Gnomx.value, project.Gnomy.value, project.Gnomf.value);
   return s;
 }
@@ -223,15 +235,17 @@ std::string BoardAndShadows(const DialProject& project, int point, Vec3 S) {
 std::string EphemerisReport(const DialProject& project, bool forMainWindow, const DialOnShow& dial,
                             MonthNames months) {
   if (!forMainWindow) {
-    std::string s = "   ** Ephémérides **\r\n";
-    if (!project.Dadiur.given) return s + "\r\nDate non précisée...\r\n";
+    std::string s = UMBRIX_TR("Report", "   ** Ephémérides **\r\n");
+    if (!project.Dadiur.given) return s + UMBRIX_TR("Report", "\r\nDate non précisée...\r\n");
     const DayEventsText ev = DayEvents(project, kInstantCurrent, months);
     s += ev.text;
     if (ev.complete) s += SunPosition(project, kInstantCurrent, dial);
     return s;
   }
-  std::string s = "   ** Calculs complémentaires **\r\n";
-  const auto header = [](int n) { return "\r\n * Point " + std::to_string(n) + " *"; };
+  std::string s = UMBRIX_TR("Report", "   ** Calculs complémentaires **\r\n");
+  const auto header = [](int n) {
+    return ComposeText(UMBRIX_TR("Report", "\r\n * Point %1 *"), {std::to_string(n)});
+  };
   if (project.Date1.given && project.Date2.given && project.Date1.value == project.Date2.value) {
     const DayEventsText ev = DayEvents(project, kInstantPoint1, months);
     s += ev.text;
@@ -245,7 +259,7 @@ std::string EphemerisReport(const DialProject& project, bool forMainWindow, cons
     const Entry& date = n == kInstantPoint1 ? project.Date1 : project.Date2;
     s += header(n);
     if (!date.given) {
-      s += "\r\nDate non précisée...\r\n";
+      s += UMBRIX_TR("Report", "\r\nDate non précisée...\r\n");
       continue;
     }
     const DayEventsText ev = DayEvents(project, n, months);

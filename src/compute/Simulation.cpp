@@ -6,6 +6,7 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/TimeZone.h"
 
 namespace umbrix {
 
@@ -41,11 +42,6 @@ bool InsidePlate(const PlateWindow& w, double x, double y) {
   return !(x < w.XMin || x > w.XMax || y < w.YMin || y > w.YMax);
 }
 
-std::string Coordinates(int point, double x, double y) {
-  const std::string n = std::to_string(point);
-  return "x" + n + " = " + FormatGeneral(x) + ", y" + n + " = " + FormatGeneral(y);
-}
-
 /// The day fraction of a time that may lie outside the day.
 double TimeOfDay(double dayFraction) { return dayFraction - std::floor(dayFraction); }
 
@@ -63,7 +59,7 @@ SimulationResult SimulatePoints(const DialProject& project, EntryWriter& writer)
   const double G = project.Gnomon.value;
   const PlateWindow plate = project.Plate;
   const double dates[2] = {project.Date1.value, project.Date2.value};
-  const double times[2] = {project.Heure1.value, project.Heure2.value};
+  const double times[2] = {MarkClockTime(project, 1), MarkClockTime(project, 2)};
 
   for (int point = 1; point <= 2; ++point) {
     const PointFields f = PointOf(project, point);
@@ -74,8 +70,8 @@ SimulationResult SimulatePoints(const DialProject& project, EntryWriter& writer)
     const Refracted r = ApplyRefraction(v, {0.0, 0.0, 1.0});
     if (!r.aboveHorizon) {
       ClearPoint(writer, f);
-      res.messages.push_back(
-          ErrorMessage("Le soleil est couché à l'instant " + std::to_string(point)));
+      res.messages.push_back(ErrorMessage(
+          UMBRIX_TR("Message", "Le soleil est couché à l'instant %1"), {std::to_string(point)}));
       continue;
     }
     v = RotateZ(r.sun, -dec * kDeg);
@@ -84,16 +80,17 @@ SimulationResult SimulatePoints(const DialProject& project, EntryWriter& writer)
     if (v.Z <= 0) {
       ClearPoint(writer, f);
       res.messages.push_back(
-          ErrorMessage("Le cadran n'est pas éclairé à l'instant " + std::to_string(point)));
+          ErrorMessage(UMBRIX_TR("Message", "Le cadran n'est pas éclairé à l'instant %1"),
+                       {std::to_string(point)}));
       continue;
     }
     const double x = RoundScaled(10, -G * v.X / v.Z);
     const double y = RoundScaled(10, -G * v.Y / v.Z);
     if (!InsidePlate(plate, x, y)) {
       ClearPoint(writer, f);
-      res.messages.push_back(ErrorMessage("Le point " + std::to_string(point) +
-                                          " est à l'extérieur du cadran\r\n" +
-                                          Coordinates(point, x, y)));
+      res.messages.push_back(ErrorMessage(
+          UMBRIX_TR("Message", "Le point %1 est à l'extérieur du cadran\r\nx%1 = %2, y%1 = %3"),
+          {std::to_string(point), FormatGeneral(x), FormatGeneral(y)}));
       continue;
     }
     WritePoint(writer, f, x, y);
@@ -173,7 +170,7 @@ TestComputeResult TestCompute(const DialProject& project, EntryWriter& writer) {
     const PointFields f = PointOf(project, point);
     const std::string n = std::to_string(point);
     if (!dateGiven[point - 1] || !timeGiven[point - 1]) {
-      res.messages.push_back(InfoMessage("Définir l'instant " + n));
+      res.messages.push_back(InfoMessage(UMBRIX_TR("Message", "Définir l'instant %1"), {n}));
       continue;
     }
     const double ut = times[point - 1] * 24 - zone;
@@ -182,7 +179,8 @@ TestComputeResult TestCompute(const DialProject& project, EntryWriter& writer) {
     v = RotateY(v, kPi / 2 - testLat);
     ClearPoint(writer, f);
     if (v.Z <= 0) {
-      res.messages.push_back(InfoMessage("Le soleil est couché à l'heure " + n));
+      res.messages.push_back(
+          InfoMessage(UMBRIX_TR("Message", "Le soleil est couché à l'heure %1"), {n}));
       continue;
     }
     if (corref) v = ApplyRefraction(v, {0.0, 0.0, 1.0}).sun;
@@ -190,14 +188,17 @@ TestComputeResult TestCompute(const DialProject& project, EntryWriter& writer) {
     v = RotateY(v, testInc);
     v = RotateZ(v, testRot);
     if (v.Z <= 0) {
-      res.messages.push_back(InfoMessage("Le cadran n'est pas éclairé à l'heure " + n));
+      res.messages.push_back(
+          InfoMessage(UMBRIX_TR("Message", "Le cadran n'est pas éclairé à l'heure %1"), {n}));
       continue;
     }
     const double x = RoundScaled(k, -G * v.X / v.Z);
     const double y = RoundScaled(k, -G * v.Y / v.Z);
     if (!InsidePlate(plate, x, y)) {
       res.messages.push_back(InfoMessage(
-          "Le point " + n + " n'est pas à l'intérieur du cadran\r\n" + Coordinates(point, x, y)));
+          UMBRIX_TR("Message",
+                    "Le point %1 n'est pas à l'intérieur du cadran\r\nx%1 = %2, y%1 = %3"),
+          {n, FormatGeneral(x), FormatGeneral(y)}));
     }
     WritePoint(writer, f, x, y);
     ++res.pointsWritten;

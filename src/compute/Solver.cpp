@@ -6,6 +6,7 @@
 #include "compute/Completeness.h"
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/TimeZone.h"
 
 namespace umbrix {
 
@@ -51,9 +52,11 @@ PointSun SunOfPoint(double date, double time, bool locc, bool mijou, double zone
 
 std::string AngleText(double radians) { return FormatGeneral(RoundScaled(100, radians / kDeg)); }
 
-std::string BelowHorizonMessage(int point) {
-  return "Localisation incorrecte : Le soleil\r\nest sous l'horizon pour le point " +
-         std::to_string(point);
+Message BelowHorizonMessage(int point) {
+  return ErrorMessage(
+      UMBRIX_TR("Message",
+                "Localisation incorrecte : Le soleil\r\nest sous l'horizon pour le point %1"),
+      {std::to_string(point)});
 }
 
 }  // namespace
@@ -78,28 +81,58 @@ AccuracyFigures AccuracyOf(const std::array<double, 3>& plateEuler, double rotat
 std::string AccuracyReport(const std::array<double, 3>& plateEuler, double rotationAngle, double D,
                            double i, double lonZone, double lat) {
   const AccuracyFigures f = AccuracyOf(plateEuler, rotationAngle, D, i, lonZone, lat);
-  return "Erreur polaire: " + FormatGeneral(RoundScaled(100, f.polarErrorDeg)) +
-         "°\r\nErreur équatoriale: " + FormatGeneral(RoundScaled(100, f.equatorialErrorDeg)) +
-         "°\r\nErreur temporelle: " + FormatGeneral(RoundScaled(100, f.timeErrorMinutes)) +
-         " min\r\n";
+  return ComposeText(UMBRIX_TR("Report",
+                               "Erreur polaire: %1°\r\nErreur équatoriale: %2°\r\n"
+                               "Erreur temporelle: %3 min\r\n"),
+                     {FormatGeneral(RoundScaled(100, f.polarErrorDeg)),
+                      FormatGeneral(RoundScaled(100, f.equatorialErrorDeg)),
+                      FormatGeneral(RoundScaled(100, f.timeErrorMinutes))});
 }
 
 std::string PrecisionIndexLine(double indexMinutes) {
-  return "Indice de précision : " + FormatGeneral(RoundScaled(100, indexMinutes)) + "\r\n";
+  return ComposeText(UMBRIX_TR("Report", "Indice de précision : %1\r\n"),
+                     {FormatGeneral(RoundScaled(100, indexMinutes))});
+}
+
+DialSetting SolvedSetting(const ReducedParameters& r, const DialProject& project) {
+  DialSetting d;
+  d.latitudeDeg = r.latitude / kDeg;
+  d.longitudeDeg = project.Locc ? project.Long.value : r.hourOffset / kDeg;
+  d.zoneHours = project.Locc ? project.FusHor.value : 0.0;
+  d.declinationDeg = r.declination / kDeg;
+  d.inclinationDeg = r.inclination / kDeg;
+  d.rotationDeg = r.rotation / kDeg;
+  return d;
+}
+
+DialSetting TypedSetting(const DialProject& project) {
+  return {project.Lat.value,   project.Long.value,  project.FusHor.value,
+          project.DecEd.value, project.IncEd.value, project.RotEd.value};
 }
 
 std::string ReducedParametersSection(const ReducedParameters& r, const DialProject& project) {
-  const double longitudeDeg = project.Locc ? project.Long.value : r.hourOffset / kDeg;
-  const double zone = project.Locc ? project.FusHor.value : 0.0;
-  std::string s = "\r\nParamètres réduits du cadran :\r\n";
-  s += " - Fuseau horaire : ";
-  if (zone < 0) s += "-";
-  s += FormatZoneHours(std::abs(zone)) + "\r\n";
-  s += " - Longitude : " + FormatGeneral(RoundScaled(100, longitudeDeg)) + "°\r\n";
-  s += " - Latitude : " + AngleText(r.latitude) + "°\r\n";
-  s += " - Déclinaison : " + AngleText(r.declination) + "°\r\n";
-  s += " - Inclinaison : " + AngleText(r.inclination) + "°\r\n";
-  s += " - Rotation : " + AngleText(r.rotation) + "°\r\n";
+  const DialSetting d = SolvedSetting(r, project);
+  std::string s = UMBRIX_TR("Report", "\r\nParamètres réduits du cadran :\r\n");
+  s += ComposeText(UMBRIX_TR("Report", " - Fuseau horaire : %1\r\n"),
+                   {(d.zoneHours < 0 ? "-" : "") + FormatZoneHours(std::abs(d.zoneHours))});
+  s += NamedZoneLines(project);
+  s += ComposeText(UMBRIX_TR("Report", " - Longitude : %1°\r\n"),
+                   {FormatGeneral(RoundScaled(100, d.longitudeDeg))});
+  s += ComposeText(UMBRIX_TR("Report", " - Latitude : %1°\r\n"), {AngleText(r.latitude)});
+  s += ComposeText(UMBRIX_TR("Report", " - Déclinaison : %1°\r\n"), {AngleText(r.declination)});
+  s += ComposeText(UMBRIX_TR("Report", " - Inclinaison : %1°\r\n"), {AngleText(r.inclination)});
+  s += ComposeText(UMBRIX_TR("Report", " - Rotation : %1°\r\n"), {AngleText(r.rotation)});
+  return s;
+}
+
+std::string NamedZoneLines(const DialProject& project) {
+  if (project.Zone.empty()) return {};
+  std::string s = ComposeText(kNamedZoneLine, {project.Zone});
+  for (int point = 1; point <= 2; ++point) {
+    const ZoneOffset& o = project.ZoneOffsets[point - 1];
+    if (o.known)
+      s += ComposeText(kPointOffsetLine, {std::to_string(point), UtcOffsetText(o.hours)});
+  }
   return s;
 }
 
@@ -128,7 +161,8 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
   const double theta = cosTheta >= 1 ? 0.0 : SafeAcos(cosTheta);
   res.shadowAngle = theta;
   if (!(theta > kSameAngle)) {
-    res.messages.push_back(ErrorMessage("Calcul impossible : Ombres identiques"));
+    res.messages.push_back(
+        ErrorMessage(UMBRIX_TR("Message", "Calcul impossible : Ombres identiques")));
     return res;
   }
 
@@ -148,12 +182,12 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
 
   // 4-5: the two suns in frame E.
   const double zone = project.FusHor.value;
-  const PointSun s1 = SunOfPoint(project.Date1.value, project.Heure1.value, locc, mijou, zone,
+  const PointSun s1 = SunOfPoint(project.Date1.value, MarkClockTime(project, 1), locc, mijou, zone,
                                  res.zenithEquatorial);
-  const PointSun s2 = SunOfPoint(project.Date2.value, project.Heure2.value, locc, mijou, zone,
+  const PointSun s2 = SunOfPoint(project.Date2.value, MarkClockTime(project, 2), locc, mijou, zone,
                                  res.zenithEquatorial);
-  if (!s1.aboveHorizon) res.messages.push_back(ErrorMessage(BelowHorizonMessage(1)));
-  if (!s2.aboveHorizon) res.messages.push_back(ErrorMessage(BelowHorizonMessage(2)));
+  if (!s1.aboveHorizon) res.messages.push_back(BelowHorizonMessage(1));
+  if (!s2.aboveHorizon) res.messages.push_back(BelowHorizonMessage(2));
   if (!res.messages.empty()) return res;
 
   // 6-7: the angle between the suns, and the precision index.
@@ -163,7 +197,8 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
       SafeAcos(std::cos(h2 - h1) * std::cos(d1a) * std::cos(d2a) + std::sin(d1a) * std::sin(d2a));
   res.sunAngle = Theta;
   if (!(Theta > kSameAngle)) {
-    res.messages.push_back(ErrorMessage("Calcul impossible : Instants identiques"));
+    res.messages.push_back(
+        ErrorMessage(UMBRIX_TR("Message", "Calcul impossible : Instants identiques")));
     return res;
   }
   res.precisionIndexMinutes = Minutes(std::abs(Theta - theta));

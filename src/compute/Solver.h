@@ -15,7 +15,8 @@ namespace umbrix {
 
 /// A computation whose numbers overflowed or lost their meaning (a mark of 1e300 mm): refused
 /// rather than printed as "NAN".
-inline constexpr const char* kOutOfScaleText = "Calcul impossible : Valeurs hors d'échelle";
+inline constexpr const char* kOutOfScaleText =
+    UMBRIX_TR("Message", "Calcul impossible : Valeurs hors d'échelle");
 
 /// The place and orientation that describe the dial (all radians): the user's place with
 /// `Limite`, else the reduced place where the plate would be a horizontal dial.
@@ -69,6 +70,30 @@ std::string PrecisionIndexLine(double indexMinutes);
 
 /// Report section 9. With `Locc` the printed longitude is `Long` (degrees) and the zone
 /// `FusHor`; otherwise the hour offset in degrees and zone 0.
+/// Report lines of a zone named by its name: the zone, then the legal offset each measured point
+/// was read in (" - Point 1 : heure légale UTC+1:00"); nothing without a zone.
+inline constexpr const char* kNamedZoneLine =
+    UMBRIX_TR("Report", " - Fuseau horaire nommé : %1\r\n");
+inline constexpr const char* kPointOffsetLine =
+    UMBRIX_TR("Report", " - Point %1 : heure légale %2\r\n");
+std::string NamedZoneLines(const DialProject& project);
+
 std::string ReducedParametersSection(const ReducedParameters& reduced, const DialProject& project);
+
+/// The place and orientation a dial was traced for, as a title block gives them: degrees, with
+/// latitude north positive, longitude west positive, declination west positive; zone in hours.
+struct DialSetting {
+  double latitudeDeg = 0.0;
+  double longitudeDeg = 0.0;
+  double zoneHours = 0.0;
+  double declinationDeg = 0.0;
+  double inclinationDeg = 0.0;
+  double rotationDeg = 0.0;
+};
+/// The setting of a solved dial: its reduced parameters, the typed longitude and zone with `Locc`.
+DialSetting SolvedSetting(const ReducedParameters& reduced, const DialProject& project);
+/// The setting of a dial traced from its typed place and orientation (`Lat`, `Long`, `FusHor`,
+/// `DecEd`, `IncEd`, `RotEd`, each value already signed by its radio).
+DialSetting TypedSetting(const DialProject& project);
 
 }  // namespace umbrix

@@ -9,13 +9,14 @@
 #include "export/DxfCanvas.h"
 #include "model/Numbers.h"
 #include "model/Report.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
 namespace {
 
 void WriteHeader(DxfTagWriter& t, const DxfExtents& e, double creationSerial) {
-  t.Text(999, "Umbrix dxf 3D");
+  t.Text(999, UMBRIX_FILE_TEXT("Umbrix dxf 3D"));
   t.Text(0, "SECTION");
   t.Text(2, "HEADER");
   t.Text(9, "$ACADVER");

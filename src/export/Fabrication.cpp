@@ -12,6 +12,7 @@
 #include "model/CodePage.h"
 #include "model/Numbers.h"
 #include "model/Report.h"
+#include "model/Texts.h"
 #include "trace/DrawingFrame.h"
 
 namespace umbrix {
@@ -21,26 +22,28 @@ namespace {
 using L = FabricationLayer;
 
 constexpr std::array<FabricationLayerStyle, kFabricationLayerCount> kStyles = {{
-    {"DECOUPE_CONTOUR_MM", 1, "decoupe-contour", "Découpe : contour de la plaque (mm)", "#ff0000",
-     0.1},
+    {"DECOUPE_CONTOUR_MM", 1, "decoupe-contour",
+     UMBRIX_FILE_TEXT("Découpe : contour de la plaque (mm)"), "#ff0000", 0.1},
     {"GRAVURE_LIGNES_HORAIRES_MM", 7, "gravure-lignes-horaires",
-     "Gravure : lignes horaires et subdivisions", "#000000", 0.35},
+     UMBRIX_FILE_TEXT("Gravure : lignes horaires et subdivisions"), "#000000", 0.35},
     {"GRAVURE_COURBES_MM", 5, "gravure-courbes",
-     "Gravure : analemmes, arcs des signes et des dates, équinoxiale, horizon", "#0000ff", 0.25},
-    {"GRAVURE_CHIFFRES_TEXTES_MM", 3, "gravure-chiffres-textes", "Gravure : chiffres et textes",
-     "#008000", 0.2},
-    {"PORTE_OMBRE_PIED_CONTOUR_MM", 6, "porte-ombre", "Porte-ombre : pied et contour du style",
-     "#ff00ff", 0.25},
-    {"REPERES_TRACAGE_MM", 8, "reperes-tracage", "Repères de traçage : carreaux, axes, points",
-     "#808080", 0.15},
-    {"CARTOUCHE_MM", 4, "cartouche", "Cartouche : nom, lieu, orientation, échelle", "#008080", 0.2},
+     UMBRIX_FILE_TEXT("Gravure : analemmes, arcs des signes et des dates, équinoxiale, horizon"),
+     "#0000ff", 0.25},
+    {"GRAVURE_CHIFFRES_TEXTES_MM", 3, "gravure-chiffres-textes",
+     UMBRIX_FILE_TEXT("Gravure : chiffres et textes"), "#008000", 0.2},
+    {"PORTE_OMBRE_PIED_CONTOUR_MM", 6, "porte-ombre",
+     UMBRIX_FILE_TEXT("Porte-ombre : pied et contour du style"), "#ff00ff", 0.25},
+    {"REPERES_TRACAGE_MM", 8, "reperes-tracage",
+     UMBRIX_FILE_TEXT("Repères de traçage : carreaux, axes, points"), "#808080", 0.15},
+    {"CARTOUCHE_MM", 4, "cartouche",
+     UMBRIX_FILE_TEXT("Cartouche : nom, lieu, orientation, échelle"), "#008080", 0.2},
     {"GRAVURE_HEURES_ITALIQUES_MM", 30, "gravure-heures-italiques",
-     "Gravure : heures italiques et leurs chiffres", "#ff8000", 0.25},
+     UMBRIX_FILE_TEXT("Gravure : heures italiques et leurs chiffres"), "#ff8000", 0.25},
     {"GRAVURE_HEURES_BABYLONIQUES_MM", 52, "gravure-heures-babyloniques",
-     "Gravure : heures babyloniques et leurs chiffres", "#808000", 0.25},
+     UMBRIX_FILE_TEXT("Gravure : heures babyloniques et leurs chiffres"), "#808000", 0.25},
     // violet, clear of the shadow-caster's magenta
     {"GRAVURE_HEURES_TEMPORAIRES_MM", 190, "gravure-heures-temporaires",
-     "Gravure : heures temporaires et leurs chiffres", "#8000ff", 0.25},
+     UMBRIX_FILE_TEXT("Gravure : heures temporaires et leurs chiffres"), "#8000ff", 0.25},
 }};
 
 // Engraving first, the cut last: a piece cut free may move.
@@ -310,10 +313,12 @@ FabricationDrawing BuildFabricationDrawing(const DialProject& project,
 
   // The title block under the plate, left-aligned with it.
   std::vector<std::string> title = job.titleLines;
-  title.push_back("Échelle 1:1, unités : millimètres ; plaque " +
-                  FormatGeneral(RoundScaled(10, d.plate.XMax - d.plate.XMin)) + " x " +
-                  FormatGeneral(RoundScaled(10, d.plate.YMax - d.plate.YMin)) +
-                  " mm ; chiffres de " + FormatGeneral(RoundScaled(1000, h)) + " mm");
+  title.push_back(ComposeText(
+      UMBRIX_TR("TitleBlock",
+                "Échelle 1:1, unités : millimètres ; plaque %1 x %2 mm ; chiffres de %3 mm"),
+      {FormatGeneral(RoundScaled(10, d.plate.XMax - d.plate.XMin)),
+       FormatGeneral(RoundScaled(10, d.plate.YMax - d.plate.YMin)),
+       FormatGeneral(RoundScaled(1000, h))}));
   const double th = std::clamp(0.6 * h, 2.0, 8.0);
   for (std::size_t k = 0; k < title.size(); ++k) {
     const double top = d.plate.YMin - 1.5 * th - 1.6 * th * static_cast<double>(k);
@@ -357,8 +362,10 @@ void LayerGroups(DxfTagWriter& t, L layer, bool dashed) {
 }
 
 void WriteDxfHeader(DxfTagWriter& t, const FabricationDrawing& d) {
-  t.Text(999, "Umbrix - dessin de fabrication - unites : millimetres (1 unite = 1 mm)");
-  t.Text(999, "Calques : DECOUPE a couper, GRAVURE a graver, REPERES et CARTOUCHE a masquer");
+  t.Text(999, UMBRIX_FILE_TEXT(
+                  "Umbrix - dessin de fabrication - unites : millimetres (1 unite = 1 mm)"));
+  t.Text(999, UMBRIX_FILE_TEXT(
+                  "Calques : DECOUPE a couper, GRAVURE a graver, REPERES et CARTOUCHE a masquer"));
   t.Text(0, "SECTION");
   t.Text(2, "HEADER");
   t.Text(9, "$ACADVER");
@@ -402,7 +409,7 @@ void WriteDxfTables(DxfTagWriter& t, const FabricationDrawing& d) {
   t.Text(0, "LTYPE");
   t.Text(2, "CONTINUOUS");
   t.Int(70, 0);
-  t.Text(3, "Solid line");
+  t.Text(3, UMBRIX_FILE_TEXT("Solid line"));
   t.Int(72, 65);
   t.Int(73, 0);
   t.Exact(40, 0);

@@ -19,13 +19,13 @@ namespace umbrix {
 
 /// The roles of the drawing, one DXF layer and one SVG (Inkscape) layer each.
 enum class FabricationLayer {
-  Cut,         // the plate's outline, to cut
-  HourLines,   // hour lines and their subdivisions, to engrave
-  Curves,      // analemmas, arcs of the signs, date arcs, equinoctial, horizon
-  Numerals,    // hour numerals
-  Caster,      // the shadow-caster's foot and the style's or gnomon's outline
-  Marks,       // grid, axes and measured points: layout marks
-  TitleBlock,  // name, place, orientation and scale, outside the plate
+  Cut,              // the plate's outline, to cut
+  HourLines,        // hour lines and their subdivisions, to engrave
+  Curves,           // analemmas, arcs of the signs, date arcs, equinoctial, horizon
+  Numerals,         // hour numerals
+  Caster,           // the shadow-caster's foot and the style's or gnomon's outline
+  Marks,            // grid, axes and measured points: layout marks
+  TitleBlock,       // name, place, orientation and scale, outside the plate
   ItalianHours,     // Italian hour lines and their numbers, to engrave
   BabylonianHours,  // Babylonian hour lines and their numbers, to engrave
   TemporaryHours,   // temporary hour curves and their numbers, to engrave

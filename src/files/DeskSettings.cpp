@@ -6,6 +6,7 @@
 #include "files/SafeFile.h"
 #include "files/TextLines.h"
 #include "model/Formats.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
@@ -13,9 +14,12 @@ namespace {
 
 constexpr const char* kHeader = "UmbrixBur1";
 constexpr std::array<const char*, 12> kComments = {
-    " 'Left normal",     " 'Top normal",       " 'Width normal",     " 'Height normal",
-    " 'MinWidth normal", " 'MinHeight normal", " 'Maximized normal", " 'Left desktop",
-    " 'Top desktop",     " 'Width desktop",    " 'Height desktop",   " 'StayOnTop desktop"};
+    UMBRIX_FILE_TEXT(" 'Left normal"),      UMBRIX_FILE_TEXT(" 'Top normal"),
+    UMBRIX_FILE_TEXT(" 'Width normal"),     UMBRIX_FILE_TEXT(" 'Height normal"),
+    UMBRIX_FILE_TEXT(" 'MinWidth normal"),  UMBRIX_FILE_TEXT(" 'MinHeight normal"),
+    UMBRIX_FILE_TEXT(" 'Maximized normal"), UMBRIX_FILE_TEXT(" 'Left desktop"),
+    UMBRIX_FILE_TEXT(" 'Top desktop"),      UMBRIX_FILE_TEXT(" 'Width desktop"),
+    UMBRIX_FILE_TEXT(" 'Height desktop"),   UMBRIX_FILE_TEXT(" 'StayOnTop desktop")};
 
 std::array<int*, 12> Fields(DeskSettings& s) {
   return {&s.leftNormal,     &s.topNormal,       &s.widthNormal,     &s.heightNormal,
@@ -68,10 +72,10 @@ std::optional<Message> CheckDeskSettingsHeader(const std::filesystem::path& file
   if (!std::filesystem::exists(file, ec)) return std::nullopt;
   const std::string name = FullPath(file.string());
   const auto bytes = ReadWholeFile(file);
-  if (!bytes) return ErrorMessage(name + " : déjà ouvert ou erreur d'ouverture");
+  if (!bytes) return ErrorMessage(kCannotOpenText, {name});
   const auto lines = DecodeLines(*bytes);
   if (lines.empty() || lines.front().compare(0, 9, "UmbrixBur") != 0) {
-    return ErrorMessage(name + " : format incorrect");
+    return ErrorMessage(kWrongFormatText, {name});
   }
   return std::nullopt;
 }

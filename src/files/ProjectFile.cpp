@@ -15,12 +15,16 @@ namespace umbrix {
 namespace {
 
 constexpr const char* kSeparator = "---";
+// Opens the zone block after the comments and the old hours' lines, where a reader without zones
+// stops reading.
+constexpr const char* kZoneBlockMark = "Umbrix6z";
 constexpr int kCurrentVersion = 6;
 
 // The old hours' lines follow the comments' closing separator, where a reader that does not
 // know them stops reading; their comments are part of the format, never translated.
-constexpr const char* kOldHoursComments[] = {" 'Heures italiques", " 'Heures babyloniques",
-                                             " 'Heures temporaires"};
+constexpr const char* kOldHoursComments[] = {UMBRIX_FILE_TEXT(" 'Heures italiques"),
+                                             UMBRIX_FILE_TEXT(" 'Heures babyloniques"),
+                                             UMBRIX_FILE_TEXT(" 'Heures temporaires")};
 
 std::array<MenuOption*, 3> OldHourOptions(DrawingOptions& o) {
   return {&o.Italiques1, &o.Babyloniques1, &o.Temporaires1};
@@ -75,6 +79,10 @@ class ScratchHost final : public FormHost {
   void MenuEnabledChanged(MenuItem, bool) override {}
   void ShowMessage(const Message& message) override { messages_.push_back(message); }
   ClockReading Now() const override { return live_.Now(); }
+  const ZoneRules* Zones() const override { return live_.Zones(); }
+  bool TakeLaterOffset(const std::string&, const std::vector<std::string>&) override {
+    return false;
+  }
 
   bool clearDrawing_ = false;
   bool fit_ = false;
@@ -259,14 +267,33 @@ bool FeedLines(Form& f, LineReader& in, int k, bool extended) {
   return separated && closed;
 }
 
+// The zone block that may follow the comments: the zone's name and each mark's offset.
+void FeedZoneBlock(Form& f, LineReader& in) {
+  std::array<ZoneOffset, 2> marks{};
+  std::string zone;
+  if (in.Peek() == kZoneBlockMark) {
+    in.Raw();
+    zone = in.Value();
+    for (ZoneOffset& o : marks) {
+      const std::string value = in.Value();
+      const auto hours = ParseSexagesimal(value, ":");
+      if (!value.empty() && hours && std::isfinite(*hours) && std::abs(*hours) <= 24) {
+        o = {true, *hours};
+      }
+    }
+  }
+  f.RestoreZone(zone, marks);
+}
+
 FileResult Failed(Message error) {
   FileResult result;
   result.error = std::move(error);
   return result;
 }
 
-FileResult Failed(const std::string& fileName, const char* text) {
-  return Failed(ErrorMessage(fileName + text));
+/// `pattern`'s "%1" is the file's name.
+FileResult Failed(const std::string& fileName, const char* pattern) {
+  return Failed(ErrorMessage(pattern, {fileName}));
 }
 
 FileResult Succeeded() {
@@ -288,8 +315,8 @@ std::string FieldValueOf(std::string_view line) {
 }
 
 std::string YesNoText(bool yes, bool englishUi) {
-  if (englishUi) return yes ? "Yes" : "No";
-  return yes ? "Oui" : "Non";
+  if (englishUi) return yes ? UMBRIX_FILE_TEXT("Yes") : UMBRIX_FILE_TEXT("No");
+  return yes ? UMBRIX_FILE_TEXT("Oui") : UMBRIX_FILE_TEXT("Non");
 }
 
 bool IsYesText(std::string_view text) { return text == "Oui" || text == "Yes"; }
@@ -311,88 +338,90 @@ std::vector<std::string> BuildProjectLines(const DialProject& p, const ProjectSt
   };
   auto yes = [english](bool b) { return YesNoText(b, english); };
 
-  lines.push_back(extended ? "Umbrix6d" : "Umbrix6");
-  line(yes(p.Rectg), " 'Cadran rectangulaire");
+  lines.push_back(extended ? UMBRIX_FILE_TEXT("Umbrix6d") : UMBRIX_FILE_TEXT("Umbrix6"));
+  line(yes(p.Rectg), UMBRIX_FILE_TEXT(" 'Cadran rectangulaire"));
   if (p.Rectg) {
-    line(p.Coteh.text, " 'Hauteur du cadran");
-    line(p.Cotel.text, " 'Largeur du cadran");
+    line(p.Coteh.text, UMBRIX_FILE_TEXT(" 'Hauteur du cadran"));
+    line(p.Cotel.text, UMBRIX_FILE_TEXT(" 'Largeur du cadran"));
   } else {
-    line(p.Cote.text, " 'Coté du cadran");
+    line(p.Cote.text, UMBRIX_FILE_TEXT(" 'Coté du cadran"));
   }
-  line(p.Gnomon.text, " 'Hauteur du gnomon");
-  line(yes(p.Hautf), " 'Gnomon final différent");
+  line(p.Gnomon.text, UMBRIX_FILE_TEXT(" 'Hauteur du gnomon"));
+  line(yes(p.Hautf), UMBRIX_FILE_TEXT(" 'Gnomon final différent"));
   if (p.Hautf) {
-    line(p.Gnomf.text, " 'Hauteur finale");
-    line(p.Gnomx.text, " 'Position x finale");
-    line(p.Gnomy.text, " 'Position y finale");
+    line(p.Gnomf.text, UMBRIX_FILE_TEXT(" 'Hauteur finale"));
+    line(p.Gnomx.text, UMBRIX_FILE_TEXT(" 'Position x finale"));
+    line(p.Gnomy.text, UMBRIX_FILE_TEXT(" 'Position y finale"));
   }
 
   if (!full) {
-    line(p.Lat.text, " 'Latitude");
-    line(yes(!p.Nord), " 'Hémisphère sud");
-    line(p.Long.text, " 'Longitude");
-    line(yes(p.Est), " 'Est du méridien origine");
-    line(ZoneText(p.FusHor.value), " 'Fuseau horaire");
-    line(DateValue(p.Dadiur), " 'Date");
-    line(TimeValue(p.Hediur), " 'Heure");
+    line(p.Lat.text, UMBRIX_FILE_TEXT(" 'Latitude"));
+    line(yes(!p.Nord), UMBRIX_FILE_TEXT(" 'Hémisphère sud"));
+    line(p.Long.text, UMBRIX_FILE_TEXT(" 'Longitude"));
+    line(yes(p.Est), UMBRIX_FILE_TEXT(" 'Est du méridien origine"));
+    line(ZoneText(p.FusHor.value), UMBRIX_FILE_TEXT(" 'Fuseau horaire"));
+    line(DateValue(p.Dadiur), UMBRIX_FILE_TEXT(" 'Date"));
+    line(TimeValue(p.Hediur), UMBRIX_FILE_TEXT(" 'Heure"));
   } else {
-    line(DateValue(p.Date1), " 'Jour 1");
-    line(TimeValue(p.Heure1), " 'Heure 1");
-    line(p.Mesx1.text, " 'x 1");
-    line(p.Mesy1.text, " 'y 1");
-    line(DateValue(p.Date2), " 'Jour 2");
-    line(TimeValue(p.Heure2), " 'Heure 2");
-    line(p.Mesx2.text, " 'x 2");
-    line(p.Mesy2.text, " 'y 2");
-    line(yes(p.Limite), " 'Limitation du tracé");
-    line(yes(p.Hvrai), " 'Cadran à heures vraies");
+    line(DateValue(p.Date1), UMBRIX_FILE_TEXT(" 'Jour 1"));
+    line(TimeValue(p.Heure1), UMBRIX_FILE_TEXT(" 'Heure 1"));
+    line(p.Mesx1.text, UMBRIX_FILE_TEXT(" 'x 1"));
+    line(p.Mesy1.text, UMBRIX_FILE_TEXT(" 'y 1"));
+    line(DateValue(p.Date2), UMBRIX_FILE_TEXT(" 'Jour 2"));
+    line(TimeValue(p.Heure2), UMBRIX_FILE_TEXT(" 'Heure 2"));
+    line(p.Mesx2.text, UMBRIX_FILE_TEXT(" 'x 2"));
+    line(p.Mesy2.text, UMBRIX_FILE_TEXT(" 'y 2"));
+    line(yes(p.Limite), UMBRIX_FILE_TEXT(" 'Limitation du tracé"));
+    line(yes(p.Hvrai), UMBRIX_FILE_TEXT(" 'Cadran à heures vraies"));
     if (p.Limite) {
-      line(p.Lat.text, " 'Latitude");
-      line(yes(!p.Nord), " 'Hémisphère sud");
-      line(yes(p.Mijou), " 'Mi-journée");
-      if (p.Mijou) line(TimeValue(p.MiJour), " 'Heure à mi-journée");
-      line(yes(p.Locc), " 'Localisation complète");
+      line(p.Lat.text, UMBRIX_FILE_TEXT(" 'Latitude"));
+      line(yes(!p.Nord), UMBRIX_FILE_TEXT(" 'Hémisphère sud"));
+      line(yes(p.Mijou), UMBRIX_FILE_TEXT(" 'Mi-journée"));
+      if (p.Mijou) line(TimeValue(p.MiJour), UMBRIX_FILE_TEXT(" 'Heure à mi-journée"));
+      line(yes(p.Locc), UMBRIX_FILE_TEXT(" 'Localisation complète"));
     }
     if (p.Locc || p.Hvrai) {
-      line(p.Long.text, " 'Longitude");
-      line(yes(p.Est), " 'Est du méridien origine");
-      line(ZoneValue(p.FusHor), " 'Fuseau horaire");
+      line(p.Long.text, UMBRIX_FILE_TEXT(" 'Longitude"));
+      line(yes(p.Est), UMBRIX_FILE_TEXT(" 'Est du méridien origine"));
+      line(ZoneValue(p.FusHor), UMBRIX_FILE_TEXT(" 'Fuseau horaire"));
     }
-    line(p.Carreau.text, " 'Coté des carreaux");
-    line(std::to_string(o.HourSubdivisions), " 'Tracé des fractions d'heure");
-    line(yes(o.Lighor1.checked), " 'Tracé des lignes horaires");
-    line(yes(o.N2points1.checked), " 'Tracé des 2 points de saisie");
-    line(yes(o.Axes1.checked), " 'Tracé des axes");
-    line(yes(o.Carreaux1.checked), " 'Tracé des carreaux");
-    line(yes(o.Horizon1.checked), " 'Tracé de l'horizon");
-    line(std::to_string(o.SignArcs), " 'Tracé des arcs des signes");
-    line(yes(o.MenDat.checked), " 'Tracé de l'arc diurne d'une date");
-    line(DateValue(p.Dadiur), " 'Date");
-    line(yes(o.EteAutomne2.checked), " 'Tracé des arcs de juillet à décembre");
-    line(yes(o.HiverPrintemps2.checked), " 'Tracé des arcs de janvier à juin");
-    line(yes(o.LhLim.checked), " 'Limitation des lignes horaires");
-    line(yes(o.Ombre1.checked), " 'Tracé des ombres");
-    line(std::to_string(TypeHeureIndex(p)), " 'Heures été/hiver");
-    line(TimeValue(p.Hediur), " 'Heure");
-    line(yes(o.EteAutomne1.checked), " 'Tracé des demi-8 de juillet à décembre");
-    line(yes(o.HiverPrintemps1.checked), " 'Tracé des demi-8 de janvier à juin");
-    line(yes(o.Visible1.checked), " 'Porte-ombre visible");
-    line(yes(o.Gnomon1.checked), " 'Porte-ombre type gnomon");
-    line(yes(o.Refrac1.checked), " 'Tracé intégrant la réfraction");
+    line(p.Carreau.text, UMBRIX_FILE_TEXT(" 'Coté des carreaux"));
+    line(std::to_string(o.HourSubdivisions), UMBRIX_FILE_TEXT(" 'Tracé des fractions d'heure"));
+    line(yes(o.Lighor1.checked), UMBRIX_FILE_TEXT(" 'Tracé des lignes horaires"));
+    line(yes(o.N2points1.checked), UMBRIX_FILE_TEXT(" 'Tracé des 2 points de saisie"));
+    line(yes(o.Axes1.checked), UMBRIX_FILE_TEXT(" 'Tracé des axes"));
+    line(yes(o.Carreaux1.checked), UMBRIX_FILE_TEXT(" 'Tracé des carreaux"));
+    line(yes(o.Horizon1.checked), UMBRIX_FILE_TEXT(" 'Tracé de l'horizon"));
+    line(std::to_string(o.SignArcs), UMBRIX_FILE_TEXT(" 'Tracé des arcs des signes"));
+    line(yes(o.MenDat.checked), UMBRIX_FILE_TEXT(" 'Tracé de l'arc diurne d'une date"));
+    line(DateValue(p.Dadiur), UMBRIX_FILE_TEXT(" 'Date"));
+    line(yes(o.EteAutomne2.checked), UMBRIX_FILE_TEXT(" 'Tracé des arcs de juillet à décembre"));
+    line(yes(o.HiverPrintemps2.checked), UMBRIX_FILE_TEXT(" 'Tracé des arcs de janvier à juin"));
+    line(yes(o.LhLim.checked), UMBRIX_FILE_TEXT(" 'Limitation des lignes horaires"));
+    line(yes(o.Ombre1.checked), UMBRIX_FILE_TEXT(" 'Tracé des ombres"));
+    line(std::to_string(TypeHeureIndex(p)), UMBRIX_FILE_TEXT(" 'Heures été/hiver"));
+    line(TimeValue(p.Hediur), UMBRIX_FILE_TEXT(" 'Heure"));
+    line(yes(o.EteAutomne1.checked), UMBRIX_FILE_TEXT(" 'Tracé des demi-8 de juillet à décembre"));
+    line(yes(o.HiverPrintemps1.checked), UMBRIX_FILE_TEXT(" 'Tracé des demi-8 de janvier à juin"));
+    line(yes(o.Visible1.checked), UMBRIX_FILE_TEXT(" 'Porte-ombre visible"));
+    line(yes(o.Gnomon1.checked), UMBRIX_FILE_TEXT(" 'Porte-ombre type gnomon"));
+    line(yes(o.Refrac1.checked), UMBRIX_FILE_TEXT(" 'Tracé intégrant la réfraction"));
   }
-  line(p.DecEd.text, " 'Déclinaison pour simulation");
-  line(yes(p.Dest), " 'Déclinaison est pour simulation");
-  line(p.IncEd.text, " 'Inclinaison pour simulation");
-  line(p.RotEd.text, " 'Rotation pour simulation");
-  line(std::to_string(static_cast<int>(state.RunMode)), " 'Dernière commande");
+  line(p.DecEd.text, UMBRIX_FILE_TEXT(" 'Déclinaison pour simulation"));
+  line(yes(p.Dest), UMBRIX_FILE_TEXT(" 'Déclinaison est pour simulation"));
+  line(p.IncEd.text, UMBRIX_FILE_TEXT(" 'Inclinaison pour simulation"));
+  line(p.RotEd.text, UMBRIX_FILE_TEXT(" 'Rotation pour simulation"));
+  line(std::to_string(static_cast<int>(state.RunMode)), UMBRIX_FILE_TEXT(" 'Dernière commande"));
 
   if (full && extended) {
     static constexpr const char* kTestComments[kTestFieldCount] = {
-        " 'Longitude",   " 'Latitude", " 'Fuseau horaire", " 'Déclinaison",
-        " 'Inclinaison", " 'Arrondi",  " 'Rotation"};
+        UMBRIX_FILE_TEXT(" 'Longitude"),      UMBRIX_FILE_TEXT(" 'Latitude"),
+        UMBRIX_FILE_TEXT(" 'Fuseau horaire"), UMBRIX_FILE_TEXT(" 'Déclinaison"),
+        UMBRIX_FILE_TEXT(" 'Inclinaison"),    UMBRIX_FILE_TEXT(" 'Arrondi"),
+        UMBRIX_FILE_TEXT(" 'Rotation")};
     for (int i = 0; i < kTestFieldCount; ++i) line(p.Test[i].text, kTestComments[i]);
-    line(yes(p.Corref), " 'Correction de la réfraction");
-    line(yes(p.Pta12h), " 'Points à 12 h TU");
+    line(yes(p.Corref), UMBRIX_FILE_TEXT(" 'Correction de la réfraction"));
+    line(yes(p.Pta12h), UMBRIX_FILE_TEXT(" 'Points à 12 h TU"));
   }
   return lines;
 }
@@ -431,6 +460,15 @@ std::vector<std::string> BuildProjectFileLines(const DialProject& project,
     for (size_t i = 0; i < std::size(oldHours); ++i)
       lines.push_back(YesNoText(oldHours[i], state.EnglishUi) + kOldHoursComments[i]);
   }
+  if (!project.Zone.empty()) {
+    lines.push_back(kZoneBlockMark);
+    lines.push_back(project.Zone + UMBRIX_FILE_TEXT(" 'Fuseau horaire par son nom"));
+    for (int i = 0; i < 2; ++i) {
+      const ZoneOffset& z = project.ZoneOffsets[i];
+      lines.push_back((z.known ? ZoneText(z.hours) : std::string()) +
+                      UMBRIX_FILE_TEXT(" 'Heure légale du point ") + std::to_string(i + 1));
+    }
+  }
   const bool dropTestLines = state.TestDataValid && !extended;
   for (size_t i = 0; i < reportLines.size(); ++i) {
     if (dropTestLines && i >= 1 && i <= 3) continue;
@@ -451,7 +489,7 @@ FileResult WriteProjectFile(const DialProject& project, ProjectState& state, Pro
   std::error_code ec;
   if (full != state.ProjectFileName && std::filesystem::is_regular_file(full, ec) &&
       !ProjectFileLock::CanOpenExclusively(full)) {
-    return Failed(fileName, " : déjà ouvert ou erreur d'ouverture");
+    return Failed(fileName, kCannotOpenText);
   }
 
   bool replaced = false;
@@ -480,22 +518,23 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
     candidate = ProjectFileLock::Hold(full);
   } else {
     std::error_code ec;
-    if (!std::filesystem::exists(full, ec)) return Failed(fileName, " n'existe pas");
+    if (!std::filesystem::exists(full, ec))
+      return Failed(fileName, UMBRIX_TR("Message", "%1 n'existe pas"));
     candidate = ProjectFileLock::AcquireExclusiveTested(full);
   }
-  if (!candidate) return Failed(fileName, " : déjà ouvert ou erreur d'ouverture");
+  if (!candidate) return Failed(fileName, kCannotOpenText);
   // the header first, so that a large file of another kind is refused without reading it whole
   const auto start = candidate->ReadAll(16);
   const auto firstLines = start ? DecodeTextFileLines(*start) : std::vector<std::string>();
   if (firstLines.empty() || !AcceptedHeader(firstLines.front(), state.TestMode)) {
-    return Failed(fileName, start ? " : format incorrect" : " : déjà ouvert ou erreur d'ouverture");
+    return Failed(fileName, start ? kWrongFormatText : kCannotOpenText);
   }
   const auto bytes = candidate->ReadAll();
-  if (!bytes) return Failed(fileName, " : déjà ouvert ou erreur d'ouverture");
+  if (!bytes) return Failed(fileName, kCannotOpenText);
 
   std::vector<std::string> lines = DecodeTextFileLines(*bytes);
   const std::string header = lines.empty() ? std::string() : lines.front();
-  if (!AcceptedHeader(header, state.TestMode)) return Failed(fileName, " : format incorrect");
+  if (!AcceptedHeader(header, state.TestMode)) return Failed(fileName, kWrongFormatText);
   const int version = header[6] - '0';
   const bool extended = header.size() == 8;
 
@@ -506,7 +545,10 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   Form scratch(scratchProject, scratchState, scratchHost, form.Dates());
   LineReader in(std::move(lines));
   in.Raw();
+  // the marks are read in the file's own zone, which comes after them
+  scratchProject.Zone.clear();
   const bool whole = FeedLines(scratch, in, version, extended);
+  FeedZoneBlock(scratch, in);
 
   // commit
   const DrawingOptions before = form.Project().Options;
@@ -537,7 +579,7 @@ FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string&
   state.DrawingExists = false;
   FileResult result = Succeeded();
   // older versions were often shorter than their readers; a file written now never is
-  if (version == kCurrentVersion && !whole) result.warning = ErrorMessage(fileName + kCutFileText);
+  if (version == kCurrentVersion && !whole) result.warning = ErrorMessage(kCutFileText, {fileName});
   return result;
 }
 

@@ -12,6 +12,7 @@
 #include "form/Form.h"
 #include "model/DialProject.h"
 #include "model/Message.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
@@ -56,15 +57,17 @@ struct FileResult {
 
 /// The information shown after a save that replaced characters by "?".
 inline constexpr const char* kReplacedCharactersText =
-    "Certains caractères ne peuvent pas être enregistrés dans le fichier : ils ont été "
-    "remplacés par \"?\"";
+    UMBRIX_TR("Message",
+              "Certains caractères ne peuvent pas être enregistrés dans le fichier : ils ont été "
+              "remplacés par \"?\"");
 
 /// The question a save asks before it would write "?" for characters the file cannot hold: OK
 /// saves anyway, "Annuler" writes nothing.
-inline constexpr const char* kUnwritableCharactersCaption = "Enregistrement";
+inline constexpr const char* kUnwritableCharactersCaption = UMBRIX_TR("Message", "Enregistrement");
 inline constexpr const char* kUnwritableCharactersText =
-    "Certains caractères ne peuvent pas être enregistrés dans le fichier : ils seront "
-    "remplacés par \"?\".\r\nEnregistrer quand même ?";
+    UMBRIX_TR("Message",
+              "Certains caractères ne peuvent pas être enregistrés dans le fichier : ils seront "
+              "remplacés par \"?\".\r\nEnregistrer quand même ?");
 
 /// Saves the project as version 6 (extended or reduced), atomically: a temporary file beside it
 /// is written, flushed and renamed over the old one, which stays intact when anything fails. A
@@ -99,13 +102,14 @@ FileResult WriteProjectFile(const DialProject& project, ProjectState& state, Pro
 ///
 /// Lines missing at the end read as empty values. A version 6 file that ends before its data
 /// lines, the "---" after them or the "---" closing its comments is loaded as far as it goes,
-/// with the warning "<name>" + `kCutFileText`. A `TypeHeure` line that is not 0, 1 or 2
+/// with the warning `kCutFileText` of its name. A `TypeHeure` line that is not 0, 1 or 2
 /// selects item 0; a `RunMode` line that is not a whole number gives mode 1. Comment lines run to
 /// the next "---" or to the end of the file, the last line included.
 FileResult ReadProjectFile(Form& form, ProjectFileLock& lock, const std::string& fileName);
 
+/// "%1" is the file's name.
 inline constexpr const char* kCutFileText =
-    " : fichier incomplet, seul son début a été lu";
+    UMBRIX_TR("Message", "%1 : fichier incomplet, seul son début a été lu");
 
 /// Closes the held project file ("Nouveau", quitting): the lock is dropped and `ProjectFileHeld`
 /// cleared; `ProjectFileName` is the caller's to clear.

@@ -114,32 +114,35 @@ mode_t NewFileMode() {
 
 }  // namespace
 
-std::string WriteCauseText(WriteCause cause) {
+const char* WriteFailurePattern(WriteCause cause) {
   switch (cause) {
-    case WriteCause::DiskFull:
-      return "disque plein";
-    case WriteCause::AccessRefused:
-      return "accès refusé";
-    case WriteCause::FolderMissing:
-      return "dossier introuvable";
-    case WriteCause::NotRegularFile:
-      return "le nom ne désigne pas un fichier ordinaire";
     case WriteCause::ReadOnlyFile:
-      return "fichier en lecture seule";
     case WriteCause::FileHeld:
-      return "fichier ouvert par ailleurs";
+      return kCannotOpenText;
+    case WriteCause::DiskFull:
+      return UMBRIX_TR("Message",
+                       "%1 : erreur d'écriture, le fichier n'a pas été enregistré (disque plein)");
+    case WriteCause::AccessRefused:
+      return UMBRIX_TR("Message",
+                       "%1 : erreur d'écriture, le fichier n'a pas été enregistré (accès refusé)");
+    case WriteCause::FolderMissing:
+      return UMBRIX_TR(
+          "Message",
+          "%1 : erreur d'écriture, le fichier n'a pas été enregistré (dossier introuvable)");
+    case WriteCause::NotRegularFile:
+      return UMBRIX_TR("Message",
+                       "%1 : erreur d'écriture, le fichier n'a pas été enregistré (le nom ne "
+                       "désigne pas un fichier ordinaire)");
     case WriteCause::InputOutput:
       break;
   }
-  return "erreur d'entrée-sortie";
+  return UMBRIX_TR(
+      "Message",
+      "%1 : erreur d'écriture, le fichier n'a pas été enregistré (erreur d'entrée-sortie)");
 }
 
 Message WriteFailureMessage(const std::string& name, WriteCause cause) {
-  if (cause == WriteCause::ReadOnlyFile || cause == WriteCause::FileHeld) {
-    return ErrorMessage(name + " : déjà ouvert ou erreur d'ouverture");
-  }
-  return ErrorMessage(name + " : erreur d'écriture, le fichier n'a pas été enregistré (" +
-                      WriteCauseText(cause) + ")");
+  return ErrorMessage(WriteFailurePattern(cause), {name});
 }
 
 std::optional<WriteCause> WriteFileSafely(const std::filesystem::path& target,

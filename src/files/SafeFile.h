@@ -24,8 +24,15 @@ enum class WriteCause {
   InputOutput,     // anything else the system reports
 };
 
-/// The French reason of a failed write ("disque plein", "accès refusé", ...).
-std::string WriteCauseText(WriteCause cause);
+/// The file that cannot be opened, a held one or a read-only one: "%1" is its name.
+inline constexpr const char* kCannotOpenText =
+    UMBRIX_TR("Message", "%1 : déjà ouvert ou erreur d'ouverture");
+
+/// A file whose content is not what its kind says: "%1" is its name.
+inline constexpr const char* kWrongFormatText = UMBRIX_TR("Message", "%1 : format incorrect");
+
+/// The message pattern of a failed write, "%1" the file's name: one whole sentence per cause.
+const char* WriteFailurePattern(WriteCause cause);
 
 /// The message box of a failed write of `name` (the name as the user gave it): for a held or a
 /// read-only file "<name> : déjà ouvert ou erreur d'ouverture", as for a file another program

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "model/DialProject.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
@@ -96,8 +97,9 @@ enum class ControlId {
   Ouest,
   Dest,
   Douest,
-  // drop-down list
+  // drop-down lists
   TypeHeure,
+  Zone,  // the place's time zone by name
   // groups (a disabled group disables what it holds)
   GroupCotes,       // `Coteh`, `Cotel`
   GroupFinal,       // `Gnomf`, `Gnomx`, `Gnomy`
@@ -134,20 +136,33 @@ enum class ControlColour { Window, ButtonFace };
 
 /// What a view shows of one control.
 struct ControlState {
-  std::string caption;   // caption of a box, button or group; the label beside an edit
-  std::string unit;      // unit written after an edit ("mm", "°", "h (mesure du cadran)")
-  std::string text;      // edit text, label text, or the selected item of `TypeHeure`
-  std::string hint;      // tooltip
+  std::string caption;  // caption of a box, button or group; the label beside an edit
+  std::string unit;     // unit written after an edit ("mm", "°", "h (mesure du cadran)")
+  std::string text;     // edit text, label text, or the selected item of `TypeHeure`
+  std::string hint;     // tooltip: a marked text, or a pattern with "%1"... for `hintArgs`
+  std::vector<std::string> hintArgs;
   bool enabled = true;   // false also when the group holding it is disabled
   bool visible = true;   // false also when its tab page is hidden
   bool checked = false;  // check boxes and radio buttons
   ControlColour colour = ControlColour::Window;
   int helpContext = 0;  // 0: the dialog's own topic
+
+  /// The tooltip as the source language shows it.
+  std::string Hint() const { return ComposeText(hint, hintArgs); }
 };
 
 /// The three items of `TypeHeure`, index 0 to 2.
 inline constexpr std::array<const char*, 3> kTypeHeureItems = {
-    "Heure de mesure du cadran", "Heure d'été / cadran d'hiver", "Heure d'hiver / cadran d'été"};
+    UMBRIX_TR("Controls", "Heure de mesure du cadran"),
+    UMBRIX_TR("Controls", "Heure d'été / cadran d'hiver"),
+    UMBRIX_TR("Controls", "Heure d'hiver / cadran d'été")};
+
+/// The translation context of the dialog's texts: captions, units, hints and items.
+inline constexpr const char* kControlContext = "Controls";
+
+/// The hint of `TypeHeure` while a zone is named: the list then has nothing to say.
+inline constexpr const char* kTypeHeureZoneHint =
+    UMBRIX_TR("Controls", "Sans objet : l'heure courante est l'heure légale du fuseau nommé");
 
 /// The fixed description of a control. Hints of the date entries depend on the interface and
 /// are left empty here (see `Form::DateHint`).

@@ -10,6 +10,7 @@
 
 #include "form/Controls.h"
 #include "model/DialProject.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
@@ -68,9 +69,9 @@ struct FieldFacts {
 };
 
 namespace field_facts {
-inline constexpr const char* kAngleHint = "Format : dd°mm°ss";
-inline constexpr const char* kTimeHint = "Format : hh:mm:ss";
-inline constexpr const char* kHourMinuteHint = "Format : hh:mm";
+inline constexpr const char* kAngleHint = UMBRIX_TR("Controls", "Format : dd°mm°ss");
+inline constexpr const char* kTimeHint = UMBRIX_TR("Controls", "Format : hh:mm:ss");
+inline constexpr const char* kHourMinuteHint = UMBRIX_TR("Controls", "Format : hh:mm");
 inline constexpr Range kTo90{0.0, 90.0};
 inline constexpr Range kTo180{0.0, 180.0};
 inline constexpr Range kPlusMinus180{-180.0, 180.0};
@@ -87,55 +88,55 @@ inline constexpr std::array<FieldFacts, kFieldCount> kFieldFacts = [] {
   // one row per entry reads better than one fact per line
   // clang-format off
   return std::array<FieldFacts, kFieldCount>{{
-      {Field::Cote, K::Decimal, kPositive, T::Void, always, "Côté du cadran", "mm", "",
+      {Field::Cote, K::Decimal, kPositive, T::Void, always, UMBRIX_TR("Controls", "Côté du cadran"), UMBRIX_TR("Controls", "mm"), "",
        Tab::Cadran, 1, {}, PlateSide::Square},
-      {Field::Coteh, K::Decimal, kPositive, T::Void, always, "Hauteur", "mm", "", Tab::Cadran, 1,
+      {Field::Coteh, K::Decimal, kPositive, T::Void, always, UMBRIX_TR("Controls", "Hauteur"), UMBRIX_TR("Controls", "mm"), "", Tab::Cadran, 1,
        C::GroupCotes, PlateSide::Height},
-      {Field::Cotel, K::Decimal, kPositive, T::Void, always, "Largeur", "mm", "", Tab::Cadran, 1,
+      {Field::Cotel, K::Decimal, kPositive, T::Void, always, UMBRIX_TR("Controls", "Largeur"), UMBRIX_TR("Controls", "mm"), "", Tab::Cadran, 1,
        C::GroupCotes, PlateSide::Width},
-      {Field::Gnomon, K::Decimal, kPositive, T::Void, kPointInstantModes, "Hauteur du gnomon", "mm",
+      {Field::Gnomon, K::Decimal, kPositive, T::Void, kPointInstantModes, UMBRIX_TR("Controls", "Hauteur du gnomon"), UMBRIX_TR("Controls", "mm"),
        "", Tab::Cadran, 1, {}, PlateSide::None, {}, {}, {RunMode::Trace}},
-      {Field::Gnomf, K::Decimal, kPositive, T::Keep, always, "Hauteur", "mm", "", Tab::Cadran, 8,
+      {Field::Gnomf, K::Decimal, kPositive, T::Keep, always, UMBRIX_TR("Controls", "Hauteur"), UMBRIX_TR("Controls", "mm"), "", Tab::Cadran, 8,
        C::GroupFinal},
-      {Field::Gnomx, K::FootX, kAnyValue, T::Keep, always, "X", "mm", "", Tab::Cadran, 8,
+      {Field::Gnomx, K::FootX, kAnyValue, T::Keep, always, UMBRIX_TR("Controls", "X"), UMBRIX_TR("Controls", "mm"), "", Tab::Cadran, 8,
        C::GroupFinal},
-      {Field::Gnomy, K::FootY, kAnyValue, T::Keep, always, "Y", "mm", "", Tab::Cadran, 8,
+      {Field::Gnomy, K::FootY, kAnyValue, T::Keep, always, UMBRIX_TR("Controls", "Y"), UMBRIX_TR("Controls", "mm"), "", Tab::Cadran, 8,
        C::GroupFinal},
-      {Field::Date1, K::Date, kAnyValue, T::Void, kPointInstantModes, "Date", "", "", Tab::Point1,
+      {Field::Date1, K::Date, kAnyValue, T::Void, kPointInstantModes, UMBRIX_TR("Controls", "Date"), "", "", Tab::Point1,
        2, {}, PlateSide::None, {}, Label{C::Adate1, &P::Adate1}},
-      {Field::Heure1, K::Time, kAnyValue, T::Void, kPointInstantModes, "Heure", "", kTimeHint,
+      {Field::Heure1, K::Time, kAnyValue, T::Void, kPointInstantModes, UMBRIX_TR("Controls", "Heure"), "", kTimeHint,
        Tab::Point1, 2, {}, PlateSide::None, {}, Label{C::Aheure1, &P::Aheure1}},
-      {Field::Mesx1, K::Decimal, kAnyValue, T::Void, kPointMarkModes, "X", "mm", "", Tab::Point1,
+      {Field::Mesx1, K::Decimal, kAnyValue, T::Void, kPointMarkModes, UMBRIX_TR("Controls", "X"), UMBRIX_TR("Controls", "mm"), "", Tab::Point1,
        2},
-      {Field::Mesy1, K::Decimal, kAnyValue, T::Void, kPointMarkModes, "Y", "mm", "", Tab::Point1,
+      {Field::Mesy1, K::Decimal, kAnyValue, T::Void, kPointMarkModes, UMBRIX_TR("Controls", "Y"), UMBRIX_TR("Controls", "mm"), "", Tab::Point1,
        2},
-      {Field::Date2, K::Date, kAnyValue, T::Void, kPointInstantModes, "Date", "", "", Tab::Point2,
+      {Field::Date2, K::Date, kAnyValue, T::Void, kPointInstantModes, UMBRIX_TR("Controls", "Date"), "", "", Tab::Point2,
        2, {}, PlateSide::None, {}, Label{C::Adate2, &P::Adate2}},
-      {Field::Heure2, K::Time, kAnyValue, T::Void, kPointInstantModes, "Heure", "", kTimeHint,
+      {Field::Heure2, K::Time, kAnyValue, T::Void, kPointInstantModes, UMBRIX_TR("Controls", "Heure"), "", kTimeHint,
        Tab::Point2, 2, {}, PlateSide::None, {}, Label{C::Aheure2, &P::Aheure2}},
-      {Field::Mesx2, K::Decimal, kAnyValue, T::Void, kPointMarkModes, "X", "mm", "", Tab::Point2,
+      {Field::Mesx2, K::Decimal, kAnyValue, T::Void, kPointMarkModes, UMBRIX_TR("Controls", "X"), UMBRIX_TR("Controls", "mm"), "", Tab::Point2,
        2},
-      {Field::Mesy2, K::Decimal, kAnyValue, T::Void, kPointMarkModes, "Y", "mm", "", Tab::Point2,
+      {Field::Mesy2, K::Decimal, kAnyValue, T::Void, kPointMarkModes, UMBRIX_TR("Controls", "Y"), UMBRIX_TR("Controls", "mm"), "", Tab::Point2,
        2},
-      {Field::Lat, K::Angle, kTo90, T::Void, always, "Latitude", "°", kAngleHint, Tab::Lieu, 3, {},
+      {Field::Lat, K::Angle, kTo90, T::Void, always, UMBRIX_TR("Controls", "Latitude"), UMBRIX_TR("Controls", "°"), kAngleHint, Tab::Lieu, 3, {},
        PlateSide::None, Radio::Sud},
       {Field::MiJour, K::Time, kAnyValue, T::Void, always, "", "", kHourMinuteHint, Tab::Lieu, 3,
        C::GroupMiJour, PlateSide::None, {}, Label{C::Amijour, &P::Amijour}},
-      {Field::Long, K::Angle, kTo180, T::Void, always, "Longitude", "°", kAngleHint, Tab::Lieu, 3,
+      {Field::Long, K::Angle, kTo180, T::Void, always, UMBRIX_TR("Controls", "Longitude"), UMBRIX_TR("Controls", "°"), kAngleHint, Tab::Lieu, 3,
        C::GroupLongitude, PlateSide::None, Radio::Est},
-      {Field::FusHor, K::Zone, kAnyValue, T::Void, always, "Fuseau horaire",
-       "h (mesure du cadran)", kHourMinuteHint, Tab::Lieu, 3, C::GroupLongitude},
-      {Field::Dadiur, K::Date, kAnyValue, T::Keep, kDialCommands, "Date", "", "", Tab::Divers, 6,
+      {Field::FusHor, K::Zone, kAnyValue, T::Void, always, UMBRIX_TR("Controls", "Fuseau horaire"),
+       UMBRIX_TR("Controls", "h (mesure du cadran)"), kHourMinuteHint, Tab::Lieu, 3, C::GroupLongitude},
+      {Field::Dadiur, K::Date, kAnyValue, T::Keep, kDialCommands, UMBRIX_TR("Controls", "Date"), "", "", Tab::Divers, 6,
        {}, PlateSide::None, {}, Label{C::Adadiur, &P::Adadiur}},
       {Field::Hediur, K::Time, kAnyValue, T::Keep, kDialCommands, "", "", kTimeHint, Tab::Divers,
        6, {}, PlateSide::None, {}, Label{C::Ahediur, &P::Ahediur}},
-      {Field::DecEd, K::Angle, kTo180, T::Keep, kTypedOrientationModes, "Déclinaison", "°",
+      {Field::DecEd, K::Angle, kTo180, T::Keep, kTypedOrientationModes, UMBRIX_TR("Controls", "Déclinaison"), UMBRIX_TR("Controls", "°"),
        kAngleHint, Tab::Divers, 5, C::GroupSimulation, PlateSide::None, Radio::Dest},
-      {Field::IncEd, K::Angle, kTo180, T::Keep, kTypedOrientationModes, "Inclinaison", "°",
+      {Field::IncEd, K::Angle, kTo180, T::Keep, kTypedOrientationModes, UMBRIX_TR("Controls", "Inclinaison"), UMBRIX_TR("Controls", "°"),
        kAngleHint, Tab::Divers, 5, C::GroupSimulation},
-      {Field::RotEd, K::Angle, kPlusMinus180, T::Keep, kTypedOrientationModes, "Rotation", "°",
+      {Field::RotEd, K::Angle, kPlusMinus180, T::Keep, kTypedOrientationModes, UMBRIX_TR("Controls", "Rotation"), UMBRIX_TR("Controls", "°"),
        kAngleHint, Tab::Divers, 5, C::GroupSimulation},
-      {Field::Carreau, K::Decimal, kPositive, T::Keep, kDialCommands, "Carreaux", "mm", "",
+      {Field::Carreau, K::Decimal, kPositive, T::Keep, kDialCommands, UMBRIX_TR("Controls", "Carreaux"), UMBRIX_TR("Controls", "mm"), "",
        std::nullopt, 9},
   }};
   // clang-format on

@@ -7,12 +7,14 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
 namespace {
 
-constexpr const char* kFootMessage = "Le pied du gnomon doit être à l'intérieur du cadran";
+constexpr const char* kFootMessage =
+    UMBRIX_TR("Message", "Le pied du gnomon doit être à l'intérieur du cadran");
 
 // The record's member of each box, in the order of `Check`.
 constexpr std::array<bool DialProject::*, 9> kCheckMembers = {
@@ -33,6 +35,28 @@ constexpr std::array<RadioBit, 6> kRadioBits = {{{&DialProject::Nord, true},
                                                  {&DialProject::Dest, true},
                                                  {&DialProject::Dest, false}}};
 
+// The real instant (`kZonePoint1`...) a date or time entry belongs to; -1 for other entries.
+int InstantOfField(Field f) {
+  switch (f) {
+    case Field::Date1:
+    case Field::Heure1:
+      return kZonePoint1;
+    case Field::Date2:
+    case Field::Heure2:
+      return kZonePoint2;
+    case Field::Dadiur:
+    case Field::Hediur:
+      return kZoneCurrent;
+    default:
+      return -1;
+  }
+}
+
+// "-3:30", "1:00": an offset as the `FusHor` entry takes it.
+std::string ZoneEntryText(double hours) {
+  return (hours < 0 ? "-" : "") + FormatZoneHours(std::abs(hours));
+}
+
 // The partner of a radio button in its pair.
 constexpr Radio PartnerOf(Radio r) { return static_cast<Radio>(static_cast<int>(r) ^ 1); }
 
@@ -43,9 +67,20 @@ Form::Form(DialProject& project, ProjectState& state, FormHost& host, DateStyle 
 
 // ---------------------------------------------------------------- view state
 
+void Form::SetDateHint(ControlState& s) const {
+  if (state_.EnglishUi) {
+    s.hint = UMBRIX_TR("Controls", "Format : %1");
+    s.hintArgs = {UsableDatePattern(dates_.pattern)};
+  } else {
+    s.hint = UMBRIX_TR("Controls", "Format : jj/mm/aaaa");
+    s.hintArgs.clear();
+  }
+}
+
 std::string Form::DateHint() const {
-  return std::string("Format : ") +
-         (state_.EnglishUi ? UsableDatePattern(dates_.pattern) : std::string("jj/mm/aaaa"));
+  ControlState s;
+  SetDateHint(s);
+  return s.Hint();
 }
 
 bool Form::TabVisible(Tab tab) const {
@@ -78,6 +113,8 @@ ControlState Form::Control(ControlId id) const {
         return project_.Mijou;
       case C::GroupLongitude:
         return project_.Locc || project_.Hvrai;
+      case C::TypeHeure:
+        return project_.Zone.empty();
       default:
         return true;
     }
@@ -89,7 +126,7 @@ ControlState Form::Control(ControlId id) const {
   if (index < kFieldCount) {
     const Field f = static_cast<Field>(index);
     s.text = project_.At(f).text;
-    if (FactsOf(f).kind == TextKind::Date) s.hint = DateHint();
+    if (FactsOf(f).kind == TextKind::Date) SetDateHint(s);
   } else if (index < kFieldCount + kTestFieldCount) {
     s.text = project_.Test[index - kFieldCount].text;
   } else if (id == C::NomFic) {
@@ -97,6 +134,9 @@ ControlState Form::Control(ControlId id) const {
   } else if (id == C::TypeHeure) {
     const int item = project_.TypeHeureItem;
     if (item >= 0 && item < 3) s.text = kTypeHeureItems[item];
+    if (!project_.Zone.empty()) s.hint = kTypeHeureZoneHint;
+  } else if (id == C::Zone) {
+    s.text = project_.Zone;
   } else if (id >= C::Rectg && id <= C::Sequ) {
     s.checked = IsChecked(static_cast<Check>(index - static_cast<int>(C::Rectg)));
   } else if (id >= C::Nord && id <= C::Douest) {
@@ -137,6 +177,10 @@ void Form::ShowValue(Field f, double value) {
     e.text = FormatGeneral(value);
   }
   WriteLabel(facts, e);
+  if (const int instant = InstantOfField(f); instant >= 0) {
+    ForgetOffset(instant);
+    ResolveOffset(instant, f);
+  }
 }
 
 void Form::SetText(Field f, std::string text) { project_.At(f).text = std::move(text); }
@@ -163,8 +207,121 @@ void Form::Leave(Field f) {
   Store(facts, e, Parse(facts, e.text));
   WriteLabel(facts, e);
   ApplyToPlate(facts, e);
-  if ((old.given && old.value != e.value) || old.given != e.given) MarkChanged(facts);
+  const bool changed = (old.given && old.value != e.value) || old.given != e.given;
+  if (const int instant = InstantOfField(f); instant >= 0 && changed) {
+    ForgetOffset(instant);
+    ResolveOffset(instant, f);
+  }
+  if (changed) MarkChanged(facts);
   if (e.given && facts.side != PlateSide::None) host_.FitDrawing();
+}
+
+// ---------------------------------------------------------------- the zone by name
+
+void Form::ResolveOffset(int instant, Field typed) {
+  const ZoneRules* rules = host_.Zones();
+  ZoneOffset& offset = project_.ZoneOffsets[instant];
+  const Entry& date = InstantDate(project_, instant);
+  const Entry& time = InstantTime(project_, instant);
+  if (project_.Zone.empty() || offset.known || !date.given || !time.given || rules == nullptr ||
+      !rules->Knows(project_.Zone)) {
+    return;
+  }
+  const LocalTimeOffsets o = OffsetsAtLocalTime(*rules, project_.Zone, date.value + time.value);
+  if (o.kind == LocalTimeKind::Unique || instant == kZoneCurrent) {
+    // the current instant never asks: in the gap or the repeat it takes the earlier offset
+    offset = {true, o.before};
+    return;
+  }
+  const std::string point = std::to_string(instant + 1);
+  const std::string when = FormatLongTime(time.value);
+  const std::string day = FormatDateShort(date.value);
+  if (o.kind == LocalTimeKind::Gap) {
+    host_.ShowMessage(ErrorMessage(
+        kZoneGapText,
+        {point, when, day, project_.Zone, UtcOffsetText(o.before), UtcOffsetText(o.after)}));
+    Entry& refused = project_.At(typed);
+    ClearEntry(refused);
+    WriteLabel(FactsOf(typed), refused);
+    selectedTab_ = instant == kZonePoint1 ? Tab::Point1 : Tab::Point2;
+    Focus(ControlOf(typed));
+    return;
+  }
+  const bool later = host_.TakeLaterOffset(
+      kZoneRepeatText,
+      {point, when, day, project_.Zone, UtcOffsetText(o.after), UtcOffsetText(o.before)});
+  offset = {true, later ? o.after : o.before};
+}
+
+void Form::ClearZone() {
+  project_.Zone.clear();
+  for (int i = 0; i < 3; ++i) ForgetOffset(i);
+}
+
+std::optional<Message> Form::ChooseZone(const std::string& id) {
+  if (id == project_.Zone) return std::nullopt;
+  const ZoneRules* rules = host_.Zones();
+  if (!id.empty() && (rules == nullptr || !rules->Knows(id))) {
+    return ErrorMessage(kZoneUnknownText, {id});
+  }
+  if (!id.empty() && !project_.Locc && !project_.Hvrai) return ErrorMessage(kZoneNeedsPlaceText);
+  ClearZone();
+  project_.Zone = id;
+  if (!id.empty() && !project_.FusHor.given) {
+    Enter(Field::FusHor, ZoneEntryText(rules->StandardOffsetAt(id, host_.Now().today)));
+  }
+  ResolveOffset(kZonePoint1, Field::Heure1);
+  ResolveOffset(kZonePoint2, Field::Heure2);
+  ResolveOffset(kZoneCurrent, Field::Hediur);
+  MarkModified(false, true);
+  return std::nullopt;
+}
+
+std::vector<ZoneItem> Form::ZoneItems() const {
+  std::vector<ZoneItem> items{{"", kNoZoneCaption}};
+  const ZoneRules* rules = host_.Zones();
+  if (rules == nullptr) return items;
+  const double today = host_.Now().today + host_.Now().timeOfDay;
+  auto add = [&](const std::string& id) {
+    items.push_back(
+        {id, ComposeText(kZoneItemCaption, {id, UtcOffsetText(rules->OffsetAt(id, today))})});
+  };
+  const std::string own = rules->SystemId();
+  if (!own.empty() && rules->Knows(own)) add(own);
+  for (const std::string& id : rules->Ids()) {
+    if (id != own) add(id);
+  }
+  return items;
+}
+
+void Form::RestoreZone(const std::string& id, const std::array<ZoneOffset, 2>& marks) {
+  ClearZone();
+  // a zone stands only beside the place's clock, as the list is enabled only then
+  if (id.empty() || (!project_.Locc && !project_.Hvrai)) return;
+  project_.Zone = id;
+  const ZoneRules* rules = host_.Zones();
+  const bool known = rules != nullptr && rules->Knows(id);
+  if (!known) host_.ShowMessage(InfoMessage(kZoneUnknownKeptText, {id}));
+  for (int instant : {kZonePoint1, kZonePoint2}) {
+    const ZoneOffset stored = marks[instant];
+    const Entry& date = InstantDate(project_, instant);
+    const Entry& time = InstantTime(project_, instant);
+    if (!stored.known) {
+      ResolveOffset(instant, instant == kZonePoint1 ? Field::Heure1 : Field::Heure2);
+      continue;
+    }
+    project_.ZoneOffsets[instant] = stored;
+    if (!known || !date.given || !time.given) continue;
+    const LocalTimeOffsets now = OffsetsAtLocalTime(*rules, id, date.value + time.value);
+    const bool same =
+        now.kind != LocalTimeKind::Gap && (stored.hours == now.before || stored.hours == now.after);
+    if (!same) {
+      host_.ShowMessage(InfoMessage(kZoneRuleChangedText,
+                                    {id, std::to_string(instant + 1), UtcOffsetText(stored.hours),
+                                     UtcOffsetText(now.before)}));
+    }
+  }
+  ResolveOffset(kZoneCurrent, Field::Hediur);
 }
 
 std::optional<std::string> Form::Expand(Field f, const std::string& text) const {
@@ -384,6 +541,7 @@ void Form::OnCheck(Check c, bool checked) {
         if (!p.Hvrai) {
           ClearEntry(p.Long);
           ClearEntry(p.FusHor);
+          ClearZone();
           Select(Radio::Est);
         }
         MarkModified(false, true);
@@ -399,6 +557,7 @@ void Form::OnCheck(Check c, bool checked) {
       } else if (!p.Locc) {
         ClearEntry(p.Long);
         ClearEntry(p.FusHor);
+        ClearZone();
         Select(Radio::Est);
       }
       MarkModified(false, kDialCommands.Contains(state_.RunMode));
@@ -533,7 +692,7 @@ bool Form::PlateSidesGiven() const {
 
 std::optional<Message> Form::CheckMeasureGeometry() const {
   if (!PlateSidesGiven() || !project_.Gnomon.given) {
-    return InfoMessage("Donner la géométrie de mesure");
+    return InfoMessage(UMBRIX_TR("Message", "Donner la géométrie de mesure"));
   }
   return std::nullopt;
 }
@@ -542,7 +701,8 @@ std::optional<Message> Form::CheckDialGeometry() const {
   const bool casterGiven =
       project_.Hautf ? project_.Gnomf.given && project_.Gnomx.given && project_.Gnomy.given
                      : project_.Gnomon.given;
-  if (!PlateSidesGiven() || !casterGiven) return InfoMessage("Donner la géométrie du cadran");
+  if (!PlateSidesGiven() || !casterGiven)
+    return InfoMessage(UMBRIX_TR("Message", "Donner la géométrie du cadran"));
   return std::nullopt;
 }
 

@@ -13,6 +13,7 @@
 #include "model/EntryWriter.h"
 #include "model/Formats.h"
 #include "model/Message.h"
+#include "model/TimeZone.h"
 
 namespace umbrix {
 
@@ -40,7 +41,46 @@ class FormHost {
   virtual void ShowMessage(const Message& message) = 0;
   /// The current date and time, for the shorthand "*".
   virtual ClockReading Now() const = 0;
+  /// The system's time zones; none without a database.
+  virtual const ZoneRules* Zones() const { return nullptr; }
+  /// A mark's legal time that happens twice: asks `pattern` with its `args` (is it the second,
+  /// later one?); true for the later offset, false for the earlier, summer one.
+  virtual bool TakeLaterOffset(const std::string& pattern, const std::vector<std::string>& args) {
+    (void)pattern;
+    (void)args;
+    return false;
+  }
 };
+
+/// An item of the zone list: the zone's name (empty for none) and its caption with its offset.
+struct ZoneItem {
+  std::string id;
+  std::string caption;
+};
+
+/// Texts of the zone by name.
+inline constexpr const char* kZoneGapText = UMBRIX_TR(
+    "Message",
+    "Point %1 : l'heure %2 du %3 n'existe pas dans le fuseau %4, où l'heure légale passe de %5 "
+    "à %6 ce jour-là. Saisie refusée.");
+inline constexpr const char* kZoneRepeatText = UMBRIX_TR(
+    "Message",
+    "Point %1 : l'heure %2 du %3 existe deux fois dans le fuseau %4.\r\nEst-ce la seconde, en "
+    "heure d'hiver (%5) ?\r\nNon : la première, en heure d'été (%6).");
+inline constexpr const char* kZoneRepeatCaption = UMBRIX_TR("Message", "Heure double");
+inline constexpr const char* kZoneRuleChangedText = UMBRIX_TR(
+    "Message",
+    "Les règles du fuseau %1 ont changé depuis l'enregistrement : le point %2 garde son décalage "
+    "enregistré %3 (le fuseau donne aujourd'hui %4).");
+inline constexpr const char* kZoneUnknownText = UMBRIX_TR("Message", "Fuseau horaire inconnu : %1");
+inline constexpr const char* kZoneUnknownKeptText = UMBRIX_TR(
+    "Message",
+    "Fuseau horaire %1 inconnu de ce système : les décalages enregistrés des points sont gardés.");
+inline constexpr const char* kZoneNeedsPlaceText = UMBRIX_TR(
+    "Message", "Un fuseau horaire nommé demande la localisation complète ou les heures solaires");
+inline constexpr const char* kZoneItemCaption = "%1 (%2)";
+inline constexpr const char* kNoZoneCaption =
+    UMBRIX_TR("Controls", "(aucun : heures lues sur le fuseau du cadran)");
 
 /// The short date format the dialog writes dates in and parses them with, as
 /// `UsableDatePattern` reads it.
@@ -133,6 +173,20 @@ class Form final : public EntryWriter {
   void SelectTypeHeure(int item);
   void LeaveTypeHeure();
 
+  // ---- the place's time zone by name
+
+  /// The zone list's handler: names the zone (empty: none). `FusHor` is filled with the zone's
+  /// standard offset when empty, and each real instant's legal offset is resolved (a mark in the
+  /// spring gap is refused, one in the autumn repeat asked about). An unknown name, or a zone
+  /// without `Locc` or `Hvrai`, is refused with its message and changes nothing.
+  std::optional<Message> ChooseZone(const std::string& id);
+  /// The list's items: none first, then the computer's zone, then every other zone; each
+  /// caption shows the zone's offset today.
+  std::vector<ZoneItem> ZoneItems() const;
+  /// The file reader: the zone and the marks' stored offsets put back without asking; an offset
+  /// today's rules would not give is kept and reported, a missing one resolved.
+  void RestoreZone(const std::string& id, const std::array<ZoneOffset, 2>& marks);
+
   // ---- the dialog as a whole
 
   /// `MarkModified`: sets `Modified`, has the host update the title and clear the drawing, then
@@ -163,6 +217,8 @@ class Form final : public EntryWriter {
   void ApplyTestComputeResult(int pointsWritten);
 
  private:
+  /// The date entries' hint: a whole French text, or the pattern and the short date format.
+  void SetDateHint(ControlState& s) const;
   ParseContext Context() const;
   std::string ShortDate(double serial) const;
   // the steps of `Leave`, in order
@@ -182,6 +238,11 @@ class Form final : public EntryWriter {
   void ClearEntry(Entry& e) { e = Entry{}; }
   void SyncMenus();
   void FootMessage();
+  /// Resolves the legal offset of a real instant (`kZonePoint1`...) when unknown; `typed` is the
+  /// entry refused when a mark falls in the spring gap.
+  void ResolveOffset(int instant, Field typed);
+  void ForgetOffset(int instant) { project_.ZoneOffsets[instant] = ZoneOffset{}; }
+  void ClearZone();
 
   DialProject& project_;
   ProjectState& state_;

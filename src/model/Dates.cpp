@@ -7,6 +7,8 @@
 #include <cmath>
 #include <vector>
 
+#include "model/Texts.h"
+
 namespace umbrix {
 
 namespace {
@@ -16,8 +18,10 @@ using namespace std::chrono;
 constexpr sys_days kSerialEpoch = sys_days{year{1899} / December / 30};
 
 constexpr std::array<const char*, 12> kFrenchMonths = {
-    "janvier", "février", "mars",      "avril",   "mai",      "juin",
-    "juillet", "août",    "septembre", "octobre", "novembre", "décembre"};
+    UMBRIX_TR("Dates", "janvier"), UMBRIX_TR("Dates", "février"),  UMBRIX_TR("Dates", "mars"),
+    UMBRIX_TR("Dates", "avril"),   UMBRIX_TR("Dates", "mai"),      UMBRIX_TR("Dates", "juin"),
+    UMBRIX_TR("Dates", "juillet"), UMBRIX_TR("Dates", "août"),     UMBRIX_TR("Dates", "septembre"),
+    UMBRIX_TR("Dates", "octobre"), UMBRIX_TR("Dates", "novembre"), UMBRIX_TR("Dates", "décembre")};
 constexpr std::array<const char*, 12> kEnglishMonths = {
     "January", "February", "March",     "April",   "May",      "June",
     "July",    "August",   "September", "October", "November", "December"};

@@ -58,6 +58,14 @@ struct MenuOption {
   bool enabled = true;
 };
 
+/// The legal offset a real instant was read in (hours east of Greenwich), once resolved in the
+/// named zone; kept with the project so that a later change of the zone's rules cannot move it.
+struct ZoneOffset {
+  bool known = false;
+  double hours = 0.0;
+  friend bool operator==(const ZoneOffset&, const ZoneOffset&) = default;
+};
+
 /// The drawing options chosen in the main window's menus (stored in the project file).
 struct DrawingOptions {
   /// Hour lines every 1/n hour: 1 (none of `Demi`, `Quart`, `N10min`), 2, 4 or 6.
@@ -124,7 +132,11 @@ struct DialProject {
   bool Hvrai = false;
   Entry Long;         // degrees, positive west, negative when `Est` is selected
   bool Est = true;    // radio `Est`/`Ouest`
-  Entry FusHor;       // hours, positive east
+  Entry FusHor;       // hours, positive east: the dial's own clock
+  /// The place's time zone by name ("Europe/Paris"); empty: every instant is read on `FusHor`.
+  std::string Zone;
+  /// The legal offset of `Zone` at point 1, point 2 and the current instant (`kZonePoint1`...).
+  std::array<ZoneOffset, 3> ZoneOffsets{};
 
   // "&Divers"
   Entry Dadiur;       // date serial

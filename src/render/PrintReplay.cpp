@@ -7,7 +7,9 @@
 #include <QPdfWriter>
 #include <QPen>
 
+#include "model/Texts.h"
 #include "render/QtRasterCanvas.h"
+#include "render/Translate.h"
 
 namespace umbrix {
 
@@ -61,7 +63,7 @@ void PaintPage(QPainter& painter, const PrintPage& page, const PrintJob& job,
   painter.setBrush(Qt::NoBrush);
   const QFontMetrics metrics = painter.fontMetrics();
   for (const PrintText& t : page.texts) {
-    const QString text = ToQString(t.text);
+    const QString text = t.marked ? Translated(kPrintContext, t.text, t.args) : ToQString(t.text);
     const int x = t.align == TextAlign::Right ? t.x - metrics.horizontalAdvance(text) : t.x;
     painter.drawText(QPoint(x, t.y + metrics.ascent()), text);
   }
@@ -91,16 +93,19 @@ PageMetrics MeasurePage(const QPaintDevice& device) {
 std::optional<Message> PaintPrintJob(QPagedPaintDevice& device, const PrintJob& job,
                                      const DialTracer& trace) {
   QPainter painter;
-  if (!painter.begin(&device)) return ErrorMessage("L'impression n'a pas pu commencer");
+  if (!painter.begin(&device))
+    return ErrorMessage(UMBRIX_TR("Message", "L'impression n'a pas pu commencer"));
   painter.setFont(PrinterFont(10));
   for (size_t i = 0; i < job.pages.size(); ++i) {
     if (i > 0 && !device.newPage()) {
       painter.end();
-      return ErrorMessage("L'impression s'est arrêtée à la page " + std::to_string(i + 1));
+      return ErrorMessage(UMBRIX_TR("Message", "L'impression s'est arrêtée à la page %1"),
+                          {std::to_string(i + 1)});
     }
     PaintPage(painter, job.pages[i], job, trace);
   }
-  if (!painter.end()) return ErrorMessage("L'impression n'a pas pu se terminer");
+  if (!painter.end())
+    return ErrorMessage(UMBRIX_TR("Message", "L'impression n'a pas pu se terminer"));
   return std::nullopt;
 }
 

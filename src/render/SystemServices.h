@@ -2,6 +2,7 @@
 // The system's clock and time zone, read through Qt.
 
 #include "app/Ports.h"
+#include "render/QtZoneRules.h"
 
 class QDateTime;
 class QTimeZone;
@@ -12,6 +13,10 @@ class SystemServices final : public Services {
  public:
   double NowSerial() const override;
   PlatformTimeZone TimeZone() const override;
+  const ZoneRules& Zones() const override { return zones_; }
+
+ private:
+  QtZoneRules zones_;
 };
 
 /// The day serial the clock of `zone` reads at the instant `utc`.

@@ -7,6 +7,8 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/Texts.h"
+#include "model/TimeZone.h"
 #include "trace/TracingPass.h"
 
 namespace umbrix {
@@ -26,28 +28,50 @@ void TracingPass::WriteGnomonReport() {
   const PlateWindow& plate = frame_.plate;
   const double F = g_.StyleEndHeight;
   std::string& s = report_.sections[4];
-  s = style ? "\r\nPremière extrémité du style :" : "\r\nGnomon :";
-  s += "\r\n - Position : " + FormatPoint(g_.caster.foot, plate) + "\r\n";
-  s += " - Hauteur : " + Tenths(g_.caster.height) + "\r\n";
+  s = ComposeText(
+      style ? UMBRIX_TR("Report",
+                        "\r\nPremière extrémité du style :\r\n - Position : %1\r\n"
+                        " - Hauteur : %2\r\n")
+            : UMBRIX_TR("Report", "\r\nGnomon :\r\n - Position : %1\r\n - Hauteur : %2\r\n"),
+      {FormatPoint(g_.caster.foot, plate), Tenths(g_.caster.height)});
 
   const bool hourLinesToCentre =
       p_.Options.Lighor1.checked && (!p_.Options.LhLim.checked || !RefractionOn());
   if (style || hourLinesToCentre) {
-    const std::string opening =
-        std::string("\r\nLe centre du cadran, point de rencontre des lignes horaires") +
-        (style ? " et du style" : "");
+    // with or without the style: each a sentence of its own
     const bool equatorial = g_.DialKind == 2 || g_.DialKind == -2;
     if (F < kStyleThreshold && equatorial) {
-      s += opening + ", a pour position : " + FormatPoint(g_.StyleEnd, plate) + "\r\n";
+      s += ComposeText(style ? UMBRIX_TR("Report",
+                                         "\r\nLe centre du cadran, point de rencontre des lignes "
+                                         "horaires et du style, a pour position : %1\r\n")
+                             : UMBRIX_TR("Report",
+                                         "\r\nLe centre du cadran, point de rencontre des lignes "
+                                         "horaires, a pour position : %1\r\n"),
+                       {FormatPoint(g_.StyleEnd, plate)});
     } else if (F < kStyleThreshold) {
-      s += opening + ", est à l'intérieur du cadran.\r\n";
-      s += "\r\nPosition du centre : " + FormatPoint(g_.StyleEnd, plate) + "\r\n";
+      s += ComposeText(style ? UMBRIX_TR("Report",
+                                         "\r\nLe centre du cadran, point de rencontre des lignes "
+                                         "horaires et du style, est à l'intérieur du cadran.\r\n"
+                                         "\r\nPosition du centre : %1\r\n")
+                             : UMBRIX_TR("Report",
+                                         "\r\nLe centre du cadran, point de rencontre des lignes "
+                                         "horaires, est à l'intérieur du cadran.\r\n"
+                                         "\r\nPosition du centre : %1\r\n"),
+                       {FormatPoint(g_.StyleEnd, plate)});
     } else {
-      if (g_.DialKind != kPolar) s += opening + ", est à l'extérieur du cadran.\r\n";
+      if (g_.DialKind != kPolar) {
+        s += style ? UMBRIX_TR("Report",
+                               "\r\nLe centre du cadran, point de rencontre des lignes horaires "
+                               "et du style, est à l'extérieur du cadran.\r\n")
+                   : UMBRIX_TR("Report",
+                               "\r\nLe centre du cadran, point de rencontre des lignes horaires, "
+                               "est à l'extérieur du cadran.\r\n");
+      }
       if (style) {
-        s += "\r\nSeconde extrémité du style :";
-        s += "\r\n - Position : " + FormatPoint(g_.StyleEnd, plate) + "\r\n";
-        s += " - Hauteur : " + Tenths(F) + "\r\n";
+        s += ComposeText(UMBRIX_TR("Report",
+                                   "\r\nSeconde extrémité du style :\r\n - Position : %1\r\n"
+                                   " - Hauteur : %2\r\n"),
+                         {FormatPoint(g_.StyleEnd, plate), Tenths(F)});
       }
     }
   }
@@ -55,7 +79,8 @@ void TracingPass::WriteGnomonReport() {
     const double ex = g_.StyleEnd.x - g_.caster.foot.x;
     const double ey = g_.StyleEnd.y - g_.caster.foot.y;
     const double ez = g_.caster.height - F;
-    s += "\r\nLongueur du style : " + Tenths(std::sqrt(ex * ex + ey * ey + ez * ez)) + "\r\n";
+    s += ComposeText(UMBRIX_TR("Report", "\r\nLongueur du style : %1\r\n"),
+                     {Tenths(std::sqrt(ex * ex + ey * ey + ez * ez))});
   }
 }
 
@@ -72,7 +97,7 @@ void TracingPass::DrawShadowAtInstant() {
   if (opt_.shadowInstant) {
     at = *opt_.shadowInstant;
   } else {
-    at = {p_.Dadiur.value, (p_.Hediur.value + p_.TypeHeure) * 24};
+    at = CurrentClockInstant(p_);
   }
   const ClockPlace place{p_.Locc, p_.FusHor.given ? p_.FusHor.value : 0.0};
   const Vec3 sun = SunInPlate(o_, turns_, place, p_.Mijou || p_.Locc, at.date, at.hours);
@@ -99,14 +124,23 @@ void TracingPass::DrawShadowAtInstant() {
 
   if (!opt_.composeReport) return;
   std::string& s = report_.sections[3];
-  s = "\r\nL'ombre est dessinée pour le :\r\n " + FormatDateLong(p_.Dadiur.value) + " à " +
-      FormatHoursH(p_.Hediur.value * 24) + ",\r\n";
-  if (p_.TypeHeure > 0)
-    s += " heure d'hiver sur cadran d'été\r\n";
-  else if (p_.TypeHeure < 0)
-    s += " heure d'été sur cadran d'hiver\r\n";
-  else
-    s += " heure du cadran\r\n";
+  const char* pattern =
+      ZoneApplies(p_, kZoneCurrent)
+          ? UMBRIX_TR(
+                "Report",
+                "\r\nL'ombre est dessinée pour le :\r\n %1 à %2,\r\n heure légale %3 (%4)\r\n")
+      : p_.TypeHeure > 0
+          ? UMBRIX_TR("Report",
+                      "\r\nL'ombre est dessinée pour le :\r\n %1 à %2,\r\n heure d'hiver sur "
+                      "cadran d'été\r\n")
+      : p_.TypeHeure < 0
+          ? UMBRIX_TR("Report",
+                      "\r\nL'ombre est dessinée pour le :\r\n %1 à %2,\r\n heure d'été sur "
+                      "cadran d'hiver\r\n")
+          : UMBRIX_TR("Report",
+                      "\r\nL'ombre est dessinée pour le :\r\n %1 à %2,\r\n heure du cadran\r\n");
+  s = ComposeText(pattern, {FormatDateLong(p_.Dadiur.value), FormatHoursH(p_.Hediur.value * 24),
+                            UtcOffsetText(p_.ZoneOffsets[kZoneCurrent].hours), p_.Zone});
 }
 
 void TracingPass::DrawStyleShadow(Vec3 sun) {

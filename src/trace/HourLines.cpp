@@ -7,6 +7,7 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/Texts.h"
 #include "trace/TracingPass.h"
 
 namespace umbrix {
@@ -63,13 +64,16 @@ ClipResult TracingPass::HourLineLimit(double s, bool styleChecked, double hours)
 void TracingPass::AppendHourReport(double t, const ClipResult& line) {
   const ClockParts c = ClockOf(t);
   std::string& s = report_.sections[5];
-  s += " - Pour " + std::to_string(c.hours) + " h " + TwoDigits(c.minutes) + " : ";
+  const std::string hour = std::to_string(c.hours), minutes = TwoDigits(c.minutes);
+  const std::string end = FormatPoint(line.end, frame_.plate);
   if (g_.StyleEndHeight < kStyleThreshold &&
-      (p_.Options.Style1.checked || !p_.Options.LhLim.checked))
-    s += "du centre";
-  else
-    s += "de " + FormatPoint(line.start, frame_.plate);
-  s += "\r\n     jusqu'à " + FormatPoint(line.end, frame_.plate) + "\r\n";
+      (p_.Options.Style1.checked || !p_.Options.LhLim.checked)) {
+    s += ComposeText(UMBRIX_TR("Report", " - Pour %1 h %2 : du centre\r\n     jusqu'à %3\r\n"),
+                     {hour, minutes, end});
+  } else {
+    s += ComposeText(UMBRIX_TR("Report", " - Pour %1 h %2 : de %3\r\n     jusqu'à %4\r\n"),
+                     {hour, minutes, FormatPoint(line.start, frame_.plate), end});
+  }
 }
 
 void TracingPass::DrawHourLines() {
@@ -77,7 +81,8 @@ void TracingPass::DrawHourLines() {
   const bool lighor = opt.Lighor1.checked;
   const bool style = opt.Style1.checked;
   const bool curveMode = lighor && !style && opt.LhLim.checked && RefractionOn();
-  if (opt_.composeReport && lighor && !curveMode) report_.sections[5] = "\r\nLignes horaires :\r\n";
+  if (opt_.composeReport && lighor && !curveMode)
+    report_.sections[5] = UMBRIX_TR("Report", "\r\nLignes horaires :\r\n");
 
   const int n = std::max(1, opt.HourSubdivisions);
   for (const double h : limits_) {

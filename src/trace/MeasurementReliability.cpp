@@ -8,6 +8,8 @@
 #include <utility>
 
 #include "model/Numbers.h"
+#include "model/Texts.h"
+#include "model/TimeZone.h"
 
 namespace umbrix {
 
@@ -116,8 +118,8 @@ ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilityS
   for (const HourLineEnds& l : TraceHourLines(p, base)) baseEnds[l.hours] = l.end;
   study.hourLines = static_cast<int>(baseEnds.size());
   study.sunAngleDeg = base.sunAngle / kDeg;
-  study.instantsApartMinutes = std::fabs((project.Date2.value + project.Heure2.value) -
-                                         (project.Date1.value + project.Heure1.value)) *
+  study.instantsApartMinutes = std::fabs((project.Date2.value + MarkClockTime(project, 2)) -
+                                         (project.Date1.value + MarkClockTime(project, 1))) *
                                1440;
   study.instantsClose = study.instantsApartMinutes < kCloseInstantsMinutes;
   study.sunsClose = study.sunAngleDeg < kCloseSunsDeg;
@@ -130,7 +132,8 @@ ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilityS
     const SolveResult moved = SolveOrientation(p, state, scratch);
     e.value = kept;
     if (!moved.success) {
-      const std::string why = moved.messages.empty() ? "" : OneLine(moved.messages.front().text);
+      const std::string why =
+          moved.messages.empty() ? "" : OneLine(moved.messages.front().Composed());
       group.unsolved.push_back({input, why});
       return;
     }
@@ -157,17 +160,18 @@ ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilityS
   const struct {
     Field field;
     const char* input;
-  } marks[] = {{Field::Mesx1, "point 1, X"},
-               {Field::Mesy1, "point 1, Y"},
-               {Field::Mesx2, "point 2, X"},
-               {Field::Mesy2, "point 2, Y"}};
+  } marks[] = {{Field::Mesx1, UMBRIX_TR("Report", "point 1, X")},
+               {Field::Mesy1, UMBRIX_TR("Report", "point 1, Y")},
+               {Field::Mesx2, UMBRIX_TR("Report", "point 2, X")},
+               {Field::Mesy2, UMBRIX_TR("Report", "point 2, Y")}};
   for (const auto& m : marks) {
     moveOnce(m.field, std::string(m.input) + " - " + markStep, -steps.markMm, study.marks);
     moveOnce(m.field, std::string(m.input) + " + " + markStep, steps.markMm, study.marks);
   }
   const double dayStep = steps.timeSeconds / 86400;  // clock times are day fractions
   for (const auto& [field, input] :
-       {std::pair{Field::Heure1, "point 1, heure"}, std::pair{Field::Heure2, "point 2, heure"}}) {
+       {std::pair{Field::Heure1, UMBRIX_TR("Report", "point 1, heure")},
+        std::pair{Field::Heure2, UMBRIX_TR("Report", "point 2, heure")}}) {
     moveOnce(field, std::string(input) + " - " + timeStep, -dayStep, study.times);
     moveOnce(field, std::string(input) + " + " + timeStep, dayStep, study.times);
   }
@@ -188,13 +192,13 @@ ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilityS
 const char* VerdictText(ReliabilityVerdict verdict) {
   switch (verdict) {
     case ReliabilityVerdict::Reliable:
-      return "mesure fiable";
+      return UMBRIX_TR("Report", "mesure fiable");
     case ReliabilityVerdict::ToConfirm:
-      return "à confirmer";
+      return UMBRIX_TR("Report", "à confirmer");
     case ReliabilityVerdict::Unreliable:
       break;
   }
-  return "peu fiable";
+  return UMBRIX_TR("Report", "peu fiable");
 }
 
 namespace {
@@ -203,29 +207,31 @@ std::string Degrees(double deg) { return FormatGeneral(RoundScaled(100, deg)) + 
 
 std::string GroupText(const ReliabilityStudy& study, const ReliabilityGroup& g,
                       const std::string& what) {
-  std::string s = "Fiabilité de la mesure (" + what + ") :\r\n";
+  std::string s = ComposeText(UMBRIX_TR("Report", "Fiabilité de la mesure (%1) :\r\n"), {what});
   if (g.solved > 0) {
     if (study.reducedPlace) {
-      s += " - Latitude : ± " + Degrees(g.figureDeg[0]) + "\r\n";
-      s += " - Longitude : ± " + Degrees(g.figureDeg[1]) + "\r\n";
+      s += ComposeText(UMBRIX_TR("Report", " - Latitude : ± %1\r\n - Longitude : ± %2\r\n"),
+                       {Degrees(g.figureDeg[0]), Degrees(g.figureDeg[1])});
     } else {
       if (study.nearlyHorizontal) {
-        s += " - Déclinaison : sans objet (cadran presque horizontal)\r\n";
+        s += UMBRIX_TR("Report", " - Déclinaison : sans objet (cadran presque horizontal)\r\n");
       } else {
-        s += " - Déclinaison : ± " + Degrees(g.figureDeg[0]) + "\r\n";
+        s += ComposeText(UMBRIX_TR("Report", " - Déclinaison : ± %1\r\n"),
+                         {Degrees(g.figureDeg[0])});
       }
-      s += " - Inclinaison : ± " + Degrees(g.figureDeg[1]) + "\r\n";
+      s += ComposeText(UMBRIX_TR("Report", " - Inclinaison : ± %1\r\n"), {Degrees(g.figureDeg[1])});
     }
-    s += " - Rotation : ± " + Degrees(g.figureDeg[2]) + "\r\n";
+    s += ComposeText(UMBRIX_TR("Report", " - Rotation : ± %1\r\n"), {Degrees(g.figureDeg[2])});
     if (study.hourLines > 0) {
-      s += " - Lignes horaires : jusqu'à " + FormatGeneral(RoundScaled(10, g.hourLineEndMm)) +
-           " mm\r\n";
+      s += ComposeText(UMBRIX_TR("Report", " - Lignes horaires : jusqu'à %1 mm\r\n"),
+                       {FormatGeneral(RoundScaled(10, g.hourLineEndMm))});
     } else {
-      s += " - Lignes horaires : aucune sur le cadran\r\n";
+      s += UMBRIX_TR("Report", " - Lignes horaires : aucune sur le cadran\r\n");
     }
   }
   for (const UnsolvedMove& u : g.unsolved)
-    s += " - Sans solution pour " + u.input + " : " + u.message + "\r\n";
+    s +=
+        ComposeText(UMBRIX_TR("Report", " - Sans solution pour %1 : %2\r\n"), {u.input, u.message});
   return s;
 }
 
@@ -234,32 +240,45 @@ std::string GroupText(const ReliabilityStudy& study, const ReliabilityGroup& g,
 std::string ReliabilityText(const ReliabilityStudy& study) {
   if (!study.success) {
     std::string s;
-    for (const Message& m : study.messages) s += OneLine(m.text) + "\r\n";
+    for (const Message& m : study.messages) s += OneLine(m.Composed()) + "\r\n";
     return s;
   }
   const ReliabilitySteps& st = study.steps;
-  std::string s = GroupText(study, study.marks, "marques à ± " + FormatGeneral(st.markMm) + " mm");
+  std::string s =
+      GroupText(study, study.marks,
+                ComposeText(UMBRIX_TR("Report", "marques à ± %1 mm"), {FormatGeneral(st.markMm)}));
   s += "\r\n";
-  s += GroupText(study, study.times, "heures à ± " + FormatGeneral(st.timeSeconds) + " s");
+  s += GroupText(
+      study, study.times,
+      ComposeText(UMBRIX_TR("Report", "heures à ± %1 s"), {FormatGeneral(st.timeSeconds)}));
   s += "\r\n";
-  s += std::string("Verdict : ") + VerdictText(study.verdict) + "\r\n";
+  s += ComposeText(UMBRIX_TR("Report", "Verdict : %1\r\n"), {VerdictText(study.verdict)});
   if (study.instantsClose) {
-    s += "Les deux instants ne sont séparés que de " +
-         FormatGeneral(RoundScaled(1, study.instantsApartMinutes)) +
-         " min : une petite erreur sur les marques ou sur l'heure déplace beaucoup le cadran.\r\n";
+    s +=
+        ComposeText(UMBRIX_TR("Report",
+                              "Les deux instants ne sont séparés que de %1 min : une petite erreur "
+                              "sur les marques ou sur l'heure déplace beaucoup le cadran.\r\n"),
+                    {FormatGeneral(RoundScaled(1, study.instantsApartMinutes))});
   } else if (study.sunsClose) {
-    s += "Vus de la pointe du gnomon, les deux soleils ne sont qu'à " + Degrees(study.sunAngleDeg) +
-         " l'un de l'autre : une petite erreur sur les marques ou sur l'heure déplace beaucoup "
-         "le cadran.\r\n";
+    s += ComposeText(UMBRIX_TR("Report",
+                               "Vus de la pointe du gnomon, les deux soleils ne sont qu'à %1 l'un "
+                               "de l'autre : une petite erreur sur les marques ou sur l'heure "
+                               "déplace beaucoup le cadran.\r\n"),
+                     {Degrees(study.sunAngleDeg)});
   }
   if (study.instantsClose || study.sunsClose) {
-    s += "Conseil : marquez l'ombre à deux instants séparés d'au moins trois heures, ou à deux "
-         "dates éloignées en déclinaison du soleil (près d'un solstice et d'un équinoxe).\r\n";
+    s += UMBRIX_TR("Report",
+                   "Conseil : marquez l'ombre à deux instants séparés d'au moins trois heures, ou "
+                   "à deux dates éloignées en déclinaison du soleil (près d'un solstice et d'un "
+                   "équinoxe).\r\n");
   } else if (!study.marks.unsolved.empty() || !study.times.unsolved.empty()) {
-    s += "Conseil : des marques voisines n'ont pas de solution ; vérifiez les marques, les dates, "
-         "les heures et le lieu.\r\n";
+    s += UMBRIX_TR("Report",
+                   "Conseil : des marques voisines n'ont pas de solution ; vérifiez les marques, "
+                   "les dates, les heures et le lieu.\r\n");
   } else if (study.verdict != ReliabilityVerdict::Reliable) {
-    s += "Conseil : reprenez les marques et les heures avec soin, puis calculez à nouveau.\r\n";
+    s += UMBRIX_TR("Report",
+                   "Conseil : reprenez les marques et les heures avec soin, puis calculez à "
+                   "nouveau.\r\n");
   }
   return s;
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "model/Texts.h"
 #include "trace/TracingPass.h"
 
 namespace umbrix {
@@ -32,14 +33,16 @@ constexpr int kHalvings = 40;
 // Two ends of consecutive steps this close (mm) are one point.
 constexpr double kSamePointMm = 1e-6;
 
-constexpr const char* kLegendText =
+constexpr const char* kLegendText = UMBRIX_TR(
+    "Report",
     "\r\nCouleurs des heures anciennes : italiques en orange et tirets, babyloniques en vert "
-    "olive et tirets-points, temporaires en magenta et pointillés.\r\n";
-constexpr const char* kItalianTitleText = "\r\nHeures italiques :\r\n";
-constexpr const char* kBabylonianTitleText = "\r\nHeures babyloniques :\r\n";
-constexpr const char* kTemporaryTitleText = "\r\nHeures temporaires :\r\n";
-constexpr const char* kOldHourLineText = " - %1 h : de %2 à %3\r\n";
-constexpr const char* kNoOldHourLineText = " - aucune de ces lignes ne passe sur le cadran\r\n";
+    "olive et tirets-points, temporaires en magenta et pointillés.\r\n");
+constexpr const char* kItalianTitleText = UMBRIX_TR("Report", "\r\nHeures italiques :\r\n");
+constexpr const char* kBabylonianTitleText = UMBRIX_TR("Report", "\r\nHeures babyloniques :\r\n");
+constexpr const char* kTemporaryTitleText = UMBRIX_TR("Report", "\r\nHeures temporaires :\r\n");
+constexpr const char* kOldHourLineText = UMBRIX_TR("Report", " - %1 h : de %2 à %3\r\n");
+constexpr const char* kNoOldHourLineText =
+    UMBRIX_TR("Report", " - aucune de ces lignes ne passe sur le cadran\r\n");
 
 // `text` with %1, %2 ... replaced by the arguments in order.
 std::string Substitute(std::string_view text, std::initializer_list<std::string> args) {

@@ -57,7 +57,8 @@ StyleGeometry ComputeStyleGeometry(const DialProject& project, const Orientation
 /// The smallest plate side (mm) a dial is traced for: the report and the DXF write coordinates
 /// to 0.1 mm, so a smaller plate would come out as a point.
 inline constexpr double kSmallestPlateMm = 0.1;
-inline constexpr const char* kPlateTooSmallText = "Calcul impossible : Cadran trop petit";
+inline constexpr const char* kPlateTooSmallText =
+    UMBRIX_TR("Message", "Calcul impossible : Cadran trop petit");
 
 /// Whether the dial can be traced and reported in finite numbers: nothing when it can; else
 /// `kOutOfScaleText` when the plate, the orientation or the style geometry (centre, style's end

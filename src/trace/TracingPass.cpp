@@ -5,6 +5,7 @@
 
 #include "model/Dates.h"
 #include "model/Numbers.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
@@ -71,34 +72,45 @@ void TracingPass::WriteDialKind() {
   std::string& s = report_.sections[2];
   switch (g_.DialKind) {
     case kPolar:
-      s = "Le cadran est de type polaire. Les lignes horaires sont parallèles entre elles et le "
-          "style est parallèle à la surface du cadran.\r\n";
+      s = UMBRIX_TR(
+          "Report",
+          "Le cadran est de type polaire. Les lignes horaires sont parallèles entre elles "
+          "et le style est parallèle à la surface du cadran.\r\n");
       break;
     case 2:
     case -2:
-      s = std::string(
-              "Le cadran est de type équatorial. Le style s'élève perpendiculairement à "
-              "la surface du cadran en direction du ") +
-          (g_.DialKind > 0 ? "pôle nord céleste" : "pôle sud céleste") +
-          ". Les lignes horaires sont régulièrement espacées de 15°.\r\n";
+      s = g_.DialKind > 0
+              ? UMBRIX_TR("Report",
+                          "Le cadran est de type équatorial. Le style s'élève perpendiculairement "
+                          "à la surface du cadran en direction du pôle nord céleste. Les lignes "
+                          "horaires sont régulièrement espacées de 15°.\r\n")
+              : UMBRIX_TR("Report",
+                          "Le cadran est de type équatorial. Le style s'élève perpendiculairement "
+                          "à la surface du cadran en direction du pôle sud céleste. Les lignes "
+                          "horaires sont régulièrement espacées de 15°.\r\n");
       break;
     case kBoreal:
-      s = "Le cadran est de type boréal, le style s'élève au-dessus de la surface du cadran en "
-          "direction du pôle nord céleste.\r\n";
+      s = UMBRIX_TR("Report",
+                    "Le cadran est de type boréal, le style s'élève au-dessus de la surface du "
+                    "cadran en direction du pôle nord céleste.\r\n");
       break;
     default:
-      s = "Le cadran est de type austral, le style s'élève au-dessus de la surface du cadran en "
-          "direction du pôle sud céleste.\r\n";
+      s = UMBRIX_TR("Report",
+                    "Le cadran est de type austral, le style s'élève au-dessus de la surface du "
+                    "cadran en direction du pôle sud céleste.\r\n");
       break;
   }
 }
 
 void TracingPass::WriteSolarTimeLine() {
   if (!p_.Hvrai || !opt_.composeReport) return;
-  report_.sections[2] +=
-      "\r\nCadran à heures solaires, correction supplémentaire pour obtenir l'heure légale : ";
-  report_.sections[2] += g_.SolarOffset >= 0 ? "+ " : "- ";
-  report_.sections[2] += FormatHoursH(std::fabs(g_.SolarOffset)) + "\r\n";
+  // the help quotes the sentence: one literal up to its colon
+  const char* pattern = UMBRIX_TR(
+      "Report",
+      "\r\nCadran à heures solaires, correction supplémentaire pour obtenir l'heure légale : "
+      "%1 %2\r\n");
+  report_.sections[2] += ComposeText(
+      pattern, {g_.SolarOffset >= 0 ? "+" : "-", FormatHoursH(std::fabs(g_.SolarOffset))});
 }
 
 void TracingPass::DrawSignArcs() {
@@ -143,10 +155,11 @@ void TracingPass::DrawEquinoctial() {
   if (line.visible) canvas_.DrawSegment(colours::Purple, line.start, line.end);
   if (!opt_.composeReport) return;
   if (line.visible) {
-    report_.sections[7] = "\r\nEquinoxiale : de " + FormatPoint(line.start, frame_.plate) +
-                          "\r\n     jusqu'à " + FormatPoint(line.end, frame_.plate) + "\r\n";
+    report_.sections[7] =
+        ComposeText(UMBRIX_TR("Report", "\r\nEquinoxiale : de %1\r\n     jusqu'à %2\r\n"),
+                    {FormatPoint(line.start, frame_.plate), FormatPoint(line.end, frame_.plate)});
   } else {
-    report_.sections[7] = "\r\nL'équinoxiale ne passe pas sur le cadran.\r\n";
+    report_.sections[7] = UMBRIX_TR("Report", "\r\nL'équinoxiale ne passe pas sur le cadran.\r\n");
   }
 }
 
@@ -165,7 +178,8 @@ void TracingPass::DrawDateArc() {
   DrawDayArc(p_.Dadiur.value, colours::Teal);
   if (opt_.composeReport) {
     report_.sections[8] =
-        "\r\nL'arc diurne est tracé pour la date du : " + FormatDateLong(p_.Dadiur.value) + "\r\n";
+        ComposeText(UMBRIX_TR("Report", "\r\nL'arc diurne est tracé pour la date du : %1\r\n"),
+                    {FormatDateLong(p_.Dadiur.value)});
   }
 }
 
@@ -193,13 +207,14 @@ void TracingPass::DrawHorizon() {
     const ClipResult line = ClipLine(frame_.plate, {foot.x + z.X * d, foot.y + z.Y * d}, -z.Y, z.X);
     if (line.visible) {
       canvas_.DrawSegment(colours::Maroon, line.start, line.end);
-      text = "\r\nLigne d'horizon : de " + FormatPoint(line.start, frame_.plate) +
-             "\r\n     jusqu'à " + FormatPoint(line.end, frame_.plate) + "\r\n";
+      text =
+          ComposeText(UMBRIX_TR("Report", "\r\nLigne d'horizon : de %1\r\n     jusqu'à %2\r\n"),
+                      {FormatPoint(line.start, frame_.plate), FormatPoint(line.end, frame_.plate)});
     } else {
-      text = "\r\nLa ligne d'horizon ne passe pas sur le cadran.\r\n";
+      text = UMBRIX_TR("Report", "\r\nLa ligne d'horizon ne passe pas sur le cadran.\r\n");
     }
   } else {
-    text = "\r\nIl n'y a pas de ligne d'horizon.\r\n";
+    text = UMBRIX_TR("Report", "\r\nIl n'y a pas de ligne d'horizon.\r\n");
   }
   if (opt_.composeReport) report_.sections[6] = text;
 }

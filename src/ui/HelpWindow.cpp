@@ -13,8 +13,6 @@ namespace umbrix {
 
 namespace {
 
-QString Tr(const char* text) { return QCoreApplication::translate("HelpWindow", text); }
-
 QUrl PageUrl(int topic) {
   return QUrl(QString::fromLatin1(kHelpPagesUrl) + QString::fromLatin1(TopicOf(topic).page));
 }
@@ -23,15 +21,15 @@ QUrl PageUrl(int topic) {
 
 HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   setObjectName(QStringLiteral("Aide"));
-  setWindowTitle(Tr("Aide d'Umbrix"));
+  setWindowTitle(tr("Aide d'Umbrix"));
   auto* tools = new QToolBar(this);
-  back_ = tools->addAction(Tr("◀ Précédent"));
+  back_ = tools->addAction(tr("◀ Précédent"));
   back_->setObjectName(QStringLiteral("Precedent"));
   back_->setShortcut(QKeySequence::Back);
-  forward_ = tools->addAction(Tr("Suivant ▶"));
+  forward_ = tools->addAction(tr("Suivant ▶"));
   forward_->setObjectName(QStringLiteral("Suivant"));
   forward_->setShortcut(QKeySequence::Forward);
-  contents_ = tools->addAction(Tr("Sommaire"));
+  contents_ = tools->addAction(tr("Sommaire"));
   contents_->setObjectName(QStringLiteral("Sommaire"));
 
   browser_ = new QTextBrowser(this);
@@ -75,7 +73,7 @@ int HelpWindow::CurrentTopic() const {
 
 void HelpWindow::PageChanged() {
   const QString title = browser_->documentTitle();
-  setWindowTitle(title.isEmpty() ? Tr("Aide d'Umbrix") : Tr("Aide d'Umbrix") + " – " + title);
+  setWindowTitle(title.isEmpty() ? tr("Aide d'Umbrix") : tr("Aide d'Umbrix – %1").arg(title));
 }
 
 }  // namespace umbrix

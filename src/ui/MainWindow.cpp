@@ -23,20 +23,18 @@
 #include <QVBoxLayout>
 #include <QWheelEvent>
 #include <QWindow>
-
 #include <utility>
 
 #include "ui/HelpSupport.h"
 #include "ui/KeyboardHook.h"
 #include "ui/QtPrinter.h"
 #include "ui/SaisiesDialog.h"
+#include "render/Translate.h"
 #include "ui/UiApplication.h"
 
 namespace umbrix {
 
 namespace {
-
-QString Tr(const char* text) { return QCoreApplication::translate("MainWindow", text); }
 
 QRect ToQRect(const PixelRect& r) { return {r.left, r.top, r.width, r.height}; }
 
@@ -153,7 +151,7 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   report_->setReadOnly(true);
   report_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   report_->setProperty("helpContext", 10);
-  commentsCaption_ = new QLabel(Tr("Mes commentaires :"), client_);
+  commentsCaption_ = new QLabel(tr("Mes commentaires :"), client_);
   commentsCaption_->setObjectName(QStringLiteral("Label1"));
   comments_ = new QPlainTextEdit(client_);
   comments_->setObjectName(QStringLiteral("Memo2"));
@@ -258,7 +256,7 @@ void MainWindow::BuildMenus() {
   for (const MenuRow& row : MenuTable()) {
     // the desk dial's popup menu comes with the desk dial
     if (row.id == MenuId::MenCont || row.parent == MenuId::MenCont) continue;
-    const QString caption = Tr(row.caption);
+    const QString caption = Translated(kMenuContext, row.caption);
     QMenu* parent = row.parent ? menus.at(*row.parent) : nullptr;
     if (row.kind == MenuKind::Menu) {
       QMenu* menu = parent != nullptr ? parent->addMenu(caption) : menuBar()->addMenu(caption);
@@ -301,7 +299,7 @@ void MainWindow::BuildDeskPopup() {
   popup_->setObjectName(QString::fromLatin1(RowOf(MenuId::MenCont).name));
   for (const MenuRow& row : MenuTable()) {
     if (row.parent != MenuId::MenCont) continue;
-    QAction* action = popup_->addAction(Tr(row.caption));
+    QAction* action = popup_->addAction(Translated(kMenuContext, row.caption));
     action->setObjectName(QString::fromLatin1(row.name));
     action->setCheckable(row.kind == MenuKind::Option);
     const MenuId id = row.id;
@@ -341,7 +339,7 @@ void MainWindow::RefreshAll() {
   if (refreshing_) return;
   refreshing_ = true;
   RefreshMenus();
-  const QString mode = session_->State().TestMode ? Tr("Map") : QString();
+  const QString mode = session_->State().TestMode ? tr("Map") : QString();
   if (modeLabel_->text() != mode) {
     modeLabel_->setText(mode);
     modeLabel_->adjustSize();
@@ -405,7 +403,7 @@ void MainWindow::ShowTextWindow(const std::string& title, const std::string& tex
     layout->addWidget(pane);
     textWindow_->resize(520, 360);
   }
-  textWindow_->setWindowTitle(Tr(title.c_str()));
+  textWindow_->setWindowTitle(Translated(kMessageContext, title));
   textWindow_->findChild<QPlainTextEdit*>()->setPlainText(FromCrLf(text));
   textWindow_->show();
   textWindow_->raise();
@@ -425,7 +423,7 @@ void MainWindow::RefreshMenus() {
     if (action->isEnabled() != state.enabled) action->setEnabled(state.enabled);
     const char* hint = RowOf(id).disabledHint;
     if (*hint != '\0') {
-      const QString tip = state.enabled ? QString() : Tr(hint);
+      const QString tip = state.enabled ? QString() : Translated(kMenuContext, hint);
       if (action->toolTip() != tip) action->setToolTip(tip);
     }
   }

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "app/HelpTopics.h"
+#include "model/Texts.h"
 #include "app/ProgramIdentity.h"
 #include "ui/HelpWindow.h"
 
@@ -88,7 +89,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
   if (argc != 2) {
-    std::fprintf(stderr, "Usage : umbrix-manual SORTIE.pdf\n");
+    std::fprintf(stderr, UMBRIX_TR("Manual", "Usage : umbrix-manual SORTIE.pdf\n"));
     return 2;
   }
   const QString out = QString::fromLocal8Bit(argv[1]);
@@ -96,7 +97,7 @@ int main(int argc, char** argv) {
   pdf.setPageSize(QPageSize(QPageSize::A4));
   pdf.setPageMargins(QMarginsF(20, 18, 20, 18), QPageLayout::Millimeter);
   pdf.setResolution(300);
-  pdf.setTitle(QStringLiteral("Umbrix – Manuel d'utilisation"));
+  pdf.setTitle(QStringLiteral(UMBRIX_TR("Manual", "Umbrix – Manuel d'utilisation")));
   pdf.setCreator(QString::fromUtf8(umbrix::kProgramNameAndVersion));
 
   const QRect area = pdf.pageLayout().paintRectPixels(pdf.resolution());
@@ -112,7 +113,7 @@ int main(int argc, char** argv) {
   const QDir images(QStringLiteral(":/help/images"));
   for (const QString& name : images.entryList(QDir::Files)) {
     const QImage image(images.filePath(name));
-    if (image.isNull()) std::fprintf(stderr, "umbrix-manual : figure illisible %s\n", qPrintable(name));
+    if (image.isNull()) std::fprintf(stderr, UMBRIX_TR("Manual", "umbrix-manual : figure illisible %s\n"), qPrintable(name));
     doc.addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("images/") + name), image);
     doc.addResource(QTextDocument::ImageResource,
                     QUrl(QString::fromLatin1(umbrix::kHelpPagesUrl) + "images/" + name), image);
@@ -123,7 +124,7 @@ int main(int argc, char** argv) {
   const std::vector<int> pages = ChapterPages(doc);
   for (size_t i = 0; i < pages.size(); ++i) {
     if (pages[i] == 0) {
-      std::fprintf(stderr, "umbrix-manual : chapitre %zu introuvable\n", i);
+      std::fprintf(stderr, UMBRIX_TR("Manual", "umbrix-manual : chapitre %zu introuvable\n"), i);
       return 1;
     }
   }
@@ -131,7 +132,7 @@ int main(int argc, char** argv) {
 
   QPainter painter(&pdf);
   if (!painter.isActive()) {
-    std::fprintf(stderr, "umbrix-manual : impossible d'écrire %s\n", argv[1]);
+    std::fprintf(stderr, UMBRIX_TR("Manual", "umbrix-manual : impossible d'écrire %s\n"), argv[1]);
     return 1;
   }
   const double height = doc.pageSize().height();

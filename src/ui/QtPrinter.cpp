@@ -4,6 +4,7 @@
 #include <QPageLayout>
 #include <QPrintDialog>
 
+#include "model/Texts.h"
 #include "render/PrintReplay.h"
 
 namespace umbrix {
@@ -40,7 +41,7 @@ std::optional<Message> QtPrinter::Print(const PrintJob& job, const DialTracer& t
   printer_.setPageOrientation(QtOrientation(job.orientation));
   if (auto error = PaintPrintJob(printer_, job, trace)) return error;
   if (printer_.printerState() == QPrinter::Error) {
-    return ErrorMessage("L'imprimante a refusé le document");
+    return ErrorMessage(UMBRIX_TR("Message", "L'imprimante a refusé le document"));
   }
   return std::nullopt;
 }

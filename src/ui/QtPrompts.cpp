@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 
+#include "render/Translate.h"
+
 namespace umbrix {
 
 namespace {
@@ -79,8 +81,7 @@ QString FilterExtension(const QString& nameFilter) {
                                                                                       : extension;
 }
 
-QString BoxText(const std::string& text) {
-  QString s = Q(text);
+QString BoxText(QString s) {
   s.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
   s.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return s;
@@ -97,18 +98,21 @@ void QtPrompts::ShowMessage(const Message& message) {
   const ModalScope modal(depth_);
   const bool error = message.kind == MessageKind::Error;
   // an information box is the plain box of the platform: the program's name, no icon
-  const QMessageBox::Icon icon = error ? QMessageBox::Warning
+  const QMessageBox::Icon icon = error                                 ? QMessageBox::Warning
                                  : message.kind == MessageKind::Notice ? QMessageBox::Information
                                                                        : QMessageBox::NoIcon;
   QMessageBox box(icon,
-                  message.caption.empty() ? QApplication::applicationName() : Q(message.caption),
-                  BoxText(message.text), QMessageBox::Ok, Parent());
+                  message.caption.empty() ? QApplication::applicationName()
+                                          : Translated(kMessageContext, message.caption),
+                  BoxText(Translated(kMessageContext, message.text, message.args)), QMessageBox::Ok,
+                  Parent());
   box.exec();
 }
 
 Answer QtPrompts::Ask(const Question& question) {
   const ModalScope modal(depth_);
-  QMessageBox box(QMessageBox::Question, Q(question.caption), BoxText(question.text),
+  QMessageBox box(QMessageBox::Question, Translated(kMessageContext, question.caption),
+                  BoxText(Translated(kMessageContext, question.text, question.args)),
                   ButtonsOf(question.buttons), Parent());
   return AnswerOf(box.exec(), question.buttons);
 }
@@ -119,7 +123,7 @@ std::optional<std::string> QtPrompts::RunFileDialog(const FileDialog& dialog, bo
   QFileDialog box(Parent());
   box.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   box.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
-  box.setNameFilters(QtNameFilters(dialog.filter));
+  box.setNameFilters(QtNameFilters(Translated(kMessageContext, dialog.filter).toStdString()));
   // the extension a bare name gets is the chosen filter's, added below: a suffix set here would
   // stay the first filter's whatever the user picks
   if (!save) box.setDefaultSuffix(Q(dialog.defaultExtension));

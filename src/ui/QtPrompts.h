@@ -21,7 +21,7 @@ QStringList QtNameFilters(const std::string& filter);
 QString FilterExtension(const QString& nameFilter);
 
 /// A box's text for a Qt label: CR LF and lone CR become line feeds.
-QString BoxText(const std::string& text);
+QString BoxText(QString text);
 
 class QtPrompts final : public Prompts {
  public:

@@ -4,6 +4,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QEvent>
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -22,6 +23,7 @@
 
 #include "app/Session.h"
 #include "form/Form.h"
+#include "render/Translate.h"
 #include "ui/UiApplication.h"
 
 namespace umbrix {
@@ -30,7 +32,6 @@ namespace {
 
 using C = ControlId;
 
-QString Tr(const char* text) { return QCoreApplication::translate("SaisiesDialog", text); }
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
 std::optional<Field> FieldOf(ControlId id) {
@@ -80,13 +81,14 @@ class Rows {
     edit->setObjectName(QString::fromLatin1(NameOf(id)));
     reg_(id, edit);
     if (caption == nullptr && *info.caption != '\0') {
-      auto* label = new QLabel(Tr(info.caption), &dialog_);
+      auto* label = new QLabel(Translated(kControlContext, info.caption), &dialog_);
       label->setBuddy(edit);
       caption = label;
     }
     if (caption != nullptr) grid_.addWidget(caption, row_, 0);
     grid_.addWidget(edit, row_, 1);
-    if (*info.unit != '\0') grid_.addWidget(new QLabel(Tr(info.unit), &dialog_), row_, 2);
+    if (*info.unit != '\0')
+      grid_.addWidget(new QLabel(Translated(kControlContext, info.unit), &dialog_), row_, 2);
     if (companion) {
       auto* label = new QLabel(&dialog_);
       label->setObjectName(QString::fromLatin1(NameOf(*companion)));
@@ -99,7 +101,7 @@ class Rows {
   }
 
   QCheckBox* Box(ControlId id) {
-    auto* box = new QCheckBox(Tr(InfoOf(id).caption), &dialog_);
+    auto* box = new QCheckBox(Translated(kControlContext, InfoOf(id).caption), &dialog_);
     box->setObjectName(QString::fromLatin1(NameOf(id)));
     reg_(id, box);
     grid_.addWidget(box, row_++, 0, 1, 4);
@@ -114,7 +116,7 @@ class Rows {
     line->setContentsMargins(0, 0, 0, 0);
     auto* buttons = new QButtonGroup(holder);
     for (const ControlId id : {a, b}) {
-      auto* radio = new QRadioButton(Tr(InfoOf(id).caption), holder);
+      auto* radio = new QRadioButton(Translated(kControlContext, InfoOf(id).caption), holder);
       radio->setObjectName(QString::fromLatin1(NameOf(id)));
       buttons->addButton(radio);
       reg_(id, radio);
@@ -130,7 +132,7 @@ class Rows {
 
   /// A titled group box holding rows of its own.
   Rows Group(ControlId id) {
-    auto* box = new QGroupBox(Tr(InfoOf(id).caption), &dialog_);
+    auto* box = new QGroupBox(Translated(kControlContext, InfoOf(id).caption), &dialog_);
     box->setObjectName(QString::fromLatin1(NameOf(id)));
     reg_(id, box);
     grid_.addWidget(box, row_++, 0, 1, 4);
@@ -139,7 +141,7 @@ class Rows {
   }
 
   QPushButton* Button(ControlId id, int column = 0) {
-    auto* button = new QPushButton(Tr(InfoOf(id).caption), &dialog_);
+    auto* button = new QPushButton(Translated(kControlContext, InfoOf(id).caption), &dialog_);
     button->setObjectName(QString::fromLatin1(NameOf(id)));
     reg_(id, button);
     grid_.addWidget(button, row_, column);
@@ -160,74 +162,30 @@ class Rows {
 };
 
 const char* Rows::NameOf(ControlId id) {
-  static constexpr std::array<const char*, kControlCount> kNames = {"Cote",
-                                                                    "Coteh",
-                                                                    "Cotel",
-                                                                    "Gnomon",
-                                                                    "Gnomf",
-                                                                    "Gnomx",
-                                                                    "Gnomy",
-                                                                    "Date1",
-                                                                    "Heure1",
-                                                                    "Mesx1",
-                                                                    "Mesy1",
-                                                                    "Date2",
-                                                                    "Heure2",
-                                                                    "Mesx2",
-                                                                    "Mesy2",
-                                                                    "Lat",
-                                                                    "MiJour",
-                                                                    "Long",
-                                                                    "FusHor",
-                                                                    "Dadiur",
-                                                                    "Hediur",
-                                                                    "DecEd",
-                                                                    "IncEd",
-                                                                    "RotEd",
-                                                                    "Carreau",
-                                                                    "Edit20",
-                                                                    "Edit21",
-                                                                    "Edit22",
-                                                                    "Edit23",
-                                                                    "Edit24",
-                                                                    "Edit25",
-                                                                    "Edit26",
-                                                                    "NomFic",
-                                                                    "Adate1",
-                                                                    "Aheure1",
-                                                                    "Adate2",
-                                                                    "Aheure2",
-                                                                    "Amijour",
-                                                                    "Adadiur",
-                                                                    "Ahediur",
-                                                                    "Rectg",
-                                                                    "Hautf",
-                                                                    "Limite",
-                                                                    "Mijou",
-                                                                    "Locc",
-                                                                    "Hvrai",
-                                                                    "Corref",
-                                                                    "Pta12h",
-                                                                    "Sequ",
-                                                                    "Nord",
-                                                                    "Sud",
-                                                                    "Est",
-                                                                    "Ouest",
-                                                                    "Dest",
-                                                                    "Douest",
-                                                                    "TypeHeure",
-                                                                    "GroupCotes",
-                                                                    "GroupFinal",
-                                                                    "GroupNordSud",
-                                                                    "GroupMiJour",
-                                                                    "GroupLongitude",
-                                                                    "GroupSimulation",
-                                                                    "Outil",
-                                                                    "Caldir",
-                                                                    "Simul",
-                                                                    "Button2",
-                                                                    "Button3",
-                                                                    "Button1"};
+  static constexpr std::array<const char*, kControlCount> kNames = {
+      "Cote",        "Coteh",          "Cotel",
+      "Gnomon",      "Gnomf",          "Gnomx",
+      "Gnomy",       "Date1",          "Heure1",
+      "Mesx1",       "Mesy1",          "Date2",
+      "Heure2",      "Mesx2",          "Mesy2",
+      "Lat",         "MiJour",         "Long",
+      "FusHor",      "Dadiur",         "Hediur",
+      "DecEd",       "IncEd",          "RotEd",
+      "Carreau",     "Edit20",         "Edit21",
+      "Edit22",      "Edit23",         "Edit24",
+      "Edit25",      "Edit26",         "NomFic",
+      "Adate1",      "Aheure1",        "Adate2",
+      "Aheure2",     "Amijour",        "Adadiur",
+      "Ahediur",     "Rectg",          "Hautf",
+      "Limite",      "Mijou",          "Locc",
+      "Hvrai",       "Corref",         "Pta12h",
+      "Sequ",        "Nord",           "Sud",
+      "Est",         "Ouest",          "Dest",
+      "Douest",      "TypeHeure",      "Zone",
+      "GroupCotes",  "GroupFinal",     "GroupNordSud",
+      "GroupMiJour", "GroupLongitude", "GroupSimulation",
+      "Outil",       "Caldir",         "Simul",
+      "Button2",     "Button3",        "Button1"};
   return kNames[static_cast<int>(id)];
 }
 
@@ -242,7 +200,7 @@ SaisiesDialog::SaisiesDialog(Session& session, std::function<void()> refreshAll,
       busy_(std::move(busy)) {
   setObjectName(QStringLiteral("Saisies"));
   setFont(WindowFont());
-  setWindowTitle(Tr("Saisies"));
+  setWindowTitle(tr("Saisies"));
   setModal(false);
   Build();
   Wire();
@@ -251,7 +209,7 @@ SaisiesDialog::SaisiesDialog(Session& session, std::function<void()> refreshAll,
 
 void SaisiesDialog::Register(ControlId id, QWidget* widget) {
   widgets_[static_cast<int>(id)] = widget;
-  widget->setToolTip(Tr(InfoOf(id).hint));
+  widget->setToolTip(Translated(kControlContext, InfoOf(id).hint));
   widget->setProperty("helpContext", InfoOf(id).helpContext);
   widget->installEventFilter(this);
 }
@@ -268,7 +226,8 @@ void SaisiesDialog::Build() {
   tabs_ = new QTabWidget(this);
   tabs_->setObjectName(QStringLiteral("Onglets"));
   for (int t = 0; t < kTabCount; ++t) {
-    tabs_->addTab(BuildTab(static_cast<Tab>(t)), Tr(TabCaption(static_cast<Tab>(t))));
+    tabs_->addTab(BuildTab(static_cast<Tab>(t)),
+                  Translated(kControlContext, TabCaption(static_cast<Tab>(t))));
   }
   outer->addWidget(tabs_);
 
@@ -336,6 +295,7 @@ QWidget* SaisiesDialog::BuildTab(Tab tab) {
       longitude.Edit(C::Long);
       longitude.Radios(std::nullopt, C::Est, C::Ouest, 3);
       longitude.Edit(C::FusHor);
+      BuildZoneList(*placeGrid, longitude.Row());
       rows.NextRow();
       break;
     }
@@ -343,7 +303,7 @@ QWidget* SaisiesDialog::BuildTab(Tab tab) {
       rows.Edit(C::Dadiur, C::Adadiur);
       auto* kind = new QComboBox(this);
       kind->setObjectName(QStringLiteral("TypeHeure"));
-      for (const char* item : kTypeHeureItems) kind->addItem(Tr(item));
+      for (const char* item : kTypeHeureItems) kind->addItem(Translated(kControlContext, item));
       reg(C::TypeHeure, kind);
       rows.Edit(C::Hediur, C::Ahediur, kind);
       rows.Button(C::Outil, 1);
@@ -381,6 +341,35 @@ QWidget* SaisiesDialog::BuildTab(Tab tab) {
   return page;
 }
 
+void SaisiesDialog::BuildZoneList(QGridLayout& grid, int row) {
+  auto* caption = new QLabel(Translated(kControlContext, InfoOf(C::Zone).caption), this);
+  auto* zones = new QComboBox(this);
+  zones->setObjectName(QStringLiteral("Zone"));
+  // searchable: any part of a name finds it ("paris", "Kolkata")
+  zones->setEditable(true);
+  zones->setInsertPolicy(QComboBox::NoInsert);
+  zones->setMaxVisibleItems(20);
+  for (const ZoneItem& item : form_.ZoneItems()) {
+    zones->addItem(item.id.empty() ? Translated(kControlContext, item.caption) : Q(item.caption),
+                   Q(item.id));
+  }
+  zones->completer()->setCompletionMode(QCompleter::PopupCompletion);
+  zones->completer()->setFilterMode(Qt::MatchContains);
+  zones->completer()->setCaseSensitivity(Qt::CaseInsensitive);
+  caption->setBuddy(zones);
+  Register(C::Zone, zones);
+  grid.addWidget(caption, row, 0);
+  grid.addWidget(zones, row, 1, 1, 3);
+}
+
+void SaisiesDialog::ChooseZone(int item) {
+  auto* zones = qobject_cast<QComboBox*>(Widget(C::Zone));
+  const std::string id = zones->itemData(item).toString().toStdString();
+  Handle([this, id] {
+    if (const auto refused = form_.ChooseZone(id)) form_.Host().ShowMessage(*refused);
+  });
+}
+
 void SaisiesDialog::Wire() {
   for (int i = 0; i < kControlCount; ++i) {
     const auto id = static_cast<ControlId>(i);
@@ -404,6 +393,8 @@ void SaisiesDialog::Wire() {
       const Radio r = *RadioOf(id);
       connect(radio, &QRadioButton::clicked, this,
               [this, r] { Handle([this, r] { form_.Select(r); }); });
+    } else if (auto* list = qobject_cast<QComboBox*>(w); list != nullptr && id == C::Zone) {
+      connect(list, &QComboBox::activated, this, [this](int item) { ChooseZone(item); });
     } else if (auto* list = qobject_cast<QComboBox*>(w)) {
       connect(list, &QComboBox::activated, this,
               [this](int item) { Handle([this, item] { form_.SelectTypeHeure(item); }); });
@@ -511,7 +502,9 @@ void SaisiesDialog::Refresh() {
     const QSignalBlocker block(w);
     if (w->isEnabled() != s.enabled) w->setEnabled(s.enabled);
     if (w->isVisibleTo(w->parentWidget()) != s.visible) w->setVisible(s.visible);
-    const QString hint = IsEdit(id) ? Tr(s.hint.c_str()) : w->toolTip();
+    const QString hint = IsEdit(id) || id == C::TypeHeure
+                             ? Translated(kControlContext, s.hint, s.hintArgs)
+                             : w->toolTip();
     if (w->toolTip() != hint) w->setToolTip(hint);
     if (auto* edit = qobject_cast<QLineEdit*>(w)) {
       // compared first, so the cursor stays where the user left it
@@ -530,8 +523,13 @@ void SaisiesDialog::Refresh() {
       if (box->isChecked() != s.checked) box->setChecked(s.checked);
     } else if (auto* radio = qobject_cast<QRadioButton*>(w)) {
       if (radio->isChecked() != s.checked) radio->setChecked(s.checked);
+    } else if (auto* list = qobject_cast<QComboBox*>(w); list != nullptr && id == C::Zone) {
+      // a file's zone that the list does not offer (an alias, another system's name) is shown
+      if (!s.text.empty() && list->findData(Q(s.text)) < 0) list->addItem(Q(s.text), Q(s.text));
+      const int item = list->findData(Q(s.text));
+      if (list->currentIndex() != item) list->setCurrentIndex(item);
     } else if (auto* list = qobject_cast<QComboBox*>(w)) {
-      const int item = list->findText(Tr(s.text.c_str()));
+      const int item = list->findText(Translated(kControlContext, s.text));
       if (list->currentIndex() != item) list->setCurrentIndex(item);
     }
   }

@@ -11,6 +11,7 @@
 #include "form/Controls.h"
 
 class QButtonGroup;
+class QGridLayout;
 class QTabWidget;
 
 namespace umbrix {
@@ -45,6 +46,10 @@ class SaisiesDialog final : public QDialog {
 
  private:
   void Build();
+  /// The zone list beside `FusHor`, on `row` of the place's grid.
+  void BuildZoneList(QGridLayout& grid, int row);
+  /// An item of the zone list was chosen.
+  void ChooseZone(int item);
   QWidget* BuildTab(Tab tab);
   void Wire();
   /// Runs a model change from an event, then the whole refresh; nested events are dropped.

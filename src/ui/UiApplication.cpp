@@ -8,21 +8,36 @@
 
 namespace umbrix {
 
-bool SetUpFrenchApplication() {
+namespace {
+
+/// Installs the translator `file`_<lang>.qm of `language` found in `folder`, owned by the
+/// application; false when there is none.
+bool InstallTranslator(const QLocale& language, const QString& file, const QString& folder) {
+  auto* translator = new QTranslator(qApp);
+  if (!translator->load(language, file, QStringLiteral("_"), folder)) {
+    delete translator;
+    return false;
+  }
+  QCoreApplication::installTranslator(translator);
+  return true;
+}
+
+}  // namespace
+
+QLocale InterfaceLanguage() { return QLocale(QLocale::French, QLocale::France); }
+
+UiLanguage SetUpApplication(const QLocale& language) {
   QApplication::setApplicationName(QStringLiteral("Umbrix"));
   // the desktop entry names the icon and the file types; the window carries the same icon
   QGuiApplication::setDesktopFileName(QStringLiteral("org.umbrix.Umbrix"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.umbrix.Umbrix.png")));
-  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
-  // owned by the application, which keeps it until it ends
-  auto* qtTexts = new QTranslator(qApp);
-  if (!qtTexts->load(QLocale(QLocale::French), QStringLiteral("qtbase"), QStringLiteral("_"),
-                     QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    delete qtTexts;
-    return false;
-  }
-  QApplication::installTranslator(qtTexts);
-  return true;
+  QLocale::setDefault(language);
+  UiLanguage out;
+  out.umbrixTexts = InstallTranslator(language, QStringLiteral("umbrix"), QStringLiteral(":/i18n"));
+  out.qtTexts = InstallTranslator(language, QStringLiteral("qtbase"),
+                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  out.englishUi = out.umbrixTexts && language.language() == QLocale::English;
+  return out;
 }
 
 QFont WindowFont() { return QFont(QStringLiteral("Arial"), 8); }

@@ -14,10 +14,14 @@ int main(int argc, char** argv) {
   // an export into a pipe whose reader went away fails with a message instead of ending the program
   std::signal(SIGPIPE, SIG_IGN);
   QApplication app(argc, argv);
-  umbrix::SetUpFrenchApplication();
+  // the translators before the first window, which takes its texts as it is built
+  const umbrix::UiLanguage language = umbrix::SetUpApplication();
   umbrix::SystemServices services;
   umbrix::QtPrompts prompts(QDir::currentPath());
-  umbrix::MainWindow window(prompts, services, [&prompts] { return prompts.Busy(); });
+  umbrix::SessionSettings settings;
+  settings.englishUi = language.englishUi;
+  umbrix::MainWindow window(
+      prompts, services, [&prompts] { return prompts.Busy(); }, std::move(settings));
   prompts.SetParent(nullptr);
   QObject::connect(&app, &QGuiApplication::commitDataRequest, &window,
                    [&window](QSessionManager&) { window.session().SystemShutdown(); });

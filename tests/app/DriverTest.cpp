@@ -352,3 +352,30 @@ TEST(Dispatch, TheDrawingFitsTheRoomAndFollowsThePlate) {
 
 }  // namespace
 }  // namespace umbrix
+
+namespace umbrix {
+namespace {
+
+TEST(ZoneByName, TheWindowAsksWhichOfTheRepeatedTimesTheMarkWas) {
+  struct Case {
+    Answer answer;
+    double offset;  // hours
+  };
+  for (const Case& c : {Case{Answer::Yes, 1.0}, Case{Answer::No, 2.0}}) {
+    testing::FakePlatform platform;
+    Session s(platform);
+    s.Start({});
+    testing::TypeWorkedCase(s.Dialog());
+    ASSERT_FALSE(s.Dialog().ChooseZone("Europe/Paris"));
+    platform.answers = {c.answer};
+    s.Dialog().Enter(Field::Date2, "27/10/2024");
+    s.Dialog().Enter(Field::Heure2, "02:30:00");
+    ASSERT_EQ(platform.questions.size(), 1u);
+    EXPECT_EQ(platform.questions[0].caption, "Heure double");
+    EXPECT_EQ(platform.questions[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(s.Project().ZoneOffsets[kZonePoint2], (ZoneOffset{true, c.offset}));
+  }
+}
+
+}  // namespace
+}  // namespace umbrix

@@ -8,6 +8,8 @@
 
 #include "app/MainMenu.h"
 #include "app/SessionFixtures.h"
+#include "model/CodePage.h"
+#include "support/ShownMessages.h"
 
 namespace umbrix {
 namespace {
@@ -85,7 +87,7 @@ TEST(FabricationCommand, TheLoadedProjectIsNeverReplaced) {
   const std::string before = Slurp(name);
   App app;
   ASSERT_TRUE(app.session.OpenProject(name));
-  EXPECT_EQ(app.session.WriteFabrication(name),
+  EXPECT_EQ(testing::AsShown(app.session.WriteFabrication(name)),
             ErrorMessage(name + " : déjà ouvert ou erreur d'ouverture"));
   EXPECT_EQ(Slurp(name), before);
   app.platform.Forget();
@@ -97,33 +99,65 @@ TEST(FabricationCommand, TheLoadedProjectIsNeverReplaced) {
       << "the project's name, in Windows-1252";
 }
 
-TEST(FabricationCommand, TheTitleGivesTheReportsPlaceAndOrientation) {
+TEST(FabricationCommand, TheTitleGivesTheSolvedPlaceAndOrientationWithTheirSides) {
   App app;
   testing::TypeWorkedCase(app.form());
   ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
   const std::vector<std::string> title = app.session.FabricationTitle();
   ASSERT_EQ(title.size(), 3u);
   EXPECT_EQ(title[0], "Cadran sans nom - Tracé par le logiciel Umbrix Z3uviv12");
-  EXPECT_TRUE(title[1].starts_with("Lieu : Fuseau horaire : 2:00 ; Longitude : -5° ; Latitude : "))
-      << title[1];
+  // the longitude typed 5° east, which the report writes as -5 (west positive)
+  EXPECT_TRUE(title[1].starts_with("Lieu : Latitude : 4")) << title[1];
+  EXPECT_TRUE(title[1].ends_with("° N ; Longitude : 5° E ; Fuseau horaire : 2:00")) << title[1];
   EXPECT_TRUE(title[2].starts_with("Orientation : Déclinaison : ")) << title[2];
-  EXPECT_NE(title[2].find(" ; Inclinaison : "), std::string::npos) << title[2];
+  EXPECT_NE(title[2].find("° ouest ; Inclinaison : "), std::string::npos) << title[2];
   EXPECT_NE(title[2].find(" ; Rotation : "), std::string::npos) << title[2];
 }
 
-TEST(FabricationCommand, ATracedPlateTitlesItsTypedEntries) {
+TEST(FabricationCommand, ATracedPlateTitlesItsTypedEntriesOnEachSide) {
+  struct Row {
+    Radio latitudeSide, longitudeSide, declinationSide;
+    const char* place;
+    const char* turn;
+  };
+  const Row rows[] = {
+      {Radio::Nord, Radio::Est, Radio::Douest,
+       "Lieu : Latitude : 45° N ; Longitude : 5° E ; Fuseau horaire : 2:00",
+       "Orientation : Déclinaison : 20° ouest ; Inclinaison : 90° ; Rotation : 0°"},
+      {Radio::Sud, Radio::Ouest, Radio::Dest,
+       "Lieu : Latitude : 45° S ; Longitude : 5° O ; Fuseau horaire : 2:00",
+       "Orientation : Déclinaison : 20° est ; Inclinaison : 90° ; Rotation : 0°"},
+  };
+  for (const Row& row : rows) {
+    App app;
+    testing::TypePlate(app.form());
+    testing::TypeFullPlace(app.form());
+    testing::TypeWorkedOrientation(app.form());
+    app.form().Select(row.latitudeSide);
+    app.form().Select(row.longitudeSide);
+    app.form().Select(row.declinationSide);
+    ASSERT_TRUE(app.session.StartComputation(RunMode::Trace))
+        << ::testing::PrintToString(app.platform.MessageTexts());
+    const std::vector<std::string> title = app.session.FabricationTitle();
+    ASSERT_EQ(title.size(), 3u);
+    EXPECT_EQ(title[1], row.place);
+    EXPECT_EQ(title[2], row.turn);
+  }
+}
+
+TEST(FabricationCommand, TheExampleWallReadsEastAndWestInItsDxf) {
+  TempFolder folder;
+  std::filesystem::copy_file(std::string(UMBRIX_SOURCE_DIR) + "/examples/mur-declinant-ouest.umd",
+                             folder.File("mur-declinant-ouest.umd"));
   App app;
-  testing::TypePlate(app.form());
-  testing::TypeFullPlace(app.form());
-  testing::TypeWorkedOrientation(app.form());
-  ASSERT_TRUE(app.session.StartComputation(RunMode::Trace))
-      << ::testing::PrintToString(app.platform.MessageTexts());
-  const std::vector<std::string> title = app.session.FabricationTitle();
-  ASSERT_EQ(title.size(), 3u);
-  EXPECT_TRUE(
-      title[1].starts_with("Lieu : Latitude : 45° N ; Longitude : 5° E ; Fuseau horaire : "))
-      << title[1];
-  EXPECT_EQ(title[2], "Orientation : Déclinaison : 20° ouest ; Inclinaison : 90° ; Rotation : 0°");
+  ASSERT_TRUE(app.session.OpenProject(folder.File("mur-declinant-ouest.umd")));
+  const std::string dxf = Cp1252ToUtf8(app.session.FabricationDxfDocument());
+  EXPECT_NE(dxf.find("\nmur-declinant-ouest - Tracé par le logiciel Umbrix"), std::string::npos);
+  EXPECT_NE(dxf.find("° N ; Longitude : 5° E ; Fuseau horaire : 2:00\r\n"), std::string::npos);
+  const std::size_t turn = dxf.find("Orientation : Déclinaison : 20");
+  ASSERT_NE(turn, std::string::npos);
+  EXPECT_NE(dxf.find("° ouest ; Inclinaison : 90", turn), std::string::npos);
+  EXPECT_EQ(dxf.find("Longitude : -5"), std::string::npos) << "the report's west-positive sign";
 }
 
 }  // namespace

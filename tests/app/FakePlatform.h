@@ -17,6 +17,7 @@
 
 #include "app/Ports.h"
 #include "model/Dates.h"
+#include "support/FakeZones.h"
 #include "support/RecordingCanvas.h"
 
 namespace umbrix::testing {
@@ -30,6 +31,7 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   /// 21 June 2024, 15:00 local time.
   double now = SerialFromCivil({2024, 6, 21}) + 15.0 / 24;
   PlatformTimeZone zone{ZoneState::Standard, -60.0, -60.0, -120.0};
+  FakeZoneRules zones;
   int margin = 20;
   DrawingRoom room{449, 449};
 
@@ -56,13 +58,14 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   /// `SaveDrawing` fails.
   bool failSaves = false;
 
+  // recorded as a French user reads them: patterns composed with their arguments
   void ShowMessage(const Message& message) override {
-    messages.push_back(message);
-    log.push_back("message:" + message.text);
+    messages.push_back({message.kind, message.caption, message.Composed()});
+    log.push_back("message:" + message.Composed());
   }
   Answer Ask(const Question& question) override {
-    questions.push_back(question);
-    log.push_back("question:" + question.text);
+    questions.push_back({question.caption, question.Composed(), question.buttons});
+    log.push_back("question:" + question.Composed());
     if (answers.empty()) {
       ADD_FAILURE() << "unexpected question: " << question.caption << " / " << question.text;
       return SafeAnswer(question.buttons);
@@ -83,6 +86,7 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   }
   double NowSerial() const override { return now; }
   PlatformTimeZone TimeZone() const override { return zone; }
+  const ZoneRules& Zones() const override { return zones; }
 
   void SetWindowTitle(const std::string& title) override {
     titles.push_back(title);

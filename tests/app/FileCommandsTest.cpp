@@ -9,6 +9,7 @@
 #include "app/SessionFixtures.h"
 #include "files/ProjectFile.h"
 #include "files/ProjectFileLock.h"
+#include "support/ShownMessages.h"
 
 namespace umbrix {
 namespace {
@@ -212,15 +213,13 @@ TEST(Save, ACharacterTheFileCannotHoldIsAskedAboutBeforeWriting) {
   TempFolder folder;
   const std::string name = folder.File("mur.umd");
   SaveWorkedCase(name);
-  const Question asked{kUnwritableCharactersCaption, kUnwritableCharactersText,
-                       Buttons::OkCancel};
+  const Question asked{kUnwritableCharactersCaption, kUnwritableCharactersText, Buttons::OkCancel};
   const struct {
     Answer answer;
     bool quitting;
     bool written;
-  } rows[] = {{Answer::Cancel, false, false},
-              {Answer::Ok, false, true},
-              {Answer::Cancel, true, false}};
+  } rows[] = {
+      {Answer::Cancel, false, false}, {Answer::Ok, false, true}, {Answer::Cancel, true, false}};
   for (const auto& r : rows) {
     App app;
     ASSERT_TRUE(app.session.OpenProject(name));
@@ -312,7 +311,7 @@ TEST(Open, ACutFileSaysSoBeforeTheComputationAsksForWhatIsMissing) {
   App app;
   ASSERT_TRUE(app.session.OpenProject(name));
   ASSERT_GE(app.platform.messages.size(), 2u);
-  EXPECT_EQ(app.platform.messages.front(), ErrorMessage(name + kCutFileText));
+  EXPECT_EQ(app.platform.messages.front(), ErrorMessage(ComposeText(kCutFileText, {name})));
   EXPECT_EQ(app.session.Title(), "Umbrix   mur.umd");
 }
 
@@ -436,7 +435,7 @@ TEST(DxfExport, TheLoadedProjectIsNeverReplacedEvenWhenTheUserSaysOk) {
                                   "message:" + name + " : déjà ouvert ou erreur d'ouverture"}));
   EXPECT_EQ(Slurp(name), before);
   EXPECT_TRUE(app.state().ProjectFileHeld);
-  EXPECT_EQ(app.session.WriteSvg(name),
+  EXPECT_EQ(testing::AsShown(app.session.WriteSvg(name)),
             ErrorMessage(name + " : déjà ouvert ou erreur d'ouverture"));
   EXPECT_EQ(Slurp(name), before);
   // the project itself is still saved over itself

@@ -70,10 +70,9 @@ TEST(MenuTable, CaptionsAndShortcutsAreTheProgramsOwn) {
 TEST(MenuTable, NoShortcutServesTwoItemsOfOneMenuSystemOrEditsText) {
   // the keys a text box keeps for itself (cut, copy, paste, undo, redo, select all, delete):
   // a menu item on one of them would not run from the comments, or would cut text away
-  const std::set<std::string> editing = {"Ctrl+X",     "Ctrl+C",       "Ctrl+V",    "Ctrl+Z",
-                                         "Ctrl+Y",     "Ctrl+A",       "Ctrl+D",    "Ctrl+K",
-                                         "Ctrl+Shift+Z", "Shift+Del",  "Ctrl+Ins",  "Shift+Ins",
-                                         "Ctrl+Del",   "Ctrl+Backspace"};
+  const std::set<std::string> editing = {
+      "Ctrl+X", "Ctrl+C",       "Ctrl+V",    "Ctrl+Z",   "Ctrl+Y",    "Ctrl+A",   "Ctrl+D",
+      "Ctrl+K", "Ctrl+Shift+Z", "Shift+Del", "Ctrl+Ins", "Shift+Ins", "Ctrl+Del", "Ctrl+Backspace"};
   std::map<std::string, std::string> bar;
   for (const MenuRow& row : MenuTable()) {
     if (*row.shortcut == '\0') continue;

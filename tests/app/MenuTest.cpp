@@ -81,7 +81,7 @@ TEST(OptionItems, EveryItemHasItsOwnCheckMark) {
     for (OptionItem other : all) {
       changed += OptionOf(o, other).checked != OptionOf(before, other).checked;
     }
-    EXPECT_EQ(changed, 1) << OptionCaption(item);
+    EXPECT_EQ(changed, 1) << "option " << static_cast<int>(item);
   }
 }
 

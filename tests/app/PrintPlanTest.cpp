@@ -46,9 +46,12 @@ TEST(PrintPlan, JobTitlesAndTheDateLine) {
 TEST(PrintPlan, HeaderTextsAndTheirPlaces) {
   const auto header = PageHeader(kPortrait, 2, 3, 7, "/tmp/jardin.umd", "1 mai 2024 10:00:00");
   ASSERT_EQ(header.size(), 4u);
-  EXPECT_EQ(header[0], (PrintText{"Tracé par le logiciel Umbrix Z3uviv12", 150, 100}));
-  EXPECT_EQ(header[1],
-            (PrintText{"Envoyer la photo de votre cadran à : cadrans@umbrix.org", 150, 200}));
+  // the program's own texts are marked patterns, composed where they are painted
+  EXPECT_EQ(header[0].Composed(), "Tracé par le logiciel Umbrix Z3uviv12");
+  EXPECT_EQ(header[1].Composed(), "Envoyer la photo de votre cadran à : cadrans@umbrix.org");
+  EXPECT_TRUE(header[0].marked && header[1].marked && !header[2].marked);
+  EXPECT_EQ(std::pair(header[0].x, header[0].y), std::pair(150, 100));
+  EXPECT_EQ(std::pair(header[1].x, header[1].y), std::pair(150, 200));
   // right-aligned at PW / D - 3 cw
   EXPECT_EQ(header[2], (PrintText{"jardin.umd    3/7", 1850, 100, TextAlign::Right}));
   EXPECT_EQ(header[3], (PrintText{"1 mai 2024 10:00:00", 1850, 200, TextAlign::Right}));
@@ -380,7 +383,7 @@ TEST(TrueScalePrint, EverySheetHasItsLabelMarksAndAHundredMillimetreBar) {
     EXPECT_EQ(page.dial->sourceX, g.WindowX(column));
     EXPECT_EQ(page.dial->sourceY, g.WindowY(row));
     EXPECT_EQ(page.texts[2].text, "mur.umd    " + std::to_string(i + 1) + "/20");
-    EXPECT_EQ(page.texts[4].text, "Feuille : ligne " + std::to_string(row + 1) + ", colonne " +
+    EXPECT_EQ(page.texts[4].Composed(), "Feuille : ligne " + std::to_string(row + 1) + ", colonne " +
                                       std::to_string(column + 1) + " (4 × 5) — mur.umd");
     int bars = 0;
     for (const PrintLine& l : page.lines) {

@@ -94,6 +94,8 @@ TEST(CliArguments, Refusals) {
       {"a.umd", "-c", "tracer", "--commande", "simuler"},
       {"a.umd", "--size", "600x600", "--taille=700x700"},
       {"a.umd", "--map", "--map"},
+      {"a.umd", "--zone"},
+      {"a.umd", "--zone", "Europe/Paris", "--fuseau=Europe/Paris"},
       // two outputs on standard output would mix their bytes
       {"a.umd", "--report", "-", "--png", "-"},
       {"a.umd", "--dxf", "-", "--save", "-"},
@@ -191,6 +193,65 @@ TEST(CliProcess, MissingEntryIsRefusedWithTheDialogsMessage) {
   EXPECT_NE(run.err.find("Erreur... : Donner la géométrie du cadran\n"), std::string::npos)
       << run.err;
   EXPECT_EQ(run.out, "");
+}
+
+TEST(CliProcess, ZoneByNameWithItsEdgeTimes) {
+  struct Case {
+    const char* name;
+    const char* date1;
+    const char* time1;
+    std::vector<std::string> options;
+    int status;
+    const char* err;  // a part of standard error
+    const char* out;  // a part of standard output
+    const char* notOut;
+  };
+  const std::vector<Case> cases = {
+      {"unknown name", "21/06/2024", "13:00:00", {"--zone", "Europe/Atlantis"},
+       kExitFileOrUsage, "umbrix-cli : Fuseau horaire inconnu : Europe/Atlantis\n", "", "?"},
+      {"summer marks", "21/06/2024", "13:00:00", {"--zone=Europe/Paris"}, kExitSuccess, "",
+       " - Fuseau horaire nommé : Europe/Paris\r\n - Point 1 : heure légale UTC+2:00\r\n", "?"},
+      {"spring gap", "31/03/2024", "02:30:00", {"--zone", "Europe/Paris"}, kExitRefused,
+       "Point 1 : l'heure 02:30:00 du 31/03/2024 n'existe pas dans le fuseau Europe/Paris", "",
+       "?"},
+      {"autumn repeat: the summer one, said", "27/10/2024", "02:30:00",
+       {"--fuseau", "Europe/Paris", "-c", "éphémérides"}, kExitSuccess,
+       "en heure d'été (UTC+2:00). [Non]\n", "-- Heure UTC+2:00 --", "UTC+1:00"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    testing::TempFolder folder;
+    const std::string project = WriteProject(folder, "mur.umd", [&c](Session& s) {
+      testing::TypeWorkedCase(s.Dialog());
+      s.Dialog().Enter(Field::Date1, c.date1);
+      s.Dialog().Enter(Field::Heure1, c.time1);
+    });
+    std::vector<std::string> args = {project, "--report", "-"};
+    args.insert(args.end(), c.options.begin(), c.options.end());
+    const auto run = RunCliProcess(args, folder.Path());
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_NE(run.err.find(c.err), std::string::npos) << run.err;
+    EXPECT_NE(run.out.find(c.out), std::string::npos) << run.out;
+    EXPECT_EQ(run.out.find(c.notOut), std::string::npos) << run.out;
+  }
+}
+
+TEST(CliProcess, AnEmptyZoneRemovesTheProjectsZone) {
+  testing::TempFolder folder;
+  const std::string project = WriteProject(folder, "paris.umd", [](Session& s) {
+    testing::TypeWorkedCase(s.Dialog());
+    EXPECT_FALSE(s.Dialog().ChooseZone("Europe/Paris"));
+  });
+  ASSERT_NE(ReadBytes(project).find("Umbrix6z"), std::string::npos);
+  const auto kept = RunCliProcess({project, "--report", "-"}, folder.Path());
+  EXPECT_EQ(kept.status, kExitSuccess) << kept.err;
+  EXPECT_NE(kept.out.find("Fuseau horaire nommé : Europe/Paris"), std::string::npos);
+  const std::string saved = folder.File("sans.umd");
+  const auto removed =
+      RunCliProcess({project, "--zone", "", "--report", "-", "--enregistrer", saved}, folder.Path());
+  EXPECT_EQ(removed.status, kExitSuccess) << removed.err;
+  EXPECT_EQ(removed.out.find("nommé"), std::string::npos);
+  EXPECT_EQ(ReadBytes(saved).find("Umbrix6z"), std::string::npos);
 }
 
 TEST(CliProcess, WithoutARuntimeFolderAGoodRunWritesNothingToStandardError) {

@@ -3,8 +3,8 @@
 // message and the old file byte for byte intact; nothing left behind in the folder.
 
 #include <fcntl.h>
-#include <poll.h>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -280,8 +280,7 @@ const std::vector<Destination>& Destinations() {
          }
          return (d / "null").string();
        },
-       Expect::Refused, Expect::Written, nullptr, 0, kNotRegular, false,
-       fs::file_type::character},
+       Expect::Refused, Expect::Written, nullptr, 0, kNotRegular, false, fs::file_type::character},
       {"the loaded project", [](const fs::path& d) { return (d / "projet.umd").string(); },
        Expect::Written, Expect::Refused, "projet.umd", 0644, kHeld},
       {"a project another process holds",

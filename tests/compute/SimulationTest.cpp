@@ -6,6 +6,7 @@
 #include "compute/Simulation.h"
 #include "compute/Solver.h"
 #include "model/Numbers.h"
+#include "support/ShownMessages.h"
 
 namespace umbrix {
 namespace {
@@ -99,7 +100,7 @@ TEST(SimulatePoints, SetSunClearsThePointAndPointTwoStillRuns) {
   testing::ProjectEntryWriter writer(p);
   const SimulationResult r = SimulatePoints(p, writer);
   EXPECT_FALSE(r.success);
-  EXPECT_EQ(r.messages, (Messages{ErrorMessage("Le soleil est couché à l'instant 1")}));
+  EXPECT_EQ(testing::AsShown(r.messages), (Messages{ErrorMessage("Le soleil est couché à l'instant 1")}));
   EXPECT_FALSE(p.Mesx1.given);
   EXPECT_FALSE(p.Mesy1.given);
   EXPECT_TRUE(p.Mesx2.given);
@@ -112,7 +113,7 @@ TEST(SimulatePoints, PlateFacingAwayClearsThatPoint) {
   testing::ProjectEntryWriter writer(p);
   const SimulationResult r = SimulatePoints(p, writer);
   EXPECT_FALSE(r.success);
-  EXPECT_EQ(r.messages, (Messages{ErrorMessage("Le cadran n'est pas éclairé à l'instant 2")}));
+  EXPECT_EQ(testing::AsShown(r.messages), (Messages{ErrorMessage("Le cadran n'est pas éclairé à l'instant 2")}));
   EXPECT_TRUE(p.Mesx1.given);
   EXPECT_FALSE(p.Mesx2.given);
 }
@@ -124,7 +125,7 @@ TEST(SimulatePoints, PointOutsideThePlateIsClearedWithItsCoordinates) {
   testing::ProjectEntryWriter writer(p);
   const SimulationResult r = SimulatePoints(p, writer);
   EXPECT_FALSE(r.success);
-  EXPECT_EQ(r.messages,
+  EXPECT_EQ(testing::AsShown(r.messages),
             (Messages{ErrorMessage(
                 "Le point 1 est à l'extérieur du cadran\r\nx1 = -100.3, y1 = -330.6")}));
   EXPECT_FALSE(p.Mesx1.given);
@@ -138,7 +139,7 @@ TEST(SimulatePoints, BothPointsFailingGiveTwoMessagesInOrder) {
   testing::ProjectEntryWriter writer(p);
   const SimulationResult r = SimulatePoints(p, writer);
   ASSERT_EQ(r.messages.size(), 2u);
-  EXPECT_EQ(r.messages[1].text,
+  EXPECT_EQ(r.messages[1].Composed(),
             "Le point 2 est à l'extérieur du cadran\r\nx2 = 164.2, y2 = -189.9");
 }
 
@@ -359,7 +360,7 @@ TEST(TestCompute, MissingInstantSetSunAndDarkPlate) {
   testing::ProjectEntryWriter writer(p);
   TestComputeResult r = TestCompute(p, writer);
   EXPECT_EQ(r.pointsWritten, 0);
-  EXPECT_EQ(r.messages, (Messages{InfoMessage("Le soleil est couché à l'heure 1"),
+  EXPECT_EQ(testing::AsShown(r.messages), (Messages{InfoMessage("Le soleil est couché à l'heure 1"),
                                   InfoMessage("Définir l'instant 2")}));
 
   DialProject q = TestTabProject();
@@ -368,7 +369,7 @@ TEST(TestCompute, MissingInstantSetSunAndDarkPlate) {
   testing::ProjectEntryWriter w2(q);
   r = TestCompute(q, w2);
   EXPECT_EQ(r.pointsWritten, 1);
-  EXPECT_EQ(r.messages, (Messages{InfoMessage("Le cadran n'est pas éclairé à l'heure 2")}));
+  EXPECT_EQ(testing::AsShown(r.messages), (Messages{InfoMessage("Le cadran n'est pas éclairé à l'heure 2")}));
   EXPECT_FALSE(q.Mesx2.given);
 }
 
@@ -380,7 +381,7 @@ TEST(TestCompute, PointOutsideThePlateIsWrittenAfterItsMessage) {
   EXPECT_EQ(r.pointsWritten, 2);
   ASSERT_EQ(r.messages.size(), 1u);
   EXPECT_EQ(r.messages[0].kind, MessageKind::Information);
-  EXPECT_EQ(r.messages[0].text,
+  EXPECT_EQ(r.messages[0].Composed(),
             "Le point 1 n'est pas à l'intérieur du cadran\r\nx1 = " + FormatGeneral(p.Mesx1.value) +
                 ", y1 = " + FormatGeneral(p.Mesy1.value));
   EXPECT_TRUE(p.Mesx1.given);

@@ -6,6 +6,7 @@
 #include "compute/Completeness.h"
 #include "compute/Simulation.h"
 #include "compute/Solver.h"
+#include "support/ShownMessages.h"
 
 namespace umbrix {
 namespace {
@@ -91,7 +92,7 @@ TEST(SolveOrientation, IdenticalShadowsFailBeforeAnyAstronomy) {
   report.sections[1] = "old";
   const SolveResult r = Solve(p, report);
   EXPECT_FALSE(r.success);
-  EXPECT_EQ(r.messages, (Messages{ErrorMessage("Calcul impossible : Ombres identiques")}));
+  EXPECT_EQ(testing::AsShown(r.messages), (Messages{ErrorMessage("Calcul impossible : Ombres identiques")}));
   EXPECT_EQ(report.sections[1], "old");
   EXPECT_TRUE(report.sections[9].empty());
 }
@@ -102,7 +103,7 @@ TEST(SolveOrientation, IdenticalInstantsFail) {
   Report report;
   const SolveResult r = Solve(p, report);
   EXPECT_FALSE(r.success);
-  EXPECT_EQ(r.messages, (Messages{ErrorMessage("Calcul impossible : Instants identiques")}));
+  EXPECT_EQ(testing::AsShown(r.messages), (Messages{ErrorMessage("Calcul impossible : Instants identiques")}));
   EXPECT_TRUE(report.sections[1].empty());
 }
 
@@ -113,7 +114,7 @@ TEST(SolveOrientation, NearlyIdenticalSunsEndAsIdenticalInstantsNotNaN) {
     Report report;
     const SolveResult r = Solve(p, report);
     EXPECT_FALSE(r.success) << apart;
-    EXPECT_EQ(r.messages, (Messages{ErrorMessage("Calcul impossible : Instants identiques")}));
+    EXPECT_EQ(testing::AsShown(r.messages), (Messages{ErrorMessage("Calcul impossible : Instants identiques")}));
     EXPECT_FALSE(std::isnan(r.sunAngle));
   }
 }
@@ -146,7 +147,7 @@ TEST(SolveOrientation, MarksBeyondAnyScaleAreRefusedNotPrintedAsNaN) {
     Report report;
     const SolveResult r = Solve(p, report);
     EXPECT_FALSE(r.success) << row.what;
-    EXPECT_EQ(r.messages, (Messages{ErrorMessage(row.message)})) << row.what;
+    EXPECT_EQ(testing::AsShown(r.messages), (Messages{ErrorMessage(row.message)})) << row.what;
     EXPECT_TRUE(report.sections[1].empty()) << row.what;
     EXPECT_TRUE(report.sections[9].empty()) << row.what;
   }
@@ -165,7 +166,7 @@ TEST(SolveOrientation, BothSunsBelowHorizonGiveBothMessagesPointOneFirst) {
   Report report;
   const SolveResult r = Solve(p, report);
   EXPECT_FALSE(r.success);
-  EXPECT_EQ(r.messages,
+  EXPECT_EQ(testing::AsShown(r.messages),
             (Messages{ErrorMessage("Localisation incorrecte : Le soleil\r\nest sous l'horizon "
                                    "pour le point 1"),
                       ErrorMessage("Localisation incorrecte : Le soleil\r\nest sous l'horizon "
@@ -178,7 +179,7 @@ TEST(SolveOrientation, OnlyTheSunThatIsDownIsReported) {
   Report report;
   const SolveResult r = Solve(p, report);
   EXPECT_FALSE(r.success);
-  EXPECT_EQ(r.messages,
+  EXPECT_EQ(testing::AsShown(r.messages),
             (Messages{ErrorMessage("Localisation incorrecte : Le soleil\r\nest sous l'horizon "
                                    "pour le point 2")}));
 }

@@ -7,6 +7,7 @@
 #include "files/DeskSettings.h"
 #include "files/FileFixtures.h"
 #include "files/TextLines.h"
+#include "support/ShownMessages.h"
 
 namespace umbrix {
 namespace {
@@ -55,7 +56,7 @@ TEST(DeskHeader, AnotherFirstWordIsFormatIncorrect) {
   WriteBytes(dir.File("bad.umb"), "Umbrix6\r\n");
   const auto error = CheckDeskSettingsHeader(dir.File("bad.umb"));
   ASSERT_TRUE(error.has_value());
-  EXPECT_EQ(*error, ErrorMessage(dir.File("bad.umb") + " : format incorrect"));
+  EXPECT_EQ(testing::AsShown(*error), ErrorMessage(dir.File("bad.umb") + " : format incorrect"));
   WriteBytes(dir.File("empty.umb"), "");
   EXPECT_TRUE(CheckDeskSettingsHeader(dir.File("empty.umb")).has_value());
 }
@@ -66,12 +67,12 @@ TEST(DeskHeader, APipeIsRefusedWithoutWaitingAndNeverReplaced) {
   TempFolder dir;
   const std::string pipe = dir.File("tube.umb");
   ASSERT_EQ(::mkfifo(pipe.c_str(), 0644), 0);
-  EXPECT_EQ(CheckDeskSettingsHeader(pipe),
+  EXPECT_EQ(testing::AsShown(CheckDeskSettingsHeader(pipe)),
             ErrorMessage(pipe + " : déjà ouvert ou erreur d'ouverture"));
   DeskSettingsFile desk;
   const auto entered = desk.Enter(pipe, {30, 40, 760, 638, 541, 420, 0}, 25, 35);
   ASSERT_TRUE(entered.error.has_value());
-  EXPECT_EQ(entered.error->text, pipe +
+  EXPECT_EQ(entered.error->Composed(), pipe +
                                      " : erreur d'écriture, le fichier n'a pas été enregistré "
                                      "(le nom ne désigne pas un fichier ordinaire)");
   EXPECT_EQ(std::filesystem::status(pipe).type(), std::filesystem::file_type::fifo);
@@ -140,7 +141,7 @@ TEST(DeskExchange, AnUnwritableFolderIsReportedAndTheModeGoesOn) {
   DeskSettingsFile desk;
   const auto entered = desk.Enter(dir.File("absent/cadran.umb"), {0, 0, 500, 400, 400, 300, 0}, 5, 6);
   ASSERT_TRUE(entered.error.has_value());
-  EXPECT_NE(entered.error->text.find("erreur d'écriture"), std::string::npos);
+  EXPECT_NE(entered.error->Composed().find("erreur d'écriture"), std::string::npos);
   EXPECT_EQ(entered.geometry.width, 160);
   const auto left = desk.Leave({0, 0, 160, 160, 160, 160, 0});
   EXPECT_EQ(left.geometry, (WindowGeometry{0, 0, 500, 400, 400, 300, 0}));

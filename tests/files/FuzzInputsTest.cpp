@@ -21,7 +21,7 @@ TEST(FuzzInputs, EachLoadsOrIsRefusedWithAMessage) {
       const FileResult r = s.Load(CopyInto(dir.Path(), entry.path()).string());
       EXPECT_EQ(r.ok, s.lock.Held());
       if (!r.ok) {
-        EXPECT_FALSE(r.error.text.empty());
+        EXPECT_FALSE(r.error.Composed().empty());
         EXPECT_EQ(s.project.Cote.text, "120");
       }
     }
@@ -35,7 +35,7 @@ TEST(FuzzInputs, AHugeSideLoadsWithoutDateLabels) {
   TempFolder dir;
   Session s;
   const FileResult r = s.Load(DataFileCopy(dir, "fuzz/side-beyond-any-date.umd"));
-  ASSERT_TRUE(r.ok) << r.error.text;
+  ASSERT_TRUE(r.ok) << r.error.Composed();
   EXPECT_EQ(s.project.Coteh.value, 80);
   EXPECT_GT(s.project.Cotel.value, 1e100);
   EXPECT_EQ(s.project.Adate1, "");

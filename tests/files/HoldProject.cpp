@@ -15,7 +15,7 @@ namespace {
 using umbrix::testing::Session;
 
 std::string Outcome(const umbrix::FileResult& r, const char* success) {
-  return r.ok ? success : r.error.text;
+  return r.ok ? success : r.error.Composed();
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include "files/FileFixtures.h"
 #include "files/TextLines.h"
 #include "model/Dates.h"
+#include "support/ShownMessages.h"
 
 namespace umbrix {
 namespace {
@@ -102,7 +103,7 @@ TEST(RoundTrip, EveryOptionalLineComesBack) {
   Session writer;
   FillEverything(writer);
   const FileResult saved = writer.Save(dir.File("full.umd"), false, {"rapport 1", "rapport 2"});
-  ASSERT_TRUE(saved.ok) << saved.error.text;
+  ASSERT_TRUE(saved.ok) << saved.error.Composed();
   EXPECT_FALSE(writer.state.Modified);
   EXPECT_EQ(writer.state.ProjectFileName, dir.File("full.umd"));
   EXPECT_TRUE(writer.state.ProjectFileHeld);
@@ -110,7 +111,7 @@ TEST(RoundTrip, EveryOptionalLineComesBack) {
 
   Session reader;
   const FileResult loaded = reader.Load(dir.File("full.umd"));
-  ASSERT_TRUE(loaded.ok) << loaded.error.text;
+  ASSERT_TRUE(loaded.ok) << loaded.error.Composed();
   ExpectSameProject(writer.project, reader.project, false);
   EXPECT_EQ(reader.state.RunMode, RunMode{2});
   EXPECT_FALSE(reader.state.TestDataValid);
@@ -129,7 +130,7 @@ TEST(RoundTrip, ExtendedFormatCarriesTheTestTab) {
 
   Session reader({"MAP"});
   const FileResult loaded = reader.Load(dir.File("ext.umd"));
-  ASSERT_TRUE(loaded.ok) << loaded.error.text;
+  ASSERT_TRUE(loaded.ok) << loaded.error.Composed();
   ExpectSameProject(writer.project, reader.project, true);
   EXPECT_TRUE(reader.state.TestDataValid);
 }
@@ -219,7 +220,7 @@ TEST(Versions, Version1ReadsOneSideAndTakesEveryDefault) {
   s.project.Options.Axes1.checked = true;  // options a version 1 file does not hold stay
   TempFolder dir;
   const FileResult r = s.Load(DataFileCopy(dir, "v1.umd"));
-  ASSERT_TRUE(r.ok) << r.error.text;
+  ASSERT_TRUE(r.ok) << r.error.Composed();
   const DialProject& p = s.project;
   EXPECT_FALSE(p.Rectg);
   EXPECT_EQ(p.Cote.text, "120");
@@ -257,7 +258,7 @@ TEST(Versions, Version2OpensWithGridDateTimeDefaultsAndNoSimulation) {
   s.form.Enter(Field::Carreau, "10");
   TempFolder dir;
   const FileResult r = s.Load(DataFileCopy(dir, "v2.umd"));
-  ASSERT_TRUE(r.ok) << r.error.text;
+  ASSERT_TRUE(r.ok) << r.error.Composed();
   const DialProject& p = s.project;
   EXPECT_TRUE(p.Rectg);
   EXPECT_EQ(p.Plate.XMax, 75);
@@ -280,7 +281,7 @@ TEST(Versions, Version3ReadsYesNoSubdivisionsAndTheVisibleGnomonPair) {
   Session s;
   TempFolder dir;
   const FileResult r = s.Load(DataFileCopy(dir, "v3.umd"));
-  ASSERT_TRUE(r.ok) << r.error.text;
+  ASSERT_TRUE(r.ok) << r.error.Composed();
   const DialProject& p = s.project;
   const DrawingOptions& o = p.Options;
   EXPECT_EQ(p.Cote.value, 200);
@@ -311,7 +312,7 @@ TEST(Versions, Version4ReadsTheDiversLinesButNoSimulation) {
   Session s;
   TempFolder dir;
   const FileResult r = s.Load(DataFileCopy(dir, "v4.umd"));
-  ASSERT_TRUE(r.ok) << r.error.text;
+  ASSERT_TRUE(r.ok) << r.error.Composed();
   const DialProject& p = s.project;
   const DrawingOptions& o = p.Options;
   EXPECT_EQ(o.HourSubdivisions, 4);
@@ -339,7 +340,7 @@ TEST(Versions, Version5ReadsSimulationAndValuesWithBlanks) {
   Session s;
   TempFolder dir;
   const FileResult r = s.Load(DataFileCopy(dir, "v5.umd"));
-  ASSERT_TRUE(r.ok) << r.error.text;
+  ASSERT_TRUE(r.ok) << r.error.Composed();
   const DialProject& p = s.project;
   EXPECT_TRUE(p.Locc);
   EXPECT_FALSE(p.Est);
@@ -363,7 +364,7 @@ TEST(Versions, Version6ReadsSolarHoursWithoutPlaceLimit) {
   Session s;
   TempFolder dir;
   const FileResult r = s.Load(DataFileCopy(dir, "v6.umd"));
-  ASSERT_TRUE(r.ok) << r.error.text;
+  ASSERT_TRUE(r.ok) << r.error.Composed();
   const DialProject& p = s.project;
   EXPECT_FALSE(p.Limite);
   EXPECT_TRUE(p.Hvrai);
@@ -388,14 +389,14 @@ TEST(Versions, ExtendedFileOpensOnlyInTestMode) {
   const std::string extended = DataFileCopy(dir, "v6d.umd");
   const FileResult refused = plain.Load(extended);
   EXPECT_FALSE(refused.ok);
-  EXPECT_EQ(refused.error, ErrorMessage(extended + " : format incorrect"));
+  EXPECT_EQ(testing::AsShown(refused.error), ErrorMessage(extended + " : format incorrect"));
   EXPECT_EQ(plain.project.Cote.text, "77");
   EXPECT_TRUE(plain.state.Modified);
   EXPECT_FALSE(plain.lock.Held());
 
   Session map({"MAP"});
   const FileResult r = map.Load(extended);
-  ASSERT_TRUE(r.ok) << r.error.text;
+  ASSERT_TRUE(r.ok) << r.error.Composed();
   EXPECT_TRUE(map.state.TestDataValid);
   EXPECT_EQ(map.project.At(TestField::Edit21).text, "48.85");
   EXPECT_NEAR(map.project.At(TestField::Edit21).value, 48.85 * 3.141592653589793 / 180, 1e-15);
@@ -415,7 +416,7 @@ TEST_P(BadHeader, IsRefusedAsFormatIncorrect) {
   Session s({"MAP"});
   const FileResult r = s.Load(dir.File("bad.umd"));
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.error.text, dir.File("bad.umd") + " : format incorrect");
+  EXPECT_EQ(r.error.Composed(), dir.File("bad.umd") + " : format incorrect");
   EXPECT_EQ(r.error.caption, "Erreur...");
   EXPECT_EQ(s.state.ProjectFileName, "");
 }
@@ -438,7 +439,7 @@ TEST(Load, AFileReSavedAsUtf8IsReadAsUtf8AndSavedBackIn1252) {
     WriteBytes(dir.File("utf8.umd"), mark + Cp1252ToUtf8(cp1252));
     Session s;
     const FileResult r = s.Load(dir.File("utf8.umd"));
-    ASSERT_TRUE(r.ok) << r.error.text;
+    ASSERT_TRUE(r.ok) << r.error.Composed();
     EXPECT_EQ(s.project.Long.text, "4°21");
     EXPECT_EQ(s.project.Long.value, 4.35);
     EXPECT_EQ(s.project.Comments, "Cadran solaire, côté jardin\r\n");
@@ -466,7 +467,7 @@ TEST(Load, AnythingButARegularFileIsRefusedWithoutWaiting) {
     s.form.Enter(Field::Cote, "120");
     const FileResult r = s.Load(name);
     EXPECT_FALSE(r.ok) << name;
-    EXPECT_EQ(r.error.text, name + " : déjà ouvert ou erreur d'ouverture");
+    EXPECT_EQ(r.error.Composed(), name + " : déjà ouvert ou erreur d'ouverture");
     EXPECT_EQ(s.project.Cote.text, "120");
     EXPECT_FALSE(s.lock.Held());
     EXPECT_EQ(ReadWholeFile(name), std::nullopt) << name;
@@ -477,21 +478,21 @@ TEST(Load, ALargeFileOfAnotherKindIsRefusedByItsFirstLine) {
   TempFolder dir;
   WriteBytes(dir.File("big.umd"), "Umbrix6 and more on the first line\r\n" + std::string(1 << 20, 'z'));
   Session s;
-  EXPECT_EQ(s.Load(dir.File("big.umd")).error.text, dir.File("big.umd") + " : format incorrect");
+  EXPECT_EQ(s.Load(dir.File("big.umd")).error.Composed(), dir.File("big.umd") + " : format incorrect");
 }
 
 TEST(Load, AnEmptyFileIsFormatIncorrect) {
   TempFolder dir;
   WriteBytes(dir.File("empty.umd"), "");
   Session s;
-  EXPECT_EQ(s.Load(dir.File("empty.umd")).error.text, dir.File("empty.umd") + " : format incorrect");
+  EXPECT_EQ(s.Load(dir.File("empty.umd")).error.Composed(), dir.File("empty.umd") + " : format incorrect");
 }
 
 TEST(Load, AMissingFileIsReportedWithItsNameAsGiven) {
   Session s;
   const FileResult r = s.Load("nulle-part/absent.umd");
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.error, ErrorMessage("nulle-part/absent.umd n'existe pas"));
+  EXPECT_EQ(testing::AsShown(r.error), ErrorMessage("nulle-part/absent.umd n'existe pas"));
 }
 
 TEST(Load, LinesMissingAtTheEndReadAsEmptyValues) {
@@ -502,7 +503,7 @@ TEST(Load, LinesMissingAtTheEndReadAsEmptyValues) {
   Session s;
   s.project.Comments = "ancien\r\n";
   const FileResult r = s.Load(dir.File("cut.umd"));
-  ASSERT_TRUE(r.ok) << r.error.text;
+  ASSERT_TRUE(r.ok) << r.error.Composed();
   EXPECT_EQ(s.project.Cote.value, 150);
   EXPECT_EQ(s.project.Gnomon.value, 60);
   EXPECT_FALSE(s.project.Date1.given);  // the cut date line
@@ -513,7 +514,7 @@ TEST(Load, LinesMissingAtTheEndReadAsEmptyValues) {
   EXPECT_EQ(s.state.RunMode, RunMode{1});
   EXPECT_EQ(s.project.Comments, "");
   ASSERT_TRUE(r.warning);
-  EXPECT_EQ(*r.warning, ErrorMessage(dir.File("cut.umd") + kCutFileText));
+  EXPECT_EQ(testing::AsShown(*r.warning), ErrorMessage(ComposeText(kCutFileText, {dir.File("cut.umd")})));
 }
 
 TEST(Load, OnlyAFileOfTheCurrentVersionCutBeforeItsEndIsSaidIncomplete) {
@@ -652,7 +653,7 @@ TEST(Load, ScrambledValuesNeverStopTheReading) {
     WriteBytes(dir.File("s.umd"), EncodeLines(lines));
     Session s({"MAP"});
     const FileResult r = s.Load(dir.File("s.umd"));
-    ASSERT_TRUE(r.ok) << "file " << file << ": " << r.error.text;
+    ASSERT_TRUE(r.ok) << "file " << file << ": " << r.error.Composed();
     EXPECT_FALSE(s.state.Modified);
     EXPECT_FALSE(s.project.Mijou && s.project.Locc) << "file " << file;
     EXPECT_TRUE(s.project.Limite || !s.project.Lat.given) << "file " << file;
@@ -732,7 +733,7 @@ TEST(Held, AFileHeldByAnotherInstanceCanBeNeitherReadNorOverwritten) {
   second.form.Enter(Field::Cote, "90");
   const FileResult read = second.Load(dir.File("shared.umd"));
   EXPECT_FALSE(read.ok);
-  EXPECT_EQ(read.error, ErrorMessage(dir.File("shared.umd") + " : déjà ouvert ou erreur d'ouverture"));
+  EXPECT_EQ(testing::AsShown(read.error), ErrorMessage(dir.File("shared.umd") + " : déjà ouvert ou erreur d'ouverture"));
   EXPECT_EQ(second.project.Cote.text, "90");
   const FileResult write = second.Save(dir.File("shared.umd"));
   EXPECT_FALSE(write.ok);
@@ -755,7 +756,7 @@ TEST(Held, TheCurrentProjectIsReReadAndRewrittenDespiteItsOwnHold) {
   ASSERT_TRUE(s.Save(dir.File("mine.umd")).ok);
   s.form.Enter(Field::Cote, "140");
   const FileResult r = s.Load(dir.File("mine.umd"));
-  ASSERT_TRUE(r.ok) << r.error.text;
+  ASSERT_TRUE(r.ok) << r.error.Composed();
   EXPECT_EQ(s.project.Cote.text, "130");
   EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(dir.File("mine.umd")));
 }
@@ -787,7 +788,7 @@ TEST(Held, RelativeNamesAreExpandedToFullPaths) {
   Session s;
   const FileResult r = s.Save("./sub/../rel.umd");
   std::filesystem::current_path(previous);
-  ASSERT_TRUE(r.ok) << r.error.text;
+  ASSERT_TRUE(r.ok) << r.error.Composed();
   EXPECT_EQ(s.state.ProjectFileName, dir.File("rel.umd"));
   EXPECT_TRUE(std::filesystem::exists(dir.File("rel.umd")));
 }
@@ -802,7 +803,7 @@ TEST(SaveFailure, AMissingFolderLeavesEverythingAsItWas) {
   const std::string target = dir.File("absent/new.umd");
   const FileResult r = s.Save(target);
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.error, ErrorMessage(target + " : erreur d'écriture, le fichier n'a pas été "
+  EXPECT_EQ(testing::AsShown(r.error), ErrorMessage(target + " : erreur d'écriture, le fichier n'a pas été "
                                            "enregistré (dossier introuvable)"));
   EXPECT_TRUE(s.state.Modified);
   EXPECT_EQ(s.state.ProjectFileName, dir.File("old.umd"));
@@ -831,7 +832,7 @@ TEST(SaveFailure, AReadOnlyFolderRefusesTheSave) {
   const FileResult r = s.Save(dir.File("ro.umd"));
   std::filesystem::permissions(dir.Path(), std::filesystem::perms::owner_all);
   EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.error.text.find("accès refusé"), std::string::npos);
+  EXPECT_NE(r.error.Composed().find("accès refusé"), std::string::npos);
   EXPECT_EQ(ReadBytes(dir.File("ro.umd")), original);
   EXPECT_TRUE(s.state.Modified);
 }
@@ -843,7 +844,7 @@ TEST(SaveFailure, AReadOnlyFileIsNotReplaced) {
   Session s;
   const FileResult r = s.Save(dir.File("locked.umd"));
   EXPECT_FALSE(r.ok);
-  EXPECT_EQ(r.error.text, dir.File("locked.umd") + " : déjà ouvert ou erreur d'ouverture");
+  EXPECT_EQ(r.error.Composed(), dir.File("locked.umd") + " : déjà ouvert ou erreur d'ouverture");
   EXPECT_EQ(ReadBytes(dir.File("locked.umd")), "old");
 }
 
@@ -869,7 +870,7 @@ TEST(SaveFailure, AWriteCutShortLeavesTheOldFileIntact) {
   ::signal(SIGXFSZ, previousHandler);
 
   EXPECT_FALSE(r.ok);
-  EXPECT_NE(r.error.text.find("(disque plein)"), std::string::npos) << r.error.text;
+  EXPECT_NE(r.error.Composed().find("(disque plein)"), std::string::npos) << r.error.Composed();
   EXPECT_EQ(ReadBytes(dir.File("keep.umd")), original);
   EXPECT_TRUE(s.state.Modified);
   int entries = 0;
@@ -911,19 +912,19 @@ TEST(Open, ADeskDialNameOpensItsProjectAndAsksForDeskMode) {
   }
   Session s;
   const OpenResult desk = OpenProject(s.form, s.lock, dir.File("bureau.umb"));
-  ASSERT_TRUE(desk.file.ok) << desk.file.error.text;
+  ASSERT_TRUE(desk.file.ok) << desk.file.error.Composed();
   EXPECT_TRUE(desk.enterDeskMode);
   EXPECT_EQ(s.state.ProjectFileName, dir.File("bureau.umd"));
 
   Session t;
   const OpenResult upper = OpenProject(t.form, t.lock, dir.File("bureau.UMB"));
   EXPECT_FALSE(upper.file.ok);  // the extension compares exactly
-  EXPECT_EQ(upper.file.error.text, dir.File("bureau.UMB") + " n'existe pas");
+  EXPECT_EQ(upper.file.error.Composed(), dir.File("bureau.UMB") + " n'existe pas");
   EXPECT_FALSE(upper.enterDeskMode);
 
   const OpenResult plain = OpenProject(t.form, t.lock, dir.File("absent.umb"));
   EXPECT_FALSE(plain.enterDeskMode);
-  EXPECT_EQ(plain.file.error.text, dir.File("absent.umd") + " n'existe pas");
+  EXPECT_EQ(plain.file.error.Composed(), dir.File("absent.umd") + " n'existe pas");
 }
 
 }  // namespace

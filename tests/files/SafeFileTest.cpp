@@ -9,6 +9,7 @@
 
 #include "files/FileFixtures.h"
 #include "files/SafeFile.h"
+#include "support/ShownMessages.h"
 
 namespace umbrix {
 namespace {
@@ -44,7 +45,7 @@ TEST(WriteFailureMessage, OneMessagePerCauseTheSameForEveryOutput) {
       {WriteCause::FileHeld, "a.dxf : déjà ouvert ou erreur d'ouverture"},
   };
   for (const auto& row : rows) {
-    EXPECT_EQ(WriteFailureMessage("a.dxf", row.cause), ErrorMessage(row.text));
+    EXPECT_EQ(testing::AsShown(WriteFailureMessage("a.dxf", row.cause)), ErrorMessage(row.text));
   }
 }
 

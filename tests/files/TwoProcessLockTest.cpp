@@ -99,16 +99,16 @@ TEST(TwoProcesses, TheOtherInstanceHoldsTheFileUntilItLetsGo) {
   mine.form.Enter(Field::Cote, "90");
   const FileResult read = mine.Load(file);
   EXPECT_FALSE(read.ok);
-  EXPECT_EQ(read.error.text, Refusal(file));
+  EXPECT_EQ(read.error.Composed(), Refusal(file));
   EXPECT_EQ(mine.project.Cote.text, "90");
   const FileResult write = mine.Save(file);
   EXPECT_FALSE(write.ok);
-  EXPECT_EQ(write.error.text, Refusal(file));
+  EXPECT_EQ(write.error.Composed(), Refusal(file));
   EXPECT_EQ(ReadBytes(file), original);
 
   ASSERT_EQ(other.Finish(), 0);
   const FileResult again = mine.Load(file);
-  ASSERT_TRUE(again.ok) << again.error.text;
+  ASSERT_TRUE(again.ok) << again.error.Composed();
   EXPECT_EQ(mine.project.Cote.text, "120");
 }
 

@@ -6,6 +6,7 @@
 
 #include "form/Form.h"
 #include "model/Dates.h"
+#include "support/FakeZones.h"
 
 namespace umbrix::testing {
 
@@ -30,6 +31,11 @@ class FakeFormHost : public FormHost {
   }
   void ShowMessage(const Message& message) override { messages.push_back(message); }
   ClockReading Now() const override { return clock; }
+  const ZoneRules* Zones() const override { return &zones; }
+  bool TakeLaterOffset(const std::string& pattern, const std::vector<std::string>& args) override {
+    questions.push_back(ComposeText(pattern, args));
+    return takeLater;
+  }
 
   void Forget() {
     marks.clear();
@@ -48,6 +54,9 @@ class FakeFormHost : public FormHost {
   int fits = 0;
   std::vector<std::pair<MenuItem, bool>> menus;
   Messages messages;
+  FakeZoneRules zones;
+  std::vector<std::string> questions;
+  bool takeLater = false;
   // 14 July 2023, 15:30:00
   ClockReading clock{SerialFromCivil({2023, 7, 14}), 15.5 / 24};
 

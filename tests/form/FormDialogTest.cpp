@@ -212,7 +212,7 @@ TEST(EntryWriting, ComputationsWriteThroughTheEntriesOwnHandlers) {
 
 TEST(EnglishDates, HintTodayAndParsingFollowTheShortDateFormat) {
   Dialog d({}, DateStyle{"MM/dd/yyyy"}, true);
-  EXPECT_EQ(d.form.Control(Field::Date1).hint, "Format : MM/dd/yyyy");
+  EXPECT_EQ(d.form.Control(Field::Date1).Hint(), "Format : MM/dd/yyyy");
   EXPECT_EQ(d.project.Dadiur.text, "01/01/2010");
   EXPECT_EQ(d.project.Adadiur, "1 January 2010");
   d.form.Enter(Field::Date1, "*");

@@ -134,7 +134,7 @@ TEST_F(BitmapFilesTest, MissingFolderFailsWithTheFrenchMessage) {
   const std::optional<Message> failure = WriteBmp4(drawing, path);
   ASSERT_TRUE(failure.has_value());
   EXPECT_EQ(failure->caption, "Erreur...");
-  EXPECT_EQ(failure->text, path.string() +
+  EXPECT_EQ(failure->Composed(), path.string() +
                                " : erreur d'écriture, le fichier n'a pas été enregistré (dossier "
                                "introuvable)");
   EXPECT_TRUE(WritePng(drawing, path).has_value());

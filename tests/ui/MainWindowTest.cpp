@@ -3,10 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCompleter>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -115,6 +117,29 @@ TEST(MainWindowStory, BoxesFollowTheirRules) {
   EXPECT_TRUE(p.Control<QCheckBox>(ControlId::Hvrai)->isChecked());
   EXPECT_TRUE(p.Control<QCheckBox>(ControlId::Locc)->isChecked());
   EXPECT_TRUE(p.window.session().Project().Locc);
+}
+
+TEST(MainWindowStory, TheZoneListNamesTheZoneAndFillsTheDialsClock) {
+  Program p;
+  auto* zones = p.Control<QComboBox>(ControlId::Zone);
+  ASSERT_NE(zones, nullptr);
+  EXPECT_FALSE(zones->isEnabled());
+  EXPECT_EQ(zones->itemData(1).toString(), "Europe/Paris");  // the computer's own zone first
+  p.window.dialog().Tabs()->setCurrentIndex(static_cast<int>(Tab::Lieu));
+  Click(p.Control<QCheckBox>(ControlId::Hvrai));
+  ASSERT_TRUE(zones->isEnabled());
+  zones->setFocus(Qt::MouseFocusReason);
+  // a part of the name finds it; the first match is taken from the list it opens
+  zones->lineEdit()->selectAll();
+  QTest::keyClicks(zones->lineEdit(), "paris");
+  QAbstractItemView* found = zones->completer()->popup();
+  ASSERT_TRUE(found->isVisible());
+  EXPECT_EQ(found->model()->rowCount(), 1);
+  QTest::keyClick(found, Qt::Key_Down);
+  QTest::keyClick(found, Qt::Key_Return);
+  EXPECT_EQ(p.window.session().Project().Zone, "Europe/Paris");
+  EXPECT_EQ(p.Control<QLineEdit>(ControlId::FusHor)->text(), "1:00");
+  EXPECT_FALSE(p.Control<QComboBox>(ControlId::TypeHeure)->isEnabled());
 }
 
 TEST(MainWindowStory, AMenuToggleChangesItsCheckMarkAndTheDrawing) {

@@ -1,0 +1,144 @@
+// The interface language: the translators installed at start-up, and a pseudo-language loaded into
+// the window, which shows every text that never went through a translation and every one that a
+// layout cuts off.
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTranslator>
+
+#include "app/FakePlatform.h"
+#include "app/Session.h"
+#include "files/SafeFile.h"
+#include "form/FieldFacts.h"
+#include "ui/MainWindow.h"
+#include "ui/QtPrompts.h"
+#include "ui/SaisiesDialog.h"
+#include "ui/UiApplication.h"
+
+namespace umbrix {
+namespace {
+
+using testing::FakePlatform;
+
+/// Every text wrapped in brackets, its vowels accented and lengthened by 40 %, as a language
+/// with longer words would be; "%1" and "&" keep their meaning.
+class PseudoTranslator final : public QTranslator {
+ public:
+  bool isEmpty() const override { return false; }
+  QString translate(const char*, const char* source, const char*, int) const override {
+    if (source == nullptr || *source == '\0') return {};
+    QString s = QString::fromUtf8(source);
+    for (QChar& c : s) {
+      static const QString kPlain = QStringLiteral("aeiouAEIOU");
+      static const QString kAccented = QStringLiteral("àéîõüÀÉÎÕÜ");
+      const qsizetype k = kPlain.indexOf(c);
+      if (k >= 0) c = kAccented[k];
+    }
+    return QLatin1Char('[') + s + QString((s.size() * 2 + 4) / 5, QLatin1Char('~')) +
+           QLatin1Char(']');
+  }
+};
+
+/// Installs the pseudo-language for as long as it lives.
+struct PseudoLanguage {
+  PseudoLanguage() { QCoreApplication::installTranslator(&translator); }
+  ~PseudoLanguage() { QCoreApplication::removeTranslator(&translator); }
+  PseudoTranslator translator;
+};
+
+bool Translated(const QString& text) { return text.isEmpty() || text.startsWith('['); }
+
+void CollectActions(const QList<QAction*>& actions, QStringList& untranslated) {
+  for (QAction* a : actions) {
+    if (a->isSeparator()) continue;
+    if (!Translated(a->text())) untranslated << a->text();
+    if (a->menu() != nullptr) CollectActions(a->menu()->actions(), untranslated);
+  }
+}
+
+TEST(InterfaceLanguage, FrenchLoadsItsOwnTextsAndQtsButIsNotEnglish) {
+  const UiLanguage french = SetUpApplication(QLocale(QLocale::French, QLocale::France));
+  EXPECT_TRUE(french.umbrixTexts) << "umbrix_fr.qm is compiled into the program";
+  EXPECT_FALSE(french.englishUi);
+  // no English texts exist yet: asking for them leaves the interface French
+  const UiLanguage english = SetUpApplication(QLocale(QLocale::English, QLocale::UnitedStates));
+  EXPECT_FALSE(english.umbrixTexts);
+  EXPECT_FALSE(english.englishUi);
+  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+}
+
+TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff) {
+  const PseudoLanguage pseudo;
+  FakePlatform fake;
+  MainWindow window(fake, fake);
+  window.show();
+  window.Start({"MAP"});  // the developer's tabs too
+  window.ShowDialog();
+
+  QStringList untranslated;
+  CollectActions(window.menuBar()->actions(), untranslated);
+  for (QLabel* label : window.findChildren<QLabel*>())
+    if (label->isVisible() && !Translated(label->text())) untranslated << label->text();
+
+  SaisiesDialog& dialog = window.dialog();
+  // the companion labels show values (dates, times), not texts of the program
+  QSet<QWidget*> values;
+  for (const FieldFacts& f : kFieldFacts)
+    if (f.label) values.insert(dialog.Widget(f.label->control));
+  if (!Translated(dialog.windowTitle())) untranslated << dialog.windowTitle();
+
+  QStringList cut;
+  QTabWidget* tabs = dialog.Tabs();
+  for (int t = 0; t < tabs->count(); ++t) {
+    if (!Translated(tabs->tabText(t))) untranslated << tabs->tabText(t);
+    tabs->setCurrentIndex(t);
+    QApplication::processEvents();
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+      if (!w->isVisible() || values.contains(w)) continue;
+      QString text;
+      if (auto* label = qobject_cast<QLabel*>(w)) text = label->text();
+      if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
+      if (auto* group = qobject_cast<QGroupBox*>(w)) text = group->title();
+      if (text.isEmpty()) continue;
+      if (!Translated(text)) untranslated << text;
+      const QSize hint = w->sizeHint();
+      if (w->width() < hint.width() || w->height() < hint.height())
+        cut << QStringLiteral("%1 (%2 < %3)").arg(text).arg(w->width()).arg(hint.width());
+    }
+  }
+  untranslated.removeDuplicates();
+  EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(" | ").toStdString();
+  EXPECT_TRUE(cut.isEmpty()) << cut.join(" | ").toStdString();
+}
+
+TEST(InterfaceLanguage, AMessageBoxShowsItsTextCaptionAndButtonTranslated) {
+  const PseudoLanguage pseudo;
+  QtPrompts prompts(QDir::tempPath());
+  QString title, text, button;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    title = box->windowTitle();
+    text = box->text();
+    button = box->buttons().value(0)->text();
+    box->accept();
+  });
+  prompts.ShowMessage(ErrorMessage(kCannotOpenText, {"mur.umd"}));
+  EXPECT_EQ(title, "[Érréür...~~~~]");
+  // the pattern translated whole, its argument put in afterwards
+  EXPECT_EQ(text, "[mur.umd : déjà õüvért õü érréür d'õüvértüré~~~~~~~~~~~~~~~~]");
+  EXPECT_TRUE(Translated(button)) << button.toStdString();
+}
+
+}  // namespace
+}  // namespace umbrix
