@@ -143,8 +143,8 @@ class Printer {
   virtual bool ChoosePrinter() = 0;
   /// The page's measures once `orientation` is set, in the printer font.
   virtual PageMetrics Measure(PageOrientation orientation) = 0;
-  /// Prints every page of `job`: bitmap pieces from the drawing bitmap, the dial's piece drawn
-  /// through `traceDial`. The failure message.
+  /// Prints every page of `job`, its dial's piece drawn through `traceDial`. The failure
+  /// message.
   virtual std::optional<Message> Print(const PrintJob& job, const DialTracer& traceDial) = 0;
 };
 

@@ -49,11 +49,7 @@ PrintOutcome PrintCommands::PrintReport() {
   const ReportGeometry g = ComputeReportGeometry(
       m, project.Plate, drawing_.DrawingMarginPx(), static_cast<int>(texts.listing.size()),
       static_cast<int>(texts.comments.size()), static_cast<int>(texts.report.size()), drawing);
-  const DrawingFrame screen = s_.Frame();
-  if (drawing) s_.TraceForPrint(g.bitmapWidth, g.bitmapHeight);
-  const PrintOutcome outcome = Send(PlanReportPrint(m, g, texts));
-  if (drawing) s_.RestoreAfterPrint(screen.widthPx, screen.heightPx);
-  return outcome;
+  return Send(PlanReportPrint(m, g, project.Plate, drawing_.DrawingMarginPx(), texts));
 }
 
 PrintOutcome PrintCommands::PrintDrawing(PrintLayout layout) {
@@ -68,8 +64,8 @@ PrintOutcome PrintCommands::PrintDrawing(PrintLayout layout) {
   const std::string dateLine = PrintDateLine(services_.NowSerial());
   const int margin = drawing_.DrawingMarginPx();
 
+  // every layout is drawn as vectors at the printer's resolution: the screen is not touched
   if (layout == PrintLayout::TrueScale) {
-    // vectors at the printer's resolution: the screen's bitmap is not touched
     const PageMetrics portrait = printer_.Measure(PageOrientation::Portrait);
     const PageMetrics landscape = printer_.Measure(PageOrientation::Landscape);
     const TrueScaleGeometry p =
@@ -82,11 +78,7 @@ PrintOutcome PrintCommands::PrintDrawing(PrintLayout layout) {
 
   const PageMetrics m = printer_.Measure(GraphicOrientation(layout, plate));
   const GraphicGeometry g = ComputeGraphicGeometry(layout, m, plate, margin);
-  const DrawingFrame screen = s_.Frame();
-  s_.TraceForPrint(g.bitmapWidth, g.bitmapHeight);
-  const PrintOutcome outcome = Send(PlanGraphicPrint(layout, m, g, fileName, dateLine));
-  s_.RestoreAfterPrint(screen.widthPx, screen.heightPx);
-  return outcome;
+  return Send(PlanGraphicPrint(layout, m, g, plate, margin, fileName, dateLine));
 }
 
 void PrintCommands::SaveDrawingBitmap() {

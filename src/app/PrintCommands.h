@@ -1,7 +1,7 @@
 #pragma once
 // The print commands and the drawing saved as a bitmap: the checks and their messages, the print
-// dialog, the page plan worked out on the printer's measures, the bitmap re-sized for the print
-// and given back to the screen afterwards.
+// dialog, the page plan worked out on the printer's measures, the dial traced as vectors onto the
+// printer's pages while the screen's bitmap stays as it is.
 
 #include "app/MainMenu.h"
 #include "app/Ports.h"

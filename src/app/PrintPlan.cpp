@@ -54,6 +54,24 @@ std::string JobTitle(PrintLayout layout, const std::string& projectFileName) {
   return title;
 }
 
+DrawingFrame MagnifiedFrame(const PlateWindow& plate, int widthPx, int heightPx, int marginPx,
+                            int magnification) {
+  DrawingFrame f;
+  f.plate = plate;
+  f.marginPx = marginPx;
+  f.widthPx = widthPx;
+  f.heightPx = heightPx;
+  f.ComputeScale();
+  const int u = std::max(magnification, 1);
+  // a drawing pixel becomes u device pixels: its centre, not its corner, keeps the point
+  f.marginPx = u * marginPx + (u - 1) / 2;
+  f.widthPx *= u;
+  f.heightPx *= u;
+  f.MmPerPixelX /= u;
+  f.MmPerPixelY /= u;
+  return f;
+}
+
 std::string PrintDateLine(double serial) {
   const double day = std::floor(serial);
   return FormatDateLong(day) + " " + FormatLongTime(serial - day);
@@ -112,7 +130,8 @@ ReportGeometry ComputeReportGeometry(const PageMetrics& m, const PlateWindow& pl
   return g;
 }
 
-PrintJob PlanReportPrint(const PageMetrics& m, const ReportGeometry& g, const ReportTexts& texts) {
+PrintJob PlanReportPrint(const PageMetrics& m, const ReportGeometry& g, const PlateWindow& plate,
+                         int marginPx, const ReportTexts& texts) {
   PrintJob job;
   job.layout = PrintLayout::Report;
   job.title = JobTitle(PrintLayout::Report, texts.projectFileName);
@@ -136,7 +155,9 @@ PrintJob PlanReportPrint(const PageMetrics& m, const ReportGeometry& g, const Re
     job.pages.back().texts.push_back({lines[c], 6 * m.charWidth, (4 + onPage) * lh});
   }
   if (g.bitmapWidth > 0 && !job.pages.empty()) {
-    job.pages.front().pieces.push_back({{0, 0, g.bitmapWidth, g.bitmapHeight}, g.bitmapTarget});
+    job.dialFrame = MagnifiedFrame(plate, g.bitmapWidth, g.bitmapHeight, marginPx, g.magnification);
+    job.dotScale = g.magnification;
+    job.pages.front().dial = DialPiece{g.bitmapTarget, 0, 0};
   }
   return job;
 }
@@ -254,18 +275,22 @@ GraphicGeometry ComputeGraphicGeometry(PrintLayout layout, const PageMetrics& m,
 }
 
 PrintJob PlanGraphicPrint(PrintLayout layout, const PageMetrics& m, const GraphicGeometry& g,
+                          const PlateWindow& plate, int marginPx,
                           const std::string& projectFileName, const std::string& dateLine) {
   PrintJob job;
   job.layout = layout;
   job.title = JobTitle(layout, projectFileName);
   job.orientation = g.orientation;
+  job.dialFrame = MagnifiedFrame(plate, g.bitmapWidth, g.bitmapHeight, marginPx, g.magnification);
+  job.dotScale = g.magnification;
   const int sheets = static_cast<int>(g.pieces.size());
   const int u = g.magnification;
   for (int i = 0; i < sheets; ++i) {
     PrintPage page;
     page.texts = PageHeader(m, g.divisor, i + 1, sheets, projectFileName, dateLine);
     const DeviceRect& piece = g.pieces[static_cast<size_t>(i)];
-    page.pieces.push_back({piece, {g.x0, g.y0, u * piece.width, u * piece.height}});
+    page.dial =
+        DialPiece{{g.x0, g.y0, u * piece.width, u * piece.height}, u * piece.x, u * piece.y};
     job.pages.push_back(std::move(page));
   }
   return job;

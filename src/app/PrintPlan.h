@@ -1,8 +1,8 @@
 #pragma once
 // A print as plain values: the page geometry of every layout, worked out from the printer's page
-// metrics, and the pages it gives, each a list of texts at positions, bitmap pieces stretched onto
-// rectangles, lines, and at most one piece of the dial drawn as vectors. A printer back end
-// replays the pages; nothing here knows a printer.
+// metrics, and the pages it gives, each a list of texts at positions, lines, and at most one
+// piece of the dial drawn as vectors. A printer back end replays the pages; nothing here knows a
+// printer.
 
 #include <optional>
 #include <string>
@@ -64,15 +64,7 @@ struct PrintText {
   friend bool operator==(const PrintText&, const PrintText&) = default;
 };
 
-/// A piece of the drawing bitmap stretched onto a rectangle of the page.
-struct BitmapPiece {
-  DeviceRect source;  // bitmap pixels
-  DeviceRect target;  // device pixels
-
-  friend bool operator==(const BitmapPiece&, const BitmapPiece&) = default;
-};
-
-/// The part of the true-scale dial seen through `target`: the frame's pixel (sourceX, sourceY)
+/// The part of the dial seen through `target`: the frame's pixel (sourceX, sourceY)
 /// lands on the target's top left corner, nothing is drawn outside the target.
 struct DialPiece {
   DeviceRect target;
@@ -95,21 +87,20 @@ struct PrintLine {
 
 struct PrintPage {
   std::vector<PrintText> texts;
-  std::vector<BitmapPiece> pieces;
   std::vector<PrintLine> lines;
   std::optional<DialPiece> dial;
 };
 
-/// Everything a back end needs to print: the job's title, the orientation, the pages, and for a
-/// true-scale print the frame the dial is drawn in and the size of one screen pixel.
+/// Everything a back end needs to print: the job's title, the orientation, the pages, and when a
+/// page shows the dial the frame it is drawn in and the size of one dot.
 struct PrintJob {
   PrintLayout layout = PrintLayout::Report;
   std::string title;
   PageOrientation orientation = PageOrientation::Portrait;
   std::vector<PrintPage> pages;
-  /// The dial's frame in device pixels (true-scale prints only).
+  /// The dial's frame in device pixels.
   DrawingFrame dialFrame;
-  /// Device pixels per screen pixel: pen widths, marker boxes and the label font grow by it.
+  /// Device pixels per dot: pen widths, marker boxes and the label font grow by it.
   double dotScale = 1.0;
 };
 
@@ -122,6 +113,12 @@ int Magnification(int lineHeight, int marginPx);
 /// The print's title: the project's file name without its folder, its extension removed for
 /// the report and replaced by "_0", "_1", "_2", "_4" or "_echelle" for the drawing prints.
 std::string JobTitle(PrintLayout layout, const std::string& projectFileName);
+
+/// The frame of a `widthPx` x `heightPx` drawing of `plate` magnified `magnification` times, in
+/// device pixels: the dial drawn as vectors in it covers the rectangle the magnified drawing
+/// would, each point at the centre of the device pixels its drawing pixel became.
+DrawingFrame MagnifiedFrame(const PlateWindow& plate, int widthPx, int heightPx, int marginPx,
+                            int magnification);
 
 /// "d mmmm yyyy hh:nn:ss" of a date-time serial.
 std::string PrintDateLine(double serial);
@@ -139,7 +136,7 @@ struct ReportGeometry {
   int pad = 1;  // empty lines after the listing
   int bitmapWidth = 0;
   int bitmapHeight = 0;
-  DeviceRect bitmapTarget;  // top right of the first page, below the header
+  DeviceRect bitmapTarget;  // top right of the first page, below the header: the dial's place
   int totalLines = 0;
   int totalPages = 1;
 
@@ -160,8 +157,10 @@ struct ReportTexts {
   std::string dateLine;
 };
 
-/// The text print's pages: each line under its page's header, the drawing on the first page.
-PrintJob PlanReportPrint(const PageMetrics& m, const ReportGeometry& g, const ReportTexts& texts);
+/// The text print's pages: each line under its page's header, the dial of `plate` drawn on the
+/// first page in the magnified frame of the geometry's drawing (screen margin `marginPx`).
+PrintJob PlanReportPrint(const PageMetrics& m, const ReportGeometry& g, const PlateWindow& plate,
+                         int marginPx, const ReportTexts& texts);
 
 // ---------------------------------------------------------------- the graphic layouts
 
@@ -177,7 +176,7 @@ struct GraphicGeometry {
   int x0 = 0;
   int y0 = 0;
   int divisor = 1;
-  /// Each sheet's piece of the bitmap, in printing order.
+  /// Each sheet's piece of the drawing (its pixels before magnification), in printing order.
   std::vector<DeviceRect> pieces;
 
   friend bool operator==(const GraphicGeometry&, const GraphicGeometry&) = default;
@@ -188,8 +187,10 @@ struct GraphicGeometry {
 GraphicGeometry ComputeGraphicGeometry(PrintLayout layout, const PageMetrics& m,
                                        const PlateWindow& plate, int marginPx);
 
-/// One sheet per piece, each with its header and its piece stretched by the magnification.
+/// One sheet per piece, each with its header and its piece of the dial of `plate` drawn as
+/// vectors in the magnified frame of the geometry's drawing (screen margin `marginPx`).
 PrintJob PlanGraphicPrint(PrintLayout layout, const PageMetrics& m, const GraphicGeometry& g,
+                          const PlateWindow& plate, int marginPx,
                           const std::string& projectFileName, const std::string& dateLine);
 
 // ---------------------------------------------------------------- the true-scale print

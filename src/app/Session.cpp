@@ -705,36 +705,4 @@ void Session::ExportFabricationCommand() {
   if (const auto error = WriteFabrication(*name)) prompts_.ShowMessage(*error);
 }
 
-// ---------------------------------------------------------------- printing
-
-void Session::TraceForPrint(int widthPx, int heightPx) {
-  frame_.widthPx = widthPx;
-  frame_.heightPx = heightPx;
-  SyncFrame();
-  drawing_.ResizeDrawing(widthPx, heightPx);
-  const auto canvas = drawing_.DrawOnBitmap(frame_);
-  Report unused;
-  TraceDial(project_, orientation_, hourLimits_, frame_, *canvas, TraceOptions{}, unused);
-}
-
-void Session::RestoreAfterPrint(int widthPx, int heightPx) {
-  const DrawingRoom room = drawing_.Room();
-  const FitResult fit = FitDrawingSize(project_, drawing_.DrawingMarginPx(), room.reportPaneLeft,
-                                       room.commentsPaneTop);
-  if (fitEnabled_ && fit.resized) {
-    FitDrawing();
-    return;
-  }
-  // a plate the window cannot fit yet keeps the size it had before the print
-  frame_.widthPx = widthPx;
-  frame_.heightPx = heightPx;
-  SyncFrame();
-  drawing_.ResizeDrawing(widthPx, heightPx);
-  if (state_.DrawingExists) {
-    TraceToScreen(false);
-  } else {
-    BlankDrawing();
-  }
-}
-
 }  // namespace umbrix

@@ -223,14 +223,6 @@ class Session {
   /// The title block's lines: name, place and orientation, from the values of the last solve or
   /// of the typed orientation (never read back from the report, which may be translated).
   std::vector<std::string> FabricationTitle() const;
-  // ---- printing
-
-  /// A print's bitmap: resized to `widthPx` x `heightPx` and the dial traced into it, without
-  /// report and without showing it.
-  void TraceForPrint(int widthPx, int heightPx);
-  /// After a print: the screen's bitmap size (`widthPx` x `heightPx` before the print) given
-  /// back, refitted to the window and the dial redrawn.
-  void RestoreAfterPrint(int widthPx, int heightPx);
 
  private:
   /// The dialog's window onto the session.

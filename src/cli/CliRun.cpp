@@ -203,7 +203,7 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
   }
   if (options.print) {
     // the window's print commands, with a PDF writer for printer
-    PdfPrinter printer(platform.Bitmap(), PaperNamed(options.paper).value_or(Paper::A4));
+    PdfPrinter printer(PaperNamed(options.paper).value_or(Paper::A4));
     const Ports ports = platform.ForSession();
     PrintCommands commands(session, ports.prompts, printer, ports.drawing, ports.services);
     const PrintOutcome outcome = *options.print == PrintLayout::Report

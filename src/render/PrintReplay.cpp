@@ -42,7 +42,7 @@ void SetUp(QPdfWriter& writer, Paper paper, PageOrientation orientation) {
       QMarginsF(kPdfBorderMm, kPdfBorderMm, kPdfBorderMm, kPdfBorderMm), QPageLayout::Millimeter));
 }
 
-void PaintPage(QPainter& painter, const PrintPage& page, const PrintJob& job, const QImage& bitmap,
+void PaintPage(QPainter& painter, const PrintPage& page, const PrintJob& job,
                const DialTracer& trace) {
   if (page.dial && trace) {
     const DialPiece& d = *page.dial;
@@ -54,15 +54,6 @@ void PaintPage(QPainter& painter, const PrintPage& page, const PrintJob& job, co
       trace(canvas, job.dialFrame);
     }
     painter.restore();
-  }
-  for (const BitmapPiece& piece : page.pieces) {
-    // whole printer pixels per bitmap pixel, without smoothing: the bitmap's own pixels
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    // a PDF would otherwise keep the 16-colour bitmap as a JPEG, blurred
-    painter.setRenderHint(QPainter::LosslessImageRendering, true);
-    painter.drawImage(
-        QRect(piece.target.x, piece.target.y, piece.target.width, piece.target.height), bitmap,
-        QRect(piece.source.x, piece.source.y, piece.source.width, piece.source.height));
   }
   for (const PrintLine& line : page.lines) {
     painter.setPen(QPen(Qt::black, line.widthPx, Qt::SolidLine, Qt::FlatCap));
@@ -100,7 +91,7 @@ PageMetrics MeasurePage(const QPaintDevice& device) {
 }
 
 std::optional<Message> PaintPrintJob(QPagedPaintDevice& device, const PrintJob& job,
-                                     const QImage& bitmap, const DialTracer& trace) {
+                                     const DialTracer& trace) {
   QPainter painter;
   if (!painter.begin(&device))
     return ErrorMessage(UMBRIX_TR("Message", "L'impression n'a pas pu commencer"));
@@ -111,7 +102,7 @@ std::optional<Message> PaintPrintJob(QPagedPaintDevice& device, const PrintJob& 
       return ErrorMessage(UMBRIX_TR("Message", "L'impression s'est arrêtée à la page %1"),
                           {std::to_string(i + 1)});
     }
-    PaintPage(painter, job.pages[i], job, bitmap, trace);
+    PaintPage(painter, job.pages[i], job, trace);
   }
   if (!painter.end())
     return ErrorMessage(UMBRIX_TR("Message", "L'impression n'a pas pu se terminer"));
@@ -142,7 +133,7 @@ std::optional<Message> PdfPrinter::Print(const PrintJob& job, const DialTracer& 
     SetUp(writer, paper_, job.orientation);
     writer.setTitle(ToQString(job.title));
     writer.setCreator(QStringLiteral("Umbrix"));
-    if (auto error = PaintPrintJob(writer, job, bitmap_, trace)) return error;
+    if (auto error = PaintPrintJob(writer, job, trace)) return error;
   }
   document_ = buffer.data().toStdString();
   return std::nullopt;

@@ -2,7 +2,6 @@
 // A print's page plan painted on any paged device: the window's printer or a PDF writer, so that
 // both give the same pages. Also the PDF writer as the command line's printer.
 
-#include <QImage>
 #include <QPagedPaintDevice>
 #include <optional>
 #include <string>
@@ -20,10 +19,10 @@ QFont PrinterFont(int points);
 PageMetrics MeasurePage(const QPaintDevice& device);
 
 /// Paints every page of `job` on `device`, whose orientation the caller has set: the dial's
-/// piece through `trace`, the bitmap pieces from `bitmap`, the lines and the texts. The failure
-/// message when the device cannot be painted on.
+/// piece as vectors through `trace`, the lines and the texts. The failure message when the
+/// device cannot be painted on.
 std::optional<Message> PaintPrintJob(QPagedPaintDevice& device, const PrintJob& job,
-                                     const QImage& bitmap, const DialTracer& trace);
+                                     const DialTracer& trace);
 
 enum class Paper { A4, A3, Letter };
 
@@ -38,8 +37,7 @@ inline constexpr int kPdfDotsPerInch = 1200;
 /// A printer that writes the job as a PDF document in memory: no dialog, the paper given.
 class PdfPrinter final : public Printer {
  public:
-  /// `bitmap` is the drawing bitmap the pieces come from; it must outlive the printer.
-  PdfPrinter(const QImage& bitmap, Paper paper) : bitmap_(bitmap), paper_(paper) {}
+  explicit PdfPrinter(Paper paper) : paper_(paper) {}
 
   bool ChoosePrinter() override { return true; }
   PageMetrics Measure(PageOrientation orientation) override;
@@ -49,7 +47,6 @@ class PdfPrinter final : public Printer {
   const std::string& Document() const { return document_; }
 
  private:
-  const QImage& bitmap_;
   Paper paper_;
   std::string document_;
 };

@@ -39,6 +39,30 @@ QtRasterCanvas::QtRasterCanvas(QImage& image, const DrawingFrame& frame, const Q
   painter_.setFont(font_);
 }
 
+QImage NewScreenImage(const DrawingFrame& frame, double ratio) {
+  const double r = std::max(ratio, 1.0);
+  QImage image(static_cast<int>(std::ceil(frame.widthPx * r)),
+               static_cast<int>(std::ceil(frame.heightPx * r)), QImage::Format_RGB32);
+  image.setDevicePixelRatio(r);
+  image.fill(ToQRgb(colours::White));
+  return image;
+}
+
+QtRasterCanvas::QtRasterCanvas(QImage& image, const DrawingFrame& frame, const QFont& font, Smooth)
+    : QtRasterCanvas(image, frame, font) {
+  smooth_ = true;
+  painter_.setRenderHint(QPainter::Antialiasing, true);
+  painter_.setRenderHint(QPainter::TextAntialiasing, true);
+  // the same glyphs and advances as the bitmap's, with smooth edges
+  font_.setStyleStrategy(QFont::PreferAntialias);
+  painter_.setFont(font_);
+  // a one-device-pixel line is sharp on a device pixel's centre: the one nearest the middle of
+  // the frame's pixel
+  const double r = image.devicePixelRatio();
+  const double shift = (std::floor((r - 1) / 2) + 0.5) / r;
+  painter_.translate(shift, shift);
+}
+
 QtRasterCanvas::QtRasterCanvas(QPainter& painter, const DrawingFrame& frame, double dotScale)
     : frame_(frame), painter_(painter), font_(DrawingFont()), dotScale_(dotScale) {
   font_.setPixelSize(std::max(1, static_cast<int>(std::lround(12 * dotScale))));
@@ -83,12 +107,22 @@ QFontMetrics QtRasterCanvas::Metrics() const {
 }
 
 void QtRasterCanvas::SetPixel(QPoint at, Colour colour) {
-  if (dotScale_ > 1) return;  // a wide pen covers its own end
+  if (dotScale_ > 1 || smooth_) return;  // a wide or smooth pen covers its own end
   painter_.setPen(QPen(QColor::fromRgb(ToQRgb(colour)), 0));
   painter_.drawPoint(at);
 }
 
 void QtRasterCanvas::FillSurface(Colour colour) {
+  if (smooth_) {
+    // the whole image, whatever the shift of the lines
+    painter_.save();
+    painter_.resetTransform();
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.fillRect(QRect(0, 0, painter_.device()->width(), painter_.device()->height()),
+                      QColor::fromRgb(ToQRgb(colour)));
+    painter_.restore();
+    return;
+  }
   const QRect whole = owned_ ? QRect(0, 0, painter_.device()->width(), painter_.device()->height())
                              : QRect(0, 0, frame_.widthPx, frame_.heightPx);
   painter_.fillRect(whole, QColor::fromRgb(ToQRgb(colour)));

@@ -20,6 +20,9 @@ namespace umbrix {
 
 /// A white drawing bitmap of the frame's size (Format_RGB32, 96 dpi).
 QImage NewDrawingImage(const DrawingFrame& frame);
+/// A white screen image of the frame's size in device-independent pixels, `ratio` device pixels
+/// to each (at least 1).
+QImage NewScreenImage(const DrawingFrame& frame, double ratio);
 
 /// Paints each primitive in pixels of `frame` (its `ToPixelX`/`ToPixelY`): one-pixel lines with
 /// their end pixel set, no antialiasing, the dotted pen, the 3-pixel gnomon pen, markers on a
@@ -29,6 +32,11 @@ class QtRasterCanvas : public Canvas {
  public:
   /// `image` (Format_RGB32, the frame's size) and `frame` must outlive the canvas.
   QtRasterCanvas(QImage& image, const DrawingFrame& frame, const QFont& font = DrawingFont());
+  /// Paints on a screen image (`NewScreenImage`) in the frame's pixels with antialiased lines
+  /// and text: a one-pixel line is one device pixel wide whatever the image's device pixel
+  /// ratio, and lines run through the middle of their pixels. Text is measured as on the bitmap.
+  struct Smooth {};
+  QtRasterCanvas(QImage& image, const DrawingFrame& frame, const QFont& font, Smooth);
   /// Paints through a painter already begun on any device (a printer's page, a PDF) in the
   /// frame's pixels, every dot `dotScale` device pixels wide: pens, marker boxes and the label
   /// font grow by it, and lines end flat where the pen is wider than a pixel. The whole-surface
@@ -62,6 +70,7 @@ class QtRasterCanvas : public Canvas {
   QPainter& painter_;
   QFont font_;
   double dotScale_ = 1.0;
+  bool smooth_ = false;
   PenStyle style_ = PenStyle::Solid;
   int width_ = 0;  // pixels
 };

@@ -1,6 +1,6 @@
 #pragma once
-// The drawing bitmap as a QImage, drawn on through the Qt raster canvas: the window shows it, the
-// command line writes it to files.
+// The drawing bitmap as a QImage, drawn on through the Qt raster canvas: the command line writes
+// it to files; beside it, for a window, the same drawing smooth at the screen's resolution.
 
 #include <QImage>
 #include <functional>
@@ -20,6 +20,12 @@ class RasterDrawing final : public DrawingSurface {
   /// Called on every `PresentDrawing` (the window repaints from the bitmap).
   void OnPresent(std::function<void()> present) { present_ = std::move(present); }
   const QImage& Bitmap() const { return image_; }
+  /// Keeps a smooth screen image beside the bitmap, `ratio` device pixels to each bitmap pixel
+  /// (0: none). A new ratio gives the screen image the bitmap's content until the next drawing.
+  void SetScreenRatio(double ratio);
+  double ScreenRatio() const { return ratio_; }
+  /// What a window shows: the screen image, or the bitmap when there is none.
+  const QImage& ScreenImage() const { return ratio_ > 0 ? screen_ : image_; }
   /// The desk dial's smaller font and margin, or the usual ones.
   void UseDeskFont(bool desk);
 
@@ -36,6 +42,8 @@ class RasterDrawing final : public DrawingSurface {
   bool deskFont_ = false;
   DrawingRoom room_;
   QImage image_;
+  double ratio_ = 0;
+  QImage screen_;
   std::function<void()> present_;
 };
 

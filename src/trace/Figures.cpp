@@ -108,9 +108,15 @@ void TracingPass::DrawShadowAtInstant() {
     FillNight(colours::LightGrey);
   } else if (!p_.Options.Style1.checked) {
     const double G = g_.caster.height;
+    if (opt_.deskMode) {
+      // the small desk dial's live shadow: a grey band edged in black, seen across the lines
+      canvas_.SetPenWidth(5);
+      ClipAndDrawSegmentInFrame(canvas_, frame_, colours::Black, g_.caster.foot, -G * sun.X / sun.Z,
+                                -G * sun.Y / sun.Z);
+    }
     canvas_.SetPenWidth(3);
-    ClipAndDrawSegmentInFrame(canvas_, frame_, colours::LightGrey, g_.caster.foot,
-                              -G * sun.X / sun.Z, -G * sun.Y / sun.Z);
+    ClipAndDrawSegmentInFrame(canvas_, frame_, ShadowColour(), g_.caster.foot, -G * sun.X / sun.Z,
+                              -G * sun.Y / sun.Z);
     canvas_.SetPenWidth(0);
   } else {
     DrawStyleShadow(sun);
@@ -173,8 +179,17 @@ void TracingPass::DrawStyleShadow(Vec3 sun) {
     }
     polygon.push_back(edge.end);
   }
-  canvas_.DrawFilledPolygon(colours::LightGrey, polygon);
-  canvas_.DrawFilledQuads(colours::LightGrey, polygon);
+  canvas_.DrawFilledPolygon(ShadowColour(), polygon);
+  canvas_.DrawFilledQuads(ShadowColour(), polygon);
+  if (opt_.deskMode && !polygon.empty()) {
+    // the small desk dial's live shadow edged in black, seen across the lines
+    polygon.push_back(polygon.front());
+    canvas_.DrawPolyline(colours::Black, polygon);
+  }
+}
+
+Colour TracingPass::ShadowColour() const {
+  return opt_.deskMode ? colours::Grey : colours::LightGrey;
 }
 
 void TracingPass::DrawGridAxesFoot() {

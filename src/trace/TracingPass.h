@@ -45,6 +45,8 @@ class TracingPass {
   void DrawDayArc(double date, Colour colour);
   void FillNight(Colour colour);
   void DrawStyleShadow(Vec3 sun);
+  /// The shadow at an instant: light grey, darker on the small desk dial.
+  Colour ShadowColour() const;
   /// `HourLineLimit`: the part of the hour line at `hours` swept between the two solstices.
   ClipResult HourLineLimit(double s, bool styleChecked, double hours) const;
   void AppendHourReport(double t, const ClipResult& line);

@@ -64,15 +64,17 @@ const QKeySequence kDeskKey(QStringLiteral("Ctrl+H"), QKeySequence::PortableText
 
 }  // namespace
 
-/// The client area: the drawing bitmap painted at (0, 0), the panes placed by the layout rules.
+/// The client area: the drawing painted at (0, 0) at the screen's resolution, the panes placed
+/// by the layout rules.
 class MainWindow::ClientArea final : public QWidget {
  public:
   ClientArea(MainWindow& owner) : QWidget(&owner), owner_(owner) {}
 
  protected:
   void paintEvent(QPaintEvent*) override {
+    owner_.FollowScreenRatio(devicePixelRatioF());
     QPainter painter(this);
-    painter.drawImage(0, 0, owner_.drawing_.Bitmap());
+    painter.drawImage(QPointF(0, 0), owner_.drawing_.ScreenImage());
     if (owner_.firstDialPainted_ && owner_.session_ && owner_.session_->State().DrawingExists) {
       std::exchange(owner_.firstDialPainted_, nullptr)();
     }
@@ -124,7 +126,7 @@ class MainWindow::ClientArea final : public QWidget {
 MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool()> busy,
                        SessionSettings settings)
     : busy_(busy ? std::move(busy) : [] { return false; }),
-      printer_(std::make_unique<QtPrinter>(drawing_.Bitmap())),
+      printer_(std::make_unique<QtPrinter>()),
       prompts_(prompts),
       services_(services) {
   printer_->SetParent(this);
@@ -162,6 +164,7 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
           [this] { session_->CommentsEdited(ToCrLf(comments_->toPlainText())); });
 
   drawing_.OnPresent([this] { client_->update(); });
+  drawing_.SetScreenRatio(devicePixelRatioF());
   const MainLayout layout = LayOutMainWindow(minimum);
   drawing_.SetRoom({layout.reportPane.left, layout.commentsPane.top});
 
@@ -363,6 +366,14 @@ void MainWindow::UpdateDrawingCursor() {
 
 void MainWindow::SetWindowTitle(const std::string& title) {
   setWindowTitle(QString::fromStdString(title));
+  if (deskLook_) client_->setToolTip(windowTitle());
+}
+
+void MainWindow::FollowScreenRatio(double ratio) {
+  if (ratio == drawing_.ScreenRatio()) return;
+  // the screen image keeps the bitmap's content until the dial is traced at the new ratio
+  drawing_.SetScreenRatio(ratio);
+  if (session_ && session_->State().DrawingExists && !busy_()) session_->RedrawWithoutReport();
 }
 
 void MainWindow::SetReportText(const std::string& text) { report_->setPlainText(FromCrLf(text)); }
@@ -510,6 +521,8 @@ void MainWindow::HideDialog() { dialog_->hide(); }
 
 void MainWindow::SetDeskLook(bool desk) {
   deskLook_ = desk;
+  // the little window has no title bar to read: the project's name shows over it
+  client_->setToolTip(desk ? windowTitle() : QString());
   // the first size is the normal window's: a desk dial opened at start-up keeps its own
   initialMargins_.reset();
   menuBar()->setVisible(!desk);

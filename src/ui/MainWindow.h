@@ -130,6 +130,9 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   void AcceptDeskSize(QSize outer);
   void ClientResized(PixelSize client);
   void Forward(const std::function<void()>& command);
+  /// The drawing at `ratio` device pixels to each: the window moved to another screen, or the
+  /// screen's scale changed.
+  void FollowScreenRatio(double ratio);
 
   std::function<bool()> busy_;
   RasterDrawing drawing_;

@@ -17,7 +17,7 @@ QPageLayout::Orientation QtOrientation(PageOrientation o) {
 
 }  // namespace
 
-QtPrinter::QtPrinter(const QImage& bitmap) : bitmap_(bitmap), printer_(QPrinter::HighResolution) {}
+QtPrinter::QtPrinter() : printer_(QPrinter::HighResolution) {}
 
 bool QtPrinter::ChoosePrinter() {
   QPrintDialog dialog(&printer_, parent_);
@@ -39,7 +39,7 @@ PageMetrics QtPrinter::Measure(PageOrientation orientation) {
 std::optional<Message> QtPrinter::Print(const PrintJob& job, const DialTracer& trace) {
   printer_.setDocName(QString::fromStdString(job.title));
   printer_.setPageOrientation(QtOrientation(job.orientation));
-  if (auto error = PaintPrintJob(printer_, job, bitmap_, trace)) return error;
+  if (auto error = PaintPrintJob(printer_, job, trace)) return error;
   if (printer_.printerState() == QPrinter::Error) {
     return ErrorMessage(UMBRIX_TR("Message", "L'imprimante a refusé le document"));
   }

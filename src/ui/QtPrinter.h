@@ -2,7 +2,6 @@
 // The window's printer: Qt's print dialog and QPrinter, the page plan painted on it by the same
 // replay as the command line's PDF.
 
-#include <QImage>
 #include <QPrinter>
 
 #include "app/Ports.h"
@@ -13,8 +12,7 @@ namespace umbrix {
 
 class QtPrinter final : public Printer {
  public:
-  /// `bitmap` is the drawing bitmap the pieces come from; it must outlive the printer.
-  explicit QtPrinter(const QImage& bitmap);
+  QtPrinter();
 
   /// The window the print dialog belongs to.
   void SetParent(QWidget* parent) { parent_ = parent; }
@@ -27,7 +25,6 @@ class QtPrinter final : public Printer {
   std::optional<Message> Print(const PrintJob& job, const DialTracer& trace) override;
 
  private:
-  const QImage& bitmap_;
   QPrinter printer_;
   QWidget* parent_ = nullptr;
   bool busy_ = false;

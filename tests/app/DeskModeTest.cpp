@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <fstream>
 #include <iterator>
@@ -371,6 +372,28 @@ double DrawingGap(const testing::RecordingCanvas& a, const testing::RecordingCan
   return worst;
 }
 
+/// The desk dial's drawing with its shadow as the main window draws it: light grey, unedged.
+testing::RecordingCanvas WithPlainShadow(testing::RecordingCanvas desk) {
+  using testing::CallKind;
+  std::vector<testing::CanvasCall> calls;
+  std::vector<PointMm> shadow;
+  for (testing::CanvasCall call : desk.calls) {
+    const bool fill =
+        call.kind == CallKind::DrawFilledPolygon || call.kind == CallKind::DrawFilledQuads;
+    if (fill && call.colour == colours::Grey) {
+      call.colour = colours::LightGrey;
+      shadow = call.points;
+    } else if (call.kind == CallKind::DrawPolyline && call.colour == colours::Black &&
+               !shadow.empty() && call.points.size() == shadow.size() + 1 &&
+               std::equal(shadow.begin(), shadow.end(), call.points.begin())) {
+      continue;  // the edge
+    }
+    calls.push_back(call);
+  }
+  desk.calls = calls;
+  return desk;
+}
+
 /// The worked project with the shadow at `hour` on 21 June 2024, drawn at `w` x `h` pixels in
 /// the margin 14.
 testing::RecordingCanvas TypedShadow(const std::string& hour, int w, int h) {
@@ -400,9 +423,10 @@ TEST(DeskTicking, TheTickDrawsTheShadowOfThePresentInstantInTheDialsTime) {
 
   const int w = d.app.session.Frame().widthPx;
   const int h = d.app.session.Frame().heightPx;
-  EXPECT_LT(DrawingGap(d.app.platform.bitmap, TypedShadow("16:00:00", w, h)), 1e-6);
+  const testing::RecordingCanvas drawn = WithPlainShadow(d.app.platform.bitmap);
+  EXPECT_LT(DrawingGap(drawn, TypedShadow("16:00:00", w, h)), 1e-6);
   // the clock without the zone correction would show another shadow
-  EXPECT_GT(DrawingGap(d.app.platform.bitmap, TypedShadow("15:00:00", w, h)), 1.0);
+  EXPECT_GT(DrawingGap(drawn, TypedShadow("15:00:00", w, h)), 1.0);
 }
 
 // ---------------------------------------------------------------- what the mode silences

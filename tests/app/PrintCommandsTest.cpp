@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -26,7 +27,7 @@ class FakePrinter final : public Printer {
   int dialogs = 0;
   std::vector<PageOrientation> measured;
   std::vector<PrintJob> jobs;
-  /// What the dial tracer drew on the last true-scale job.
+  /// What the dial tracer drew on the last job.
   testing::RecordingCanvas dial;
   std::vector<std::string>* log = nullptr;
 
@@ -42,7 +43,10 @@ class FakePrinter final : public Printer {
   std::optional<Message> Print(const PrintJob& job, const DialTracer& trace) override {
     jobs.push_back(job);
     if (log != nullptr) log->push_back("print");
-    if (job.layout == PrintLayout::TrueScale) trace(dial, job.dialFrame);
+    dial = {};
+    for (const PrintPage& page : job.pages) {
+      if (page.dial) trace(dial, job.dialFrame);
+    }
     return failure;
   }
 };
@@ -90,25 +94,24 @@ TEST(PrintCommands, ACancelledDialogLeavesTheBitmapAsItWas) {
   EXPECT_EQ(p.app.platform.bitmapWidth, w);
 }
 
-TEST(PrintCommands, AfterEveryPrintTheScreenDrawingHasItsSizeAndIsRedrawn) {
+TEST(PrintCommands, EveryGraphicPrintDrawsTheDialAsVectorsAndLeavesTheScreen) {
   for (PrintLayout l :
        {PrintLayout::Half, PrintLayout::Full, PrintLayout::TwoSheets, PrintLayout::FourSheets}) {
     Printing p;
     p.Compute();
     const int w = p.app.platform.bitmapWidth;
-    const int h = p.app.platform.bitmapHeight;
     ASSERT_EQ(p.commands.PrintDrawing(l), PrintOutcome::Printed);
     ASSERT_EQ(p.printer.jobs.size(), 1u);
     const PrintJob& job = p.printer.jobs[0];
-    // the bitmap took the print's size while the job was made
     const GraphicGeometry g =
         ComputeGraphicGeometry(l, p.printer.portrait, p.app.project().Plate, p.app.platform.margin);
-    EXPECT_EQ(job.pages.size(), g.pieces.size());
-    EXPECT_TRUE(
-        p.app.platform.LogHasInOrder({"print-dialog", "resize", "print", "resize", "present"}));
+    ASSERT_EQ(job.pages.size(), g.pieces.size());
+    for (const PrintPage& page : job.pages) EXPECT_TRUE(page.dial.has_value());
+    // the dial traced at the print's size, not the screen's
+    EXPECT_EQ(job.dialFrame.widthPx, g.magnification * g.bitmapWidth);
+    EXPECT_GT(p.printer.dial.Of(testing::CallKind::DrawSegment).size(), 10u);
+    EXPECT_EQ(p.app.platform.log, (std::vector<std::string>{"print-dialog", "print"}));
     EXPECT_EQ(p.app.platform.bitmapWidth, w);
-    EXPECT_EQ(p.app.platform.bitmapHeight, h);
-    EXPECT_EQ(p.app.session.Frame().widthPx, w);
     EXPECT_TRUE(p.app.state().DrawingExists);
   }
 }
@@ -122,9 +125,11 @@ TEST(PrintCommands, TheDrawingIsTracedAtThePrintSizeWithoutTouchingTheReport) {
   // 800 mm square: portrait, two sheets whose pieces share the middle column
   EXPECT_EQ(job.orientation, PageOrientation::Portrait);
   ASSERT_EQ(job.pages.size(), 2u);
-  const DeviceRect a = job.pages[0].pieces.at(0).source;
-  const DeviceRect b = job.pages[1].pieces.at(0).source;
-  EXPECT_EQ(a.x + a.width - 1, b.x);
+  const DialPiece a = job.pages[0].dial.value();
+  const DialPiece b = job.pages[1].dial.value();
+  // the second sheet starts one drawing pixel (the magnification) before the first one ends
+  const int u = static_cast<int>(job.dotScale);
+  EXPECT_EQ(a.sourceX + a.target.width - u, b.sourceX);
   EXPECT_EQ(p.app.session.ReportPane(), report);
   EXPECT_EQ(p.app.platform.report, report);
   EXPECT_EQ(p.printer.measured, (std::vector<PageOrientation>{PageOrientation::Portrait}));
@@ -141,8 +146,8 @@ TEST(PrintCommands, TheReportPrintListsTheValuesWithoutTheFormatLine) {
   ASSERT_GT(first.texts.size(), 5u);
   EXPECT_EQ(first.texts[4].text, "Non 'Cadran rectangulaire");
   EXPECT_EQ(first.texts[5].text, "800 'Coté du cadran");
-  ASSERT_EQ(first.pieces.size(), 1u);
-  EXPECT_EQ(first.pieces[0].target.y, 4 * p.printer.portrait.lineHeight);
+  ASSERT_TRUE(first.dial.has_value());
+  EXPECT_EQ(first.dial->target.y, 4 * p.printer.portrait.lineHeight);
   // the last page's header counts all pages
   const std::string last = job.pages.back().texts[2].text;
   const std::string n = std::to_string(job.pages.size());
@@ -152,7 +157,9 @@ TEST(PrintCommands, TheReportPrintListsTheValuesWithoutTheFormatLine) {
     for (const auto& t : page.texts) comments = comments || t.text == "second";
   }
   EXPECT_TRUE(comments);
-  EXPECT_TRUE(p.app.platform.LogHasInOrder({"print-dialog", "resize", "print", "resize"}));
+  // the dial drawn on the page, the screen's bitmap untouched
+  EXPECT_TRUE(p.app.platform.LogHasInOrder({"print-dialog", "print"}));
+  EXPECT_EQ(std::count(p.app.platform.log.begin(), p.app.platform.log.end(), "resize"), 0);
 }
 
 TEST(PrintCommands, ATextPrintWithoutADrawingLeavesTheBitmapAlone) {
@@ -162,7 +169,7 @@ TEST(PrintCommands, ATextPrintWithoutADrawingLeavesTheBitmapAlone) {
   ASSERT_FALSE(p.app.state().DrawingExists);
   ASSERT_EQ(p.commands.PrintReport(), PrintOutcome::Printed);
   const PrintJob& job = p.printer.jobs.at(0);
-  EXPECT_TRUE(job.pages.at(0).pieces.empty());
+  EXPECT_FALSE(job.pages.at(0).dial.has_value());
   EXPECT_EQ(p.app.platform.log, (std::vector<std::string>{"print-dialog", "print"}));
 }
 

@@ -71,7 +71,7 @@ TEST(ReportPrint, WithoutADrawingOnlyTheTwoSingleEmptyLines) {
   for (int i = 0; i < 30; ++i) texts.listing.push_back("ligne " + std::to_string(i));
   texts.comments = {"c1", "c2"};
   texts.report = {"r1", "r2", "r3", "r4", "r5"};
-  const PrintJob job = PlanReportPrint(kPortrait, g, texts);
+  const PrintJob job = PlanReportPrint(kPortrait, g, Plate(100, 100), 20, texts);
   ASSERT_EQ(job.pages.size(), 1u);
   const auto& t = job.pages[0].texts;
   // four header texts, then the body: first listing line at 4 lh, left margin 6 cw
@@ -81,7 +81,7 @@ TEST(ReportPrint, WithoutADrawingOnlyTheTwoSingleEmptyLines) {
   // one empty line after the listing, one between the comments and the report
   EXPECT_EQ(t[4 + 30], (PrintText{"c1", 300, (4 + 31) * 100}));
   EXPECT_EQ(t[4 + 32], (PrintText{"r1", 300, (4 + 34) * 100}));
-  EXPECT_TRUE(job.pages[0].pieces.empty());
+  EXPECT_FALSE(job.pages[0].dial.has_value());
 }
 
 TEST(ReportPrint, AShortListingIsPaddedDownToBelowTheDrawing) {
@@ -95,6 +95,13 @@ TEST(ReportPrint, AShortListingIsPaddedDownToBelowTheDrawing) {
   EXPECT_EQ(g.pad, 11);
   EXPECT_EQ(g.bitmapTarget, (DeviceRect{6060 - 5 * 594 - 60, 400, 5 * 594, 5 * 594}));
   EXPECT_EQ(g.totalLines, 20 + 1 + 11 + 3 + 4);
+  // the dial drawn in that place, its frame the drawing magnified
+  const PrintJob job = PlanReportPrint(m, g, Plate(100, 100), 20, ReportTexts{});
+  ASSERT_TRUE(job.pages.at(0).dial.has_value());
+  EXPECT_EQ(*job.pages[0].dial, (DialPiece{g.bitmapTarget, 0, 0}));
+  EXPECT_EQ(job.dialFrame.widthPx, g.bitmapTarget.width);
+  EXPECT_EQ(job.dialFrame.heightPx, g.bitmapTarget.height);
+  EXPECT_EQ(job.dotScale, 5.0);
 
   // a listing as long as the drawing needs no more than the one empty line
   EXPECT_EQ(ComputeReportGeometry(m, Plate(100, 100), 20, 30, 0, 0, true).pad, 1);
@@ -122,7 +129,7 @@ TEST(ReportPrint, EveryPageCarriesItsNumberAndTheCount) {
   texts.comments.assign(3, "c");
   texts.report.assign(6, "r");
   texts.projectFileName = "/a/b/nord.umd";
-  const PrintJob job = PlanReportPrint(m, g, texts);
+  const PrintJob job = PlanReportPrint(m, g, Plate(100, 100), 20, texts);
   ASSERT_EQ(job.pages.size(), 5u);
   for (size_t p = 0; p < job.pages.size(); ++p) {
     EXPECT_EQ(job.pages[p].texts[2].text, "nord.umd    " + std::to_string(p + 1) + "/5");
@@ -273,15 +280,29 @@ TEST(GraphicPrint, TheMiddleColumnIsOnBothSheetsAndEverySheetHasItsHeader) {
   EXPECT_EQ(a.x + a.width - 1, middle);  // the first sheet's last column
   EXPECT_EQ(b.x, middle);                // the second sheet's first column
   EXPECT_EQ(b.x + b.width, g.bitmapWidth);
-  const PrintJob job = PlanGraphicPrint(PrintLayout::TwoSheets, kPortrait, g, "x/p.umd", "d");
+  const PrintJob job =
+      PlanGraphicPrint(PrintLayout::TwoSheets, kPortrait, g, plate, 20, "x/p.umd", "d");
   ASSERT_EQ(job.pages.size(), 2u);
   EXPECT_EQ(job.title, "p_2");
+  // the dial's frame is the drawing magnified: a plate point lands in the middle of the seven
+  // device pixels its drawing pixel became
+  ASSERT_EQ(g.magnification, 7);
+  const DrawingFrame drawing = MagnifiedFrame(plate, g.bitmapWidth, g.bitmapHeight, 20, 1);
+  EXPECT_EQ(job.dialFrame.widthPx, 7 * g.bitmapWidth);
+  EXPECT_EQ(job.dialFrame.marginPx, 143);
+  EXPECT_EQ(job.dotScale, 7.0);
+  for (double x : {-100.0, -37.5, 0.0, 100.0}) {
+    EXPECT_NEAR(job.dialFrame.ToPixelX(x), 7 * drawing.ToPixelX(x) + 3, 3) << x;
+    EXPECT_NEAR(job.dialFrame.ToPixelY(x / 2), 7 * drawing.ToPixelY(x / 2) + 3, 3) << x;
+  }
   for (size_t i = 0; i < 2; ++i) {
     EXPECT_EQ(job.pages[i].texts[2].text, "p.umd    " + std::to_string(i + 1) + "/2");
-    ASSERT_EQ(job.pages[i].pieces.size(), 1u);
-    // each piece stretched by the whole magnification from (x0, y0)
-    EXPECT_EQ(job.pages[i].pieces[0].target,
-              (DeviceRect{g.x0, g.y0, 7 * g.pieces[i].width, 7 * g.pieces[i].height}));
+    ASSERT_TRUE(job.pages[i].dial.has_value());
+    // each piece magnified from (x0, y0), its first column the piece's own
+    EXPECT_EQ(*job.pages[i].dial,
+              (DialPiece{{g.x0, g.y0, 7 * g.pieces[i].width, 7 * g.pieces[i].height},
+                         7 * g.pieces[i].x,
+                         7 * g.pieces[i].y}));
   }
 }
 

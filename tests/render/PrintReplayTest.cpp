@@ -1,6 +1,7 @@
 // The worked example printed to PDF in every layout through the same commands as the window,
-// read back with poppler's tools: page count and orientation, where the drawing lands, and for
-// the true-scale print the hour lines' ends and the scale bar measured on the rendered pages.
+// read back with poppler's tools: page count and orientation, where the drawing lands, no raster
+// image anywhere, the hour lines' ends measured on the rendered pages of every layout, and the
+// true-scale print's scale bar.
 
 #include <gtest/gtest.h>
 
@@ -29,11 +30,26 @@ struct Surface {
   Surface() { drawing.SetRoom({449, 449}); }
 };
 
+/// The PDF writer, keeping the last job's plan to compare the pages with.
+class KeepingPrinter final : public Printer {
+ public:
+  PdfPrinter pdf{Paper::A4};
+  PrintJob job;
+
+  bool ChoosePrinter() override { return pdf.ChoosePrinter(); }
+  PageMetrics Measure(PageOrientation o) override { return pdf.Measure(o); }
+  std::optional<Message> Print(const PrintJob& j, const DialTracer& trace) override {
+    job = j;
+    return pdf.Print(j, trace);
+  }
+  const std::string& Document() const { return pdf.Document(); }
+};
+
 /// The worked example open in a session whose drawing is a real bitmap, printed to PDF.
 struct PrintedExample : Surface {
   testing::FakePlatform fake;
   Session session{Ports{fake, fake, drawing, fake}};
-  PdfPrinter printer{drawing.Bitmap(), Paper::A4};
+  KeepingPrinter printer;
   PrintCommands commands{session, fake, printer, drawing, fake};
   testing::TempFolder folder;
 
@@ -72,6 +88,120 @@ DeviceRect DarkBox(const testing::GreyPicture& p, DeviceRect within) {
   }
   return {left, top, right - left + 1, bottom - top + 1};
 }
+
+/// Where a plate point (mm) lands on a page showing the dial's piece `d`: millimetres from the
+/// page's top left corner, from the job's frame and the piece's place alone.
+struct PagePoint {
+  double x = 0;
+  double y = 0;
+};
+PagePoint OnPage(const PrintJob& job, const DialPiece& d, PointMm p) {
+  const DrawingFrame& f = job.dialFrame;
+  const double mmPerDot = kMmPerInch / kPdfDotsPerInch;
+  const double x = d.target.x - d.sourceX + f.marginPx + (p.x - f.plate.XMin) / f.MmPerPixelX;
+  const double y =
+      d.target.y - d.sourceY + (f.heightPx - 1 - f.marginPx) - (p.y - f.plate.YMin) / f.MmPerPixelY;
+  return {kPdfBorderMm + x * mmPerDot, kPdfBorderMm + y * mmPerDot};
+}
+
+/// The darkest pixel within `radiusMm` of a page point.
+int Darkest(const testing::GreyPicture& crop, double originXmm, double originYmm, PagePoint at,
+            double radiusMm, int dpi) {
+  const double px = dpi / kMmPerInch;
+  const double cx = (at.x - originXmm) * px;
+  const double cy = (at.y - originYmm) * px;
+  const double r = radiusMm * px;
+  int darkest = 255;
+  for (int y = static_cast<int>(cy - r) - 1; y <= static_cast<int>(cy + r) + 1; ++y) {
+    for (int x = static_cast<int>(cx - r) - 1; x <= static_cast<int>(cx + r) + 1; ++x) {
+      // pixel centres within the radius
+      if (std::hypot(x + 0.5 - cx, y + 0.5 - cy) <= r) darkest = std::min(darkest, crop.At(x, y));
+    }
+  }
+  return darkest;
+}
+
+/// Looks for the end of every hour line the report lists on every page of the last job whose
+/// dial piece shows it: dark within 0.2 mm of the end and a millimetre back toward its start,
+/// white just beyond an end inside the plate. The number of ends checked.
+int CheckHourLineEnds(PrintedExample& ex, const std::filesystem::path& pdf) {
+  const PrintJob& job = ex.printer.job;
+  const PlateWindow plate = ex.session.Project().Plate;
+  Report unused;
+  NullCanvas none;
+  const TraceResult traced =
+      TraceDial(ex.session.Project(), ex.session.PlateOrientation(), ex.session.Limits(),
+                job.dialFrame, none, TraceOptions{}, unused);
+  EXPECT_GT(traced.hourLines.size(), 10u);
+  constexpr int kDpi = 600;
+  const double mmPerDot = kMmPerInch / kPdfDotsPerInch;
+  // the line's half width, and the room its label leaves beyond its end
+  const double pen = job.dotScale * mmPerDot / 2;
+  const double inset = 2.0;
+  int checked = 0;
+  for (size_t page = 0; page < job.pages.size(); ++page) {
+    if (!job.pages[page].dial) continue;
+    const DialPiece& d = *job.pages[page].dial;
+    const double left = kPdfBorderMm + d.target.x * mmPerDot + inset;
+    const double top = kPdfBorderMm + d.target.y * mmPerDot + inset;
+    const double right = kPdfBorderMm + (d.target.x + d.target.width) * mmPerDot - inset;
+    const double bottom = kPdfBorderMm + (d.target.y + d.target.height) * mmPerDot - inset;
+    for (const HourLineEnds& line : traced.hourLines) {
+      EXPECT_NE(ex.session.ReportPane().find("jusqu'à " + FormatPoint(line.end, plate)),
+                std::string::npos)
+          << FormatPoint(line.end, plate);
+      const double dx = line.end.x - line.start.x;
+      const double dy = line.end.y - line.start.y;
+      const double length = std::hypot(dx, dy);
+      const PagePoint end = OnPage(job, d, line.end);
+      const PagePoint start = OnPage(job, d, line.start);
+      // lines shorter than 5 mm on the page are left out
+      if (std::hypot(end.x - start.x, end.y - start.y) < 5) continue;
+      if (end.x < left || end.x > right || end.y < top || end.y > bottom) continue;
+      const double mmPerPlateMm = std::hypot(end.x - start.x, end.y - start.y) / length;
+      const PointMm along{dx / length / mmPerPlateMm, dy / length / mmPerPlateMm};
+      // a 4 mm square around the end, rendered at 600 dpi
+      const double x0 = end.x - 2, y0 = end.y - 2;
+      const int px = static_cast<int>(std::floor(x0 / kMmPerInch * kDpi));
+      const int py = static_cast<int>(std::floor(y0 / kMmPerInch * kDpi));
+      const int side = static_cast<int>(4 / kMmPerInch * kDpi);
+      const auto crop = testing::RenderPdfPage(pdf, static_cast<int>(page) + 1, kDpi,
+                                               ex.folder.Path(), px, py, side, side);
+      const double ox = px * kMmPerInch / kDpi, oy = py * kMmPerInch / kDpi;
+      const std::string where = JobTitle(job.layout, "x") + " " + FormatPoint(line.end, plate) +
+                                " on page " + std::to_string(page + 1);
+      EXPECT_LT(Darkest(crop, ox, oy, end, 0.2, kDpi), 128) << where;
+      // (subdivisions are dotted: a millimetre back may fall in a gap)
+      if (line.hours == std::floor(line.hours)) {
+        const PointMm back{line.end.x - along.x, line.end.y - along.y};
+        EXPECT_LT(Darkest(crop, ox, oy, OnPage(job, d, back), 0.2, kDpi), 128) << where;
+      }
+      if (std::abs(line.end.x) < 399.95 && std::abs(line.end.y) < 399.95) {
+        const double gap = 0.6 + pen;
+        const PointMm beyond{line.end.x + gap * along.x, line.end.y + gap * along.y};
+        EXPECT_GT(Darkest(crop, ox, oy, OnPage(job, d, beyond), 0.1, kDpi), 200) << where;
+      }
+      ++checked;
+    }
+  }
+  return checked;
+}
+
+/// Every layout on its own: each renders many pieces of its pages.
+class PdfPrintHourLines : public ::testing::TestWithParam<PrintLayout> {};
+
+TEST_P(PdfPrintHourLines, EndWhereThePlanPutsThem) {
+  ASSERT_TRUE(testing::HavePopplerTools()) << "poppler-utils missing: scripts/install-deps.sh";
+  PrintedExample ex;
+  const auto pdf = ex.Print(GetParam());
+  EXPECT_GE(CheckHourLineEnds(ex, pdf), 8);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLayout, PdfPrintHourLines,
+                         ::testing::Values(PrintLayout::Report, PrintLayout::Half,
+                                           PrintLayout::Full, PrintLayout::TwoSheets,
+                                           PrintLayout::FourSheets, PrintLayout::TrueScale),
+                         [](const auto& info) { return JobTitle(info.param, "p"); });
 
 TEST(PdfPrint, EveryLayoutOfTheWorkedExampleLandsWhereItsPlanSays) {
   ASSERT_TRUE(testing::HavePopplerTools()) << "poppler-utils missing: scripts/install-deps.sh";
@@ -128,10 +258,10 @@ TEST(PdfPrint, EveryLayoutOfTheWorkedExampleLandsWhereItsPlanSays) {
       EXPECT_NEAR(found.width, expected.width, 2) << JobTitle(r.layout, "x");
       EXPECT_NEAR(found.height, expected.height, 2) << JobTitle(r.layout, "x");
     }
-    // the 16-colour bitmap is kept pixel for pixel, never as a JPEG
+    // the dial is drawn as vectors: no page holds a raster image (pdfimages lists only its
+    // two header lines)
     const std::string images = testing::CommandOutput("pdfimages -list '" + pdf.string() + "'");
-    EXPECT_NE(images.find(" image "), std::string::npos) << images;
-    EXPECT_EQ(images.find("jpeg"), std::string::npos) << images;
+    EXPECT_EQ(std::count(images.begin(), images.end(), '\n'), 2) << images;
     // the last page's header counts the pages
     const std::string n = std::to_string(r.pages);
     const std::string last =
@@ -169,38 +299,7 @@ TEST(PdfPrint, AWidePlateTakesLandscapeSheetsOnlyBelowHalfItsWidth) {
   }
 }
 
-/// Where a plate point (mm) lands on the rendered sheet at `row`, `column`: millimetres from the
-/// page's top left corner, from the sheet's window and true millimetres alone.
-struct PagePoint {
-  double x = 0;
-  double y = 0;
-};
-PagePoint OnSheet(const TrueScaleGeometry& g, int row, int column, PointMm p) {
-  const double mmPerPx = g.frame.MmPerPixelX;
-  const double plateLeft =
-      kPdfBorderMm + (g.area.x - g.WindowX(column) + g.frame.marginPx) * mmPerPx;
-  const double plateTop = kPdfBorderMm + (g.area.y - g.WindowY(row) + g.frame.marginPx) * mmPerPx;
-  return {plateLeft + (p.x - g.frame.plate.XMin), plateTop + (g.frame.plate.YMax - p.y)};
-}
-
-/// The darkest pixel within `radiusMm` of a page point.
-int Darkest(const testing::GreyPicture& crop, double originXmm, double originYmm, PagePoint at,
-            double radiusMm, int dpi) {
-  const double px = dpi / kMmPerInch;
-  const double cx = (at.x - originXmm) * px;
-  const double cy = (at.y - originYmm) * px;
-  const double r = radiusMm * px;
-  int darkest = 255;
-  for (int y = static_cast<int>(cy - r) - 1; y <= static_cast<int>(cy + r) + 1; ++y) {
-    for (int x = static_cast<int>(cx - r) - 1; x <= static_cast<int>(cx + r) + 1; ++x) {
-      // pixel centres within the radius
-      if (std::hypot(x + 0.5 - cx, y + 0.5 - cy) <= r) darkest = std::min(darkest, crop.At(x, y));
-    }
-  }
-  return darkest;
-}
-
-TEST(PdfPrint, TrueScaleHourLinesEndWhereTheReportSaysAndTheBarMeasuresTenCentimetres) {
+TEST(PdfPrint, TheTrueScaleBarMeasuresTenCentimetres) {
   ASSERT_TRUE(testing::HavePopplerTools()) << "poppler-utils missing: scripts/install-deps.sh";
   PrintedExample ex;
   const auto pdf = ex.Print(PrintLayout::TrueScale);
@@ -209,67 +308,11 @@ TEST(PdfPrint, TrueScaleHourLinesEndWhereTheReportSaysAndTheBarMeasuresTenCentim
   ASSERT_EQ(plate.XMax - plate.XMin, 800);
   const TrueScaleGeometry g =
       ComputeTrueScaleGeometry(PageOrientation::Portrait, m, plate, ex.drawing.DrawingMarginPx());
-  const auto sizes = testing::PdfPageSizes(pdf);
-  ASSERT_EQ(sizes.size(), static_cast<size_t>(g.Sheets()));
+  ASSERT_EQ(testing::PdfPageSizes(pdf).size(), static_cast<size_t>(g.Sheets()));
   ASSERT_EQ(g.Sheets(), 20);
 
-  // the hour lines the report lists, each end looked for on every sheet that shows it
-  Report unused;
-  NullCanvas none;
-  const TraceResult traced = TraceDial(ex.session.Project(), ex.session.PlateOrientation(),
-                                       ex.session.Limits(), g.frame, none, TraceOptions{}, unused);
-  ASSERT_GT(traced.hourLines.size(), 10u);
   constexpr int kDpi = 600;
   const double mmPerPx = g.frame.MmPerPixelX;
-  const double inset = 2.0;
-  const double areaLeft = kPdfBorderMm + g.area.x * mmPerPx + inset;
-  const double areaTop = kPdfBorderMm + g.area.y * mmPerPx + inset;
-  const double areaRight = kPdfBorderMm + (g.area.x + g.area.width) * mmPerPx - inset;
-  const double areaBottom = kPdfBorderMm + (g.area.y + g.area.height) * mmPerPx - inset;
-  int checked = 0;
-  for (const HourLineEnds& line : traced.hourLines) {
-    EXPECT_NE(ex.session.ReportPane().find("jusqu'à " + FormatPoint(line.end, plate)),
-              std::string::npos)
-        << FormatPoint(line.end, plate);
-    const double dx = line.end.x - line.start.x;
-    const double dy = line.end.y - line.start.y;
-    const double length = std::hypot(dx, dy);
-    if (length < 5) continue;
-    const PointMm along{dx / length, dy / length};
-    for (int row = 0; row < g.rows; ++row) {
-      for (int column = 0; column < g.columns; ++column) {
-        const PagePoint end = OnSheet(g, row, column, line.end);
-        if (end.x < areaLeft || end.x > areaRight || end.y < areaTop || end.y > areaBottom) {
-          continue;
-        }
-        // a 4 mm square around the end, rendered at 600 dpi
-        const double x0 = end.x - 2, y0 = end.y - 2;
-        const int px = static_cast<int>(std::floor(x0 / kMmPerInch * kDpi));
-        const int py = static_cast<int>(std::floor(y0 / kMmPerInch * kDpi));
-        const int side = static_cast<int>(4 / kMmPerInch * kDpi);
-        const auto crop = testing::RenderPdfPage(pdf, row * g.columns + column + 1, kDpi,
-                                                 ex.folder.Path(), px, py, side, side);
-        const double ox = px * kMmPerInch / kDpi, oy = py * kMmPerInch / kDpi;
-        const std::string where = FormatPoint(line.end, plate) + " on sheet " +
-                                  std::to_string(row + 1) + "," + std::to_string(column + 1);
-        // the line reaches within 0.2 mm of its end, runs back toward its start, and stops
-        EXPECT_LT(Darkest(crop, ox, oy, end, 0.2, kDpi), 128) << where;
-        // (subdivisions are dotted: a millimetre back may fall in a gap)
-        if (line.hours == std::floor(line.hours)) {
-          const PointMm back{line.end.x - along.x, line.end.y - along.y};
-          EXPECT_LT(Darkest(crop, ox, oy, OnSheet(g, row, column, back), 0.2, kDpi), 128) << where;
-        }
-        if (std::abs(line.end.x) < 399.95 && std::abs(line.end.y) < 399.95) {
-          const PointMm beyond{line.end.x + 0.6 * along.x, line.end.y + 0.6 * along.y};
-          EXPECT_GT(Darkest(crop, ox, oy, OnSheet(g, row, column, beyond), 0.1, kDpi), 200)
-              << where;
-        }
-        ++checked;
-      }
-    }
-  }
-  EXPECT_GE(checked, 10);
-
   // the scale bar of the first sheet, measured along its lower half
   const PrintJob job = PlanTrueScalePrint(m, g, ex.session.State().ProjectFileName, "date");
   const auto bar = std::find_if(job.pages[0].lines.begin(), job.pages[0].lines.end(),

@@ -6,12 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
 #include "RenderFixtures.h"
 #include "render/DrawingFont.h"
 #include "render/DrawingPalette.h"
+#include "render/RasterDrawing.h"
 
 namespace umbrix {
 namespace {
@@ -231,6 +233,87 @@ TEST(ScaledCanvas, MarkersAndLabelsGrowWithTheDot) {
   };
   const QRect text = InkBox(DrawnScaled(frame, QSize(441, 441), 4, label));
   EXPECT_GT(text.height(), 20);
+}
+
+// ---------------------------------------------------------------- the smooth screen image
+
+/// The non-white device pixels along row `at` (`column` false) or column `at` (true) of
+/// `image`: their number, the first one's index and the darkest grey.
+struct Crossing {
+  int count = 0;
+  int first = -1;
+  int darkest = 255;
+};
+Crossing Cross(const QImage& image, int at, bool column) {
+  Crossing c;
+  const int n = column ? image.height() : image.width();
+  for (int i = 0; i < n; ++i) {
+    const int grey = qGray(column ? image.pixel(at, i) : image.pixel(i, at));
+    if (grey == 255) continue;
+    if (c.count++ == 0) c.first = i;
+    c.darkest = std::min(c.darkest, grey);
+  }
+  return c;
+}
+
+TEST(SmoothCanvas, OnePixelLinesAreOneDevicePixelWideInTheirPixelAtEveryRatio) {
+  const DrawingFrame frame = RasterFrame();
+  for (const double ratio : {1.0, 2.0, 3.0}) {
+    QImage image = NewScreenImage(frame, ratio);
+    const int r = static_cast<int>(ratio);
+    ASSERT_EQ(image.size(), QSize(r * frame.widthPx, r * frame.heightPx));
+    {
+      QtRasterCanvas canvas(image, frame, DrawingFont(), QtRasterCanvas::Smooth{});
+      canvas.DrawSegment(colours::Black, {-40, 10}, {-10, 10});  // horizontal
+      canvas.DrawSegment(colours::Black, {10, -40}, {10, -10});  // vertical
+    }
+    const struct {
+      int at;       // the device column or row crossed
+      bool column;  // crossing a column (the horizontal line) or a row
+      int pixel;    // the frame pixel the line runs through
+    } rows[] = {{r * frame.ToPixelX(-25), true, frame.ToPixelY(10)},
+                {r * frame.ToPixelY(-25), false, frame.ToPixelX(10)}};
+    for (const auto& row : rows) {
+      const Crossing c = Cross(image, row.at, row.column);
+      EXPECT_EQ(c.count, 1) << ratio;
+      EXPECT_LT(c.darkest, 16) << ratio;  // black, not smeared grey
+      EXPECT_GE(c.first, r * row.pixel) << ratio;
+      EXPECT_LT(c.first, r * row.pixel + r) << ratio;
+    }
+  }
+}
+
+TEST(SmoothCanvas, TheWindowsDrawingKeepsTheBitmapAndAddsTheScreenImage) {
+  RasterDrawing drawing;
+  drawing.SetScreenRatio(2);
+  drawing.ResizeDrawing(441, 441);
+  const DrawingFrame frame = RasterFrame();
+  {
+    const auto canvas = drawing.DrawOnBitmap(frame);
+    canvas->FillSurface(colours::White);
+    canvas->DrawSegment(colours::Black, {-40, 10}, {-10, 10});
+    canvas->DrawLabel("12", PlaceLabel(frame, {0, 0}, 1, 0));
+  }
+  drawing.DrawOuterFrame(colours::Red);
+  // the bitmap as before: its size, its palette, its one-pixel line
+  const QImage& bitmap = drawing.Bitmap();
+  EXPECT_EQ(bitmap.size(), QSize(441, 441));
+  const QList<QRgb> palette = DrawingColourTable();
+  for (const QRgb colour : ColoursOf(bitmap)) EXPECT_TRUE(palette.contains(colour)) << colour;
+  EXPECT_EQ(Cross(bitmap, frame.ToPixelX(-25), true).count, 3);  // with the red frame's two
+  // the screen: twice the pixels, the line one device pixel, smooth text, the red ring outermost
+  const QImage& screen = drawing.ScreenImage();
+  EXPECT_EQ(screen.size(), QSize(882, 882));
+  EXPECT_EQ(Cross(screen, 2 * frame.ToPixelX(-25), true).count, 3);
+  const auto colours = ColoursOf(screen);
+  EXPECT_TRUE(std::any_of(colours.begin(), colours.end(),
+                          [&](QRgb c) { return !palette.contains(c); }))
+      << "no grey at the glyphs' edges";
+  EXPECT_TRUE(IsColour(screen, 881, 881, colours::Red));
+  EXPECT_TRUE(IsColour(screen, 1, 1, colours::White));
+  // without a ratio the window shows the bitmap itself
+  drawing.SetScreenRatio(0);
+  EXPECT_EQ(&drawing.ScreenImage(), &drawing.Bitmap());
 }
 
 }  // namespace

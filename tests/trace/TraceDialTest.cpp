@@ -477,7 +477,27 @@ TEST(TraceDial, DeskModeDrawsTheShadowAtTheGivenInstant) {
   EXPECT_EQ(night.canvas.Count(CallKind::FillSurface, colours::Grey), 1u);
   options.shadowInstant = ShadowInstant{kStartupDadiurSerial, 12.0};
   const Pass day = Trace(p, TypedOrientation(45, 0, 0, 0), kHorizontal45, options);
-  EXPECT_EQ(day.canvas.Count(CallKind::DrawFilledPolygon, colours::LightGrey), 1u);
+  // darker than the drawing's light grey, and edged in black all round
+  EXPECT_EQ(day.canvas.Count(CallKind::DrawFilledPolygon, colours::LightGrey), 0u);
+  const auto polygons = day.canvas.Of(CallKind::DrawFilledPolygon, colours::Grey);
+  ASSERT_EQ(polygons.size(), 1u);
+  std::vector<PointMm> closed = polygons[0].points;
+  closed.push_back(closed.front());
+  bool edged = false;
+  for (const auto& line : day.canvas.Of(CallKind::DrawPolyline, colours::Black))
+    edged = edged || line.points == closed;
+  EXPECT_TRUE(edged);
+  // a rod's shadow: a grey band over a wider black one
+  p.Options.Style1.checked = false;
+  p.Options.Gnomon1.checked = true;
+  const Pass rod = Trace(p, TypedOrientation(45, 0, 0, 0), kHorizontal45, options);
+  const auto band = rod.canvas.Of(CallKind::DrawSegment, colours::Grey);
+  ASSERT_EQ(band.size(), 1u);
+  EXPECT_EQ(band[0].penWidth, 3);
+  const auto edge = rod.canvas.Of(CallKind::DrawSegment, colours::Black);
+  ASSERT_FALSE(edge.empty());
+  EXPECT_EQ(edge.front().penWidth, 5);
+  EXPECT_EQ(edge.front().points, band[0].points);
 }
 
 // ---- Grid, axes, closing figures ----

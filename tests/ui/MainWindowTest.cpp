@@ -393,7 +393,7 @@ TEST(MainWindowStory, ThePrintItemsPrintAndGiveTheScreenItsDrawingBack) {
   ASSERT_TRUE(testing::HavePopplerTools()) << "poppler-utils missing: scripts/install-deps.sh";
   TempFolder folder;
   Program p({CopyInto(folder.Path(), kWorkedExample).string()});
-  PdfPrinter printer(p.window.Bitmap(), Paper::A4);
+  PdfPrinter printer(Paper::A4);
   p.window.UsePrinter(printer);
   const QSize screen = p.window.Bitmap().size();
   QAction* scale = p.window.Action(MenuId::Echelle1);
