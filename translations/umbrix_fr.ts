@@ -303,6 +303,46 @@
         <source>(aucun : heures lues sur le fuseau du cadran)</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>« %1 » : nombre positif, par exemple 120 ou 45,5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>« %1 » : nombre, par exemple -12,5 ou 30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>« %1 » : nombre entier, par exemple -5 ou 2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>« %1 » : le pied du gnomon doit être à l&apos;intérieur du cadran</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>« %1 » : angle de %2 à %3° au format dd°mm°ss, par exemple 45°30 ou 45,5</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>« %1 » : fuseau de -12 à 12 h par quarts d&apos;heure, au format hh:mm, par exemple 1:00 ou -3:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>« %1 » : date au format jj/mm/aaaa, par exemple 21/06/2024</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>« %1 » : date au format %2, par exemple %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>« %1 » : heure au format hh:mm:ss, par exemple 12:30</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>« %1 » : heure au format hh:mm, par exemple 12:30</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Dates</name>

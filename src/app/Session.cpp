@@ -374,26 +374,9 @@ void Session::ChooseCaster(CasterItem item) {
 void Session::ShowSaisies() {
   view_.ShowDialog();
   form_.SetDialogActive(true);
-  switch (form_.SelectedTab()) {
-    case Tab::Cadran:
-      form_.SetActiveControl(project_.Rectg ? ControlId::Coteh : ControlId::Cote);
-      break;
-    case Tab::Point1:
-      form_.SetActiveControl(ControlId::Date1);
-      break;
-    case Tab::Point2:
-      form_.SetActiveControl(ControlId::Date2);
-      break;
-    case Tab::Lieu:
-      form_.SetActiveControl(ControlId::Limite);
-      break;
-    case Tab::Divers:
-      form_.SetActiveControl(ControlId::Dadiur);
-      break;
-    case Tab::Option:
-    case Tab::Test:
-      break;
-  }
+  // the developer's tabs keep the focus where it was
+  const Tab tab = form_.SelectedTab();
+  if (tab != Tab::Option && tab != Tab::Test) form_.SetActiveControl(form_.FirstControlOf(tab));
 }
 
 // ---------------------------------------------------------------- files

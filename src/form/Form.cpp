@@ -57,6 +57,9 @@ std::string ZoneEntryText(double hours) {
   return (hours < 0 ? "-" : "") + FormatZoneHours(std::abs(hours));
 }
 
+// 21 June 2024, the date the explanations give as an example.
+constexpr double kExampleDateSerial = 45464;
+
 // The partner of a radio button in its pair.
 constexpr Radio PartnerOf(Radio r) { return static_cast<Radio>(static_cast<int>(r) ^ 1); }
 
@@ -81,6 +84,32 @@ std::string Form::DateHint() const {
   ControlState s;
   SetDateHint(s);
   return s.Hint();
+}
+
+ControlId Form::FirstControlOf(Tab tab) const {
+  switch (tab) {
+    case Tab::Cadran:
+      return project_.Rectg ? ControlId::Coteh : ControlId::Cote;
+    case Tab::Point1:
+      return ControlId::Date1;
+    case Tab::Point2:
+      return ControlId::Date2;
+    case Tab::Lieu:
+      return ControlId::Limite;
+    case Tab::Divers:
+      return ControlId::Dadiur;
+    case Tab::Option:
+      return ControlId::Sequ;
+    case Tab::Test:
+      return ControlId::Edit20;
+  }
+  return ControlId::Cote;
+}
+
+void Form::ShowTab(Tab tab) {
+  FormDeactivate();
+  selectedTab_ = tab;
+  Focus(FirstControlOf(tab));
 }
 
 bool Form::TabVisible(Tab tab) const {
@@ -203,8 +232,16 @@ void Form::Leave(Field f) {
   const FieldFacts& facts = FactsOf(f);
   Entry& e = project_.At(f);
   const Entry old = e;
+  const std::string typed = e.text;
   if (auto substituted = Expand(f, e.text)) e.text = *substituted;
+  // a French keyboard's decimal comma: the entry keeps, and the file saves, the point
+  if (facts.kind != TextKind::Date && facts.kind != TextKind::Time) {
+    e.text = DecimalPointText(e.text);
+  }
+  footRefused_ = false;
   Store(facts, e, Parse(facts, e.text));
+  explanation_.reset();
+  if (!e.given && !typed.empty()) explanation_ = Explain(f, typed);
   WriteLabel(facts, e);
   ApplyToPlate(facts, e);
   const bool changed = (old.given && old.value != e.value) || old.given != e.given;
@@ -359,6 +396,7 @@ std::optional<double> Form::Parse(const FieldFacts& facts, const std::string& te
                            (facts.kind == TextKind::FootY && std::abs(*v) > project_.Plate.YMax) ||
                            !FootStaysOnPlate(facts, *v);
   if (footOutside) {
+    footRefused_ = true;
     FootMessage();
     return std::nullopt;
   }
@@ -408,6 +446,29 @@ void Form::ApplyToPlate(const FieldFacts& facts, const Entry& e) {
   if (facts.field == Field::Gnomon && !project_.Hautf) project_.Gnomf.value = e.value;
 }
 
+EntryExplanation Form::Explain(Field f, const std::string& typed) const {
+  const FieldFacts& facts = FactsOf(f);
+  if (footRefused_) return {kExplainFoot, {typed}};
+  switch (facts.kind) {
+    case TextKind::Decimal:
+      return {facts.range.minExclusive ? kExplainPositive : kExplainNumber, {typed}};
+    case TextKind::FootX:
+    case TextKind::FootY:
+      return {kExplainNumber, {typed}};
+    case TextKind::Angle:
+      return {kExplainAngle, {typed, FormatGeneral(facts.range.min), FormatGeneral(facts.range.max)}};
+    case TextKind::Zone:
+      return {kExplainZone, {typed}};
+    case TextKind::Date:
+      if (!state_.EnglishUi) return {kExplainDate, {typed}};
+      return {kExplainDatePattern,
+              {typed, UsableDatePattern(dates_.pattern), ShortDate(kExampleDateSerial)}};
+    case TextKind::Time:
+      return {f == Field::MiJour ? kExplainHourMinute : kExplainTime, {typed}};
+  }
+  return {kExplainNumber, {typed}};
+}
+
 void Form::MarkChanged(const FieldFacts& facts) {
   const RunMode mode = state_.RunMode;
   const bool clear =
@@ -417,13 +478,21 @@ void Form::MarkChanged(const FieldFacts& facts) {
 
 void Form::Leave(TestField f) {
   TestEntry& e = project_.At(f);
+  const std::string typed = e.text;
   std::optional<double> v;
   if (f == TestField::Edit22) {
     v = ParseWhole(e.text);
-  } else if (auto decimal = ParseDecimal(e.text); decimal && std::isfinite(*decimal)) {
-    v = f == TestField::Edit25 ? *decimal : *decimal * std::numbers::pi / 180;
+  } else {
+    e.text = DecimalPointText(e.text);
+    if (auto decimal = ParseDecimal(e.text); decimal && std::isfinite(*decimal)) {
+      v = f == TestField::Edit25 ? *decimal : *decimal * std::numbers::pi / 180;
+    }
   }
   if (!v) e.text.clear();
+  explanation_.reset();
+  if (!v && !typed.empty()) {
+    explanation_ = {f == TestField::Edit22 ? kExplainWhole : kExplainNumber, {typed}};
+  }
   e.value = v.value_or(0.0);
 }
 

@@ -88,6 +88,38 @@ struct DateStyle {
   std::string pattern = "dd/mm/yyyy";
 };
 
+/// Why the last entry left was refused: a pattern of the "Controls" context with the typed text
+/// as "%1" and what the entry expects after it.
+struct EntryExplanation {
+  std::string pattern;
+  std::vector<std::string> args;
+  /// The explanation as the source language shows it.
+  std::string Text() const { return ComposeText(pattern, args); }
+};
+
+inline constexpr const char* kExplainPositive =
+    UMBRIX_TR("Controls", "« %1 » : nombre positif, par exemple 120 ou 45,5");
+inline constexpr const char* kExplainNumber =
+    UMBRIX_TR("Controls", "« %1 » : nombre, par exemple -12,5 ou 30");
+inline constexpr const char* kExplainWhole =
+    UMBRIX_TR("Controls", "« %1 » : nombre entier, par exemple -5 ou 2");
+inline constexpr const char* kExplainFoot =
+    UMBRIX_TR("Controls", "« %1 » : le pied du gnomon doit être à l'intérieur du cadran");
+inline constexpr const char* kExplainAngle = UMBRIX_TR(
+    "Controls", "« %1 » : angle de %2 à %3° au format dd°mm°ss, par exemple 45°30 ou 45,5");
+inline constexpr const char* kExplainZone = UMBRIX_TR(
+    "Controls",
+    "« %1 » : fuseau de -12 à 12 h par quarts d'heure, au format hh:mm, par exemple 1:00 ou "
+    "-3:30");
+inline constexpr const char* kExplainDate =
+    UMBRIX_TR("Controls", "« %1 » : date au format jj/mm/aaaa, par exemple 21/06/2024");
+inline constexpr const char* kExplainDatePattern =
+    UMBRIX_TR("Controls", "« %1 » : date au format %2, par exemple %3");
+inline constexpr const char* kExplainTime =
+    UMBRIX_TR("Controls", "« %1 » : heure au format hh:mm:ss, par exemple 12:30");
+inline constexpr const char* kExplainHourMinute =
+    UMBRIX_TR("Controls", "« %1 » : heure au format hh:mm, par exemple 12:30");
+
 /// Parameters of the command line after the program name, as `FormCreate` reads them.
 struct StartupRequest {
   std::string fileToOpen;  // empty when nothing is to be opened
@@ -125,6 +157,12 @@ class Form final : public EntryWriter {
 
   Tab SelectedTab() const { return selectedTab_; }
   void SelectTab(Tab tab) { selectedTab_ = tab; }
+  /// The first control of a tab, where the focus goes when the tab is shown: `Coteh` or `Cote`,
+  /// `Date1`, `Date2`, the box `Limite`, `Dadiur`, `Sequ`, `Edit20`.
+  ControlId FirstControlOf(Tab tab) const;
+  /// The user shows a tab (a click on it, Alt and its letter or digit): the pending entry is
+  /// validated as on leaving it, then the focus goes to the tab's first control.
+  void ShowTab(Tab tab);
   bool TabVisible(Tab tab) const;
   /// The control that has the focus inside the dialog (none before the first focus).
   std::optional<ControlId> ActiveControl() const { return activeControl_; }
@@ -145,6 +183,8 @@ class Form final : public EntryWriter {
   /// The leave handler of a Test-tab entry: an invalid text is emptied and reads 0; never marks
   /// the project modified.
   void Leave(TestField f);
+  /// What the last entry left was refused for; none once an entry is accepted or emptied.
+  const std::optional<EntryExplanation>& Explanation() const { return explanation_; }
   /// A value set by the program (the drawing's handles): the entry holds it, given, with its text
   /// and label in the entry's display form; no handler runs.
   void ShowValue(Field f, double value);
@@ -230,6 +270,9 @@ class Form final : public EntryWriter {
   void ApplyToPlate(const FieldFacts& facts, const Entry& e);
   void MarkChanged(const FieldFacts& facts);
 
+  /// What `f` expects, for the typed text `typed` it refused.
+  EntryExplanation Explain(Field f, const std::string& typed) const;
+
   bool PlateSidesGiven() const;
   bool FocusAllowedOn(Tab tab) const { return dialogActive_ && selectedTab_ == tab; }
   void Focus(ControlId id) { activeControl_ = id; }
@@ -251,6 +294,8 @@ class Form final : public EntryWriter {
   Tab selectedTab_ = Tab::Cadran;
   std::optional<ControlId> activeControl_;
   bool dialogActive_ = false;
+  std::optional<EntryExplanation> explanation_;
+  bool footRefused_ = false;  // the last parse refused the foot's place, not the text
 };
 
 }  // namespace umbrix

@@ -161,11 +161,42 @@ std::optional<double> ParseSexagesimal(std::string_view text, std::string_view s
   return result;
 }
 
+std::string DecimalPointText(std::string_view text) {
+  std::string out(text);
+  std::replace(out.begin(), out.end(), ',', '.');
+  return out;
+}
+
+namespace {
+
+// "2024-06-21": a four-digit year, then month and day, "-" separated.
+std::optional<double> ParseIsoDate(std::string_view text) {
+  const std::string_view t = Trim(text);
+  const size_t first = t.find('-');
+  const size_t second = first == std::string_view::npos ? first : t.find('-', first + 1);
+  if (first != 4 || second == std::string_view::npos) return std::nullopt;
+  const auto y = ParseDigits(t.substr(0, first));
+  const std::string_view m = t.substr(first + 1, second - first - 1);
+  const std::string_view d = t.substr(second + 1);
+  if (m.empty() || m.size() > 2 || d.empty() || d.size() > 2) return std::nullopt;
+  const auto month = ParseDigits(m);
+  const auto day = ParseDigits(d);
+  if (!y || !month || !day) return std::nullopt;
+  const CivilDate date{*y, *month, *day};
+  if (date.year < 100 || !IsValidCivil(date)) return std::nullopt;
+  return SerialFromCivil(date);
+}
+
+}  // namespace
+
 std::optional<double> ParseDate(std::string_view text, const ParseContext& ctx) {
+  if (text.find('-') != std::string_view::npos) return ParseIsoDate(text);
+  // "21.06.2024": the dotted form many European desks type, read as the short date format
+  const char separator = text.find('/') == std::string_view::npos ? '.' : '/';
   std::vector<std::string_view> parts;
   std::string_view rest = text;
   while (true) {
-    const size_t pos = rest.find('/');
+    const size_t pos = rest.find(separator);
     parts.push_back(Trim(pos == std::string_view::npos ? rest : rest.substr(0, pos)));
     if (pos == std::string_view::npos) break;
     rest.remove_prefix(pos + 1);

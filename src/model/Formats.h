@@ -13,6 +13,9 @@ namespace umbrix {
 /// Decimal number: leading blanks, optional sign, digits with an optional "." (one side may be
 /// empty), optional exponent; nothing after, not even a blank. "," is never a separator.
 std::optional<double> ParseDecimal(std::string_view text);
+/// The text of a decimal entry with a decimal comma read as the point ("45,5" -> "45.5"), the
+/// form entries are stored and saved in.
+std::string DecimalPointText(std::string_view text);
 /// Whole 32-bit number: leading blanks, optional sign, digits, nothing after.
 std::optional<int> ParseWhole(std::string_view text);
 /// Sexagesimal value with separator "°" (UTF-8) or ":": degrees (hours), minutes, seconds...
@@ -30,7 +33,8 @@ struct ParseContext {
 
 /// A date in the short date format, "/" separated, blanks around numbers allowed, the year
 /// optional (the current year). Two-digit years go into the century that puts them within 50
-/// years of the current year. Returns the whole-day serial.
+/// years of the current year. The same order with "." separators ("21.06.2024") and the
+/// year-month-day form "2024-06-21" are read too. Returns the whole-day serial.
 std::optional<double> ParseDate(std::string_view text, const ParseContext& ctx);
 /// A clock time: hours[:minutes[:seconds[.milliseconds]]] with an optional AM/PM marker before or
 /// after, trailing blanks allowed. Returns the fraction of a day.

@@ -17,6 +17,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalBlocker>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -229,7 +230,14 @@ void SaisiesDialog::Build() {
     tabs_->addTab(BuildTab(static_cast<Tab>(t)),
                   Translated(kControlContext, TabCaption(static_cast<Tab>(t))));
   }
+  tabs_->tabBar()->installEventFilter(this);
   outer->addWidget(tabs_);
+  explanation_ = new QLabel(this);
+  explanation_->setObjectName(QStringLiteral("Explication"));
+  explanation_->setWordWrap(true);
+  explanation_->setTextFormat(Qt::PlainText);
+  explanation_->setForegroundRole(QPalette::Link);
+  outer->addWidget(explanation_);
 
   auto* under = new QGridLayout;
   const std::function<void(ControlId, QWidget*)> reg = [this](ControlId id, QWidget* w) {
@@ -411,7 +419,7 @@ void SaisiesDialog::Wire() {
   button(C::Button2, [this] { session_.TestComputeCommand(); });
   button(C::Button3, [this] { session_.TestTraceCommand(); });
   connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
-    Handle([this, index] { form_.SelectTab(static_cast<Tab>(index)); });
+    Handle([this, index] { form_.ShowTab(static_cast<Tab>(index)); });
   });
 }
 
@@ -425,6 +433,25 @@ void SaisiesDialog::Handle(const std::function<void()>& change) {
 }
 
 bool SaisiesDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == tabs_->tabBar() && event->type() == QEvent::Shortcut && !tabShortcut_) {
+    // Alt and a tab's letter or digit: the bar picks its tab, even the one already shown, and
+    // the focus goes to that tab's first field
+    tabShortcut_ = true;
+    QCoreApplication::sendEvent(tabs_->tabBar(), event);
+    tabShortcut_ = false;
+    Handle([this] { form_.ShowTab(static_cast<Tab>(tabs_->currentIndex())); });
+    return true;
+  }
+  if (event->type() == QEvent::KeyPress) {
+    // Tab from a point's last field goes to the button row, not into another tab's fields
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const auto id = IdOf(watched);
+    if (key->key() == Qt::Key_Tab && key->modifiers() == Qt::NoModifier &&
+        (id == C::Mesy1 || id == C::Mesy2)) {
+      Widget(C::Button1)->setFocus(Qt::TabFocusReason);
+      return true;
+    }
+  }
   if (event->type() != QEvent::FocusIn && event->type() != QEvent::FocusOut) {
     return QDialog::eventFilter(watched, event);
   }
@@ -533,12 +560,17 @@ void SaisiesDialog::Refresh() {
       if (list->currentIndex() != item) list->setCurrentIndex(item);
     }
   }
+  const auto& why = form_.Explanation();
+  const QString explanation =
+      why ? Translated(kControlContext, why->pattern, why->args) : QString();
+  if (explanation_->text() != explanation) explanation_->setText(explanation);
   // the model moved the focus: follow it (a focus the user moved is already the model's)
   const auto wanted = form_.ActiveControl();
   if (wanted != appliedFocus_) {
     appliedFocus_ = wanted;
     if (wanted) {
-      if (QWidget* w = Widget(*wanted)) w->setFocus(Qt::OtherFocusReason);
+      // as Tab does: an edit reached so has its text selected, ready to be typed over
+      if (QWidget* w = Widget(*wanted)) w->setFocus(Qt::TabFocusReason);
     }
   }
   handling_ = wasHandling;

@@ -12,6 +12,7 @@
 
 class QButtonGroup;
 class QGridLayout;
+class QLabel;
 class QTabWidget;
 
 namespace umbrix {
@@ -36,6 +37,8 @@ class SaisiesDialog final : public QDialog {
   /// The widget of a control (an edit, a box, a label, a group, a button).
   QWidget* Widget(ControlId id) const { return widgets_[static_cast<int>(id)]; }
   QTabWidget* Tabs() const { return tabs_; }
+  /// The line under the tabs that says why the last entry was refused.
+  QLabel* ExplanationLine() const { return explanation_; }
   /// The control `widget` is the widget of, if any.
   std::optional<ControlId> ControlAt(const QObject* widget) const { return IdOf(widget); }
 
@@ -62,8 +65,10 @@ class SaisiesDialog final : public QDialog {
   std::function<void()> refreshAll_;
   std::function<bool()> busy_;
   QTabWidget* tabs_ = nullptr;
+  QLabel* explanation_ = nullptr;
   std::array<QWidget*, kControlCount> widgets_{};
   bool handling_ = false;
+  bool tabShortcut_ = false;  // a tab's shortcut is being handed to the tab bar
   bool placed_ = false;
   /// The focus the model asked for last, so that a change of it moves the widgets' focus.
   std::optional<ControlId> appliedFocus_;

@@ -43,7 +43,7 @@ INSTANTIATE_TEST_SUITE_P(
     Table, EntryParsing,
     ::testing::Values(
         // decimal numbers > 0
-        TextCase{Field::Carreau, "1.5e1", true, 15}, TextCase{Field::Carreau, "15,5", false, 0},
+        TextCase{Field::Carreau, "1.5e1", true, 15}, TextCase{Field::Carreau, "15;5", false, 0},
         TextCase{Field::Carreau, " 15", true, 15}, TextCase{Field::Carreau, "15 ", false, 0},
         TextCase{Field::Carreau, "0", false, 0}, TextCase{Field::Carreau, "-3", false, 0},
         TextCase{Field::Carreau, "", false, 0}, TextCase{Field::Carreau, ".5", true, 0.5},
@@ -70,6 +70,80 @@ INSTANTIATE_TEST_SUITE_P(
         TextCase{Field::Heure1, "10:30", true, 10.5 / 24},
         TextCase{Field::Heure1, "25:00", false, 0},
         TextCase{Field::MiJour, "12:10:00", true, (12 + 10 / 60.0) / 24}));
+
+// What the dialog says of a refused entry, and the forms a French desk types that are read.
+struct ExplainCase {
+  Field field;
+  const char* typed;
+  const char* explanation;  // empty: accepted
+  const char* stored;       // the text kept when accepted
+  double value;
+};
+
+TEST(Entries, ARefusedEntrySaysWhatWasTypedAndWhatTheEntryExpects) {
+  const double june21 = SerialFromCivil({2024, 6, 21});
+  const ExplainCase cases[] = {
+      {Field::Heure1, "12h30", "« 12h30 » : heure au format hh:mm:ss, par exemple 12:30", "", 0},
+      {Field::MiJour, "12h", "« 12h » : heure au format hh:mm, par exemple 12:30", "", 0},
+      {Field::Carreau, "45,5", "", "45.5", 45.5},
+      {Field::Carreau, "15,5", "", "15.5", 15.5},
+      {Field::Mesx1, "-12,25", "", "-12.25", -12.25},
+      {Field::Lat, "45,5", "", "45.5", 45.5},
+      {Field::Lat, "45°30,5", "", "45°30.5", 45 + 30.5 / 60},
+      {Field::Gnomon, "1,5,0", "« 1,5,0 » : nombre positif, par exemple 120 ou 45,5", "", 0},
+      {Field::Gnomon, "-3", "« -3 » : nombre positif, par exemple 120 ou 45,5", "", 0},
+      {Field::Mesy1, "x", "« x » : nombre, par exemple -12,5 ou 30", "", 0},
+      {Field::Lat, "95", "« 95 » : angle de 0 à 90° au format dd°mm°ss, par exemple 45°30 ou 45,5",
+       "", 0},
+      {Field::RotEd, "200",
+       "« 200 » : angle de -180 à 180° au format dd°mm°ss, par exemple 45°30 ou 45,5", "", 0},
+      {Field::FusHor, "1:20",
+       "« 1:20 » : fuseau de -12 à 12 h par quarts d'heure, au format hh:mm, par exemple 1:00 ou "
+       "-3:30",
+       "", 0},
+      {Field::Gnomx, "80", "« 80 » : le pied du gnomon doit être à l'intérieur du cadran", "", 0},
+      {Field::Date1, "21.06.2024", "", "21.06.2024", june21},
+      {Field::Date1, "2024-06-21", "", "2024-06-21", june21},
+      {Field::Date1, "21-06-2024", "« 21-06-2024 » : date au format jj/mm/aaaa, par exemple 21/06/2024",
+       "", 0},
+      {Field::Date1, ".", "« . » : date au format jj/mm/aaaa, par exemple 21/06/2024", "", 0},
+  };
+  for (const ExplainCase& c : cases) {
+    Dialog d;
+    d.form.Click(Check::Hautf);
+    d.form.Enter(c.field, c.typed);
+    const Entry& e = d.project.At(c.field);
+    const auto& why = d.form.Explanation();
+    if (*c.explanation == '\0') {
+      EXPECT_FALSE(why) << c.typed << ": " << why->Text();
+      EXPECT_EQ(e.text, c.stored) << c.typed;
+      EXPECT_NEAR(e.value, c.value, 1e-9) << c.typed;
+    } else {
+      ASSERT_TRUE(why) << c.typed;
+      EXPECT_EQ(why->Text(), c.explanation);
+      EXPECT_FALSE(e.given) << c.typed;
+      EXPECT_EQ(e.text, "") << c.typed;
+    }
+  }
+}
+
+TEST(Entries, TheExplanationLastsUntilTheNextEntry) {
+  Dialog d;
+  d.form.Enter(Field::Mesx1, "3");
+  d.state.DrawingExists = true;
+  d.host.Forget();
+  d.form.Enter(Field::Heure2, "midi");  // refused where nothing was given: no change at all
+  ASSERT_TRUE(d.form.Explanation());
+  EXPECT_TRUE(d.host.marks.empty());
+  d.form.Enter(TestField::Edit22, "1,5");
+  ASSERT_TRUE(d.form.Explanation());
+  EXPECT_EQ(d.form.Explanation()->Text(), "« 1,5 » : nombre entier, par exemple -5 ou 2");
+  d.form.Enter(TestField::Edit25, "0,5");
+  EXPECT_FALSE(d.form.Explanation());
+  EXPECT_DOUBLE_EQ(d.project.At(TestField::Edit25).value, 0.5);
+  d.form.Enter(Field::Mesx1, "");  // emptied on purpose: nothing refused
+  EXPECT_FALSE(d.form.Explanation());
+}
 
 TEST(Entries, ADecimalWithoutDigitsIsRefused) {
   Dialog d;

@@ -105,6 +105,31 @@ TEST(ParseDate, ShortDateFormat) {
   EXPECT_EQ(ParseDate("7/14/2012", ctx), SerialFromCivil({2012, 7, 14}));
 }
 
+TEST(ParseDate, DottedAndYearFirstForms) {
+  ParseContext ctx;
+  ctx.today = SerialFromCivil({2026, 12, 8});
+  const struct {
+    const char* text;
+    std::optional<CivilDate> date;
+  } rows[] = {
+      {"21.06.2024", CivilDate{2024, 6, 21}}, {" 21 . 6 ", CivilDate{2026, 6, 21}},
+      {"2024-06-21", CivilDate{2024, 6, 21}}, {" 2024-6-1 ", CivilDate{2024, 6, 1}},
+      {"2024-02-30", std::nullopt},           {"2024-13-01", std::nullopt},
+      {"24-06-21", std::nullopt},             {"2024-06-21-1", std::nullopt},
+      {"2024-06", std::nullopt},              {"2024-006-21", std::nullopt},
+      {"21.06/2024", std::nullopt},           {"31.04.2024", std::nullopt},
+  };
+  for (const auto& row : rows) {
+    const auto serial = ParseDate(row.text, ctx);
+    ASSERT_EQ(serial.has_value(), row.date.has_value()) << row.text;
+    if (row.date) {
+      EXPECT_EQ(*serial, SerialFromCivil(*row.date)) << row.text;
+    }
+  }
+  ctx.dayFirst = false;  // the dotted form follows the short date format's order
+  EXPECT_EQ(ParseDate("6.21.2024", ctx), SerialFromCivil({2024, 6, 21}));
+}
+
 TEST(ParseTime, ClockTimes) {
   struct Row {
     const char* text;

@@ -84,6 +84,40 @@ TEST(MainWindowStory, TypingASideAndLeavingItMarksTheProjectModified) {
   EXPECT_EQ(p.window.session().Project().Plate.XMax, 60.0);
 }
 
+TEST(MainWindowStory, AltAndDigitFocusTheTabsFirstFieldAndTabLeavesAPointForTheButtons) {
+  Program p;
+  SaisiesDialog& dialog = p.window.dialog();
+  auto* date1 = p.Control<QLineEdit>(ControlId::Date1);
+  auto* heure1 = p.Control<QLineEdit>(ControlId::Heure1);
+  QTest::keyClick(&dialog, Qt::Key_1, Qt::AltModifier);
+  EXPECT_EQ(dialog.Tabs()->currentIndex(), static_cast<int>(Tab::Point1));
+  EXPECT_EQ(QApplication::focusWidget(), date1);
+  QTest::keyClicks(date1, "21.06.2024");
+  QTest::keyClick(date1, Qt::Key_Tab);
+  EXPECT_EQ(QApplication::focusWidget(), heure1);
+  EXPECT_EQ(p.Control<QLabel>(ControlId::Adate1)->text(), "21 juin 2024");
+  QTest::keyClicks(heure1, "12h30");
+  QTest::keyClick(heure1, Qt::Key_Tab);
+  EXPECT_EQ(dialog.ExplanationLine()->text(),
+            "« 12h30 » : heure au format hh:mm:ss, par exemple 12:30");
+  EXPECT_EQ(heure1->text(), "");
+  auto* mesx1 = p.Control<QLineEdit>(ControlId::Mesx1);
+  QTest::keyClicks(QApplication::focusWidget(), "45,5");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  EXPECT_EQ(mesx1->text(), "45.5");
+  EXPECT_EQ(dialog.ExplanationLine()->text(), "");
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);  // from Mesy1, the last field
+  EXPECT_EQ(QApplication::focusWidget(), dialog.Widget(ControlId::Button1));
+
+  // Alt+2 with a pending entry: it is read before the focus moves to the first date
+  QTest::keyClick(&dialog, Qt::Key_1, Qt::AltModifier);
+  QTest::keyClicks(date1, "2024-06-22");
+  QTest::keyClick(&dialog, Qt::Key_2, Qt::AltModifier);
+  EXPECT_EQ(QApplication::focusWidget(), p.Control<QLineEdit>(ControlId::Date2));
+  EXPECT_EQ(p.Control<QLabel>(ControlId::Adate1)->text(), "22 juin 2024");
+  EXPECT_EQ(p.window.session().Project().Carreau.text, "50");
+}
+
 TEST(MainWindowStory, DeveloperModeShowsItsLabelAndItsTwoTabs) {
   for (const bool developer : {false, true}) {
     Program p(developer ? std::vector<std::string>{"map"} : std::vector<std::string>{});
