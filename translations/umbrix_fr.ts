@@ -688,6 +688,10 @@
         <source>Heures &amp;temporaires</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>&amp;Exemples</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>
@@ -759,10 +763,6 @@ Envoyez la photo de votre cadran à :<byte value="xd"/>
     </message>
     <message>
         <source>Il n&apos;y a pas de graphique à sauver</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Graphique Umbrix (*.bmp)|*.bmp</source>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -1031,6 +1031,24 @@ Non : la première, en heure d&apos;été (%6).</source>
     <message>
         <source>Un fuseau horaire nommé demande la localisation complète ou les heures solaires</source>
         <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Graphique Umbrix (*.bmp)|*.bmp|Image lissée, à la résolution de l&apos;écran (*.png)|*.png</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Impression à l&apos;échelle 1:1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>L&apos;impression à l&apos;échelle 1:1 demande %n feuilles %1, en %2 × %3 (lignes × colonnes).<byte value="xd"/>
+Imprimer ?</source>
+        <translation>
+            <numerusform>L&apos;impression à l&apos;échelle 1:1 demande %n feuille %1, en %2 × %3 (lignes × colonnes).<byte value="xd"/>
+Imprimer ?</numerusform>
+            <numerusform>L&apos;impression à l&apos;échelle 1:1 demande %n feuilles %1, en %2 × %3 (lignes × colonnes).<byte value="xd"/>
+Imprimer ?</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1783,6 +1801,22 @@ L&apos;ombre est dessinée pour le :<byte value="xd"/>
     </message>
     <message>
         <source>Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Aucun cadran pour l&apos;instant. Pour commencer :</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ouvrir un exemple (Fichier › Exemples)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>saisir une nouvelle mesure (Saisies)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>lire l&apos;aide (F1)</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

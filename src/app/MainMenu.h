@@ -18,6 +18,7 @@ enum class MenuId {
   Fichier1,
   Nouveau1,
   Ouvrir1,
+  Exemples1,  // the bundled example projects, filled by the window from the files found
   Sauver1,
   Sauversous1,
   Sauverlimage1,
@@ -106,6 +107,8 @@ struct MenuRow {
   int helpContext = 0;
   /// Why the item is disabled, shown as its tooltip while it is; empty for none.
   const char* disabledHint = "";
+  /// A second key of the item, the one today's desktop programs use ("Ctrl+S"); empty for none.
+  const char* secondShortcut = "";
 };
 
 /// Every row, menus before their items, in display order.

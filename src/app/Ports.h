@@ -33,9 +33,11 @@ struct Question {
   std::string text;
   Buttons buttons = Buttons::OkCancel;
   std::vector<std::string> args = {};
+  /// The number that chooses the plural form of "%n" (none: -1).
+  int count = -1;
 
   /// The text as the source language shows it.
-  std::string Composed() const { return ComposeText(text, args); }
+  std::string Composed() const { return ComposeText(text, args, count < 0 ? 0 : count); }
 
   friend bool operator==(const Question&, const Question&) = default;
 };
@@ -139,10 +141,14 @@ using DialTracer = std::function<void(Canvas& canvas, const DrawingFrame& frame)
 class Printer {
  public:
   virtual ~Printer() = default;
+  /// The name the print dialog offers when the print goes to a file ("mur_echelle.pdf").
+  virtual void ProposeFileName(const std::string& name) { (void)name; }
   /// The print dialog; false when cancelled.
   virtual bool ChoosePrinter() = 0;
   /// The page's measures once `orientation` is set, in the printer font.
   virtual PageMetrics Measure(PageOrientation orientation) = 0;
+  /// The paper's name as a person knows it ("A4"); empty when unknown.
+  virtual std::string PaperName() const { return {}; }
   /// Prints every page of `job`, its dial's piece drawn through `traceDial`. The failure
   /// message.
   virtual std::optional<Message> Print(const PrintJob& job, const DialTracer& traceDial) = 0;

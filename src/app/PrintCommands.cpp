@@ -40,6 +40,7 @@ PrintOutcome PrintCommands::PrintReport() {
   std::vector<std::string> listing = BuildProjectLines(project, state, state.TestDataValid, full);
   // the file format line is not printed
   if (!listing.empty()) listing.erase(listing.begin());
+  printer_.ProposeFileName(PrintFileName(PrintLayout::Report, state.ProjectFileName));
   if (!printer_.ChoosePrinter()) return PrintOutcome::Cancelled;
 
   const PageMetrics m = printer_.Measure(PageOrientation::Portrait);
@@ -58,9 +59,10 @@ PrintOutcome PrintCommands::PrintDrawing(PrintLayout layout) {
     prompts_.ShowMessage(ErrorMessage(kNoDrawingToPrintText));
     return PrintOutcome::Refused;
   }
+  const std::string& fileName = s_.State().ProjectFileName;
+  printer_.ProposeFileName(PrintFileName(layout, fileName));
   if (!printer_.ChoosePrinter()) return PrintOutcome::Cancelled;
   const PlateWindow& plate = s_.Project().Plate;
-  const std::string& fileName = s_.State().ProjectFileName;
   const std::string dateLine = PrintDateLine(services_.NowSerial());
   const int margin = drawing_.DrawingMarginPx();
 
@@ -73,6 +75,17 @@ PrintOutcome PrintCommands::PrintDrawing(PrintLayout layout) {
     const TrueScaleGeometry l =
         ComputeTrueScaleGeometry(PageOrientation::Landscape, landscape, plate, margin);
     const bool wide = FewerSheets(l, p);
+    const TrueScaleGeometry& chosen = wide ? l : p;
+    if (confirmSheets_) {
+      const int sheets = chosen.rows * chosen.columns;
+      const Question question{kTrueScaleSheetsCaption,
+                              kTrueScaleSheetsText,
+                              Buttons::OkCancel,
+                              {printer_.PaperName(), std::to_string(chosen.rows),
+                               std::to_string(chosen.columns)},
+                              sheets};
+      if (prompts_.Ask(question) != Answer::Ok) return PrintOutcome::Cancelled;
+    }
     return Send(PlanTrueScalePrint(wide ? landscape : portrait, wide ? l : p, fileName, dateLine));
   }
 
@@ -92,7 +105,7 @@ void PrintCommands::SaveDrawingBitmap() {
       project.empty()
           ? std::string()
           : std::filesystem::path(project).filename().replace_extension(".bmp").string();
-  const auto name = prompts_.ChooseFileToSave({"bmp", kBitmapFilter, proposed});
+  const auto name = prompts_.ChooseFileToSave({"bmp", kDrawingFilters, proposed});
   if (!name) return;
   std::error_code ec;
   if (std::filesystem::exists(*name, ec) &&

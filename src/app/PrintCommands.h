@@ -17,7 +17,15 @@ inline constexpr const char* kNoDrawingToPrintText =
     UMBRIX_TR("Message", "Il n'y a pas de graphique à imprimer");
 inline constexpr const char* kNoDrawingToSaveText =
     UMBRIX_TR("Message", "Il n'y a pas de graphique à sauver");
-inline constexpr const char* kBitmapFilter = UMBRIX_TR("Message", "Graphique Umbrix (*.bmp)|*.bmp");
+/// The Part's bitmap first, then the smooth picture the screen shows; the filter chosen decides.
+inline constexpr const char* kDrawingFilters = UMBRIX_TR(
+    "Message", "Graphique Umbrix (*.bmp)|*.bmp|Image lissée, à la résolution de l'écran (*.png)|*.png");
+inline constexpr const char* kTrueScaleSheetsCaption =
+    UMBRIX_TR("Message", "Impression à l'échelle 1:1");
+inline constexpr const char* kTrueScaleSheetsText = UMBRIX_TR_N(
+    "Message",
+    "L'impression à l'échelle 1:1 demande %n feuilles %1, en %2 × %3 (lignes × colonnes).\r\n"
+    "Imprimer ?");
 
 enum class PrintOutcome {
   Printed,
@@ -37,8 +45,12 @@ class PrintCommands {
   PrintOutcome PrintReport();
   /// "&Demi format", "&Plein format", "&2 formats", "&4 formats", or the dial at its true size.
   PrintOutcome PrintDrawing(PrintLayout layout);
-  /// "Enregistrer le &Graphique": the screen's bitmap as it stands, in a 4-bit bitmap file.
+  /// "Enregistrer le &Graphique": the screen's bitmap as it stands, in a 4-bit bitmap file, or
+  /// the smooth screen picture as a PNG when that filter is chosen.
   void SaveDrawingBitmap();
+  /// Whether a print at 1:1 first says how many sheets of which paper it takes and lets the
+  /// person cancel (the window: yes; the command line, which asks nothing: no).
+  void ConfirmTrueScaleSheets(bool on) { confirmSheets_ = on; }
 
  private:
   /// The dialog re-validated; false in desk-dial mode.
@@ -51,6 +63,7 @@ class PrintCommands {
   Printer& printer_;
   DrawingSurface& drawing_;
   Services& services_;
+  bool confirmSheets_ = false;
 };
 
 /// Runs the print or bitmap command of a menu item; false for every other item.

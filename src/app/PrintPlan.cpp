@@ -54,6 +54,13 @@ std::string JobTitle(PrintLayout layout, const std::string& projectFileName) {
   return title;
 }
 
+std::string PrintFileName(PrintLayout layout, const std::string& projectFileName) {
+  constexpr const char* kLayoutNames[] = {"imprimer", "demi", "plein", "2", "4", "echelle"};
+  const std::string project = std::filesystem::path(projectFileName).stem().string();
+  const std::string name = kLayoutNames[static_cast<int>(layout)];
+  return (project.empty() ? name : project + "_" + name) + ".pdf";
+}
+
 DrawingFrame MagnifiedFrame(const PlateWindow& plate, int widthPx, int heightPx, int marginPx,
                             int magnification) {
   DrawingFrame f;

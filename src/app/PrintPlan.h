@@ -113,6 +113,9 @@ int Magnification(int lineHeight, int marginPx);
 /// The print's title: the project's file name without its folder, its extension removed for
 /// the report and replaced by "_0", "_1", "_2", "_4" or "_echelle" for the drawing prints.
 std::string JobTitle(PrintLayout layout, const std::string& projectFileName);
+/// The PDF file a print to a file proposes: the project's name and the layout as the command
+/// line names it ("mur-declinant-ouest_echelle.pdf"; "echelle.pdf" for a project without name).
+std::string PrintFileName(PrintLayout layout, const std::string& projectFileName);
 
 /// The frame of a `widthPx` x `heightPx` drawing of `plate` magnified `magnification` times, in
 /// device pixels: the dial drawn as vectors in it covers the rectangle the magnified drawing

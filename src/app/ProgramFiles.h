@@ -3,7 +3,9 @@
 // the program in a build folder, under the share folder once installed.
 
 #include <filesystem>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace umbrix {
 
@@ -15,5 +17,15 @@ inline constexpr std::string_view kSharedFilesFolder = "share/umbrix";
 /// "file absent" message then names.
 std::filesystem::path LocateProgramFile(const std::filesystem::path& programDir,
                                         std::string_view name);
+
+/// A bundled example project: its file and the first line of its comments, as a menu shows it.
+struct ExampleProject {
+  std::filesystem::path file;
+  std::string title;
+};
+
+/// The example projects (".umd") of `folder`, in the order of their file names; a project
+/// without comments takes its file name. A title longer than 70 characters keeps 70 and "...".
+std::vector<ExampleProject> ListExamples(const std::filesystem::path& folder);
 
 }  // namespace umbrix

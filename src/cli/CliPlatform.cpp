@@ -45,6 +45,8 @@ Answer TerminalPrompts::Ask(const Question& question) {
 CliPlatform::CliPlatform(std::ostream& err, int maxWidth, int maxHeight) : prompts_(err) {
   // the fit leaves 9 pixels beside the bitmap; the bitmap then stays within the maximum
   drawing_.SetRoom({maxWidth + 8, maxHeight + 8});
+  // a smooth picture beside the bitmap, one pixel to each, for the PNG
+  drawing_.SetScreenRatio(1.0);
 }
 
 }  // namespace umbrix

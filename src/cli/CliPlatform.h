@@ -42,6 +42,8 @@ class CliPlatform {
   int ErrorsShown() const { return prompts_.ErrorsShown(); }
   /// The drawing bitmap as the screen would show it.
   const QImage& Bitmap() const { return drawing_.Bitmap(); }
+  /// The same drawing, smooth (antialiased lines and text), pixel for pixel.
+  const QImage& SmoothPicture() const { return drawing_.ScreenImage(); }
 
  private:
   TerminalPrompts prompts_;

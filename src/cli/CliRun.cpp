@@ -166,7 +166,7 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
   }
   if (options.png) {
     EmitDrawing(
-        session, *options.png, kNoDrawingToSaveText, [&] { return EncodePng(platform.Bitmap()); },
+        session, *options.png, kNoDrawingToSaveText, [&] { return EncodeSmoothPng(platform.SmoothPicture()); },
         out, err, status);
   }
   if (options.bmp) {

@@ -19,6 +19,8 @@
 
 /// A text a person reads, in `context`; the expression is the source text itself.
 #define UMBRIX_TR(context, text) text
+/// A text with "%n" whose plural form the count chooses, in `context`.
+#define UMBRIX_TR_N(context, text) text
 /// A text that a file format fixes: written as it stands, whatever the interface language.
 #define UMBRIX_FILE_TEXT(text) text
 

@@ -12,12 +12,12 @@ namespace umbrix {
 
 namespace {
 
-std::optional<std::string> EncodeIndexed(const QImage& drawing, const char* format) {
+std::optional<std::string> Encode(const QImage& image, const char* format) {
   QByteArray bytes;
   QBuffer buffer(&bytes);
   if (!buffer.open(QIODevice::WriteOnly)) return std::nullopt;
   QImageWriter writer(&buffer, format);
-  if (!writer.write(ToIndexed16(drawing))) return std::nullopt;
+  if (!writer.write(image)) return std::nullopt;
   buffer.close();
   return std::string(bytes.constData(), static_cast<size_t>(bytes.size()));
 }
@@ -54,11 +54,18 @@ QImage ToIndexed16(const QImage& drawing) {
 }
 
 std::optional<std::string> EncodeBmp4(const QImage& drawing) {
-  return EncodeIndexed(drawing, "bmp");
+  return Encode(ToIndexed16(drawing), "bmp");
 }
 
 std::optional<std::string> EncodePng(const QImage& drawing) {
-  return EncodeIndexed(drawing, "png");
+  return Encode(ToIndexed16(drawing), "png");
+}
+
+std::optional<std::string> EncodeSmoothPng(const QImage& drawing) {
+  // opaque: the drawing has a white surface, and a viewer's checkerboard would show otherwise
+  QImage rgb = drawing.convertToFormat(QImage::Format_RGB32);
+  rgb.setDevicePixelRatio(1.0);
+  return Encode(rgb, "png");
 }
 
 std::optional<Message> WriteBmp4(const QImage& drawing, const std::string& path) {
@@ -67,6 +74,10 @@ std::optional<Message> WriteBmp4(const QImage& drawing, const std::string& path)
 
 std::optional<Message> WritePng(const QImage& drawing, const std::string& path) {
   return WriteEncoded(EncodePng(drawing), path);
+}
+
+std::optional<Message> WriteSmoothPng(const QImage& drawing, const std::string& path) {
+  return WriteEncoded(EncodeSmoothPng(drawing), path);
 }
 
 }  // namespace umbrix

@@ -125,6 +125,10 @@ PageMetrics PdfPrinter::Measure(PageOrientation orientation) {
   return MeasurePage(writer);
 }
 
+std::string PdfPrinter::PaperName() const {
+  return QPageSize(SizeOf(paper_)).name().toStdString();
+}
+
 std::optional<Message> PdfPrinter::Print(const PrintJob& job, const DialTracer& trace) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);

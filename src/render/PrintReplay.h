@@ -41,6 +41,7 @@ class PdfPrinter final : public Printer {
 
   bool ChoosePrinter() override { return true; }
   PageMetrics Measure(PageOrientation orientation) override;
+  std::string PaperName() const override;
   std::optional<Message> Print(const PrintJob& job, const DialTracer& trace) override;
 
   /// The bytes of the last job's PDF.

@@ -1,6 +1,7 @@
 #include "render/RasterDrawing.h"
 
 #include <QPainter>
+#include <cctype>
 
 #include "render/BitmapFiles.h"
 #include "render/DrawingFont.h"
@@ -94,7 +95,8 @@ void RasterDrawing::ResizeDrawing(int widthPx, int heightPx) {
 void RasterDrawing::SetScreenRatio(double ratio) {
   if (ratio == ratio_) return;
   ratio_ = ratio;
-  if (ratio_ <= 0) {
+  // no drawing yet: the first `ResizeDrawing` makes the screen image
+  if (ratio_ <= 0 || image_.isNull()) {
     screen_ = QImage();
     return;
   }
@@ -127,6 +129,11 @@ void RasterDrawing::DrawOuterFrame(Colour colour) {
 }
 
 std::optional<Message> RasterDrawing::SaveDrawing(const std::filesystem::path& path) {
+  std::string extension = path.extension().string();
+  for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  // a PNG is the picture the screen shows, smooth and at its resolution; any other name the
+  // 16-colour bitmap
+  if (extension == ".png") return WriteSmoothPng(ScreenImage(), path);
   return WriteBmp4(image_, path);
 }
 

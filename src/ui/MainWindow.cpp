@@ -25,6 +25,7 @@
 #include <QWindow>
 #include <utility>
 
+#include "app/ProgramFiles.h"
 #include "ui/HelpSupport.h"
 #include "ui/KeyboardHook.h"
 #include "ui/QtPrinter.h"
@@ -192,6 +193,9 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   dialog_ = new SaisiesDialog(
       *session_, [this] { RefreshAll(); }, busy_, this);
   help_ = new HelpSupport(*this, prompts);
+  BuildWelcome();
+  ListExamples(LocateProgramFile(
+      QCoreApplication::applicationDirPath().toStdString(), "examples"));
   ClientResized({client_->width(), client_->height()});
   RefreshAll();
 }
@@ -271,10 +275,12 @@ void MainWindow::BuildMenus() {
         parent != nullptr ? parent->addAction(caption) : menuBar()->addAction(caption);
     action->setObjectName(QString::fromLatin1(row.name));
     action->setProperty("helpContext", row.helpContext);
-    if (*row.shortcut != '\0') {
-      action->setShortcut(
-          QKeySequence(QString::fromLatin1(row.shortcut), QKeySequence::PortableText));
+    QList<QKeySequence> keys;
+    for (const char* key : {row.shortcut, row.secondShortcut}) {
+      if (*key != '\0') keys << QKeySequence(QString::fromLatin1(key), QKeySequence::PortableText);
     }
+    // the first key is the one the menu shows; the second works as well
+    if (!keys.isEmpty()) action->setShortcuts(keys);
     action->setCheckable(row.kind == MenuKind::Option);
     // the hint of a disabled item shows as its tooltip
     if (*row.disabledHint != '\0' && parent != nullptr) parent->setToolTipsVisible(true);
@@ -292,6 +298,7 @@ void MainWindow::BuildMenus() {
 
 void MainWindow::UsePrinter(Printer& printer) {
   printing_ = std::make_unique<PrintCommands>(*session_, prompts_, printer, drawing_, services_);
+  printing_->ConfirmTrueScaleSheets(true);
 }
 
 void MainWindow::BuildDeskPopup() {
@@ -332,13 +339,65 @@ void MainWindow::ClientResized(PixelSize client) {
   commentsCaption_->move(design::kCommentsCaption.left, layout.commentsCaptionTop);
   modeLabel_->move(design::kModeLabel.left, layout.modeLabelTop);
   drawing_.SetRoom({layout.reportPane.left, layout.commentsPane.top});
+  if (welcome_ != nullptr) {
+    welcome_->setGeometry(0, 0, layout.reportPane.left, layout.commentsPane.top);
+  }
   if (session_) session_->FitDrawing();
+}
+
+void MainWindow::BuildWelcome() {
+  welcome_ = new QLabel(client_);
+  welcome_->setObjectName(QStringLiteral("Bienvenue"));
+  welcome_->setTextFormat(Qt::RichText);
+  welcome_->setWordWrap(true);
+  welcome_->setMargin(16);
+  welcome_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
+  const auto link = [](const char* target, const QString& text) {
+    return QStringLiteral("<li><a href=\"%1\">%2</a></li>")
+        .arg(QLatin1String(target), text.toHtmlEscaped());
+  };
+  const QString intro = tr("Aucun cadran pour l'instant. Pour commencer :").toHtmlEscaped();
+  welcome_->setText(QStringLiteral("<p>%1</p><ul>").arg(intro) +
+                    link("exemples", tr("ouvrir un exemple (Fichier › Exemples)")) +
+                    link("saisies", tr("saisir une nouvelle mesure (Saisies)")) +
+                    link("aide", tr("lire l'aide (F1)")) + QStringLiteral("</ul>"));
+  connect(welcome_, &QLabel::linkActivated, this, &MainWindow::FollowWelcomeLink);
+}
+
+void MainWindow::FollowWelcomeLink(const QString& link) {
+  if (link == QLatin1String("exemples")) {
+    QMenu* examples = Action(MenuId::Exemples1)->menu();
+    examples->popup(welcome_->mapToGlobal(welcome_->rect().center()));
+  } else if (link == QLatin1String("saisies")) {
+    Action(MenuId::Saisies1)->trigger();
+  } else {
+    Action(MenuId::Aide1)->trigger();
+  }
+}
+
+void MainWindow::ListExamples(const std::filesystem::path& folder) {
+  QMenu* menu = Action(MenuId::Exemples1)->menu();
+  menu->clear();
+  for (const ExampleProject& example : umbrix::ListExamples(folder)) {
+    QAction* item = menu->addAction(QString::fromStdString(example.title));
+    item->setObjectName(QString::fromStdString(example.file.stem().string()));
+    const std::string file = example.file.string();
+    // opened as a dropped file is: the pending entry read, unsaved work asked about
+    connect(item, &QAction::triggered, this,
+            [this, file] { Forward([this, file] { session_->DropFiles({file}); }); });
+  }
+  menu->menuAction()->setEnabled(!menu->isEmpty());
 }
 
 void MainWindow::RefreshAll() {
   if (refreshing_) return;
   refreshing_ = true;
   RefreshMenus();
+  // the first start's help stays until a dial is drawn or a project opened, then for good
+  welcomeDone_ = welcomeDone_ || session_->State().DrawingExists ||
+                 !session_->State().ProjectFileName.empty();
+  const bool welcome = !welcomeDone_ && !session_->DeskMode();
+  if (welcome_->isVisibleTo(client_) != welcome) welcome_->setVisible(welcome);
   const QString mode = session_->State().TestMode ? tr("Map") : QString();
   if (modeLabel_->text() != mode) {
     modeLabel_->setText(mode);

@@ -7,6 +7,7 @@
 #include <QMargins>
 #include <QTimer>
 
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -80,6 +81,11 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
 
   /// Copies the session onto the menus, the mode label and the dialog.
   void RefreshAll();
+  /// Fills "&Exemples" with the projects of `folder` (the build's or the installed examples at
+  /// start-up).
+  void ListExamples(const std::filesystem::path& folder);
+  /// The first start's text with its three links, shown while no dial is drawn.
+  QLabel* Welcome() const { return welcome_; }
   /// Runs `painted` once, after the first paint that shows a traced dial (start-up timing).
   void OnFirstDialPainted(std::function<void()> painted) { firstDialPainted_ = std::move(painted); }
 
@@ -121,6 +127,9 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   class ClientArea;
 
   void BuildMenus();
+  void BuildWelcome();
+  /// A link of the first start's text: "exemples", "saisies" or "aide".
+  void FollowWelcomeLink(const QString& link);
   void BuildDeskPopup();
   /// What the window manager's frame adds around the window, as last seen.
   QMargins Frame() const;
@@ -141,6 +150,8 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   QLabel* commentsCaption_ = nullptr;
   QPlainTextEdit* comments_ = nullptr;
   QLabel* modeLabel_ = nullptr;
+  QLabel* welcome_ = nullptr;
+  bool welcomeDone_ = false;
   std::map<MenuId, QAction*> actions_;
   std::unique_ptr<Session> session_;
   std::unique_ptr<Manipulation> hands_;

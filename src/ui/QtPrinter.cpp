@@ -1,6 +1,9 @@
 #include "ui/QtPrinter.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QPrinterInfo>
 #include <QPageLayout>
 #include <QPrintDialog>
 
@@ -19,6 +22,17 @@ QPageLayout::Orientation QtOrientation(PageOrientation o) {
 
 QtPrinter::QtPrinter() : printer_(QPrinter::HighResolution) {}
 
+void QtPrinter::ProposeFileName(const std::string& name) {
+  // a name switches the printer to a PDF file: only when no real printer would be chosen
+  // anyway, or when the last print went to a file
+  const bool toFile = printer_.outputFormat() == QPrinter::PdfFormat ||
+                      QPrinterInfo::availablePrinterNames().isEmpty();
+  if (!toFile) return;
+  const QString last = printer_.outputFileName();
+  const QDir folder = last.isEmpty() ? QDir::current() : QFileInfo(last).absoluteDir();
+  printer_.setOutputFileName(folder.filePath(QString::fromStdString(name)));
+}
+
 bool QtPrinter::ChoosePrinter() {
   QPrintDialog dialog(&printer_, parent_);
   dialog.setWindowTitle(QCoreApplication::translate("QtPrinter", "Imprimer"));
@@ -34,6 +48,10 @@ bool QtPrinter::ChoosePrinter() {
 PageMetrics QtPrinter::Measure(PageOrientation orientation) {
   printer_.setPageOrientation(QtOrientation(orientation));
   return MeasurePage(printer_);
+}
+
+std::string QtPrinter::PaperName() const {
+  return printer_.pageLayout().pageSize().name().toStdString();
 }
 
 std::optional<Message> QtPrinter::Print(const PrintJob& job, const DialTracer& trace) {

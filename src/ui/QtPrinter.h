@@ -19,9 +19,12 @@ class QtPrinter final : public Printer {
   /// The print dialog is open: the windows must not re-validate or redraw meanwhile.
   bool Busy() const { return busy_; }
 
+  /// Kept for the print dialog's file line, in the folder of the last file printed to.
+  void ProposeFileName(const std::string& name) override;
   /// Qt's print dialog; the printer, its paper and a PDF file are chosen there.
   bool ChoosePrinter() override;
   PageMetrics Measure(PageOrientation orientation) override;
+  std::string PaperName() const override;
   std::optional<Message> Print(const PrintJob& job, const DialTracer& trace) override;
 
  private:

@@ -112,7 +112,8 @@ void QtPrompts::ShowMessage(const Message& message) {
 Answer QtPrompts::Ask(const Question& question) {
   const ModalScope modal(depth_);
   QMessageBox box(QMessageBox::Question, Translated(kMessageContext, question.caption),
-                  BoxText(Translated(kMessageContext, question.text, question.args)),
+                  BoxText(Translated(kMessageContext, question.text, question.args,
+                                     question.count)),
                   ButtonsOf(question.buttons), Parent());
   return AnswerOf(box.exec(), question.buttons);
 }

@@ -75,13 +75,18 @@ TEST(MenuTable, NoShortcutServesTwoItemsOfOneMenuSystemOrEditsText) {
       "Ctrl+K", "Ctrl+Shift+Z", "Shift+Del", "Ctrl+Ins", "Shift+Ins", "Ctrl+Del", "Ctrl+Backspace"};
   std::map<std::string, std::string> bar;
   for (const MenuRow& row : MenuTable()) {
-    if (*row.shortcut == '\0') continue;
-    EXPECT_FALSE(editing.count(row.shortcut)) << row.shortcut << " on " << row.name;
-    if (row.parent == MenuId::MenCont) continue;
-    const auto [at, fresh] = bar.emplace(row.shortcut, row.name);
-    EXPECT_TRUE(fresh) << row.shortcut << " on " << at->second << " and " << row.name;
+    for (const char* key : {row.shortcut, row.secondShortcut}) {
+      if (*key == '\0') continue;
+      EXPECT_FALSE(editing.count(key)) << key << " on " << row.name;
+      if (row.parent == MenuId::MenCont) continue;
+      const auto [at, fresh] = bar.emplace(key, row.name);
+      EXPECT_TRUE(fresh) << key << " on " << at->second << " and " << row.name;
+    }
   }
-  EXPECT_EQ(bar.size(), 12u);
+  // twelve first keys, and Ctrl+S and Ctrl+P as the second keys of saving and printing
+  EXPECT_EQ(bar.size(), 14u);
+  EXPECT_EQ(bar["Ctrl+S"], "Sauver1");
+  EXPECT_EQ(bar["Ctrl+P"], "Imprimer1");
 }
 
 TEST(MenuTable, EveryItemHasOneRowAfterItsMenu) {

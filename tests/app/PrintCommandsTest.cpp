@@ -10,6 +10,7 @@
 
 #include "app/PrintCommands.h"
 #include "app/SessionFixtures.h"
+#include "model/Numbers.h"
 #include "support/RecordingCanvas.h"
 
 namespace umbrix {
@@ -25,12 +26,15 @@ class FakePrinter final : public Printer {
   PageMetrics portrait{4660, 6716, 96, 56, 134, 600};
   PageMetrics landscape{6716, 4660, 96, 56, 134, 600};
   int dialogs = 0;
+  std::vector<std::string> proposedNames;
   std::vector<PageOrientation> measured;
   std::vector<PrintJob> jobs;
   /// What the dial tracer drew on the last job.
   testing::RecordingCanvas dial;
   std::vector<std::string>* log = nullptr;
 
+  void ProposeFileName(const std::string& name) override { proposedNames.push_back(name); }
+  std::string PaperName() const override { return "A4"; }
   bool ChoosePrinter() override {
     ++dialogs;
     if (log != nullptr) log->push_back("print-dialog");
@@ -184,6 +188,53 @@ TEST(PrintCommands, TheTrueScalePrintDrawsTheDialAsVectorsAndLeavesTheScreen) {
   EXPECT_EQ(p.app.platform.log, (std::vector<std::string>{"print-dialog", "print"}));
 }
 
+TEST(PrintCommands, TheWindowsTrueScalePrintSaysItsSheetsFirstAndMayBeCancelled) {
+  const struct {
+    double side;  // mm
+    Answer answer;
+    const char* question;
+    PrintOutcome outcome;
+  } rows[] = {
+      // 800 mm on A4 at 1:1: five rows of four sheets
+      {800, Answer::Cancel,
+       "L'impression à l'échelle 1:1 demande 20 feuilles A4, en 4 × 5 (lignes × colonnes).\r\n"
+       "Imprimer ?",
+       PrintOutcome::Cancelled},
+      {800, Answer::Ok,
+       "L'impression à l'échelle 1:1 demande 20 feuilles A4, en 4 × 5 (lignes × colonnes).\r\n"
+       "Imprimer ?",
+       PrintOutcome::Printed},
+  };
+  for (const auto& row : rows) {
+    Printing p;
+    p.commands.ConfirmTrueScaleSheets(true);
+    p.Compute();
+    p.app.form().Enter(Field::Cote, FormatGeneral(row.side));
+    ASSERT_TRUE(p.app.session.ComputeCommand(RunMode::Compute));
+    p.app.platform.Forget();
+    p.app.platform.answers = {row.answer};
+    EXPECT_EQ(p.commands.PrintDrawing(PrintLayout::TrueScale), row.outcome) << row.side;
+    ASSERT_EQ(p.app.platform.questions.size(), 1u);
+    EXPECT_EQ(p.app.platform.questions[0].text, row.question);
+    EXPECT_EQ(p.printer.jobs.size(), row.outcome == PrintOutcome::Printed ? 1u : 0u);
+  }
+}
+
+TEST(PrintCommands, APrintToAFileProposesTheProjectAndTheLayout) {
+  Printing p;
+  p.Compute();
+  testing::TempFolder folder;
+  ASSERT_TRUE(p.app.session.WriteProject(folder.File("mur-declinant-ouest.umd"), false));
+  for (PrintLayout l : {PrintLayout::TrueScale, PrintLayout::Half, PrintLayout::FourSheets}) {
+    p.commands.PrintDrawing(l);
+  }
+  p.commands.PrintReport();
+  EXPECT_EQ(p.printer.proposedNames,
+            (std::vector<std::string>{"mur-declinant-ouest_echelle.pdf", "mur-declinant-ouest_demi.pdf",
+                                      "mur-declinant-ouest_4.pdf",
+                                      "mur-declinant-ouest_imprimer.pdf"}));
+}
+
 TEST(PrintCommands, APrinterFailureIsShownAndTheScreenComesBack) {
   Printing p;
   p.Compute();
@@ -201,7 +252,10 @@ TEST(SaveDrawingBitmap, ANewProjectProposesNoNameASavedOneItsOwn) {
   p.commands.SaveDrawingBitmap();
   ASSERT_EQ(p.app.platform.saveDialogs.size(), 1u);
   EXPECT_EQ(p.app.platform.saveDialogs[0],
-            (FileDialog{"bmp", "Graphique Umbrix (*.bmp)|*.bmp", ""}));
+            (FileDialog{"bmp",
+                        "Graphique Umbrix (*.bmp)|*.bmp|Image lissée, à la résolution de l'écran "
+                        "(*.png)|*.png",
+                        ""}));
   EXPECT_TRUE(p.app.platform.savedPictures.empty());
 
   testing::TempFolder folder;

@@ -38,6 +38,8 @@ TEST(PrintPlan, JobTitlesAndTheDateLine) {
   EXPECT_EQ(JobTitle(PrintLayout::FourSheets, file), "mur.ouest_4");
   EXPECT_EQ(JobTitle(PrintLayout::TrueScale, file), "mur.ouest_echelle");
   EXPECT_EQ(JobTitle(PrintLayout::Half, ""), "_0");
+  EXPECT_EQ(PrintFileName(PrintLayout::TwoSheets, file), "mur.ouest_2.pdf");
+  EXPECT_EQ(PrintFileName(PrintLayout::Full, ""), "plein.pdf");
   const double serial = SerialFromCivil({2024, 6, 21}) + (15.0 * 3600 + 4 * 60 + 5) / 86400;
   EXPECT_EQ(PrintDateLine(serial), "21 juin 2024 15:04:05");
   EXPECT_EQ(PrintDateLine(SerialFromCivil({2012, 1, 1})), "1 janvier 2012 00:00:00");

@@ -30,8 +30,9 @@ std::string Slurp(const std::filesystem::path& path) {
 /// The calls whose string arguments are marked: for translation, or as file format; and the
 /// compiler's own messages.
 bool IsMarker(const std::string& name) {
-  return name == "UMBRIX_TR" || name == "UMBRIX_FILE_TEXT" || name == "QT_TRANSLATE_NOOP" ||
-         name == "tr" || name == "translate" || name == "static_assert";
+  return name == "UMBRIX_TR" || name == "UMBRIX_TR_N" || name == "UMBRIX_FILE_TEXT" ||
+         name == "QT_TRANSLATE_NOOP" || name == "tr" || name == "translate" ||
+         name == "static_assert";
 }
 
 bool IsLetter(unsigned char c) { return std::isalpha(c) != 0 || c >= 0x80; }

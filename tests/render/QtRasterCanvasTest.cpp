@@ -14,6 +14,7 @@
 #include "render/DrawingFont.h"
 #include "render/DrawingPalette.h"
 #include "render/RasterDrawing.h"
+#include "support/TempFolder.h"
 
 namespace umbrix {
 namespace {
@@ -311,6 +312,17 @@ TEST(SmoothCanvas, TheWindowsDrawingKeepsTheBitmapAndAddsTheScreenImage) {
       << "no grey at the glyphs' edges";
   EXPECT_TRUE(IsColour(screen, 881, 881, colours::Red));
   EXPECT_TRUE(IsColour(screen, 1, 1, colours::White));
+  // saved: a PNG is the smooth screen picture, any other name the 16-colour bitmap
+  testing::TempFolder folder;
+  for (const char* name : {"vue.png", "VUE.PNG", "vue.bmp"}) {
+    const auto path = folder.Path() / name;
+    ASSERT_EQ(drawing.SaveDrawing(path), std::nullopt) << name;
+    const QImage saved(QString::fromStdString(path.string()));
+    const bool smooth = path.extension() != ".bmp";
+    EXPECT_EQ(saved.size(), smooth ? QSize(882, 882) : QSize(441, 441)) << name;
+    EXPECT_EQ(saved.colorCount(), smooth ? 0 : 16) << name;
+    EXPECT_TRUE(IsColour(saved, saved.width() - 1, 0, colours::Red)) << name;
+  }
   // without a ratio the window shows the bitmap itself
   drawing.SetScreenRatio(0);
   EXPECT_EQ(&drawing.ScreenImage(), &drawing.Bitmap());

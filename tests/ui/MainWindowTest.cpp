@@ -12,6 +12,7 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -116,6 +117,31 @@ TEST(MainWindowStory, AltAndDigitFocusTheTabsFirstFieldAndTabLeavesAPointForTheB
   EXPECT_EQ(QApplication::focusWidget(), p.Control<QLineEdit>(ControlId::Date2));
   EXPECT_EQ(p.Control<QLabel>(ControlId::Adate1)->text(), "22 juin 2024");
   EXPECT_EQ(p.window.session().Project().Carreau.text, "50");
+}
+
+TEST(MainWindowStory, AFirstStartShowsItsLinksUntilAnExampleFromTheMenuIsDrawn) {
+  Program p;
+  QLabel* welcome = p.window.Welcome();
+  EXPECT_TRUE(welcome->isVisible());
+  EXPECT_TRUE(welcome->text().contains("href=\"exemples\""));
+  p.window.dialog().hide();
+  emit welcome->linkActivated(QStringLiteral("saisies"));
+  EXPECT_TRUE(p.window.dialog().isVisible());
+
+  p.window.ListExamples(kWorkedExample.parent_path());
+  QMenu* examples = p.window.Action(MenuId::Exemples1)->menu();
+  ASSERT_NE(examples, nullptr);
+  EXPECT_EQ(examples->actions().size(), 8);  // every bundled example, by its comment
+  auto* wall = examples->findChild<QAction*>("mur-declinant-ouest");
+  ASSERT_NE(wall, nullptr);
+  EXPECT_TRUE(wall->text().startsWith(QString::fromUtf8("Cadran vertical déclinant de 20°")));
+  EXPECT_TRUE(wall->text().endsWith("...")) << wall->text().toStdString();
+  wall->trigger();
+  EXPECT_TRUE(p.window.session().State().DrawingExists);
+  EXPECT_FALSE(welcome->isVisible());
+  // a blanked drawing afterwards does not bring the first start's text back
+  p.window.Action(MenuId::Nouveau1)->trigger();
+  EXPECT_FALSE(welcome->isVisible());
 }
 
 TEST(MainWindowStory, DeveloperModeShowsItsLabelAndItsTwoTabs) {
@@ -437,14 +463,25 @@ TEST(MainWindowStory, ThePrintItemsPrintAndGiveTheScreenItsDrawingBack) {
     MenuId id;
     size_t pages;
   } rows[] = {{MenuId::Imprimer1, 2}, {MenuId::N4formats1, 4}, {MenuId::Echelle1, 20}};
+  p.fake.answers = {Answer::Ok};  // the 1:1 print's sheets
+  p.window.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&p.window));
   for (const auto& r : rows) {
-    p.window.Action(r.id)->trigger();
+    if (r.id == MenuId::Imprimer1) {
+      QTest::keyClick(&p.window, Qt::Key_P, Qt::ControlModifier);  // the second key of Imprimer
+    } else {
+      p.window.Action(r.id)->trigger();
+    }
     const auto pdf = folder.Path() / "print.pdf";
     std::ofstream(pdf, std::ios::binary) << printer.Document();
     EXPECT_EQ(testing::PdfPageSizes(pdf).size(), r.pages) << RowOf(r.id).name;
     EXPECT_EQ(p.window.Bitmap().size(), screen) << RowOf(r.id).name;
   }
   EXPECT_TRUE(p.fake.messages.empty());
+  ASSERT_EQ(p.fake.questions.size(), 1u);
+  EXPECT_EQ(p.fake.questions[0].text,
+            "L'impression à l'échelle 1:1 demande 20 feuilles A4, en 4 × 5 (lignes × colonnes).\r\n"
+            "Imprimer ?");
 }
 
 TEST(MainWindowStory, WithoutADrawingThePrintsAndTheBitmapSaySo) {

@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QRegularExpression>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -87,8 +88,17 @@ TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff
 
   QStringList untranslated;
   CollectActions(window.menuBar()->actions(), untranslated);
-  for (QLabel* label : window.findChildren<QLabel*>())
-    if (label->isVisible() && !Translated(label->text())) untranslated << label->text();
+  for (QLabel* label : window.findChildren<QLabel*>()) {
+    if (!label->isVisible()) continue;
+    // a rich text: every piece between its tags
+    const QStringList pieces =
+        label->textFormat() == Qt::RichText
+            ? label->text().split(QRegularExpression(QStringLiteral("<[^>]*>")), Qt::SkipEmptyParts)
+            : QStringList{label->text()};
+    for (const QString& piece : pieces) {
+      if (!Translated(piece)) untranslated << piece;
+    }
+  }
 
   SaisiesDialog& dialog = window.dialog();
   // the companion labels show values (dates, times), not texts of the program
