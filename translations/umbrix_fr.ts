@@ -415,6 +415,13 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>langue inconnue : « %1 » (fr ou en)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;Fichier</source>
@@ -646,6 +653,22 @@
     </message>
     <message>
         <source>Heures &amp;temporaires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Langue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Celle du &amp;bureau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Français</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -990,6 +1013,10 @@ Non : la première, en heure d&apos;été (%6).</source>
     </message>
     <message>
         <source>Un fuseau horaire nommé demande la localisation complète ou les heures solaires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La langue choisie sera celle du prochain démarrage d&apos;Umbrix.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

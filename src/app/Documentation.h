@@ -5,6 +5,7 @@
 
 #include "app/MainMenu.h"
 #include "app/Ports.h"
+#include "model/Language.h"
 #include "model/Message.h"
 
 namespace umbrix {
@@ -18,13 +19,16 @@ inline constexpr const char* kManualOpenErrorText =
     UMBRIX_TR("Message", "Erreur à l'ouverture du fichier Manuel.pdf");
 inline constexpr const char* kAboutCaption = UMBRIX_TR("Message", "A propos...");
 
-/// The About box: the version date, an empty line, the invitation and the photo address.
-Message AboutMessage();
+/// The About box: the version date (in `language`), an empty line, the invitation and the photo
+/// address.
+Message AboutMessage(const TextLanguage& language = SourceLanguage());
 
 class Documentation {
  public:
-  /// `programDir` is the folder of the program file; `prompts` and `desktop` must outlive this.
-  Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir);
+  /// `programDir` is the folder of the program file; `prompts`, `desktop` and `language` (the
+  /// About box's) must outlive this.
+  Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir,
+                const TextLanguage& language = SourceLanguage());
 
   /// "&Aide" (topic 0) and F1 (the topic the request resolved to).
   void ShowHelp(int topic);
@@ -40,6 +44,7 @@ class Documentation {
   Prompts& prompts_;
   Desktop& desktop_;
   std::filesystem::path programDir_;
+  const TextLanguage& language_;
 };
 
 }  // namespace umbrix

@@ -33,8 +33,8 @@ HelpSupport::HelpSupport(MainWindow& window, Prompts& prompts)
     : QObject(&window),
       window_(window),
       desktop_([this](int topic) { ShowTopic(topic); }),
-      documentation_(prompts, desktop_,
-                     QCoreApplication::applicationDirPath().toStdString()) {
+      documentation_(prompts, desktop_, QCoreApplication::applicationDirPath().toStdString(),
+                     window.session().Language()) {
   qApp->installEventFilter(this);
 }
 
@@ -71,7 +71,7 @@ std::optional<int> HelpSupport::TopicAt(const QWidget* widget) const {
       return MainWindowHelpTopic(MainWindowPart::CommentsPane);
     }
     return MainWindowHelpTopic(widget == window_.centralWidget() ? MainWindowPart::Drawing
-                                                                  : MainWindowPart::Window);
+                                                                 : MainWindowPart::Window);
   }
   const SaisiesDialog& dialog = window_.dialog();
   if (top != &dialog) return std::nullopt;
@@ -81,7 +81,8 @@ std::optional<int> HelpSupport::TopicAt(const QWidget* widget) const {
     const int page = tabs->indexOf(const_cast<QWidget*>(at));
     if (page >= 0) return DialogHelpTopic(static_cast<Tab>(page));
     // the tab bar speaks for the page it shows
-    if (at == tabs || at == tabs->tabBar()) return DialogHelpTopic(static_cast<Tab>(tabs->currentIndex()));
+    if (at == tabs || at == tabs->tabBar())
+      return DialogHelpTopic(static_cast<Tab>(tabs->currentIndex()));
   }
   return DialogOwnTopic();
 }

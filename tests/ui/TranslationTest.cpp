@@ -66,15 +66,14 @@ void CollectActions(const QList<QAction*>& actions, QStringList& untranslated) {
   }
 }
 
-TEST(InterfaceLanguage, FrenchLoadsItsOwnTextsAndQtsButIsNotEnglish) {
-  const UiLanguage french = SetUpApplication(QLocale(QLocale::French, QLocale::France));
-  EXPECT_TRUE(french.umbrixTexts) << "umbrix_fr.qm is compiled into the program";
-  EXPECT_FALSE(french.englishUi);
-  // no English texts exist yet: asking for them leaves the interface French
-  const UiLanguage english = SetUpApplication(QLocale(QLocale::English, QLocale::UnitedStates));
-  EXPECT_FALSE(english.umbrixTexts);
-  EXPECT_FALSE(english.englishUi);
-  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+TEST(InterfaceLanguage, EachLanguageLoadsItsOwnTextsAndOnlyEnglishIsTheEnglishInterface) {
+  for (const InterfaceLanguageId id : {InterfaceLanguageId::English, InterfaceLanguageId::French}) {
+    const UiLanguage language = SetUpApplication(id);
+    EXPECT_TRUE(language.umbrixTexts) << LanguageCode(id) << ": compiled into the program";
+    EXPECT_EQ(language.englishUi, id == InterfaceLanguageId::English) << LanguageCode(id);
+  }
+  // the French ones replaced the English ones: the window speaks French again
+  EXPECT_EQ(QCoreApplication::translate("MainMenu", "&Fichier"), QStringLiteral("&Fichier"));
 }
 
 TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff) {

@@ -1,0 +1,91 @@
+// The command line in English: for every bundled example the report, with the English catalogue,
+// has the French report's numbers in the same order and none of its French words.
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "CliProcess.h"
+#include "support/FileCopy.h"
+#include "support/TempFolder.h"
+
+namespace umbrix {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::vector<std::string> Numbers(const std::string& text) {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (!std::isdigit(static_cast<unsigned char>(text[i]))) continue;
+    std::size_t j = i;
+    while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) ++j;
+    out.push_back(text.substr(i, j - i));
+    i = j;
+  }
+  return out;
+}
+
+/// Words of the French report that English never writes: any word with a French accent, and the
+/// report's plain French words.
+std::set<std::string> FrenchWords(const std::string& text) {
+  static const std::set<std::string> kPlain = {
+      "cadran", "heure",   "heures",  "lignes", "horaires", "jusqu",       "Pour",
+      "Fuseau", "horaire", "Indice",  "juin",   "janvier",  "juillet",     "ombre",
+      "Ombre",  "Lever",   "Coucher", "Soleil", "solaire",  "Hauteur",     "Longueur",
+      "pour",   "marques", "mesure",  "fiable", "Conseil",  "Equinoxiale", "Ligne"};
+  std::set<std::string> out;
+  std::string word;
+  const auto flush = [&] {
+    const bool accented = std::any_of(word.begin(), word.end(),
+                                      [](char c) { return static_cast<unsigned char>(c) >= 0x80; });
+    if (accented || kPlain.count(word) != 0) out.insert(word);
+    word.clear();
+  };
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    // "°" and "±" are signs, not letters
+    if (c == 0xC2 && i + 1 < text.size()) {
+      flush();
+      ++i;
+    } else if (std::isalpha(c) || c >= 0x80) {
+      word += text[i];
+    } else {
+      flush();
+    }
+  }
+  flush();
+  return out;
+}
+
+TEST(EnglishReport, EveryExampleHasTheFrenchNumbersInOrderAndNoFrenchWord) {
+  int examples = 0;
+  for (const auto& entry : fs::directory_iterator(fs::path(UMBRIX_SOURCE_DIR) / "examples")) {
+    if (entry.path().extension() != ".umd") continue;
+    ++examples;
+    std::string reports[2];
+    for (int k = 0; k < 2; ++k) {
+      const testing::TempFolder folder;
+      const std::string project = testing::CopyInto(folder.Path(), entry.path()).string();
+      const auto run = testing::RunCliProcess(
+          {"--langue", k == 0 ? "fr" : "en", project, "--rapport", "-", "--fiabilite", "-"},
+          folder.Path());
+      reports[k] = run.out;
+    }
+    const std::string& french = reports[0];
+    const std::string& english = reports[1];
+    const std::string name = entry.path().filename().string();
+    ASSERT_FALSE(FrenchWords(french).empty()) << name << ": the French report is French";
+    EXPECT_NE(english, french) << name;
+    EXPECT_EQ(Numbers(english), Numbers(french)) << name << "\n" << english;
+    EXPECT_EQ(FrenchWords(english), std::set<std::string>{}) << name << "\n" << english;
+  }
+  EXPECT_EQ(examples, 8);
+}
+
+}  // namespace
+}  // namespace umbrix
