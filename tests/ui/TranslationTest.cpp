@@ -17,6 +17,7 @@
 #include <QTranslator>
 
 #include "app/FakePlatform.h"
+#include "app/MainMenu.h"
 #include "app/Session.h"
 #include "files/SafeFile.h"
 #include "form/FieldFacts.h"
@@ -74,6 +75,26 @@ TEST(InterfaceLanguage, EachLanguageLoadsItsOwnTextsAndOnlyEnglishIsTheEnglishIn
   }
   // the French ones replaced the English ones: the window speaks French again
   EXPECT_EQ(QCoreApplication::translate("MainMenu", "&Fichier"), QStringLiteral("&Fichier"));
+}
+
+TEST(InterfaceLanguage, EveryEnglishMenuCaptionIsTranslatedWithItsOwnMnemonicInItsMenu) {
+  QTranslator english;
+  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/umbrix_en.qm")));
+  QMap<int, QMap<QChar, QString>> letters;  // parent menu -> mnemonic -> caption
+  for (const MenuRow& row : MenuTable()) {
+    if (*row.caption == '\0') continue;
+    const QString french = QString::fromUtf8(row.caption);
+    const QString caption = english.translate("MainMenu", row.caption);
+    EXPECT_FALSE(caption.isEmpty()) << row.name << " has no English caption";
+    EXPECT_EQ(caption.count('&'), french.count('&')) << caption.toStdString();
+    const qsizetype at = caption.indexOf('&');
+    if (at < 0 || at + 1 >= caption.size()) continue;
+    const int parent = row.parent ? static_cast<int>(*row.parent) : -1;
+    const QChar letter = caption[at + 1].toLower();
+    EXPECT_FALSE(letters[parent].contains(letter))
+        << caption.toStdString() << " and " << letters[parent][letter].toStdString();
+    letters[parent][letter] = caption;
+  }
 }
 
 TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff) {
