@@ -39,13 +39,14 @@ InterfaceLanguageId ChosenLanguage(std::optional<InterfaceLanguageId> commandLin
   return DesktopLanguage(QLocale::system().uiLanguages());
 }
 
-SessionSettings LanguageSettings(const UiLanguage& language, std::unique_ptr<TextLanguage>& texts) {
+SessionSettings LanguageSettings(const UiLanguage& language, std::unique_ptr<TextLanguage>& texts,
+                                 const QLocale& system) {
   SessionSettings settings;
   settings.englishUi = language.englishUi;
   if (language.englishUi) {
     // the form keeps "dd/mm/yyyy" for a format it cannot follow
     settings.dates.pattern =
-        UsableDatePattern(QLocale::system().dateFormat(QLocale::ShortFormat).toStdString());
+        UsableDatePattern(system.dateFormat(QLocale::ShortFormat).toStdString());
   }
   texts = std::make_unique<QtTextLanguage>(language.englishUi ? MonthNames::English
                                                               : MonthNames::French);

@@ -38,7 +38,9 @@ UiLanguage SetUpApplication(InterfaceLanguageId language = InterfaceLanguageId::
 /// What the session needs of the installed language: `EnglishUi`, the short date format (in
 /// English the system's when it holds "/", else "dd/mm/yyyy"), and the language the report and
 /// the other composed texts are written in, which `texts` holds for the session's lifetime.
-SessionSettings LanguageSettings(const UiLanguage& language, std::unique_ptr<TextLanguage>& texts);
+/// `system` is the desktop's locale, whose short date format the English interface follows.
+SessionSettings LanguageSettings(const UiLanguage& language, std::unique_ptr<TextLanguage>& texts,
+                                 const QLocale& system = QLocale::system());
 
 /// The windows' font: "Arial" (Liberation Sans where Arial is missing) at 8 points, the
 /// metrics the panes' design sizes were drawn for.

@@ -6,6 +6,8 @@
 
 #include <cctype>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <set>
 #include <string>
 #include <vector>
@@ -189,14 +191,24 @@ TEST(EnglishInterface, AProjectSavedInOneLanguageOpensInTheOtherWithItsOwnReport
   // each language's report of the example as it stands, then of the other language's save
   for (const bool savedInEnglish : {true, false}) {
     const testing::TempFolder folder, mine;
+    const std::string saved = folder.File("saved.umd");
+    {
+      // the saver lets its file go when it ends
+      EnglishSession english;
+      FrenchSession french;
+      Session& saver = savedInEnglish ? english.session : french.session;
+      saver.Start({});
+      ASSERT_TRUE(saver.OpenProject(testing::CopyInto(folder.Path(), kWorked).string()));
+      ASSERT_TRUE(saver.WriteProject(saved, false));
+    }
+    // the yes/no words are the saving interface's; dates and numbers are the file's own
+    std::ifstream in(saved, std::ios::binary);
+    const std::string bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    EXPECT_NE(bytes.find(savedInEnglish ? "\r\nYes '" : "\r\nOui '"), std::string::npos);
+    EXPECT_NE(bytes.find("21/06/2024 '"), std::string::npos);
     EnglishSession english;
     FrenchSession french;
-    Session& saver = savedInEnglish ? english.session : french.session;
     Session& reader = savedInEnglish ? french.session : english.session;
-    const std::string saved = folder.File(savedInEnglish ? "en.umd" : "fr.umd");
-    saver.Start({});
-    ASSERT_TRUE(saver.OpenProject(testing::CopyInto(folder.Path(), kWorked).string()));
-    ASSERT_TRUE(saver.WriteProject(saved, false));
     reader.Start({});
     ASSERT_TRUE(reader.OpenProject(testing::CopyInto(mine.Path(), kWorked).string()));
     const std::string expected = reader.ReportPane();
