@@ -172,7 +172,10 @@ TEXTS = {
         'Heures &temporaires': '&Temporary hours',
     },
     'Manual': {
-        'Usage : umbrix-manual SORTIE.pdf\n': 'Usage: umbrix-manual OUTPUT.pdf [fr|en]\n',
+        'Usage : umbrix-manual SORTIE.pdf [fr|en]\n': 'Usage: umbrix-manual OUTPUT.pdf [fr|en]\n',
+        "Manuel d'utilisation": 'User manual',
+        'Sommaire': 'Contents',
+        'umbrix-manual : textes anglais absents\n': 'umbrix-manual: the English texts are missing\n',
         "Umbrix – Manuel d'utilisation": 'Umbrix – User manual',
         'umbrix-manual : figure illisible %s\n': 'umbrix-manual: unreadable figure %s\n',
         'umbrix-manual : chapitre %zu introuvable\n': 'umbrix-manual: chapter %zu not found\n',
@@ -182,10 +185,11 @@ TEXTS = {
         'Erreur...': 'Error...',
         "Le cadran n'est pas tracé": 'The dial is not drawn',
         '%1': '%1',
-        'Le fichier Manuel.pdf est absent': 'The user manual file is missing',
+        # the English interface opens Manual.pdf
+        'Le fichier Manuel.pdf est absent': 'The file Manual.pdf is missing',
         'Aucune application ne peut lire le fichier Manuel.pdf':
-            'No application can read the user manual file',
-        "Erreur à l'ouverture du fichier Manuel.pdf": 'Error opening the user manual file',
+            'No application can read the file Manual.pdf',
+        "Erreur à l'ouverture du fichier Manuel.pdf": 'Error opening the file Manual.pdf',
         'A propos...': 'About...',
         "Il n'y a pas d'information à imprimer": 'There is nothing to print',
         "Il n'y a pas de graphique à imprimer": 'There is no graphic to print',
