@@ -437,7 +437,7 @@ TEXTS = {
             '\r\nSolar-hours dial, extra correction to get civil time: %1 %2\r\n',
         "\r\nEquinoxiale : de %1\r\n     jusqu'à %2\r\n": '\r\nEquinoctial line: from %1\r\n     to %2\r\n',
         "\r\nL'équinoxiale ne passe pas sur le cadran.\r\n": '\r\nThe equinoctial line does not cross the dial.\r\n',
-        "\r\nL'arc diurne est tracé pour la date du : %1\r\n": '\r\nThe day arc is drawn for the date: %1\r\n',
+        "\r\nL'arc diurne est tracé pour la date du : %1\r\n": '\r\nThe diurnal arc is drawn for the date: %1\r\n',
         "\r\nLigne d'horizon : de %1\r\n     jusqu'à %2\r\n": '\r\nHorizon line: from %1\r\n     to %2\r\n',
         "\r\nLa ligne d'horizon ne passe pas sur le cadran.\r\n": '\r\nThe horizon line does not cross the dial.\r\n',
         "\r\nIl n'y a pas de ligne d'horizon.\r\n": '\r\nThere is no horizon line.\r\n',

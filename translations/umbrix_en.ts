@@ -1771,7 +1771,7 @@ The equinoctial line does not cross the dial.<byte value="xd"/>
 L&apos;arc diurne est tracé pour la date du : %1<byte value="xd"/>
 </source>
         <translation><byte value="xd"/>
-The day arc is drawn for the date: %1<byte value="xd"/>
+The diurnal arc is drawn for the date: %1<byte value="xd"/>
 </translation>
     </message>
     <message>
