@@ -4,9 +4,10 @@
 Run it after `cmake --build <build folder> --target update_translations` has added new texts:
     /usr/bin/python3 translations/fill.py
 Each text still missing from the table is printed in the table's own form (context, source) and
-the script exits with 1; add them to english.py and run it again. A translation whose "%1".."%9",
-"%n", "%s", "%zu", line ends, leading or trailing blanks or number of "&" differ from its source's
-is refused. The file is rewritten in lupdate's layout, so update_translations leaves it as it is.
+the script exits with 1; add them to english.py and run it again. A text with "%n" that lupdate
+marks as plural is given as a pair (one, many), e.g. ('%n point', '%n points'). A translation
+whose "%1".."%9", "%n", "%s", "%zu", line ends, leading or trailing blanks or number of "&" differ
+from its source's is refused. The file is rewritten in lupdate's layout, so update_translations leaves it as it is.
 """
 import html
 import os
@@ -56,11 +57,12 @@ def main():
                 missing.append((name, source))
                 return m.group(0)
             english = table[source]
-            if shape(english) != shape(source):
+            # a plural text is given as (one, many); a single text serves both
+            forms = english if isinstance(english, tuple) else (english, english)
+            if any(shape(form) != shape(source) for form in forms):
                 wrong.append((name, source, english))
                 return m.group(0)
-            if m.group(2):  # plural forms: the same text serves one and many in this table
-                forms = english if isinstance(english, tuple) else (english, english)
+            if m.group(2):
                 body = ''.join('\n            <numerusform>%s</numerusform>' % encode(x)
                                for x in forms)
                 translation = '<translation>%s\n        </translation>' % body

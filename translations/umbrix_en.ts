@@ -675,12 +675,6 @@
 <context>
     <name>Manual</name>
     <message>
-        <source>Usage : umbrix-manual SORTIE.pdf
-</source>
-        <translation>Usage: umbrix-manual OUTPUT.pdf [fr|en]
-</translation>
-    </message>
-    <message>
         <source>Umbrix – Manuel d&apos;utilisation</source>
         <translation>Umbrix – User manual</translation>
     </message>
@@ -700,6 +694,26 @@
         <source>umbrix-manual : impossible d&apos;écrire %s
 </source>
         <translation>umbrix-manual: cannot write %s
+</translation>
+    </message>
+    <message>
+        <source>Manuel d&apos;utilisation</source>
+        <translation>User manual</translation>
+    </message>
+    <message>
+        <source>Sommaire</source>
+        <translation>Contents</translation>
+    </message>
+    <message>
+        <source>Usage : umbrix-manual SORTIE.pdf [fr|en]
+</source>
+        <translation>Usage: umbrix-manual OUTPUT.pdf [fr|en]
+</translation>
+    </message>
+    <message>
+        <source>umbrix-manual : textes anglais absents
+</source>
+        <translation>umbrix-manual: the English texts are missing
 </translation>
     </message>
 </context>
@@ -725,15 +739,15 @@ Send the photo of your dial to:<byte value="xd"/>
     </message>
     <message>
         <source>Le fichier Manuel.pdf est absent</source>
-        <translation>The user manual file is missing</translation>
+        <translation>The file Manual.pdf is missing</translation>
     </message>
     <message>
         <source>Aucune application ne peut lire le fichier Manuel.pdf</source>
-        <translation>No application can read the user manual file</translation>
+        <translation>No application can read the file Manual.pdf</translation>
     </message>
     <message>
         <source>Erreur à l&apos;ouverture du fichier Manuel.pdf</source>
-        <translation>Error opening the user manual file</translation>
+        <translation>Error opening the file Manual.pdf</translation>
     </message>
     <message>
         <source>A propos...</source>
@@ -1784,7 +1798,7 @@ The equinoctial line does not cross the dial.<byte value="xd"/>
 L&apos;arc diurne est tracé pour la date du : %1<byte value="xd"/>
 </source>
         <translation><byte value="xd"/>
-The day arc is drawn for the date: %1<byte value="xd"/>
+The diurnal arc is drawn for the date: %1<byte value="xd"/>
 </translation>
     </message>
     <message>

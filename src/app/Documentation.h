@@ -11,6 +11,8 @@
 namespace umbrix {
 
 inline constexpr const char* kManualFileName = "Manuel.pdf";
+/// The manual of the English interface, installed beside the French one.
+inline constexpr const char* kEnglishManualFileName = "Manual.pdf";
 inline constexpr const char* kManualAbsentText =
     UMBRIX_TR("Message", "Le fichier Manuel.pdf est absent");
 inline constexpr const char* kManualNoApplicationText =
@@ -23,12 +25,16 @@ inline constexpr const char* kAboutCaption = UMBRIX_TR("Message", "A propos...")
 /// address.
 Message AboutMessage(const TextLanguage& language = SourceLanguage());
 
+/// The manual's file name in the interface language.
+const char* ManualFileName(bool englishUi);
+
 class Documentation {
  public:
   /// `programDir` is the folder of the program file; `prompts`, `desktop` and `language` (the
-  /// About box's) must outlive this.
+  /// About box's) must outlive this. `englishUi` chooses the English manual, the French one
+  /// standing in when it is missing.
   Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir,
-                const TextLanguage& language = SourceLanguage());
+                bool englishUi = false, const TextLanguage& language = SourceLanguage());
 
   /// "&Aide" (topic 0) and F1 (the topic the request resolved to).
   void ShowHelp(int topic);
@@ -44,6 +50,7 @@ class Documentation {
   Prompts& prompts_;
   Desktop& desktop_;
   std::filesystem::path programDir_;
+  bool englishUi_ = false;
   const TextLanguage& language_;
 };
 

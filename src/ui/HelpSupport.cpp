@@ -29,19 +29,20 @@ std::optional<MenuId> ItemOf(const QAction* action) {
 
 }  // namespace
 
-HelpSupport::HelpSupport(MainWindow& window, Prompts& prompts)
+HelpSupport::HelpSupport(MainWindow& window, Prompts& prompts, bool englishUi)
     : QObject(&window),
       window_(window),
+      englishUi_(englishUi),
       desktop_([this](int topic) { ShowTopic(topic); }),
       documentation_(prompts, desktop_, QCoreApplication::applicationDirPath().toStdString(),
-                     window.session().Language()) {
+                     englishUi, window.session().Language()) {
   qApp->installEventFilter(this);
 }
 
 HelpSupport::~HelpSupport() { qApp->removeEventFilter(this); }
 
 void HelpSupport::ShowTopic(int topic) {
-  if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(&window_);
+  if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(&window_, englishUi_);
   helpWindow_->ShowTopic(topic);
 }
 

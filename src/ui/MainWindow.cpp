@@ -193,7 +193,7 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   new KeyboardHook(*this);
   dialog_ = new SaisiesDialog(
       *session_, [this] { RefreshAll(); }, busy_, this);
-  help_ = new HelpSupport(*this, prompts);
+  help_ = new HelpSupport(*this, prompts, englishUi_);
   ClientResized({client_->width(), client_->height()});
   RefreshAll();
 }
