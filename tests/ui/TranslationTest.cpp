@@ -170,28 +170,6 @@ TEST(InterfaceLanguage, TheLanguageMenuKeepsTheChoiceForTheNextStart) {
   }
 }
 
-TEST(InterfaceLanguage, TheEnglishWindowSavesWithCtrlSAndPrintsWithCtrlP) {
-  struct Row {
-    bool englishUi;
-    const char* save;
-    const char* print;
-  };
-  for (const Row& r : {Row{false, "Ctrl+E", "Ctrl+I"}, Row{true, "Ctrl+S", "Ctrl+P"}}) {
-    FakePlatform fake;
-    SessionSettings settings;
-    settings.englishUi = r.englishUi;
-    MainWindow window(fake, fake, {}, settings);
-    const auto key = [&window](const char* name) {
-      return window.findChild<QAction*>(QString::fromLatin1(name))
-          ->shortcut()
-          .toString(QKeySequence::PortableText)
-          .toStdString();
-    };
-    EXPECT_EQ(key("Sauver1"), r.save);
-    EXPECT_EQ(key("Imprimer1"), r.print);
-  }
-}
-
 TEST(InterfaceLanguage, EveryEnglishMenuCaptionIsTranslatedWithItsOwnMnemonicInItsMenu) {
   QTranslator english;
   ASSERT_TRUE(english.load(QStringLiteral(":/i18n/umbrix_en.qm")));
