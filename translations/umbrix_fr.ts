@@ -455,6 +455,13 @@
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>langue inconnue : « %1 » (fr ou en)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;Fichier</source>
@@ -689,17 +696,28 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>&amp;Langue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Celle du &amp;bureau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Français</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>&amp;Exemples</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
     <name>Manual</name>
-    <message>
-        <source>Usage : umbrix-manual SORTIE.pdf
-</source>
-        <translation type="unfinished"></translation>
-    </message>
     <message>
         <source>Umbrix – Manuel d&apos;utilisation</source>
         <translation type="unfinished"></translation>
@@ -716,6 +734,24 @@
     </message>
     <message>
         <source>umbrix-manual : impossible d&apos;écrire %s
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manuel d&apos;utilisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sommaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage : umbrix-manual SORTIE.pdf [fr|en]
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>umbrix-manual : textes anglais absents
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -1030,6 +1066,10 @@ Non : la première, en heure d&apos;été (%6).</source>
     </message>
     <message>
         <source>Un fuseau horaire nommé demande la localisation complète ou les heures solaires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La langue choisie sera celle du prochain démarrage d&apos;Umbrix.</source>
         <translation type="unfinished"></translation>
     </message>
     <message>

@@ -9,21 +9,34 @@
 
 namespace umbrix {
 
-Message AboutMessage() {
+Message AboutMessage(const TextLanguage& language) {
   return {MessageKind::Notice,
           kAboutCaption,
           UMBRIX_TR("Message", "%1\r\n\r\nEnvoyez la photo de votre cadran à :\r\n     %2"),
-          {kVersionDate, kPhotoAddress}};
+          {language.Text("ProgramIdentity", kVersionDate), kPhotoAddress}};
 }
 
-Documentation::Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir)
-    : prompts_(prompts), desktop_(desktop), programDir_(std::move(programDir)) {}
+const char* ManualFileName(bool englishUi) {
+  return englishUi ? kEnglishManualFileName : kManualFileName;
+}
+
+Documentation::Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir,
+                             bool englishUi, const TextLanguage& language)
+    : prompts_(prompts),
+      desktop_(desktop),
+      programDir_(std::move(programDir)),
+      englishUi_(englishUi),
+      language_(language) {}
 
 void Documentation::ShowHelp(int topic) { desktop_.ShowHelpTopic(TopicOf(topic).id); }
 
 void Documentation::OpenManual() {
-  const std::filesystem::path manual = LocateProgramFile(programDir_, kManualFileName);
+  std::filesystem::path manual = LocateProgramFile(programDir_, ManualFileName(englishUi_));
   std::error_code error;
+  // a French manual is better than none
+  if (englishUi_ && !std::filesystem::is_regular_file(manual, error)) {
+    manual = LocateProgramFile(programDir_, kManualFileName);
+  }
   // a folder or a device of that name is no manual either
   OpenOutcome outcome = std::filesystem::is_regular_file(manual, error)
                             ? desktop_.OpenDocument(manual)
@@ -43,7 +56,7 @@ void Documentation::OpenManual() {
   prompts_.ShowMessage(ErrorMessage(kManualOpenErrorText));
 }
 
-void Documentation::ShowAbout() { prompts_.ShowMessage(AboutMessage()); }
+void Documentation::ShowAbout() { prompts_.ShowMessage(AboutMessage(language_)); }
 
 bool Documentation::Activate(MenuId id) {
   switch (id) {

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "model/Formats.h"
+#include "model/Texts.h"
 
 #ifndef UMBRIX_VERSION
 #define UMBRIX_VERSION "0"
@@ -123,6 +124,16 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
       o.developerMode = true;
       continue;
     }
+    if (name == "--langue" || name == "--language") {
+      if (!once("language")) return Refuse("l'option " + name + " est donnée deux fois");
+      if (!value) {
+        if (i + 1 >= args.size()) return Refuse("l'option " + name + " attend une valeur");
+        value = args[++i];
+      }
+      o.language = LanguageNamed(*value);
+      if (!o.language) return Refuse(ComposeText(kUnknownLanguageText, {*value}));
+      continue;
+    }
     if (name == "--zone" || name == "--fuseau") {
       if (!once("zone")) return Refuse("l'option " + name + " est donnée deux fois");
       // an empty name is a value of its own: it removes the project's zone
@@ -147,17 +158,16 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
       const char* alias;
       std::optional<std::string>* value;
     };
-    const Output outputs[] = {{"report", "--report", "--rapport", &o.report},
-                              {"png", "--png", "--png", &o.png},
-                              {"bmp", "--bmp", "--bmp", &o.bmp},
-                              {"svg", "--svg", "--svg", &o.svg},
-                              {"dxf", "--dxf", "--dxf", &o.dxf},
-                              {"save", "--save", "--enregistrer", &o.save},
-                              {"fabrication-dxf", "--fabrication-dxf", "--fabrication-dxf",
-                               &o.fabricationDxf},
-                              {"fabrication-svg", "--fabrication-svg", "--fabrication-svg",
-                               &o.fabricationSvg},
-                              {"pdf", "--pdf", "--pdf", &o.pdf}};
+    const Output outputs[] = {
+        {"report", "--report", "--rapport", &o.report},
+        {"png", "--png", "--png", &o.png},
+        {"bmp", "--bmp", "--bmp", &o.bmp},
+        {"svg", "--svg", "--svg", &o.svg},
+        {"dxf", "--dxf", "--dxf", &o.dxf},
+        {"save", "--save", "--enregistrer", &o.save},
+        {"fabrication-dxf", "--fabrication-dxf", "--fabrication-dxf", &o.fabricationDxf},
+        {"fabrication-svg", "--fabrication-svg", "--fabrication-svg", &o.fabricationSvg},
+        {"pdf", "--pdf", "--pdf", &o.pdf}};
     std::optional<std::string>* target = nullptr;
     std::string key;
     for (const Output& out : outputs) {
@@ -264,8 +274,8 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
     return Refuse("l'option --papier attend --impression");
   }
   int toStandardOutput = 0;
-  for (const auto* output : {&o.report, &o.png, &o.bmp, &o.svg, &o.dxf, &o.save,
-                             &o.fabricationDxf, &o.fabricationSvg, &o.pdf}) {
+  for (const auto* output : {&o.report, &o.png, &o.bmp, &o.svg, &o.dxf, &o.save, &o.fabricationDxf,
+                             &o.fabricationSvg, &o.pdf}) {
     if (*output == "-") ++toStandardOutput;
   }
   if (toStandardOutput > 1) {
@@ -316,9 +326,11 @@ std::string HelpText(bool french) {
            "  --fiabilite [FICHIER|-]\n"
            "                          la fiabilité de la mesure : le calcul refait avec chaque\n"
            "                          marque déplacée et chaque heure décalée, les écarts qui en\n"
-           "                          résultent, le verdict et le conseil ; sans fichier (ou « - »)\n"
+           "                          résultent, le verdict et le conseil ; sans fichier (ou « - "
+           "»)\n"
            "                          sur la sortie standard\n"
-           "  --ecart-marques MM      déplacement des marques pour --fiabilite (0.5 mm par défaut)\n"
+           "  --ecart-marques MM      déplacement des marques pour --fiabilite (0.5 mm par "
+           "défaut)\n"
            "  --ecart-heures S        décalage des heures pour --fiabilite (30 s par défaut)\n"
            "  --impression NOM --pdf FICHIER [--papier A4|A3|Letter]\n"
            "                          imprime en PDF, comme les commandes d'impression :\n"
@@ -329,6 +341,8 @@ std::string HelpText(bool french) {
            "                          repères et barre de 100 mm) ; papier A4 par défaut\n"
            "  --enregistrer FICHIER, --save FICHIER\n"
            "                          réécrit le projet dans la version actuelle du format\n"
+           "  --langue fr|en          la langue des messages et du rapport (par défaut celle\n"
+           "                          du bureau : LANGUAGE, LC_ALL, LC_MESSAGES, LANG)\n"
            "  --map                   mode développeur (projets au format étendu)\n"
            "  --                      fin des options : ce qui suit est le projet (« -x.umd »)\n"
            "  --aide                  cette aide ; --help : la même en anglais\n"
@@ -398,6 +412,9 @@ std::string HelpText(bool french) {
          "                          A4 paper by default\n"
          "  --save FILE, --enregistrer FILE\n"
          "                          writes the project back in the current file version\n"
+         "  --langue fr|en, --language fr|en\n"
+         "                          the language of the messages and the report (by default\n"
+         "                          the desktop's: LANGUAGE, LC_ALL, LC_MESSAGES, LANG)\n"
          "  --map                   developer mode (extended project files)\n"
          "  --                      end of options: what follows is the project (\"-x.umd\")\n"
          "  --help                  this help; --aide: the same in French\n"

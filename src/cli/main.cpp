@@ -3,16 +3,19 @@
 #include <stdlib.h>
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QtGlobal>
-
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
+#include "render/InterfaceLanguage.h"
+#include "render/Translate.h"
 
 namespace {
 
@@ -71,5 +74,13 @@ int main(int argc, char** argv) {
   int qtArgc = 1;
   char* qtArgv[] = {argv[0], nullptr};
   QGuiApplication app(qtArgc, qtArgv);
-  return umbrix::RunCli(options, std::cout, std::cerr);
+  // the report and the messages in the language asked for, else in the desktop's
+  const umbrix::InstalledLanguage language = umbrix::InstallInterfaceLanguage(
+      options.language.value_or(umbrix::DesktopLanguage(QLocale::system().uiLanguages())));
+  const umbrix::QtTextLanguage texts(language.englishUi ? umbrix::MonthNames::English
+                                                        : umbrix::MonthNames::French);
+  umbrix::SessionSettings settings;
+  settings.englishUi = language.englishUi;
+  settings.language = &texts;
+  return umbrix::RunCli(options, std::cout, std::cerr, std::move(settings));
 }

@@ -6,6 +6,10 @@
 
 namespace umbrix {
 
+std::string QtTextLanguage::Translate(const char* context, const char* text, long count) const {
+  return QCoreApplication::translate(context, text, nullptr, static_cast<int>(count)).toStdString();
+}
+
 QString Translated(const char* context, const std::string& text) {
   if (text.empty()) return {};
   return QCoreApplication::translate(context, text.c_str());

@@ -6,7 +6,17 @@
 #include <string>
 #include <vector>
 
+#include "model/Language.h"
+
 namespace umbrix {
+
+/// The interface language the application's installed translators speak, handed to the layers
+/// without Qt so that the texts they compose (the report, the ephemeris...) come out in it.
+class QtTextLanguage final : public TextLanguage {
+ public:
+  explicit QtTextLanguage(MonthNames months) : TextLanguage(months) {}
+  std::string Translate(const char* context, const char* text, long count) const override;
+};
 
 /// `text`, a marked text of `context`, in the interface language (as it stands when untranslated).
 QString Translated(const char* context, const std::string& text);

@@ -21,6 +21,7 @@
 #include "app/PrintCommands.h"
 #include "app/Session.h"
 #include "app/WindowLayout.h"
+#include "render/InterfaceLanguage.h"
 #include "render/RasterDrawing.h"
 
 class QAction;
@@ -130,6 +131,8 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   void BuildWelcome();
   /// A link of the first start's text: "exemples", "saisies" or "aide".
   void FollowWelcomeLink(const QString& link);
+  /// A "&Langue" item: the language kept for the next start, and said so; false for another item.
+  bool ChooseLanguage(MenuId id);
   void BuildDeskPopup();
   /// What the window manager's frame adds around the window, as last seen.
   QMargins Frame() const;
@@ -171,6 +174,11 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   QMenu* popup_ = nullptr;
   QTimer deskTimer_;
   bool deskLook_ = false;
+  /// The English interface: its shortcuts where they differ from the French ones.
+  bool englishUi_ = false;
+  /// The interface language chosen for the next start in the "&Langue" sub-menu (none: the
+  /// desktop's), as the settings hold it.
+  std::optional<InterfaceLanguageId> nextLanguage_;
   /// The outer size the desk dial last accepted; a resize received is judged against it.
   std::optional<QSize> deskSize_;
   /// A resize the window manager made during a drag of the border is judged again once the drag

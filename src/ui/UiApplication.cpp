@@ -2,42 +2,64 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
+#include <QSettings>
 
 namespace umbrix {
 
 namespace {
 
-/// Installs the translator `file`_<lang>.qm of `language` found in `folder`, owned by the
-/// application; false when there is none.
-bool InstallTranslator(const QLocale& language, const QString& file, const QString& folder) {
-  auto* translator = new QTranslator(qApp);
-  if (!translator->load(language, file, QStringLiteral("_"), folder)) {
-    delete translator;
-    return false;
-  }
-  QCoreApplication::installTranslator(translator);
-  return true;
+/// The settings file's key of the language chosen for the next start ("fr" or "en").
+constexpr const char* kLanguageKey = "interface/langue";
+
+QSettings ProgramSettings() {
+  return QSettings(QStringLiteral("Umbrix"), QStringLiteral("Umbrix"));
 }
 
 }  // namespace
 
-QLocale InterfaceLanguage() { return QLocale(QLocale::French, QLocale::France); }
+std::optional<InterfaceLanguageId> StoredLanguage() {
+  return LanguageNamed(
+      ProgramSettings().value(QLatin1String(kLanguageKey)).toString().toStdString());
+}
 
-UiLanguage SetUpApplication(const QLocale& language) {
+void StoreLanguage(std::optional<InterfaceLanguageId> language) {
+  QSettings settings = ProgramSettings();
+  if (language) {
+    settings.setValue(QLatin1String(kLanguageKey), QString::fromStdString(LanguageCode(*language)));
+  } else {
+    settings.remove(QLatin1String(kLanguageKey));
+  }
+  settings.sync();
+}
+
+InterfaceLanguageId ChosenLanguage(std::optional<InterfaceLanguageId> commandLine) {
+  if (commandLine) return *commandLine;
+  if (const auto stored = StoredLanguage()) return *stored;
+  return DesktopLanguage(QLocale::system().uiLanguages());
+}
+
+SessionSettings LanguageSettings(const UiLanguage& language, std::unique_ptr<TextLanguage>& texts,
+                                 const QLocale& system) {
+  SessionSettings settings;
+  settings.englishUi = language.englishUi;
+  if (language.englishUi) {
+    // the form keeps "dd/mm/yyyy" for a format it cannot follow
+    settings.dates.pattern =
+        UsableDatePattern(system.dateFormat(QLocale::ShortFormat).toStdString());
+  }
+  texts = std::make_unique<QtTextLanguage>(language.englishUi ? MonthNames::English
+                                                              : MonthNames::French);
+  settings.language = texts.get();
+  return settings;
+}
+
+UiLanguage SetUpApplication(InterfaceLanguageId language) {
   QApplication::setApplicationName(QStringLiteral("Umbrix"));
   // the desktop entry names the icon and the file types; the window carries the same icon
   QGuiApplication::setDesktopFileName(QStringLiteral("org.umbrix.Umbrix"));
   QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/org.umbrix.Umbrix.png")));
-  QLocale::setDefault(language);
-  UiLanguage out;
-  out.umbrixTexts = InstallTranslator(language, QStringLiteral("umbrix"), QStringLiteral(":/i18n"));
-  out.qtTexts = InstallTranslator(language, QStringLiteral("qtbase"),
-                                  QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-  out.englishUi = out.umbrixTexts && language.language() == QLocale::English;
-  return out;
+  return InstallInterfaceLanguage(language);
 }
 
 QFont WindowFont() { return QFont(QStringLiteral("Arial"), 8); }

@@ -16,11 +16,14 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTranslator>
+#include <functional>
 
 #include "app/FakePlatform.h"
+#include "app/MainMenu.h"
 #include "app/Session.h"
 #include "files/SafeFile.h"
 #include "form/FieldFacts.h"
+#include "support/TranslationFile.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompts.h"
 #include "ui/SaisiesDialog.h"
@@ -59,35 +62,146 @@ struct PseudoLanguage {
 
 bool Translated(const QString& text) { return text.isEmpty() || text.startsWith('['); }
 
-void CollectActions(const QList<QAction*>& actions, QStringList& untranslated) {
+void CollectActions(const QList<QAction*>& actions, QStringList& untranslated,
+                    const std::function<bool(const QString&)>& translated) {
   for (QAction* a : actions) {
     if (a->isSeparator()) continue;
-    if (!Translated(a->text())) untranslated << a->text();
-    if (a->menu() != nullptr) CollectActions(a->menu()->actions(), untranslated);
+    if (!translated(a->text())) untranslated << a->text();
+    if (a->menu() != nullptr) CollectActions(a->menu()->actions(), untranslated, translated);
   }
 }
 
-TEST(InterfaceLanguage, FrenchLoadsItsOwnTextsAndQtsButIsNotEnglish) {
-  const UiLanguage french = SetUpApplication(QLocale(QLocale::French, QLocale::France));
-  EXPECT_TRUE(french.umbrixTexts) << "umbrix_fr.qm is compiled into the program";
-  EXPECT_FALSE(french.englishUi);
-  // no English texts exist yet: asking for them leaves the interface French
-  const UiLanguage english = SetUpApplication(QLocale(QLocale::English, QLocale::UnitedStates));
-  EXPECT_FALSE(english.umbrixTexts);
-  EXPECT_FALSE(english.englishUi);
-  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+TEST(InterfaceLanguage, EachLanguageLoadsItsOwnTextsAndOnlyEnglishIsTheEnglishInterface) {
+  for (const InterfaceLanguageId id : {InterfaceLanguageId::English, InterfaceLanguageId::French}) {
+    const UiLanguage language = SetUpApplication(id);
+    EXPECT_TRUE(language.umbrixTexts) << LanguageCode(id) << ": compiled into the program";
+    EXPECT_EQ(language.englishUi, id == InterfaceLanguageId::English) << LanguageCode(id);
+  }
+  // the French ones replaced the English ones: the window speaks French again
+  EXPECT_EQ(QCoreApplication::translate("MainMenu", "&Fichier"), QStringLiteral("&Fichier"));
 }
 
-TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff) {
-  const PseudoLanguage pseudo;
+TEST(InterfaceLanguage, TheDesktopsOrderOfLanguagesChoosesFrenchOrEnglish) {
+  struct Row {
+    QStringList uiLanguages;
+    InterfaceLanguageId expected;
+  };
+  const Row rows[] = {{{"fr-FR", "fr"}, InterfaceLanguageId::French},
+                      {{"en-US", "en"}, InterfaceLanguageId::English},
+                      {{"de"}, InterfaceLanguageId::English},  // a language Umbrix lacks
+                      {{"de-DE", "fr-CH", "en"}, InterfaceLanguageId::French},
+                      {{"C"}, InterfaceLanguageId::English},
+                      {{}, InterfaceLanguageId::English}};
+  for (const Row& r : rows) {
+    EXPECT_EQ(DesktopLanguage(r.uiLanguages), r.expected) << r.uiLanguages.join(',').toStdString();
+  }
+}
+
+TEST(InterfaceLanguage, TheLanguageOptionIsTakenOutOfTheArgumentsAndAWrongOneRefused) {
+  struct Row {
+    std::vector<std::string> args;
+    std::optional<InterfaceLanguageId> language;
+    std::vector<std::string> rest;
+    std::optional<std::string> refused;
+  };
+  const Row rows[] = {
+      {{"--langue", "en", "mur.umd"}, InterfaceLanguageId::English, {"mur.umd"}, {}},
+      {{"MAP", "--langue=FR", "mur.umd"}, InterfaceLanguageId::French, {"MAP", "mur.umd"}, {}},
+      {{"mur.umd"}, {}, {"mur.umd"}, {}},
+      {{"--langue", "de"}, {}, {}, "de"},
+      {{"--langue"}, {}, {}, ""},
+      {{"--", "--langue", "en"}, {}, {"--", "--langue", "en"}, {}},  // file names after "--"
+  };
+  for (const Row& r : rows) {
+    const LanguageOption o = TakeLanguageOption(r.args);
+    EXPECT_EQ(o.language, r.language) << r.args.back();
+    EXPECT_EQ(o.refused, r.refused) << r.args.back();
+    if (!r.refused) {
+      EXPECT_EQ(o.args, r.rest) << r.args.back();
+    }
+  }
+}
+
+TEST(InterfaceLanguage, OnlyTheEnglishInterfaceFollowsTheSystemsShortDateFormatWithSlashes) {
+  struct Row {
+    bool englishUi;
+    QLocale system;
+    std::string pattern;
+  };
+  const Row rows[] = {{true, QLocale(QLocale::English, QLocale::UnitedStates), "M/d/yy"},
+                      {true, QLocale(QLocale::English, QLocale::UnitedKingdom), "dd/MM/yyyy"},
+                      {true, QLocale(QLocale::German, QLocale::Germany), "dd/mm/yyyy"},
+                      {false, QLocale(QLocale::English, QLocale::UnitedStates), "dd/mm/yyyy"}};
+  for (const Row& r : rows) {
+    UiLanguage language;
+    language.englishUi = r.englishUi;
+    std::unique_ptr<TextLanguage> texts;
+    const SessionSettings s = LanguageSettings(language, texts, r.system);
+    EXPECT_EQ(s.dates.pattern, r.pattern) << r.system.name().toStdString();
+    EXPECT_EQ(s.englishUi, r.englishUi);
+    ASSERT_EQ(s.language, texts.get());
+    EXPECT_EQ(texts->Months(), r.englishUi ? MonthNames::English : MonthNames::French);
+  }
+}
+
+TEST(InterfaceLanguage, TheLanguageMenuKeepsTheChoiceForTheNextStart) {
+  struct Row {
+    const char* item;
+    std::optional<InterfaceLanguageId> stored;
+  };
+  const Row rows[] = {{"LangueAnglais1", InterfaceLanguageId::English},
+                      {"LangueFrancais1", InterfaceLanguageId::French},
+                      {"LangueBureau1", std::nullopt}};
+  FakePlatform fake;
+  MainWindow window(fake, fake);
+  for (const Row& r : rows) {
+    QAction* item = window.findChild<QAction*>(QString::fromLatin1(r.item));
+    ASSERT_NE(item, nullptr) << r.item;
+    item->trigger();
+    EXPECT_EQ(StoredLanguage(), r.stored) << r.item;
+    EXPECT_TRUE(item->isChecked()) << r.item;
+    EXPECT_EQ(fake.MessageTexts().back(), kLanguageNextStartText);
+    // the next start reads it, unless its command line names a language
+    MainWindow next(fake, fake);
+    EXPECT_TRUE(next.findChild<QAction*>(QString::fromLatin1(r.item))->isChecked()) << r.item;
+    if (r.stored) {
+      EXPECT_EQ(ChosenLanguage(std::nullopt), *r.stored) << r.item;
+    }
+    EXPECT_EQ(ChosenLanguage(InterfaceLanguageId::French), InterfaceLanguageId::French);
+  }
+}
+
+TEST(InterfaceLanguage, EveryEnglishMenuCaptionIsTranslatedWithItsOwnMnemonicInItsMenu) {
+  QTranslator english;
+  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/umbrix_en.qm")));
+  QMap<int, QMap<QChar, QString>> letters;  // parent menu -> mnemonic -> caption
+  for (const MenuRow& row : MenuTable()) {
+    if (*row.caption == '\0') continue;
+    const QString french = QString::fromUtf8(row.caption);
+    const QString caption = english.translate("MainMenu", row.caption);
+    EXPECT_FALSE(caption.isEmpty()) << row.name << " has no English caption";
+    EXPECT_EQ(caption.count('&'), french.count('&')) << caption.toStdString();
+    const qsizetype at = caption.indexOf('&');
+    if (at < 0 || at + 1 >= caption.size()) continue;
+    const int parent = row.parent ? static_cast<int>(*row.parent) : -1;
+    const QChar letter = caption[at + 1].toLower();
+    EXPECT_FALSE(letters[parent].contains(letter))
+        << caption.toStdString() << " and " << letters[parent][letter].toStdString();
+    letters[parent][letter] = caption;
+  }
+}
+
+/// The texts of the window, its menus and every tab of its dialog that `translated` refuses, and
+/// those that their widget's room cuts off.
+void CheckWindow(const std::function<bool(const QString&)>& translated, QStringList& untranslated,
+                 QStringList& cut) {
   FakePlatform fake;
   MainWindow window(fake, fake);
   window.show();
   window.Start({"MAP"});  // the developer's tabs too
   window.ShowDialog();
 
-  QStringList untranslated;
-  CollectActions(window.menuBar()->actions(), untranslated);
+  CollectActions(window.menuBar()->actions(), untranslated, translated);
   for (QLabel* label : window.findChildren<QLabel*>()) {
     if (!label->isVisible()) continue;
     // a rich text: every piece between its tags
@@ -96,7 +210,7 @@ TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff
             ? label->text().split(QRegularExpression(QStringLiteral("<[^>]*>")), Qt::SkipEmptyParts)
             : QStringList{label->text()};
     for (const QString& piece : pieces) {
-      if (!Translated(piece)) untranslated << piece;
+      if (!translated(piece)) untranslated << piece;
     }
   }
 
@@ -105,12 +219,11 @@ TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff
   QSet<QWidget*> values;
   for (const FieldFacts& f : kFieldFacts)
     if (f.label) values.insert(dialog.Widget(f.label->control));
-  if (!Translated(dialog.windowTitle())) untranslated << dialog.windowTitle();
+  if (!translated(dialog.windowTitle())) untranslated << dialog.windowTitle();
 
-  QStringList cut;
   QTabWidget* tabs = dialog.Tabs();
   for (int t = 0; t < tabs->count(); ++t) {
-    if (!Translated(tabs->tabText(t))) untranslated << tabs->tabText(t);
+    if (!translated(tabs->tabText(t))) untranslated << tabs->tabText(t);
     tabs->setCurrentIndex(t);
     QApplication::processEvents();
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
@@ -120,13 +233,39 @@ TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff
       if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
       if (auto* group = qobject_cast<QGroupBox*>(w)) text = group->title();
       if (text.isEmpty()) continue;
-      if (!Translated(text)) untranslated << text;
+      if (!translated(text)) untranslated << text;
       const QSize hint = w->sizeHint();
       if (w->width() < hint.width() || w->height() < hint.height())
         cut << QStringLiteral("%1 (%2 < %3)").arg(text).arg(w->width()).arg(hint.width());
     }
   }
   untranslated.removeDuplicates();
+}
+
+TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff) {
+  const PseudoLanguage pseudo;
+  QStringList untranslated, cut;
+  CheckWindow(Translated, untranslated, cut);
+  EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(" | ").toStdString();
+  EXPECT_TRUE(cut.isEmpty()) << cut.join(" | ").toStdString();
+}
+
+TEST(InterfaceLanguage, EnglishLeavesNoFrenchTextInTheWindowAndCutsNoneOff) {
+  // the French texts whose English reads otherwise: none of them may show
+  QSet<QString> french;
+  for (const auto& [key, english] : testing::ReadTranslations(
+           std::filesystem::path(UMBRIX_SOURCE_DIR) / "translations" / "umbrix_en.ts")) {
+    const QString source = QString::fromStdString(key.second).remove('&');
+    if (QString::fromStdString(english).remove('&') != source) french.insert(source);
+  }
+  ASSERT_GT(french.size(), 300);
+  QTranslator english;
+  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/umbrix_en.qm")));
+  QCoreApplication::installTranslator(&english);
+  QStringList untranslated, cut;
+  CheckWindow([&](const QString& text) { return !french.contains(QString(text).remove('&')); },
+              untranslated, cut);
+  QCoreApplication::removeTranslator(&english);
   EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(" | ").toStdString();
   EXPECT_TRUE(cut.isEmpty()) << cut.join(" | ").toStdString();
 }
