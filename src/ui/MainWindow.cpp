@@ -364,6 +364,7 @@ void MainWindow::BuildWelcome() {
   welcome_->setTextFormat(Qt::RichText);
   welcome_->setWordWrap(true);
   welcome_->setMargin(16);
+  welcome_->setAlignment(Qt::AlignTop | Qt::AlignLeft);
   welcome_->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
   const auto link = [](const char* target, const QString& text) {
     return QStringLiteral("<li><a href=\"%1\">%2</a></li>")
