@@ -26,12 +26,14 @@
 #include "support/FileCopy.h"
 #include "support/TempFolder.h"
 #include "ui/MainWindow.h"
+#include "ui/BusyWindow.h"
 
 extern char** environ;
 
 namespace {
 
 namespace fs = std::filesystem;
+using umbrix::bench::BusyWindow;
 
 const fs::path kWorkedExample =
     fs::path(UMBRIX_SOURCE_DIR) / "examples" / "mur-declinant-ouest.umd";
@@ -88,48 +90,6 @@ void BM_RedrawAfterResize(benchmark::State& state) {
   state.counters["bitmap_px"] = window.Bitmap().width();
 }
 BENCHMARK(BM_RedrawAfterResize)->Unit(benchmark::kMillisecond);
-
-/// The main window showing the busiest dial in a drawing of about 1000 pixels, the left button
-/// held down on it with `modifiers` (interactive mode on).
-struct BusyWindow {
-  explicit BusyWindow(Qt::KeyboardModifiers modifiers) : window(prompts, services) {
-    window.show();
-    window.Start({});
-    window.resize(1215, 1080);
-    umbrix::Session& session = window.session();
-    session.Project() = umbrix::testing::BusiestDial();
-    session.FitDrawing();
-    session.StartComputation(umbrix::RunMode::Trace);
-    Send(QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton, modifiers);
-  }
-  void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
-            Qt::KeyboardModifiers modifiers) {
-    QWidget* drawing = window.centralWidget();
-    QMouseEvent event(type, at, drawing->mapToGlobal(at), button, buttons, modifiers);
-    QApplication::sendEvent(drawing, &event);
-  }
-  /// One step of the drag, `offset` pixels from where it began, and the repaint.
-  void MoveTo(QPoint offset) {
-    Send(QEvent::MouseMove, centre + offset, Qt::NoButton, Qt::LeftButton, {});
-    window.centralWidget()->repaint();
-  }
-  bool Ready(benchmark::State& state) {
-    if (window.Bitmap().width() < 950) {
-      state.SkipWithError("the drawing is not 1000 pixels wide");
-      return false;
-    }
-    if (!window.session().InteractiveMode()) {
-      state.SkipWithError("the click did not start interactive mode");
-      return false;
-    }
-    return true;
-  }
-
-  umbrix::TerminalPrompts prompts{std::cerr};
-  umbrix::SystemServices services;
-  umbrix::MainWindow window;
-  const QPoint centre{480, 480};
-};
 
 /// Drag steps back and forth along `step`, one per iteration.
 void DragSteps(benchmark::State& state, Qt::KeyboardModifiers modifiers, QPoint step) {

@@ -96,6 +96,7 @@ WindowGeometry DeskDial::ExchangeDeskSettings() {
     normal.height = at.height;
     normal.minWidth = minimum.width;
     normal.minHeight = minimum.height;
+    normal.reportWidth = window_.ReportWidth();
     const auto outcome = file_.Enter(SettingsPath(), normal, before.left, before.top);
     if (outcome.error) prompts_.ShowMessage(*outcome.error);
     return outcome.geometry;
@@ -153,6 +154,7 @@ void DeskDial::Leave() {
   window_.SetDeskFont(false);
   window_.SetDeskLook(false);
   window_.SetMinimumSize(normal.minWidth, normal.minHeight);
+  window_.SetReportWidth(normal.reportWidth);
   window_.Place({normal.left, normal.top, normal.width, normal.height});
   if (normal.flag == 1) window_.Maximize();
   s_.RefreshTitle();

@@ -192,6 +192,10 @@ class DeskWindow {
   virtual void SetStayOnTop(bool on) = 0;
   /// The redraw timer (every 20 seconds) running or stopped.
   virtual void SetTicking(bool on) = 0;
+  /// The report pane's width chosen with the splitter (0: the design width), kept with the
+  /// normal window's geometry.
+  virtual int ReportWidth() const { return 0; }
+  virtual void SetReportWidth(int /*width*/) {}
 };
 
 /// How the desktop's opening of a document ended.

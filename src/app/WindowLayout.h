@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+
 // Where the main window's regions go as its client area changes size, and the window's minimum
 // and initial sizes: the design geometry of the panes and the rules that move them.
 
@@ -36,7 +38,19 @@ struct MainLayout {
   int commentsCaptionTop = 0;
   int modeLabelTop = 0;
 };
-MainLayout LayOutMainWindow(PixelSize client);
+/// `reportWidth` is the report pane's width the user chose with the splitter (0: the design
+/// width); it is kept between the design width and what leaves the drawing its minimum room.
+MainLayout LayOutMainWindow(PixelSize client, int reportWidth = 0);
+/// The report pane's width that `LayOutMainWindow` uses for `wanted` in a client `clientWidth`
+/// wide.
+int ReportPaneWidth(int clientWidth, int wanted);
+
+/// Where the "Saisies" dialog opens, in screen pixels: beside the main window (`window`, its
+/// outer box) on the right, else on the left, when the screen (`screen`) has room for it; else
+/// over the corner of the drawing (`drawing`, on the screen) where `ink` (the drawn pixels in a
+/// box of the drawing's own coordinates) is least, kept on the screen.
+PixelRect PlaceDialog(const PixelRect& screen, const PixelRect& window, PixelSize dialog,
+                      const PixelRect& drawing, const std::function<int(const PixelRect&)>& ink);
 
 /// The smallest client area: the comments row whole, and a drawing square above it as wide as
 /// the room left of the report pane (534 x 374 with the design panes).

@@ -13,19 +13,23 @@ namespace umbrix {
 namespace {
 
 constexpr const char* kHeader = "UmbrixBur1";
-constexpr std::array<const char*, 12> kComments = {
+constexpr std::array<const char*, 13> kComments = {
     UMBRIX_FILE_TEXT(" 'Left normal"),      UMBRIX_FILE_TEXT(" 'Top normal"),
     UMBRIX_FILE_TEXT(" 'Width normal"),     UMBRIX_FILE_TEXT(" 'Height normal"),
     UMBRIX_FILE_TEXT(" 'MinWidth normal"),  UMBRIX_FILE_TEXT(" 'MinHeight normal"),
     UMBRIX_FILE_TEXT(" 'Maximized normal"), UMBRIX_FILE_TEXT(" 'Left desktop"),
     UMBRIX_FILE_TEXT(" 'Top desktop"),      UMBRIX_FILE_TEXT(" 'Width desktop"),
-    UMBRIX_FILE_TEXT(" 'Height desktop"),   UMBRIX_FILE_TEXT(" 'StayOnTop desktop")};
+    UMBRIX_FILE_TEXT(" 'Height desktop"),   UMBRIX_FILE_TEXT(" 'StayOnTop desktop"),
+    UMBRIX_FILE_TEXT(" 'ReportWidth normal")};
 
-std::array<int*, 12> Fields(DeskSettings& s) {
+std::array<int*, 13> Fields(DeskSettings& s) {
   return {&s.leftNormal,     &s.topNormal,       &s.widthNormal,     &s.heightNormal,
           &s.minWidthNormal, &s.minHeightNormal, &s.maximizedNormal, &s.leftDesktop,
-          &s.topDesktop,     &s.widthDesktop,    &s.heightDesktop,   &s.stayOnTopDesktop};
+          &s.topDesktop,     &s.widthDesktop,    &s.heightDesktop,   &s.stayOnTopDesktop,
+          &s.reportWidthNormal};
 }
+// the values every file has; those after them came later and may be missing
+constexpr size_t kRequiredFields = 12;
 
 std::optional<Message> WriteSettings(const std::filesystem::path& file, const DeskSettings& values,
                                      ProjectFileLock* hold) {
@@ -58,11 +62,14 @@ std::vector<std::string> BuildDeskSettingsLines(const DeskSettings& settings) {
 std::optional<DeskSettings> ParseDeskSettings(const std::vector<std::string>& lines) {
   DeskSettings settings;
   const auto fields = Fields(settings);
-  if (lines.size() < fields.size() + 1) return std::nullopt;
-  for (size_t i = 0; i < fields.size(); ++i) {
+  if (lines.size() < kRequiredFields + 1) return std::nullopt;
+  for (size_t i = 0; i < fields.size() && i + 1 < lines.size(); ++i) {
     const auto value = ParseWhole(FieldValueOf(lines[i + 1]));
-    if (!value) return std::nullopt;
-    *fields[i] = *value;
+    if (value) {
+      *fields[i] = *value;
+    } else if (i < kRequiredFields) {
+      return std::nullopt;
+    }
   }
   return settings;
 }
@@ -111,6 +118,7 @@ DeskSettingsFile::Outcome DeskSettingsFile::Enter(const std::filesystem::path& f
   values_.heightNormal = normalNow.height;
   values_.minWidthNormal = normalNow.minWidth;
   values_.minHeightNormal = normalNow.minHeight;
+  values_.reportWidthNormal = normalNow.reportWidth;
   outcome.error = WriteSettings(file, values_, &held_);
   active_ = true;
   return outcome;
@@ -124,7 +132,7 @@ DeskSettingsFile::Outcome DeskSettingsFile::Leave(const WindowGeometry& deskNow)
   Outcome outcome;
   outcome.geometry = {values_.leftNormal,     values_.topNormal,      values_.widthNormal,
                       values_.heightNormal,   values_.minWidthNormal, values_.minHeightNormal,
-                      values_.maximizedNormal};
+                      values_.maximizedNormal, values_.reportWidthNormal};
   values_.leftDesktop = deskNow.left;
   values_.topDesktop = deskNow.top;
   values_.widthDesktop = deskNow.width;

@@ -22,11 +22,14 @@ struct WindowGeometry {
   int minWidth = 0;
   int minHeight = 0;
   int flag = 0;
+  /// The normal window's report pane width chosen with the splitter; 0: the design width.
+  int reportWidth = 0;
 
   friend bool operator==(const WindowGeometry&, const WindowGeometry&) = default;
 };
 
-/// The twelve values of the file, in file order; 100 each when there is no file.
+/// The twelve values of the file, in file order; 100 each when there is no file. A thirteenth
+/// line, the normal window's report pane width, follows them; a file without it reads 0 there.
 struct DeskSettings {
   int leftNormal = 100;
   int topNormal = 100;
@@ -40,6 +43,7 @@ struct DeskSettings {
   int widthDesktop = 100;
   int heightDesktop = 100;
   int stayOnTopDesktop = 100;
+  int reportWidthNormal = 0;
 
   friend bool operator==(const DeskSettings&, const DeskSettings&) = default;
 };
@@ -52,10 +56,11 @@ inline constexpr int kDeskWindowSide = 160;
 std::filesystem::path DeskSettingsPath(const std::string& projectFileName,
                                        const std::filesystem::path& userSettingsFolder);
 
-/// The thirteen lines: "UmbrixBur1" and the twelve values with their comments.
+/// The fourteen lines: "UmbrixBur1" and the thirteen values with their comments.
 std::vector<std::string> BuildDeskSettingsLines(const DeskSettings& settings);
-/// The values of the file's lines; nothing when a value line is missing or not a whole number
-/// (the caller then uses the defaults of a first use).
+/// The values of the file's lines; nothing when one of the twelve value lines is missing or not
+/// a whole number (the caller then uses the defaults of a first use). A missing or unreadable
+/// report pane width reads 0: the file of an earlier version keeps its geometry.
 std::optional<DeskSettings> ParseDeskSettings(const std::vector<std::string>& lines);
 
 /// The check made before entering desk-dial mode: an existing file whose first line does not

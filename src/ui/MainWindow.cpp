@@ -124,6 +124,41 @@ class MainWindow::ClientArea final : public QWidget {
   MainWindow& owner_;
 };
 
+/// The splitter: a thin band left of the report pane, over the drawing's blank margin; dragging
+/// it widens or narrows the report pane.
+class MainWindow::SplitHandle final : public QWidget {
+ public:
+  static constexpr int kWidth = 5;
+  SplitHandle(MainWindow& owner, QWidget* parent) : QWidget(parent), owner_(owner) {
+    setObjectName(QStringLiteral("Splitter"));
+    setCursor(Qt::SplitHCursor);
+  }
+
+ protected:
+  void mousePressEvent(QMouseEvent* event) override { Follow(*event); }
+  void mouseMoveEvent(QMouseEvent* event) override {
+    if (event->buttons().testFlag(Qt::LeftButton)) Follow(*event);
+  }
+
+ private:
+  void Follow(const QMouseEvent& event) {
+    const int x = mapToParent(event.position().toPoint()).x() + kWidth / 2;
+    const int width = parentWidget()->width();
+    owner_.SetReportWidth(ReportPaneWidth(width, width - 5 - x));
+  }
+  MainWindow& owner_;
+};
+
+QWidget* MainWindow::Splitter() const { return split_; }
+
+void MainWindow::SetReportWidth(int width) {
+  // kept as asked: the layout fits it to the client area of the moment
+  const int kept = std::max(width, 0);
+  if (kept == reportWidth_) return;
+  reportWidth_ = kept;
+  ClientResized({client_->width(), client_->height()});
+}
+
 MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool()> busy,
                        SessionSettings settings)
     : busy_(busy ? std::move(busy) : [] { return false; }),
@@ -162,6 +197,7 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   commentsCaption_->setBuddy(comments_);
   modeLabel_ = new QLabel(client_);
   modeLabel_->setObjectName(QStringLiteral("Label2"));
+  split_ = new SplitHandle(*this, client_);
   setTabOrder(comments_, report_);
   connect(comments_, &QPlainTextEdit::textChanged, this,
           [this] { session_->CommentsEdited(ToCrLf(comments_->toPlainText())); });
@@ -346,11 +382,29 @@ void MainWindow::Forward(const std::function<void()>& command) {
 void MainWindow::ClientResized(PixelSize client) {
   // the desk dial shows no pane and sizes its bitmap from its own rule
   if (deskLook_) return;
-  const MainLayout layout = LayOutMainWindow(client);
+  const MainLayout layout = LayOutMainWindow(client, reportWidth_);
   report_->setGeometry(ToQRect(layout.reportPane));
-  comments_->setGeometry(ToQRect(layout.commentsPane));
-  commentsCaption_->move(design::kCommentsCaption.left, layout.commentsCaptionTop);
-  modeLabel_->move(design::kModeLabel.left, layout.modeLabelTop);
+  split_->setGeometry(layout.reportPane.left - SplitHandle::kWidth, 0, SplitHandle::kWidth,
+                      layout.reportPane.height);
+  split_->raise();
+  // the captions take the desktop font's room: the comments pane starts after its caption and
+  // keeps its right edge
+  commentsCaption_->adjustSize();
+  modeLabel_->adjustSize();
+  PixelRect comments = layout.commentsPane;
+  const int after = design::kCommentsCaption.left + commentsCaption_->width() + 6;
+  if (after > comments.left) {
+    comments.width -= after - comments.left;
+    comments.left = after;
+  }
+  // one line of the desktop font at least
+  comments.height = std::max(comments.height, comments_->fontMetrics().lineSpacing() +
+                                                  2 * comments_->frameWidth() + 8);
+  comments.top = layout.commentsPane.top + layout.commentsPane.height - comments.height;
+  comments_->setGeometry(ToQRect(comments));
+  commentsCaption_->move(design::kCommentsCaption.left, comments.top);
+  modeLabel_->move(design::kModeLabel.left,
+                   std::min(layout.modeLabelTop, client.height - modeLabel_->height()));
   drawing_.SetRoom({layout.reportPane.left, layout.commentsPane.top});
   if (welcome_ != nullptr) {
     welcome_->setGeometry(0, 0, layout.reportPane.left, layout.commentsPane.top);
@@ -470,7 +524,30 @@ void MainWindow::ShowMainWindow() {
   raise();
 }
 
-void MainWindow::ShowDialog() { dialog_->ShowBeside(*this); }
+void MainWindow::ShowDialog() {
+  dialog_->ShowAt([this](QSize dialog) {
+    const QScreen* on = screen();
+    const QRect screen = on != nullptr ? on->availableGeometry() : QRect(QPoint(0, 0), dialog);
+    const QRect outer = frameGeometry();
+    const QPoint origin = client_->mapToGlobal(QPoint(0, 0));
+    const QSize room = drawing_.Bitmap().size();
+    const QImage& image = drawing_.Bitmap();
+    const QRgb blank = qRgb(255, 255, 255);
+    // the drawn pixels under a box of the drawing, one in four counted
+    const auto ink = [&](const PixelRect& box) {
+      int count = 0;
+      for (int y = box.top; y < std::min(box.top + box.height, image.height()); y += 2)
+        for (int x = box.left; x < std::min(box.left + box.width, image.width()); x += 2)
+          if (image.pixel(x, y) != blank) ++count;
+      return count;
+    };
+    const PixelRect at = PlaceDialog(
+        {screen.left(), screen.top(), screen.width(), screen.height()},
+        {outer.left(), outer.top(), outer.width(), outer.height()}, {dialog.width(), dialog.height()},
+        {origin.x(), origin.y(), room.width(), room.height()}, ink);
+    return QPoint(at.left, at.top);
+  });
+}
 
 void MainWindow::ShowTextWindow(const std::string& title, const std::string& text) {
   if (textWindow_ == nullptr) {

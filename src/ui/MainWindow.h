@@ -79,6 +79,8 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   QAction* Action(MenuId id) const;
   QPlainTextEdit* ReportPane() const { return report_; }
   QPlainTextEdit* CommentsPane() const { return comments_; }
+  /// The splitter's handle, left of the report pane.
+  QWidget* Splitter() const;
 
   /// Copies the session onto the menus, the mode label and the dialog.
   void RefreshAll();
@@ -116,6 +118,8 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   void SetDeskFont(bool desk) override { drawing_.UseDeskFont(desk); }
   void SetStayOnTop(bool on) override;
   void SetTicking(bool on) override;
+  int ReportWidth() const override { return reportWidth_; }
+  void SetReportWidth(int width) override;
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -126,6 +130,7 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
 
  private:
   class ClientArea;
+  class SplitHandle;
 
   void BuildMenus();
   void BuildWelcome();
@@ -154,6 +159,10 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   QPlainTextEdit* comments_ = nullptr;
   QLabel* modeLabel_ = nullptr;
   QLabel* welcome_ = nullptr;
+  /// The splitter between the drawing and the report pane.
+  SplitHandle* split_ = nullptr;
+  /// The report pane's width chosen with it; 0: the design width.
+  int reportWidth_ = 0;
   bool welcomeDone_ = false;
   std::map<MenuId, QAction*> actions_;
   std::unique_ptr<Session> session_;

@@ -496,16 +496,11 @@ void SaisiesDialog::keyPressEvent(QKeyEvent* event) {
   QDialog::keyPressEvent(event);
 }
 
-void SaisiesDialog::ShowBeside(const QWidget& mainWindow) {
+void SaisiesDialog::ShowAt(const std::function<QPoint(QSize)>& where) {
   if (!placed_) {
     placed_ = true;
     adjustSize();
-    // beside the main window, kept on its screen
-    const QRect screen = mainWindow.screen()->availableGeometry();
-    QPoint at = mainWindow.frameGeometry().topRight() + QPoint(8, 0);
-    at.setX(std::max(screen.left(), std::min(at.x(), screen.right() - frameGeometry().width())));
-    at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() - frameGeometry().height())));
-    move(at);
+    move(where(frameGeometry().size()));
   }
   show();
   raise();

@@ -31,8 +31,9 @@ class SaisiesDialog final : public QDialog {
 
   /// Copies every control's state from the model; moves the focus where the model put it.
   void Refresh();
-  /// Shows the dialog beside its main window and activates it.
-  void ShowBeside(const QWidget& mainWindow);
+  /// Shows the dialog and activates it; the first time at the place `where` gives for its outer
+  /// size (screen pixels).
+  void ShowAt(const std::function<QPoint(QSize)>& where);
 
   /// The widget of a control (an edit, a box, a label, a group, a button).
   QWidget* Widget(ControlId id) const { return widgets_[static_cast<int>(id)]; }

@@ -62,7 +62,7 @@ UiLanguage SetUpApplication(InterfaceLanguageId language) {
   return InstallInterfaceLanguage(language);
 }
 
-QFont WindowFont() { return QFont(QStringLiteral("Arial"), 8); }
+QFont WindowFont() { return QApplication::font(); }
 
 std::vector<std::string> SessionArguments(const QStringList& arguments) {
   std::vector<std::string> out;

@@ -42,8 +42,7 @@ UiLanguage SetUpApplication(InterfaceLanguageId language = InterfaceLanguageId::
 SessionSettings LanguageSettings(const UiLanguage& language, std::unique_ptr<TextLanguage>& texts,
                                  const QLocale& system = QLocale::system());
 
-/// The windows' font: "Arial" (Liberation Sans where Arial is missing) at 8 points, the
-/// metrics the panes' design sizes were drawn for.
+/// The windows' font: the desktop's, at its size, as the menus and Qt's own dialogs show it.
 QFont WindowFont();
 
 /// The arguments after the program's name, as the session reads them: UTF-8 paths, whole.

@@ -2,6 +2,7 @@
 // the window's layout rules: all without a window.
 
 #include <gtest/gtest.h>
+#include <algorithm>
 
 #include <map>
 #include <set>
@@ -162,14 +163,50 @@ TEST(WindowLayout, TheDesignPanesAndTheMinimum) {
 TEST(WindowLayout, TheReportPaneStopsAboveTheCommentsWhenTheyDoNotFitSideBySide) {
   struct Row {
     int width;
+    int wanted;  // the splitter's width, 0 none
+    int reportWidth;
     int reportHeight;  // client height 600
   };
-  // side by side from a gap of 12 pixels: 193 + 417 + 112 + 12 = 734
-  for (const Row& r : {Row{733, 600 - 45}, Row{734, 595}, Row{1000, 595}, Row{534, 555}}) {
-    const MainLayout layout = LayOutMainWindow({r.width, 600});
-    EXPECT_EQ(layout.reportPane.height, r.reportHeight) << r.width;
-    EXPECT_EQ(layout.reportPane.left, r.width - 198) << r.width;
+  // side by side from a gap of 12 pixels: 193 + 417 + 112 + 12 = 734; the drawing keeps 336
+  for (const Row& r : {Row{733, 0, 193, 600 - 45}, Row{734, 0, 193, 595}, Row{1000, 0, 193, 595},
+                       Row{534, 0, 193, 555}, Row{1000, 459, 459, 595}, Row{1000, 460, 460, 555},
+                       Row{1000, 900, 659, 555}, Row{1000, 100, 193, 595}, Row{534, 400, 193, 555},
+                       Row{1920, 800, 800, 595}}) {
+    const MainLayout layout = LayOutMainWindow({r.width, 600}, r.wanted);
+    EXPECT_EQ(layout.reportPane.width, r.reportWidth) << r.width << " " << r.wanted;
+    EXPECT_EQ(layout.reportPane.height, r.reportHeight) << r.width << " " << r.wanted;
+    EXPECT_EQ(layout.reportPane.left, r.width - r.reportWidth - 5) << r.width;
     EXPECT_EQ(layout.commentsPane.top, 600 - 38) << r.width;
+  }
+}
+
+TEST(WindowLayout, SaisiesOpensBesideTheWindowElseOverTheDrawingsEmptiestCorner) {
+  const PixelRect screen{0, 0, 1920, 1080};
+  const PixelSize dialog{400, 500};
+  struct Row {
+    PixelRect window;
+    PixelRect blot;  // the drawn part of a 1500 x 900 drawing at (0, 30)
+    int left;
+    int top;
+  };
+  for (const Row& r : {
+           Row{{100, 100, 760, 638}, {}, 868, 100},              // on the right
+           Row{{1400, 100, 500, 638}, {}, 992, 100},             // on the left
+           Row{{1500, 700, 400, 300}, {}, 1092, 580},            // on the left, kept on screen
+           Row{{0, 0, 1920, 1080}, {}, 1100, 30},                // maximized: top right first
+           Row{{0, 0, 1920, 1080}, {1000, 0, 500, 300}, 1100, 430},  // then bottom right
+           Row{{0, 0, 1920, 1080}, {900, 0, 600, 900}, 0, 430},  // the right half drawn
+           Row{{0, 0, 1920, 1080}, {0, 300, 1500, 600}, 1100, 30},   // the bottom drawn
+       }) {
+    const auto ink = [&](const PixelRect& box) {
+      const int w = std::min(box.left + box.width, r.blot.left + r.blot.width) -
+                    std::max(box.left, r.blot.left);
+      const int h = std::min(box.top + box.height, r.blot.top + r.blot.height) -
+                    std::max(box.top, r.blot.top);
+      return std::max(w, 0) * std::max(h, 0);
+    };
+    const PixelRect at = PlaceDialog(screen, r.window, dialog, {0, 30, 1500, 900}, ink);
+    EXPECT_EQ(at, (PixelRect{r.left, r.top, 400, 500})) << r.window.left << " " << r.blot.left;
   }
 }
 

@@ -23,18 +23,27 @@ TEST(DeskPath, BesideTheProjectOrInTheUserFolderWhenUntitled) {
   EXPECT_EQ(DeskSettingsPath("", "/cfg"), "/cfg/sans-titre.umb");
 }
 
-TEST(DeskLines, ThirteenLinesWithTheirComments) {
+TEST(DeskLines, FourteenLinesWithTheirComments) {
   DeskSettings s;
   s.leftNormal = -8;
   s.maximizedNormal = 1;
   s.stayOnTopDesktop = 0;
+  s.reportWidthNormal = 0;
   const std::vector<std::string> expected = {
       "UmbrixBur1",          "-8 'Left normal",      "100 'Top normal",       "100 'Width normal",
       "100 'Height normal",  "100 'MinWidth normal", "100 'MinHeight normal", "1 'Maximized normal",
       "100 'Left desktop",   "100 'Top desktop",     "100 'Width desktop",    "100 'Height desktop",
-      "0 'StayOnTop desktop"};
+      "0 'StayOnTop desktop", "0 'ReportWidth normal"};
   EXPECT_EQ(BuildDeskSettingsLines(s), expected);
   EXPECT_EQ(ParseDeskSettings(expected), s);
+  // an earlier version's file without the report pane's width, or with a blank one, still reads
+  std::vector<std::string> older = expected;
+  older.back() = "500 'ReportWidth normal";
+  EXPECT_EQ(ParseDeskSettings(older)->reportWidthNormal, 500);
+  older.back() = " 'ReportWidth normal";
+  EXPECT_EQ(ParseDeskSettings(older), s);
+  older.pop_back();
+  EXPECT_EQ(ParseDeskSettings(older), s);
 }
 
 TEST(DeskLines, ValuesThatAreNotWholeNumbersGiveNothing) {
@@ -82,15 +91,16 @@ TEST(DeskExchange, FirstUseOpensASmallWindowAtTheCurrentPosition) {
   TempFolder dir;
   const std::string file = dir.File("cadran.umb");
   DeskSettingsFile desk;
-  const WindowGeometry normal{30, 40, 760, 638, 541, 420, 1};
+  const WindowGeometry normal{30, 40, 760, 638, 541, 420, 1, 320};
   const auto entered = desk.Enter(file, normal, 25, 35);
   EXPECT_FALSE(entered.error.has_value());
   EXPECT_EQ(entered.geometry, (WindowGeometry{25, 35, 160, 160, 160, 160, 0}));
   EXPECT_TRUE(desk.Active());
 
   const auto lines = DecodeLines(ReadBytes(file));
-  ASSERT_EQ(lines.size(), 13u);
+  ASSERT_EQ(lines.size(), 14u);
   EXPECT_EQ(lines[0], "UmbrixBur1");
+  EXPECT_EQ(lines[13], "320 'ReportWidth normal");
   EXPECT_EQ(lines[1], "30 'Left normal");
   EXPECT_EQ(lines[7], "1 'Maximized normal");
   for (int i = 8; i <= 12; ++i) EXPECT_EQ(FieldValueOf(lines[i]), "100") << i;

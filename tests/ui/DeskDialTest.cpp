@@ -163,6 +163,7 @@ TEST(DeskDialStory, ClosingTheDeskDialStoresItsPlaceAndADeskFileBringsItBack) {
   QSize deskSize;
   {
     DeskProgram p(project);
+    p.window.SetReportWidth(300);
     p.window.Action(MenuId::CadBur1)->trigger();
     ASSERT_TRUE(p.On());
     p.window.move(120, 90);
@@ -175,6 +176,7 @@ TEST(DeskDialStory, ClosingTheDeskDialStoresItsPlaceAndADeskFileBringsItBack) {
   EXPECT_EQ(stored->leftDesktop, 120);
   EXPECT_EQ(stored->topDesktop, 90);
   EXPECT_EQ(stored->widthDesktop, deskSize.width());
+  EXPECT_EQ(stored->reportWidthNormal, 300);
 
   DeskProgram again((folder.Path() / "mur-declinant-ouest.umb").string());
   ASSERT_TRUE(again.On());
@@ -183,6 +185,9 @@ TEST(DeskDialStory, ClosingTheDeskDialStoresItsPlaceAndADeskFileBringsItBack) {
   EXPECT_EQ(deskSize.height(), stored->heightDesktop);
   EXPECT_EQ(again.window.pos(), QPoint(120, 90));
   EXPECT_EQ(again.window.windowTitle(), "  mur-declinant-ouest");
+  // back to the normal window with its split
+  again.window.Action(MenuId::RetUmbrix1)->trigger();
+  EXPECT_EQ(again.window.ReportPane()->width(), 300);
 }
 
 /// Answers every real box that opens with "Annuler", or OK when it has no other, counting them.

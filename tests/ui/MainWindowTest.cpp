@@ -398,6 +398,26 @@ TEST(MainWindowStory, ANarrowWindowPutsTheReportAboveTheComments) {
   p.window.resize(540, 600);
   QApplication::processEvents();
   EXPECT_LT(p.window.ReportPane()->geometry().bottom(), p.window.CommentsPane()->geometry().top());
+
+  // the splitter widens the report pane from its left edge, up to the drawing's minimum room
+  p.window.resize(1000, 600);
+  QApplication::processEvents();
+  QWidget* split = p.window.Splitter();
+  const int right = p.window.ReportPane()->geometry().right();
+  const auto drag = [&](QEvent::Type type, int dx) {
+    const QPoint at(2 + dx, 10);
+    QMouseEvent event(type, at, split->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(split, &event);
+  };
+  drag(QEvent::MouseButtonPress, 0);
+  drag(QEvent::MouseMove, -200);
+  EXPECT_EQ(p.window.ReportPane()->width(), 193 + 200);
+  EXPECT_EQ(p.window.ReportPane()->geometry().right(), right);
+  EXPECT_EQ(split->geometry().right() + 1, p.window.ReportPane()->x());
+  drag(QEvent::MouseMove, -2000);
+  EXPECT_EQ(p.window.ReportPane()->x(), 336);
+  drag(QEvent::MouseMove, 2000);
+  EXPECT_EQ(p.window.ReportPane()->width(), 193);
 }
 
 }  // namespace

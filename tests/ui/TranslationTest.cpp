@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QRegularExpression>
 #include <QMenu>
 #include <QMenuBar>
@@ -212,9 +213,23 @@ void CheckWindow(const std::function<bool(const QString&)>& translated, QStringL
     for (const QString& piece : pieces) {
       if (!translated(piece)) untranslated << piece;
     }
+    // a wrapped text needs its height at its width, another its whole hint
+    if (label->wordWrap() ? label->heightForWidth(label->width()) > label->height()
+                          : label->width() < label->sizeHint().width() ||
+                                label->height() < label->sizeHint().height())
+      cut << label->text();
   }
+  // the comments' caption stays left of its pane, and the pane shows a whole line
+  const QPlainTextEdit* comments = window.CommentsPane();
+  const QLabel* caption = window.findChild<QLabel*>(QStringLiteral("Label1"));
+  if (caption->geometry().right() >= comments->x()) cut << caption->text();
+  if (comments->height() < comments->fontMetrics().lineSpacing() + 2 * comments->frameWidth())
+    cut << QStringLiteral("Memo2");
 
   SaisiesDialog& dialog = window.dialog();
+  // every window of the program in the desktop's font
+  if (window.font() != QApplication::font() || dialog.font() != QApplication::font())
+    cut << QStringLiteral("font ") + window.font().toString();
   // the companion labels show values (dates, times), not texts of the program
   QSet<QWidget*> values;
   for (const FieldFacts& f : kFieldFacts)
@@ -247,6 +262,17 @@ TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff
   QStringList untranslated, cut;
   CheckWindow(Translated, untranslated, cut);
   EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(" | ").toStdString();
+  EXPECT_TRUE(cut.isEmpty()) << cut.join(" | ").toStdString();
+}
+
+TEST(InterfaceLanguage, TheDesktopFontHalfAsBigAgainCutsNoTextOff) {
+  const QFont desktop = QApplication::font();
+  QFont big = desktop;
+  big.setPointSizeF(desktop.pointSizeF() * 1.5);
+  QApplication::setFont(big);
+  QStringList untranslated, cut;
+  CheckWindow([](const QString&) { return true; }, untranslated, cut);
+  QApplication::setFont(desktop);
   EXPECT_TRUE(cut.isEmpty()) << cut.join(" | ").toStdString();
 }
 

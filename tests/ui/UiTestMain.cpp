@@ -8,6 +8,18 @@
 
 #include "support/TempFolder.h"
 
+namespace {
+
+/// A window closed at the end of a test queues the application's exit: it is dropped there, or
+/// the next test's first box would end at once.
+class DropQueuedExit final : public ::testing::EmptyTestEventListener {
+  void OnTestEnd(const ::testing::TestInfo&) override {
+    QCoreApplication::removePostedEvents(qApp, QEvent::MetaCall);
+  }
+};
+
+}  // namespace
+
 int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   const umbrix::testing::TempFolder home;
@@ -17,5 +29,6 @@ int main(int argc, char** argv) {
   qputenv("XDG_CONFIG_HOME", home.Path().string().c_str());
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
+  ::testing::UnitTest::GetInstance()->listeners().Append(new DropQueuedExit);
   return RUN_ALL_TESTS();
 }

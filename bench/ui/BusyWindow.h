@@ -1,0 +1,59 @@
+#pragma once
+// The main window showing the busiest dial with a drag begun on it: the drag benchmarks' set-up.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <iostream>
+
+#include "cli/CliPlatform.h"
+#include "render/SystemServices.h"
+#include "support/DialCatalogue.h"
+#include "ui/MainWindow.h"
+
+namespace umbrix::bench {
+
+/// The main window showing the busiest dial in a drawing of about 1000 pixels, the left button
+/// held down on it with `modifiers` (interactive mode on).
+struct BusyWindow {
+  explicit BusyWindow(Qt::KeyboardModifiers modifiers) : window(prompts, services) {
+    window.show();
+    window.Start({});
+    window.resize(1215, 1080);
+    umbrix::Session& session = window.session();
+    session.Project() = umbrix::testing::BusiestDial();
+    session.FitDrawing();
+    session.StartComputation(umbrix::RunMode::Trace);
+    Send(QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton, modifiers);
+  }
+  void Send(QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons,
+            Qt::KeyboardModifiers modifiers) {
+    QWidget* drawing = window.centralWidget();
+    QMouseEvent event(type, at, drawing->mapToGlobal(at), button, buttons, modifiers);
+    QApplication::sendEvent(drawing, &event);
+  }
+  /// One step of the drag, `offset` pixels from where it began, and the repaint.
+  void MoveTo(QPoint offset) {
+    Send(QEvent::MouseMove, centre + offset, Qt::NoButton, Qt::LeftButton, {});
+    window.centralWidget()->repaint();
+  }
+  bool Ready(benchmark::State& state) {
+    if (window.Bitmap().width() < 950) {
+      state.SkipWithError("the drawing is not 1000 pixels wide");
+      return false;
+    }
+    if (!window.session().InteractiveMode()) {
+      state.SkipWithError("the click did not start interactive mode");
+      return false;
+    }
+    return true;
+  }
+
+  umbrix::TerminalPrompts prompts{std::cerr};
+  umbrix::SystemServices services;
+  umbrix::MainWindow window;
+  const QPoint centre{480, 480};
+};
+
+}  // namespace umbrix::bench
