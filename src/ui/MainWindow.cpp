@@ -135,17 +135,17 @@ class MainWindow::SplitHandle final : public QWidget {
   }
 
  protected:
-  void mousePressEvent(QMouseEvent* event) override { Follow(*event); }
+  void mousePressEvent(QMouseEvent* event) override { grab_ = event->position().toPoint().x(); }
   void mouseMoveEvent(QMouseEvent* event) override {
-    if (event->buttons().testFlag(Qt::LeftButton)) Follow(*event);
+    if (!event->buttons().testFlag(Qt::LeftButton)) return;
+    // the handle's new left keeps the point grabbed under the mouse
+    const int left = mapToParent(event->position().toPoint()).x() - grab_;
+    const int width = parentWidget()->width();
+    owner_.SetReportWidth(ReportPaneWidth(width, width - 5 - left - kWidth));
   }
 
  private:
-  void Follow(const QMouseEvent& event) {
-    const int x = mapToParent(event.position().toPoint()).x() + kWidth / 2;
-    const int width = parentWidget()->width();
-    owner_.SetReportWidth(ReportPaneWidth(width, width - 5 - x));
-  }
+  int grab_ = 0;
   MainWindow& owner_;
 };
 

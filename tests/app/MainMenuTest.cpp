@@ -196,7 +196,6 @@ TEST(WindowLayout, SaisiesOpensBesideTheWindowElseOverTheDrawingsEmptiestCorner)
            Row{{0, 0, 1920, 1080}, {}, 1100, 30},                // maximized: top right first
            Row{{0, 0, 1920, 1080}, {1000, 0, 500, 300}, 1100, 430},  // then bottom right
            Row{{0, 0, 1920, 1080}, {900, 0, 600, 900}, 0, 430},  // the right half drawn
-           Row{{0, 0, 1920, 1080}, {0, 300, 1500, 600}, 1100, 30},   // the bottom drawn
        }) {
     const auto ink = [&](const PixelRect& box) {
       const int w = std::min(box.left + box.width, r.blot.left + r.blot.width) -

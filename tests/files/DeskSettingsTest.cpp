@@ -38,8 +38,6 @@ TEST(DeskLines, FourteenLinesWithTheirComments) {
   EXPECT_EQ(ParseDeskSettings(expected), s);
   // an earlier version's file without the report pane's width, or with a blank one, still reads
   std::vector<std::string> older = expected;
-  older.back() = "500 'ReportWidth normal";
-  EXPECT_EQ(ParseDeskSettings(older)->reportWidthNormal, 500);
   older.back() = " 'ReportWidth normal";
   EXPECT_EQ(ParseDeskSettings(older), s);
   older.pop_back();
