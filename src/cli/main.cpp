@@ -4,7 +4,6 @@
 
 #include <QGuiApplication>
 #include <QtGlobal>
-
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -13,6 +12,8 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
+#include "model/Texts.h"
+#include "render/Translate.h"
 
 namespace {
 
@@ -46,9 +47,21 @@ class PrivateRuntimeFolder {
 int main(int argc, char** argv) {
   using umbrix::CliOptions;
   const std::vector<std::string> args(argv + 1, argv + argc);
+  // no display: the fonts and the bitmap need only the offscreen platform
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const PrivateRuntimeFolder runtimeFolder;  // outlives the application
+  // Qt reads its own options from the arguments: it gets the program's name alone
+  int qtArgc = 1;
+  char* qtArgv[] = {argv[0], nullptr};
+  QGuiApplication app(qtArgc, qtArgv);
+  // the translators before the first message, usage errors and help included
+  umbrix::InstallTranslators(umbrix::InterfaceLanguage());
+
   const umbrix::CliParse parsed = umbrix::ParseCliArguments(args);
   if (!parsed.options) {
-    std::cerr << "umbrix-cli : " << parsed.error << "\n(umbrix-cli --aide, umbrix-cli --help)\n";
+    std::cerr << umbrix::CliText(
+        UMBRIX_TR("Cli", "umbrix-cli : %1\n(umbrix-cli --aide, umbrix-cli --help)\n"),
+        {parsed.ErrorText()});
     return umbrix::kExitFileOrUsage;
   }
   const CliOptions& options = *parsed.options;
@@ -63,13 +76,5 @@ int main(int argc, char** argv) {
     case CliOptions::Action::Run:
       break;
   }
-
-  // no display: the fonts and the bitmap need only the offscreen platform
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  const PrivateRuntimeFolder runtimeFolder;  // outlives the application
-  // Qt reads its own options from the arguments: it gets the program's name alone
-  int qtArgc = 1;
-  char* qtArgv[] = {argv[0], nullptr};
-  QGuiApplication app(qtArgc, qtArgv);
   return umbrix::RunCli(options, std::cout, std::cerr);
 }

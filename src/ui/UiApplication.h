@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "render/Translate.h"
+
 namespace umbrix {
 
 /// The interface language set at start-up.
@@ -17,9 +19,6 @@ struct UiLanguage {
   bool qtTexts = false;      // Qt's own (`qtbase_<lang>`) was installed
   bool englishUi = false;    // the English texts were loaded: the session's `EnglishUi`
 };
-
-/// The language the interface speaks: French, the source language and the only one so far.
-QLocale InterfaceLanguage();
 
 /// Names the application "Umbrix" and installs, in the language of `language`, the translator of
 /// Umbrix's texts (compiled into the program) and the one of Qt's own dialogs when the system has
