@@ -33,9 +33,11 @@ struct Question {
   std::string text;
   Buttons buttons = Buttons::OkCancel;
   std::vector<std::string> args = {};
+  /// The number "%n" stands for, which also chooses the plural form; -1 when the text has none.
+  int count = -1;
 
   /// The text as the source language shows it.
-  std::string Composed() const { return ComposeText(text, args); }
+  std::string Composed() const { return ComposeText(text, args, count); }
 
   friend bool operator==(const Question&, const Question&) = default;
 };

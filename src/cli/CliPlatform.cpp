@@ -22,9 +22,11 @@ const char* AnswerName(Answer a) {
   return UMBRIX_TR("Cli", "Annuler");
 }
 
-/// `text`, a marked text of the messages, in the interface language with its arguments.
-std::string MessageText(const std::string& text, const std::vector<std::string>& args) {
-  return Translated(kMessageContext, text, args).toStdString();
+/// `text`, a marked text of the messages, in the interface language with its arguments and the
+/// plural form of `count`.
+std::string MessageText(const std::string& text, const std::vector<std::string>& args = {},
+                        int count = -1) {
+  return Translated(kMessageContext, text, args, count).toStdString();
 }
 
 }  // namespace
@@ -41,7 +43,8 @@ std::string TerminalText(const std::string& caption, const std::string& text) {
 }
 
 std::string TerminalLine(const Message& message) {
-  return TerminalText(MessageText(message.caption, {}), MessageText(message.text, message.args));
+  return TerminalText(MessageText(message.caption),
+                      MessageText(message.text, message.args, message.count));
 }
 
 std::string ProgramLine(const std::string& text) {
@@ -55,7 +58,8 @@ void TerminalPrompts::ShowMessage(const Message& message) {
 
 Answer TerminalPrompts::Ask(const Question& question) {
   const Answer answer = SafeAnswer(question.buttons);
-  err_ << TerminalText(MessageText(question.caption, {}), MessageText(question.text, question.args))
+  err_ << TerminalText(MessageText(question.caption),
+                       MessageText(question.text, question.args, question.count))
        << " [" << CliText(AnswerName(answer)) << "]\n";
   return answer;
 }

@@ -104,16 +104,17 @@ void QtPrompts::ShowMessage(const Message& message) {
   QMessageBox box(icon,
                   message.caption.empty() ? QApplication::applicationName()
                                           : Translated(kMessageContext, message.caption),
-                  BoxText(Translated(kMessageContext, message.text, message.args)), QMessageBox::Ok,
-                  Parent());
+                  BoxText(Translated(kMessageContext, message.text, message.args, message.count)),
+                  QMessageBox::Ok, Parent());
   box.exec();
 }
 
 Answer QtPrompts::Ask(const Question& question) {
   const ModalScope modal(depth_);
-  QMessageBox box(QMessageBox::Question, Translated(kMessageContext, question.caption),
-                  BoxText(Translated(kMessageContext, question.text, question.args)),
-                  ButtonsOf(question.buttons), Parent());
+  QMessageBox box(
+      QMessageBox::Question, Translated(kMessageContext, question.caption),
+      BoxText(Translated(kMessageContext, question.text, question.args, question.count)),
+      ButtonsOf(question.buttons), Parent());
   return AnswerOf(box.exec(), question.buttons);
 }
 

@@ -184,6 +184,58 @@ std::set<std::string> CatalogueTexts(const std::string& ts, const std::string& c
   return out;
 }
 
+/// The sources of the plural messages ("%n") of a .ts file that lack one of their forms: the
+/// program would then show the source's plural for one item ("1 feuilles").
+std::vector<std::string> UnfilledPlurals(const std::string& ts) {
+  std::vector<std::string> out;
+  const std::string head = "<message numerus=\"yes\">";
+  for (std::size_t at = ts.find(head); at != std::string::npos; at = ts.find(head, at + 1)) {
+    const std::size_t end = ts.find("</message>", at);
+    const std::string message = ts.substr(at, end - at);
+    const std::size_t source = message.find("<source>") + 8;
+    int forms = 0;
+    bool empty = false;
+    for (std::size_t f = message.find("<numerusform"); f != std::string::npos;
+         f = message.find("<numerusform", f + 1)) {
+      ++forms;
+      empty = empty || message.compare(f, 27, "<numerusform></numerusform>") == 0 ||
+              message.compare(f, 14, "<numerusform/>") == 0;
+    }
+    if (forms < 2 || empty)
+      out.push_back(message.substr(source, message.find("</source>") - source));
+  }
+  return out;
+}
+
+TEST(TextMarking, EveryPluralOfTheFrenchCatalogueHasBothForms) {
+  const auto plural = [](const char* translation) {
+    return std::string("<message numerus=\"yes\">\n<source>%n feuilles</source>\n") + translation +
+           "\n</message>";
+  };
+  struct Row {
+    std::string ts;
+    std::size_t unfilled;
+  };
+  const Row rows[] = {
+      {plural("<translation><numerusform>%n feuille</numerusform>"
+              "<numerusform>%n feuilles</numerusform></translation>"),
+       0},
+      // as lupdate first writes it
+      {plural("<translation type=\"unfinished\"><numerusform></numerusform>"
+              "<numerusform></numerusform></translation>"),
+       1},
+      {plural("<translation><numerusform>%n feuille</numerusform><numerusform/></translation>"), 1},
+      {plural("<translation><numerusform>%n feuilles</numerusform></translation>"), 1},
+      // an ordinary text is shown as its source while untranslated
+      {"<message>\n<source>Feuille</source>\n<translation type=\"unfinished\"></translation>", 0},
+  };
+  for (const Row& row : rows) EXPECT_EQ(UnfilledPlurals(row.ts).size(), row.unfilled) << row.ts;
+  const std::string ts =
+      Slurp(std::filesystem::path(UMBRIX_SOURCE_DIR) / "translations" / "umbrix_fr.ts");
+  ASSERT_FALSE(ts.empty());
+  EXPECT_TRUE(UnfilledPlurals(ts).empty()) << ::testing::PrintToString(UnfilledPlurals(ts));
+}
+
 TEST(TextMarking, TheFrenchCatalogueHoldsEveryTextOfTheTables) {
   const std::string ts =
       Slurp(std::filesystem::path(UMBRIX_SOURCE_DIR) / "translations" / "umbrix_fr.ts");

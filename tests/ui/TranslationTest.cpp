@@ -21,6 +21,7 @@
 
 #include "app/FakePlatform.h"
 #include "cli/CliOptions.h"
+#include "cli/CliPlatform.h"
 #include "cli/CliRun.h"
 #include "app/Session.h"
 #include "files/SafeFile.h"
@@ -143,6 +144,25 @@ TEST(InterfaceLanguage, AMessageBoxShowsItsTextCaptionAndButtonTranslated) {
   // the pattern translated whole, its argument put in afterwards
   EXPECT_EQ(text, "[mur.umd : déjà õüvért õü érréür d'õüvértüré~~~~~~~~~~~~~~~~]");
   EXPECT_TRUE(Translated(button)) << button.toStdString();
+}
+
+TEST(InterfaceLanguage, APluralReachesTheTranslatorWithItsCount) {
+  const PseudoLanguage pseudo;
+  const Question question{"Imprimer", "%n feuilles", Buttons::OkCancel, {}, 3};
+  QtPrompts prompts(QDir::tempPath());
+  QString text;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    text = box->text();
+    box->reject();
+  });
+  prompts.Ask(question);
+  EXPECT_EQ(text, "[3 féüîllés~~~~~]");
+  std::ostringstream err;
+  TerminalPrompts terminal(err);
+  terminal.Ask(question);
+  EXPECT_NE(err.str().find("[3 féüîllés~~~~~]"), std::string::npos) << err.str();
 }
 
 TEST(InterfaceLanguage, TheCommandLineWritesEveryLineTranslated) {
