@@ -1,13 +1,19 @@
 # The .ts files are up to date with the sources: lupdate run over src/ into a copy of each changes
 # nothing, so no text of the code is missing from a translation file and none is left over.
+# A translation into another language than French leaves no entry unfinished.
 #   cmake -DUMBRIX_SOURCE_DIR=<source folder> -DLUPDATE=<lupdate> -DWORK_DIR=<scratch folder>
 #         -P cmake/CheckTranslations.cmake
+# -DCHECK_FINISHED_ONLY=ON -DUMBRIX_TS_DIR=<folder> checks only that the .ts files of <folder> are
+# finished.
 
 cmake_minimum_required(VERSION 3.25)
 include(${CMAKE_CURRENT_LIST_DIR}/Translations.cmake)
 
 file(GLOB_RECURSE sources "${UMBRIX_SOURCE_DIR}/src/*.h" "${UMBRIX_SOURCE_DIR}/src/*.cpp")
-file(GLOB ts_files "${UMBRIX_SOURCE_DIR}/translations/umbrix_*.ts")
+if(NOT UMBRIX_TS_DIR)
+  set(UMBRIX_TS_DIR "${UMBRIX_SOURCE_DIR}/translations")
+endif()
+file(GLOB ts_files "${UMBRIX_TS_DIR}/umbrix_*.ts")
 if(NOT ts_files)
   message(FATAL_ERROR "no translations/umbrix_*.ts")
 endif()
@@ -17,7 +23,22 @@ list(JOIN sources "\n" source_list)
 file(WRITE "${WORK_DIR}/sources.lst" "${source_list}\n")
 
 set(stale "")
+set(unfinished "")
 foreach(ts IN LISTS ts_files)
+  # a translation into another language than the source's leaves no text in French
+  file(READ "${ts}" content)
+  string(REGEX MATCH "language=\"([^\"]*)\"" language_attribute "${content}")
+  if(NOT CMAKE_MATCH_1 STREQUAL "fr_FR")
+    string(REGEX MATCHALL "type=\"unfinished\"|<translation></translation>" left "${content}")
+    list(LENGTH left count)
+    if(count GREATER 0)
+      get_filename_component(name "${ts}" NAME)
+      list(APPEND unfinished "${name} (${count})")
+    endif()
+  endif()
+  if(CHECK_FINISHED_ONLY)
+    continue()
+  endif()
   get_filename_component(name "${ts}" NAME)
   configure_file("${ts}" "${WORK_DIR}/${name}" COPYONLY)
   execute_process(
@@ -33,6 +54,10 @@ foreach(ts IN LISTS ts_files)
     list(APPEND stale "${name}")
   endif()
 endforeach()
+if(unfinished)
+  message(FATAL_ERROR "texts left untranslated in ${unfinished}; "
+                      "add them to translations/english.py and run translations/fill.py")
+endif()
 if(stale)
   message(FATAL_ERROR "out of date with the sources: ${stale}; "
                       "run `cmake --build <build folder> --target update_translations`")

@@ -27,7 +27,7 @@ for path in ./usr/bin/umbrix ./usr/bin/umbrix-cli \
     ./usr/share/man/man1/umbrix.1.gz ./usr/share/man/man1/umbrix-cli.1.gz \
     ./usr/share/man/fr/man1/umbrix.1.gz ./usr/share/man/fr/man1/umbrix-cli.1.gz \
     ./usr/share/doc/umbrix/copyright ./usr/share/doc/umbrix/changelog.gz \
-    ./usr/share/umbrix/Manuel.pdf \
+    ./usr/share/umbrix/Manuel.pdf ./usr/share/umbrix/Manual.pdf \
     ./usr/share/umbrix/examples/mur-declinant-ouest.umd; do
   grep -qxF "$path" <<<"$contents" || fail "$path is not in the package"
 done

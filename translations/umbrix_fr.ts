@@ -909,11 +909,6 @@ fails, or there is no drawing to write); 2 usage or file error.
 <context>
     <name>Manual</name>
     <message>
-        <source>Usage : umbrix-manual SORTIE.pdf
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
         <source>Umbrix – Manuel d&apos;utilisation</source>
         <translation type="unfinished"></translation>
     </message>
@@ -929,6 +924,24 @@ fails, or there is no drawing to write); 2 usage or file error.
     </message>
     <message>
         <source>umbrix-manual : impossible d&apos;écrire %s
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Manuel d&apos;utilisation</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sommaire</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Usage : umbrix-manual SORTIE.pdf [fr|en]
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>umbrix-manual : textes anglais absents
 </source>
         <translation type="unfinished"></translation>
     </message>

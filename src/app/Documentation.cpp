@@ -16,14 +16,26 @@ Message AboutMessage() {
           {kVersionDate, kPhotoAddress}};
 }
 
-Documentation::Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir)
-    : prompts_(prompts), desktop_(desktop), programDir_(std::move(programDir)) {}
+const char* ManualFileName(bool englishUi) {
+  return englishUi ? kEnglishManualFileName : kManualFileName;
+}
+
+Documentation::Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir,
+                             bool englishUi)
+    : prompts_(prompts),
+      desktop_(desktop),
+      programDir_(std::move(programDir)),
+      englishUi_(englishUi) {}
 
 void Documentation::ShowHelp(int topic) { desktop_.ShowHelpTopic(TopicOf(topic).id); }
 
 void Documentation::OpenManual() {
-  const std::filesystem::path manual = LocateProgramFile(programDir_, kManualFileName);
+  std::filesystem::path manual = LocateProgramFile(programDir_, ManualFileName(englishUi_));
   std::error_code error;
+  // a French manual is better than none
+  if (englishUi_ && !std::filesystem::is_regular_file(manual, error)) {
+    manual = LocateProgramFile(programDir_, kManualFileName);
+  }
   // a folder or a device of that name is no manual either
   OpenOutcome outcome = std::filesystem::is_regular_file(manual, error)
                             ? desktop_.OpenDocument(manual)

@@ -10,6 +10,8 @@
 namespace umbrix {
 
 inline constexpr const char* kManualFileName = "Manuel.pdf";
+/// The manual of the English interface, installed beside the French one.
+inline constexpr const char* kEnglishManualFileName = "Manual.pdf";
 inline constexpr const char* kManualAbsentText =
     UMBRIX_TR("Message", "Le fichier Manuel.pdf est absent");
 inline constexpr const char* kManualNoApplicationText =
@@ -21,10 +23,15 @@ inline constexpr const char* kAboutCaption = UMBRIX_TR("Message", "A propos...")
 /// The About box: the version date, an empty line, the invitation and the photo address.
 Message AboutMessage();
 
+/// The manual's file name in the interface language.
+const char* ManualFileName(bool englishUi);
+
 class Documentation {
  public:
   /// `programDir` is the folder of the program file; `prompts` and `desktop` must outlive this.
-  Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir);
+  /// `englishUi` chooses the English manual, the French one standing in when it is missing.
+  Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir,
+                bool englishUi = false);
 
   /// "&Aide" (topic 0) and F1 (the topic the request resolved to).
   void ShowHelp(int topic);
@@ -40,6 +47,7 @@ class Documentation {
   Prompts& prompts_;
   Desktop& desktop_;
   std::filesystem::path programDir_;
+  bool englishUi_ = false;
 };
 
 }  // namespace umbrix

@@ -42,6 +42,8 @@ constexpr int First(std::initializer_list<int> chain) {
 
 }  // namespace
 
+const char* HelpPagesFolder(bool englishUi) { return englishUi ? "en/" : ""; }
+
 std::span<const HelpTopic> HelpTopics() { return kTopics; }
 
 const HelpTopic& TopicOf(int id) {

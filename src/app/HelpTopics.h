@@ -25,6 +25,10 @@ inline constexpr int kFirstTopic = 0;
 /// The topic of the main window, and of everything in it that has none of its own.
 inline constexpr int kMainWindowTopic = 4;
 
+/// The folder of the help pages of the interface language, relative to the French pages' folder
+/// ("" or "en/"); the pages keep their file names and anchors in every language.
+const char* HelpPagesFolder(bool englishUi);
+
 /// Every topic, in id order 0 to 12.
 std::span<const HelpTopic> HelpTopics();
 /// The topic `id`; the first page for an id that has no page.

@@ -29,19 +29,20 @@ std::optional<MenuId> ItemOf(const QAction* action) {
 
 }  // namespace
 
-HelpSupport::HelpSupport(MainWindow& window, Prompts& prompts)
+HelpSupport::HelpSupport(MainWindow& window, Prompts& prompts, bool englishUi)
     : QObject(&window),
       window_(window),
+      englishUi_(englishUi),
       desktop_([this](int topic) { ShowTopic(topic); }),
-      documentation_(prompts, desktop_,
-                     QCoreApplication::applicationDirPath().toStdString()) {
+      documentation_(prompts, desktop_, QCoreApplication::applicationDirPath().toStdString(),
+                     englishUi) {
   qApp->installEventFilter(this);
 }
 
 HelpSupport::~HelpSupport() { qApp->removeEventFilter(this); }
 
 void HelpSupport::ShowTopic(int topic) {
-  if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(&window_);
+  if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(&window_, englishUi_);
   helpWindow_->ShowTopic(topic);
 }
 
@@ -71,7 +72,7 @@ std::optional<int> HelpSupport::TopicAt(const QWidget* widget) const {
       return MainWindowHelpTopic(MainWindowPart::CommentsPane);
     }
     return MainWindowHelpTopic(widget == window_.centralWidget() ? MainWindowPart::Drawing
-                                                                  : MainWindowPart::Window);
+                                                                 : MainWindowPart::Window);
   }
   const SaisiesDialog& dialog = window_.dialog();
   if (top != &dialog) return std::nullopt;
@@ -81,7 +82,8 @@ std::optional<int> HelpSupport::TopicAt(const QWidget* widget) const {
     const int page = tabs->indexOf(const_cast<QWidget*>(at));
     if (page >= 0) return DialogHelpTopic(static_cast<Tab>(page));
     // the tab bar speaks for the page it shows
-    if (at == tabs || at == tabs->tabBar()) return DialogHelpTopic(static_cast<Tab>(tabs->currentIndex()));
+    if (at == tabs || at == tabs->tabBar())
+      return DialogHelpTopic(static_cast<Tab>(tabs->currentIndex()));
   }
   return DialogOwnTopic();
 }

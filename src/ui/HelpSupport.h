@@ -20,8 +20,8 @@ class MainWindow;
 class HelpSupport final : public QObject {
  public:
   /// Watches F1 in `window` and its dialog for as long as `window` lives; `prompts` shows the
-  /// boxes and must outlive it.
-  HelpSupport(MainWindow& window, Prompts& prompts);
+  /// boxes and must outlive it. `englishUi` shows the English help pages and manual.
+  HelpSupport(MainWindow& window, Prompts& prompts, bool englishUi = false);
   ~HelpSupport() override;
 
   /// Runs the item when it is one of the "&?" menu's; false for every other item.
@@ -41,6 +41,7 @@ class HelpSupport final : public QObject {
   void ShowTopic(int topic);
 
   MainWindow& window_;
+  bool englishUi_ = false;
   QtDesktop desktop_;
   Documentation documentation_;
   QPointer<HelpWindow> helpWindow_;

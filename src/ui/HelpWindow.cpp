@@ -13,13 +13,15 @@ namespace umbrix {
 
 namespace {
 
-QUrl PageUrl(int topic) {
-  return QUrl(QString::fromLatin1(kHelpPagesUrl) + QString::fromLatin1(TopicOf(topic).page));
+QUrl PageUrl(int topic, bool englishUi) {
+  return QUrl(QString::fromLatin1(kHelpPagesUrl) + QString::fromLatin1(HelpPagesFolder(englishUi)) +
+              QString::fromLatin1(TopicOf(topic).page));
 }
 
 }  // namespace
 
-HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+HelpWindow::HelpWindow(QWidget* parent, bool englishUi)
+    : QWidget(parent, Qt::Window), englishUi_(englishUi) {
   setObjectName(QStringLiteral("Aide"));
   setWindowTitle(tr("Aide d'Umbrix"));
   auto* tools = new QToolBar(this);
@@ -55,7 +57,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void HelpWindow::ShowTopic(int id) {
-  const QUrl url = PageUrl(id);
+  const QUrl url = PageUrl(id, englishUi_);
   if (browser_->source() != url) browser_->setSource(url);
   show();
   if (isMinimized()) showNormal();

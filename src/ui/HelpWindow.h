@@ -16,8 +16,9 @@ class HelpWindow final : public QWidget {
   Q_OBJECT
 
  public:
-  /// A window of its own that closes with `parent`.
-  explicit HelpWindow(QWidget* parent);
+  /// A window of its own that closes with `parent`, showing the pages in English when
+  /// `englishUi` is set.
+  explicit HelpWindow(QWidget* parent, bool englishUi = false);
 
   /// Shows the page of topic `id` (the first page for an unknown id) and brings the window to
   /// the front.
@@ -36,6 +37,7 @@ class HelpWindow final : public QWidget {
   QAction* back_ = nullptr;
   QAction* forward_ = nullptr;
   QAction* contents_ = nullptr;
+  bool englishUi_ = false;
 };
 
 }  // namespace umbrix

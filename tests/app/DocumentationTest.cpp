@@ -1,9 +1,8 @@
-#include "app/Documentation.h"
-
 #include <gtest/gtest.h>
 
 #include <fstream>
 
+#include "app/Documentation.h"
 #include "app/FakePlatform.h"
 #include "app/ProgramIdentity.h"
 #include "support/TempFolder.h"
@@ -77,6 +76,38 @@ TEST_F(DocumentationTest, InstalledManualIsFoundInTheShareFolder) {
   EXPECT_TRUE(platform_.messages.empty());
   ASSERT_EQ(desktop_.opened.size(), 1u);
   EXPECT_EQ(desktop_.opened[0], folder_.Path() / "share/umbrix/Manuel.pdf");
+}
+
+TEST_F(DocumentationTest, EachLanguageOpensItsOwnManualAndEnglishFallsBackOnTheFrenchOne) {
+  const struct {
+    bool englishUi;
+    std::vector<const char*> present;
+    const char* opened;  // nullptr: the manual is missing
+  } cases[] = {
+      {false, {"Manuel.pdf", "Manual.pdf"}, "Manuel.pdf"},
+      {false, {"Manual.pdf"}, nullptr},
+      {true, {"Manuel.pdf", "Manual.pdf"}, "Manual.pdf"},
+      {true, {"Manuel.pdf"}, "Manuel.pdf"},
+      {true, {}, nullptr},
+  };
+  for (const auto& c : cases) {
+    const TempFolder folder;
+    fs::create_directories(folder.Path() / "bin");
+    for (const char* name : c.present) std::ofstream(folder.Path() / "bin" / name) << "%PDF-1.4";
+    FakePlatform platform;
+    FakeDesktop desktop;
+    Documentation docs(platform, desktop, folder.Path() / "bin", c.englishUi);
+    docs.OpenManual();
+    const std::string which = std::string(c.englishUi ? "English with " : "French with ") +
+                              std::to_string(c.present.size()) + " manual(s)";
+    if (c.opened == nullptr) {
+      EXPECT_TRUE(desktop.opened.empty()) << which;
+      EXPECT_EQ(platform.MessageTexts(), std::vector<std::string>{kManualAbsentText}) << which;
+    } else {
+      EXPECT_EQ(desktop.opened, std::vector<fs::path>{folder.Path() / "bin" / c.opened}) << which;
+      EXPECT_TRUE(platform.messages.empty()) << which;
+    }
+  }
 }
 
 TEST_F(DocumentationTest, AideShowsTheFirstPageAndF1ItsTopic) {

@@ -12,10 +12,11 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTranslator>
 
 #include "app/FakePlatform.h"
-#include "support/TempFolder.h"
 #include "app/HelpTopics.h"
+#include "support/TempFolder.h"
 #include "ui/HelpSupport.h"
 #include "ui/HelpWindow.h"
 #include "ui/MainWindow.h"
@@ -50,7 +51,7 @@ TEST(HelpWindowStory, F1OnAFieldATabOrAPaneShowsItsTopic) {
     ControlId control;
     Tab tab;
     int topic;
-  } fields[] = {{ControlId::Cote, Tab::Cadran, 1},   {ControlId::Gnomon, Tab::Cadran, 1},
+  } fields[] = {{ControlId::Cote, Tab::Cadran, 1},    {ControlId::Gnomon, Tab::Cadran, 1},
                 {ControlId::Carreau, Tab::Cadran, 9}, {ControlId::Date2, Tab::Point2, 2},
                 {ControlId::Lat, Tab::Lieu, 3},       {ControlId::DecEd, Tab::Divers, 5},
                 {ControlId::Dadiur, Tab::Divers, 6}};
@@ -111,6 +112,35 @@ TEST(HelpWindowStory, AideShowsTheFirstPageThenLinksGoBackAndForth) {
   EXPECT_FALSE(help->Browser()
                    ->loadResource(QTextDocument::ImageResource,
                                   QUrl(QStringLiteral("images/mur-declinant-ouest.png")))
+                   .isNull());
+}
+
+TEST(HelpWindowStory, TheEnglishWindowShowsAndFollowsTheEnglishPages) {
+  QTranslator english;
+  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/umbrix_en.qm")));
+  HelpWindow help(nullptr, true);
+  const struct {
+    int topic;
+    const char* link;  // followed from the page shown; nullptr: shown by topic
+  } steps[] = {{10, nullptr}, {2, "points.html"}, {13, "heures-anciennes.html"}, {0, nullptr}};
+  for (const auto& s : steps) {
+    if (s.link == nullptr) {
+      help.ShowTopic(s.topic);
+      EXPECT_EQ(help.Browser()->source().toString(),
+                QStringLiteral("qrc:/help/en/") + QString::fromLatin1(TopicOf(s.topic).page));
+    } else {
+      // a link resolves beside the page: the title below tells the English page
+      help.Browser()->setSource(QUrl(QString::fromLatin1(s.link)));
+    }
+    EXPECT_EQ(help.CurrentTopic(), s.topic);
+    const QString title = english.translate("HelpTopics", TopicOf(s.topic).title);
+    EXPECT_FALSE(title.isEmpty());
+    EXPECT_EQ(help.Browser()->documentTitle(), title);
+  }
+  // the English pages show the French pages' figures
+  EXPECT_FALSE(help.Browser()
+                   ->loadResource(QTextDocument::ImageResource,
+                                  QUrl(QStringLiteral("../images/mur-declinant-ouest.png")))
                    .isNull());
 }
 

@@ -15,17 +15,20 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTranslator>
+#include <functional>
 
 #include <filesystem>
 #include <sstream>
 
 #include "app/FakePlatform.h"
+#include "app/MainMenu.h"
 #include "cli/CliOptions.h"
 #include "cli/CliPlatform.h"
 #include "cli/CliRun.h"
 #include "app/Session.h"
 #include "files/SafeFile.h"
 #include "form/FieldFacts.h"
+#include "support/TranslationFile.h"
 #include "ui/MainWindow.h"
 #include "ui/QtPrompts.h"
 #include "ui/SaisiesDialog.h"
@@ -64,49 +67,74 @@ struct PseudoLanguage {
 
 bool Translated(const QString& text) { return text.isEmpty() || text.startsWith('['); }
 
-void CollectActions(const QList<QAction*>& actions, QStringList& untranslated) {
+void CollectActions(const QList<QAction*>& actions, QStringList& untranslated,
+                    const std::function<bool(const QString&)>& translated) {
   for (QAction* a : actions) {
     if (a->isSeparator()) continue;
-    if (!Translated(a->text())) untranslated << a->text();
-    if (a->menu() != nullptr) CollectActions(a->menu()->actions(), untranslated);
+    if (!translated(a->text())) untranslated << a->text();
+    if (a->menu() != nullptr) CollectActions(a->menu()->actions(), untranslated, translated);
   }
 }
 
-TEST(InterfaceLanguage, FrenchLoadsItsOwnTextsAndQtsButIsNotEnglish) {
+TEST(InterfaceLanguage, FrenchAndEnglishLoadTheirOwnTextsAndOnlyEnglishIsEnglish) {
   const UiLanguage french = SetUpApplication(QLocale(QLocale::French, QLocale::France));
   EXPECT_TRUE(french.umbrixTexts) << "umbrix_fr.qm is compiled into the program";
   EXPECT_FALSE(french.englishUi);
-  // no English texts exist yet: asking for them leaves the interface French
   const UiLanguage english = SetUpApplication(QLocale(QLocale::English, QLocale::UnitedStates));
-  EXPECT_FALSE(english.umbrixTexts);
-  EXPECT_FALSE(english.englishUi);
+  EXPECT_TRUE(english.umbrixTexts) << "umbrix_en.qm is compiled into the program";
+  EXPECT_TRUE(english.englishUi);
+  // the other tests of this program read the French texts
+  for (QTranslator* t : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
+    QCoreApplication::removeTranslator(t);
+    delete t;
+  }
   QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
 }
 
-TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff) {
-  const PseudoLanguage pseudo;
+TEST(InterfaceLanguage, EveryEnglishMenuCaptionIsTranslatedWithItsOwnMnemonicInItsMenu) {
+  QTranslator english;
+  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/umbrix_en.qm")));
+  QMap<int, QMap<QChar, QString>> letters;  // parent menu -> mnemonic -> caption
+  for (const MenuRow& row : MenuTable()) {
+    if (*row.caption == '\0') continue;
+    const QString french = QString::fromUtf8(row.caption);
+    const QString caption = english.translate("MainMenu", row.caption);
+    EXPECT_FALSE(caption.isEmpty()) << row.name << " has no English caption";
+    EXPECT_EQ(caption.count('&'), french.count('&')) << caption.toStdString();
+    const qsizetype at = caption.indexOf('&');
+    if (at < 0 || at + 1 >= caption.size()) continue;
+    const int parent = row.parent ? static_cast<int>(*row.parent) : -1;
+    const QChar letter = caption[at + 1].toLower();
+    EXPECT_FALSE(letters[parent].contains(letter))
+        << caption.toStdString() << " and " << letters[parent][letter].toStdString();
+    letters[parent][letter] = caption;
+  }
+}
+
+/// The texts of the window, its menus and every tab of its dialog that `translated` refuses, and
+/// those that their widget's room cuts off.
+void CheckWindow(const std::function<bool(const QString&)>& translated, QStringList& untranslated,
+                 QStringList& cut) {
   FakePlatform fake;
   MainWindow window(fake, fake);
   window.show();
   window.Start({"MAP"});  // the developer's tabs too
   window.ShowDialog();
 
-  QStringList untranslated;
-  CollectActions(window.menuBar()->actions(), untranslated);
+  CollectActions(window.menuBar()->actions(), untranslated, translated);
   for (QLabel* label : window.findChildren<QLabel*>())
-    if (label->isVisible() && !Translated(label->text())) untranslated << label->text();
+    if (label->isVisible() && !translated(label->text())) untranslated << label->text();
 
   SaisiesDialog& dialog = window.dialog();
   // the companion labels show values (dates, times), not texts of the program
   QSet<QWidget*> values;
   for (const FieldFacts& f : kFieldFacts)
     if (f.label) values.insert(dialog.Widget(f.label->control));
-  if (!Translated(dialog.windowTitle())) untranslated << dialog.windowTitle();
+  if (!translated(dialog.windowTitle())) untranslated << dialog.windowTitle();
 
-  QStringList cut;
   QTabWidget* tabs = dialog.Tabs();
   for (int t = 0; t < tabs->count(); ++t) {
-    if (!Translated(tabs->tabText(t))) untranslated << tabs->tabText(t);
+    if (!translated(tabs->tabText(t))) untranslated << tabs->tabText(t);
     tabs->setCurrentIndex(t);
     QApplication::processEvents();
     for (QWidget* w : dialog.findChildren<QWidget*>()) {
@@ -116,13 +144,39 @@ TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff
       if (auto* button = qobject_cast<QAbstractButton*>(w)) text = button->text();
       if (auto* group = qobject_cast<QGroupBox*>(w)) text = group->title();
       if (text.isEmpty()) continue;
-      if (!Translated(text)) untranslated << text;
+      if (!translated(text)) untranslated << text;
       const QSize hint = w->sizeHint();
       if (w->width() < hint.width() || w->height() < hint.height())
         cut << QStringLiteral("%1 (%2 < %3)").arg(text).arg(w->width()).arg(hint.width());
     }
   }
   untranslated.removeDuplicates();
+}
+
+TEST(InterfaceLanguage, APseudoLanguageChangesEveryTextOfTheWindowAndCutsNoneOff) {
+  const PseudoLanguage pseudo;
+  QStringList untranslated, cut;
+  CheckWindow(Translated, untranslated, cut);
+  EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(" | ").toStdString();
+  EXPECT_TRUE(cut.isEmpty()) << cut.join(" | ").toStdString();
+}
+
+TEST(InterfaceLanguage, EnglishLeavesNoFrenchTextInTheWindowAndCutsNoneOff) {
+  // the French texts whose English reads otherwise: none of them may show
+  QSet<QString> french;
+  for (const auto& [key, english] : testing::ReadTranslations(
+           std::filesystem::path(UMBRIX_SOURCE_DIR) / "translations" / "umbrix_en.ts")) {
+    const QString source = QString::fromStdString(key.second).remove('&');
+    if (QString::fromStdString(english).remove('&') != source) french.insert(source);
+  }
+  ASSERT_GT(french.size(), 300);
+  QTranslator english;
+  ASSERT_TRUE(english.load(QStringLiteral(":/i18n/umbrix_en.qm")));
+  QCoreApplication::installTranslator(&english);
+  QStringList untranslated, cut;
+  CheckWindow([&](const QString& text) { return !french.contains(QString(text).remove('&')); },
+              untranslated, cut);
+  QCoreApplication::removeTranslator(&english);
   EXPECT_TRUE(untranslated.isEmpty()) << untranslated.join(" | ").toStdString();
   EXPECT_TRUE(cut.isEmpty()) << cut.join(" | ").toStdString();
 }
