@@ -76,6 +76,50 @@
         <translation>only one output may go to standard output (&quot;-&quot;)</translation>
     </message>
     <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>umbrix-cli : %1</source>
+        <translation>umbrix-cli: %1</translation>
+    </message>
+    <message>
+        <source>les heures anciennes ne sont pas tracées sans la latitude : cochez « Limiter le tracé à la partie utile » dans le projet</source>
+        <translation>the old hours are not drawn without the latitude: check &quot;Limit the drawing to the useful part&quot; in the project</translation>
+    </message>
+    <message>
+        <source>la dernière commande du projet (%1) n&apos;est pas connue : rien n&apos;a été calculé (--commande calculer, simuler, tracer ou éphémérides)</source>
+        <translation>the project&apos;s last command (%1) is not known: nothing was computed (--command calculer, simuler, tracer or éphémérides)</translation>
+    </message>
+    <message>
+        <source>umbrix-cli : %1
+(umbrix-cli --aide, umbrix-cli --help)
+</source>
+        <translation>umbrix-cli: %1
+(umbrix-cli --help, umbrix-cli --aide)
+</translation>
+    </message>
+    <message>
+        <source>langue inconnue : « %1 » (fr ou en)</source>
+        <translation>unknown language: &quot;%1&quot; (fr or en)</translation>
+    </message>
+    <message>
         <source>Usage : umbrix-cli PROJET.umd [options]
 
 Ouvre un projet Umbrix comme le fait le programme : le projet est lu, sa dernière
@@ -129,6 +173,8 @@ Options :
                           repères et barre de 100 mm) ; papier A4 par défaut
   --enregistrer FICHIER, --save FICHIER
                           réécrit le projet dans la version actuelle du format
+  --langue fr|en          la langue des messages et du rapport (par défaut celle
+                          du bureau : LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
   --map                   mode développeur (projets au format étendu)
   --                      fin des options : ce qui suit est le projet (« -x.umd »)
   --aide                  cette aide ; --help : la même en anglais
@@ -198,6 +244,8 @@ Options :
                           repères et barre de 100 mm) ; papier A4 par défaut
   --enregistrer FICHIER, --save FICHIER
                           réécrit le projet dans la version actuelle du format
+  --langue fr|en          la langue des messages et du rapport (par défaut celle
+                          du bureau : LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
   --map                   mode développeur (projets au format étendu)
   --                      fin des options : ce qui suit est le projet (« -x.umd »)
   --aide                  cette aide ; --help : la même en anglais
@@ -269,6 +317,9 @@ Options:
                           A4 paper by default
   --save FILE, --enregistrer FILE
                           writes the project back in the current file version
+  --langue fr|en, --language fr|en
+                          the language of the messages and the report (by default
+                          the desktop&apos;s: LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
   --map                   developer mode (extended project files)
   --                      end of options: what follows is the project (&quot;-x.umd&quot;)
   --help                  this help; --aide: the same in French
@@ -338,6 +389,9 @@ Options:
                           A4 paper by default
   --save FILE, --enregistrer FILE
                           writes the project back in the current file version
+  --langue fr|en, --language fr|en
+                          the language of the messages and the report (by default
+                          the desktop&apos;s: LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
   --map                   developer mode (extended project files)
   --                      end of options: what follows is the project (&quot;-x.umd&quot;)
   --help                  this help; --aide: the same in French
@@ -353,46 +407,6 @@ that changes nothing (Cancel, No).
 
 Exit status: 0 success; 1 computation refused (an entry is missing, the computation
 fails, or there is no drawing to write); 2 usage or file error.
-</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Oui</source>
-        <translation>Yes</translation>
-    </message>
-    <message>
-        <source>Non</source>
-        <translation>No</translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>%1 : %2</source>
-        <translation>%1: %2</translation>
-    </message>
-    <message>
-        <source>umbrix-cli : %1</source>
-        <translation>umbrix-cli: %1</translation>
-    </message>
-    <message>
-        <source>les heures anciennes ne sont pas tracées sans la latitude : cochez « Limiter le tracé à la partie utile » dans le projet</source>
-        <translation>the old hours are not drawn without the latitude: check &quot;Limit the drawing to the useful part&quot; in the project</translation>
-    </message>
-    <message>
-        <source>la dernière commande du projet (%1) n&apos;est pas connue : rien n&apos;a été calculé (--commande calculer, simuler, tracer ou éphémérides)</source>
-        <translation>the project&apos;s last command (%1) is not known: nothing was computed (--command calculer, simuler, tracer or éphémérides)</translation>
-    </message>
-    <message>
-        <source>umbrix-cli : %1
-(umbrix-cli --aide, umbrix-cli --help)
-</source>
-        <translation>umbrix-cli: %1
-(umbrix-cli --help, umbrix-cli --aide)
 </translation>
     </message>
 </context>
@@ -810,6 +824,13 @@ fails, or there is no drawing to write); 2 usage or file error.
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>langue inconnue : « %1 » (fr ou en)</source>
+        <translation>unknown language: “%1” (fr or en)</translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;Fichier</source>
@@ -1042,6 +1063,22 @@ fails, or there is no drawing to write); 2 usage or file error.
     <message>
         <source>Heures &amp;temporaires</source>
         <translation>&amp;Temporary hours</translation>
+    </message>
+    <message>
+        <source>&amp;Langue</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Celle du &amp;bureau</source>
+        <translation>The &amp;desktop&apos;s</translation>
+    </message>
+    <message>
+        <source>&amp;Français</source>
+        <translation>&amp;Français</translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
+        <translation>&amp;English</translation>
     </message>
 </context>
 <context>
@@ -1414,6 +1451,10 @@ No: the first one, in summer time (%6).</translation>
     <message>
         <source>Un fuseau horaire nommé demande la localisation complète ou les heures solaires</source>
         <translation>A named time zone needs the full location or the solar hours</translation>
+    </message>
+    <message>
+        <source>La langue choisie sera celle du prochain démarrage d&apos;Umbrix.</source>
+        <translation>The language chosen will be used from the next start of Umbrix.</translation>
     </message>
 </context>
 <context>

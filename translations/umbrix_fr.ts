@@ -76,6 +76,48 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>OK</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>umbrix-cli : %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>les heures anciennes ne sont pas tracées sans la latitude : cochez « Limiter le tracé à la partie utile » dans le projet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>la dernière commande du projet (%1) n&apos;est pas connue : rien n&apos;a été calculé (--commande calculer, simuler, tracer ou éphémérides)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>umbrix-cli : %1
+(umbrix-cli --aide, umbrix-cli --help)
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>langue inconnue : « %1 » (fr ou en)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage : umbrix-cli PROJET.umd [options]
 
 Ouvre un projet Umbrix comme le fait le programme : le projet est lu, sa dernière
@@ -129,6 +171,8 @@ Options :
                           repères et barre de 100 mm) ; papier A4 par défaut
   --enregistrer FICHIER, --save FICHIER
                           réécrit le projet dans la version actuelle du format
+  --langue fr|en          la langue des messages et du rapport (par défaut celle
+                          du bureau : LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
   --map                   mode développeur (projets au format étendu)
   --                      fin des options : ce qui suit est le projet (« -x.umd »)
   --aide                  cette aide ; --help : la même en anglais
@@ -201,6 +245,9 @@ Options:
                           A4 paper by default
   --save FILE, --enregistrer FILE
                           writes the project back in the current file version
+  --langue fr|en, --language fr|en
+                          the language of the messages and the report (by default
+                          the desktop&apos;s: LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
   --map                   developer mode (extended project files)
   --                      end of options: what follows is the project (&quot;-x.umd&quot;)
   --help                  this help; --aide: the same in French
@@ -216,44 +263,6 @@ that changes nothing (Cancel, No).
 
 Exit status: 0 success; 1 computation refused (an entry is missing, the computation
 fails, or there is no drawing to write); 2 usage or file error.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Oui</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Non</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Annuler</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>%1 : %2</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>umbrix-cli : %1</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>les heures anciennes ne sont pas tracées sans la latitude : cochez « Limiter le tracé à la partie utile » dans le projet</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>la dernière commande du projet (%1) n&apos;est pas connue : rien n&apos;a été calculé (--commande calculer, simuler, tracer ou éphémérides)</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>umbrix-cli : %1
-(umbrix-cli --aide, umbrix-cli --help)
 </source>
         <translation type="unfinished"></translation>
     </message>
@@ -672,6 +681,13 @@ fails, or there is no drawing to write); 2 usage or file error.
     </message>
 </context>
 <context>
+    <name>Language</name>
+    <message>
+        <source>langue inconnue : « %1 » (fr ou en)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>MainMenu</name>
     <message>
         <source>&amp;Fichier</source>
@@ -903,6 +919,22 @@ fails, or there is no drawing to write); 2 usage or file error.
     </message>
     <message>
         <source>Heures &amp;temporaires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Langue</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Celle du &amp;bureau</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Français</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;English</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -1260,6 +1292,10 @@ Non : la première, en heure d&apos;été (%6).</source>
     </message>
     <message>
         <source>Un fuseau horaire nommé demande la localisation complète ou les heures solaires</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>La langue choisie sera celle du prochain démarrage d&apos;Umbrix.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

@@ -9,11 +9,11 @@
 
 namespace umbrix {
 
-Message AboutMessage() {
+Message AboutMessage(const TextLanguage& language) {
   return {MessageKind::Notice,
           kAboutCaption,
           UMBRIX_TR("Message", "%1\r\n\r\nEnvoyez la photo de votre cadran à :\r\n     %2"),
-          {kVersionDate, kPhotoAddress}};
+          {language.Text("ProgramIdentity", kVersionDate), kPhotoAddress}};
 }
 
 const char* ManualFileName(bool englishUi) {
@@ -21,11 +21,12 @@ const char* ManualFileName(bool englishUi) {
 }
 
 Documentation::Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir,
-                             bool englishUi)
+                             bool englishUi, const TextLanguage& language)
     : prompts_(prompts),
       desktop_(desktop),
       programDir_(std::move(programDir)),
-      englishUi_(englishUi) {}
+      englishUi_(englishUi),
+      language_(language) {}
 
 void Documentation::ShowHelp(int topic) { desktop_.ShowHelpTopic(TopicOf(topic).id); }
 
@@ -55,7 +56,7 @@ void Documentation::OpenManual() {
   prompts_.ShowMessage(ErrorMessage(kManualOpenErrorText));
 }
 
-void Documentation::ShowAbout() { prompts_.ShowMessage(AboutMessage()); }
+void Documentation::ShowAbout() { prompts_.ShowMessage(AboutMessage(language_)); }
 
 bool Documentation::Activate(MenuId id) {
   switch (id) {

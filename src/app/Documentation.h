@@ -5,6 +5,7 @@
 
 #include "app/MainMenu.h"
 #include "app/Ports.h"
+#include "model/Language.h"
 #include "model/Message.h"
 
 namespace umbrix {
@@ -20,18 +21,20 @@ inline constexpr const char* kManualOpenErrorText =
     UMBRIX_TR("Message", "Erreur à l'ouverture du fichier Manuel.pdf");
 inline constexpr const char* kAboutCaption = UMBRIX_TR("Message", "A propos...");
 
-/// The About box: the version date, an empty line, the invitation and the photo address.
-Message AboutMessage();
+/// The About box: the version date (in `language`), an empty line, the invitation and the photo
+/// address.
+Message AboutMessage(const TextLanguage& language = SourceLanguage());
 
 /// The manual's file name in the interface language.
 const char* ManualFileName(bool englishUi);
 
 class Documentation {
  public:
-  /// `programDir` is the folder of the program file; `prompts` and `desktop` must outlive this.
-  /// `englishUi` chooses the English manual, the French one standing in when it is missing.
+  /// `programDir` is the folder of the program file; `prompts`, `desktop` and `language` (the
+  /// About box's) must outlive this. `englishUi` chooses the English manual, the French one
+  /// standing in when it is missing.
   Documentation(Prompts& prompts, Desktop& desktop, std::filesystem::path programDir,
-                bool englishUi = false);
+                bool englishUi = false, const TextLanguage& language = SourceLanguage());
 
   /// "&Aide" (topic 0) and F1 (the topic the request resolved to).
   void ShowHelp(int topic);
@@ -48,6 +51,7 @@ class Documentation {
   Desktop& desktop_;
   std::filesystem::path programDir_;
   bool englishUi_ = false;
+  const TextLanguage& language_;
 };
 
 }  // namespace umbrix

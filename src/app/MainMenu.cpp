@@ -28,7 +28,7 @@ constexpr std::array kRows = {
     MenuRow{M::Ouvrir1, "Ouvrir1", M::Fichier1, K::Command, UMBRIX_TR("MainMenu", "&Ouvrir"),
             "Ctrl+O"},
     MenuRow{M::Sauver1, "Sauver1", M::Fichier1, K::Command, UMBRIX_TR("MainMenu", "&Enregistrer"),
-            "Ctrl+E"},
+            "Ctrl+E", 0, "", "Ctrl+S"},
     MenuRow{M::Sauversous1, "Sauversous1", M::Fichier1, K::Command,
             UMBRIX_TR("MainMenu", "Enregistrer &Sous")},
     MenuRow{M::Sauverlimage1, "Sauverlimage1", M::Fichier1, K::Command,
@@ -39,7 +39,7 @@ constexpr std::array kRows = {
     MenuRow{M::FichierFabrication1, "FichierFabrication1", M::Fichier1, K::Command,
             UMBRIX_TR("MainMenu", "Export &fabrication (dxf, svg)")},
     MenuRow{M::Imprimer1, "Imprimer1", M::Fichier1, K::Command, UMBRIX_TR("MainMenu", "&Imprimer"),
-            "Ctrl+I"},
+            "Ctrl+I", 0, "", "Ctrl+P"},
     MenuRow{M::ImprimerleGraphique1, "ImprimerleGraphique1", M::Fichier1, K::Menu,
             UMBRIX_TR("MainMenu", "Im&primer le Graphique")},
     MenuRow{M::DemiFormat1, "DemiFormat1", M::ImprimerleGraphique1, K::Command,
@@ -105,6 +105,13 @@ constexpr std::array kRows = {
     MenuRow{M::ManuelUtil1, "ManuelUtil1", M::Apropos1, K::Command,
             UMBRIX_TR("MainMenu", "&Manuel d'util.")},
     MenuRow{M::Apropos2, "Apropos2", M::Apropos1, K::Command, UMBRIX_TR("MainMenu", "A &Propos")},
+    MenuRow{M::Langue1, "Langue1", M::Apropos1, K::Menu, UMBRIX_TR("MainMenu", "&Langue")},
+    MenuRow{M::LangueBureau1, "LangueBureau1", M::Langue1, K::Command,
+            UMBRIX_TR("MainMenu", "Celle du &bureau")},
+    MenuRow{M::LangueFrancais1, "LangueFrancais1", M::Langue1, K::Command,
+            UMBRIX_TR("MainMenu", "&Français")},
+    MenuRow{M::LangueAnglais1, "LangueAnglais1", M::Langue1, K::Command,
+            UMBRIX_TR("MainMenu", "&English")},
     MenuRow{M::MenCont, "MenCont", {}, K::Menu, UMBRIX_TR("MainMenu", "")},
     MenuRow{M::TjsVisible1, "TjsVisible1", M::MenCont, K::Option,
             UMBRIX_TR("MainMenu", "Toujours visible")},
@@ -185,6 +192,23 @@ std::span<const MenuRow> MenuTable() { return kRows; }
 
 const MenuRow& RowOf(MenuId id) {
   return *std::find_if(kRows.begin(), kRows.end(), [id](const MenuRow& r) { return r.id == id; });
+}
+
+const char* ShortcutOf(const MenuRow& row, bool englishUi) {
+  return englishUi && *row.englishShortcut != '\0' ? row.englishShortcut : row.shortcut;
+}
+
+std::optional<LanguageItem> LanguageItemOf(MenuId id) {
+  switch (id) {
+    case M::LangueBureau1:
+      return LanguageItem::Desktop;
+    case M::LangueFrancais1:
+      return LanguageItem::French;
+    case M::LangueAnglais1:
+      return LanguageItem::English;
+    default:
+      return std::nullopt;
+  }
 }
 
 MenuItemState ItemState(const DrawingOptions& options, MenuId id) {

@@ -7,6 +7,7 @@
 #include <span>
 
 #include "app/MenuOptions.h"
+#include "model/Texts.h"
 
 namespace umbrix {
 
@@ -76,6 +77,11 @@ enum class MenuId {
   Aide1,
   ManuelUtil1,
   Apropos2,
+  // "&Langue", under "&?": the interface language of the next start
+  Langue1,
+  LangueBureau1,
+  LangueFrancais1,
+  LangueAnglais1,
   // the desk-dial popup menu `MenCont`
   MenCont,
   TjsVisible1,
@@ -106,7 +112,13 @@ struct MenuRow {
   int helpContext = 0;
   /// Why the item is disabled, shown as its tooltip while it is; empty for none.
   const char* disabledHint = "";
+  /// The shortcut of the English interface where English programs use another key ("Ctrl+S"
+  /// to save); empty when it is `shortcut`.
+  const char* englishShortcut = "";
 };
+
+/// The item's shortcut in the interface language: the English one where it has its own.
+const char* ShortcutOf(const MenuRow& row, bool englishUi);
 
 /// Every row, menus before their items, in display order.
 std::span<const MenuRow> MenuTable();
@@ -119,6 +131,14 @@ struct MenuItemState {
 
 /// The check mark and enabled state of an item, from the drawing options.
 MenuItemState ItemState(const DrawingOptions& options, MenuId id);
+
+/// The interface languages an item of the "&Langue" sub-menu chooses for the next start.
+enum class LanguageItem { Desktop, French, English };
+/// The choice of a "&Langue" item; nothing for another item.
+std::optional<LanguageItem> LanguageItemOf(MenuId id);
+/// Said once a language is chosen: it takes effect at the next start.
+inline constexpr const char* kLanguageNextStartText =
+    UMBRIX_TR("Message", "La langue choisie sera celle du prochain démarrage d'Umbrix.");
 
 /// Runs what the item does. The prints and the drawing saved as a bitmap, which need the
 /// printer, are `ActivatePrintItem`'s (app/PrintCommands.h); they, the items whose command does

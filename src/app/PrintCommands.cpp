@@ -44,7 +44,8 @@ PrintOutcome PrintCommands::PrintReport() {
 
   const PageMetrics m = printer_.Measure(PageOrientation::Portrait);
   ReportTexts texts{std::move(listing), SplitLines(project.Comments), SplitLines(s_.ReportPane()),
-                    state.ProjectFileName, PrintDateLine(services_.NowSerial())};
+                    state.ProjectFileName,
+                    PrintDateLine(services_.NowSerial(), s_.Language().Months())};
   const bool drawing = state.DrawingExists;
   const ReportGeometry g = ComputeReportGeometry(
       m, project.Plate, drawing_.DrawingMarginPx(), static_cast<int>(texts.listing.size()),
@@ -61,7 +62,7 @@ PrintOutcome PrintCommands::PrintDrawing(PrintLayout layout) {
   if (!printer_.ChoosePrinter()) return PrintOutcome::Cancelled;
   const PlateWindow& plate = s_.Project().Plate;
   const std::string& fileName = s_.State().ProjectFileName;
-  const std::string dateLine = PrintDateLine(services_.NowSerial());
+  const std::string dateLine = PrintDateLine(services_.NowSerial(), s_.Language().Months());
   const int margin = drawing_.DrawingMarginPx();
 
   // every layout is drawn as vectors at the printer's resolution: the screen is not touched

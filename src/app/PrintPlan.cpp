@@ -72,9 +72,9 @@ DrawingFrame MagnifiedFrame(const PlateWindow& plate, int widthPx, int heightPx,
   return f;
 }
 
-std::string PrintDateLine(double serial) {
+std::string PrintDateLine(double serial, MonthNames months) {
   const double day = std::floor(serial);
-  return FormatDateLong(day) + " " + FormatLongTime(serial - day);
+  return FormatDateLong(day, months) + " " + FormatLongTime(serial - day);
 }
 
 std::vector<PrintText> PageHeader(const PageMetrics& m, int divisor, int page, int pages,

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "model/Dates.h"
 #include "model/DialProject.h"
 #include "model/Texts.h"
 #include "trace/DrawingFrame.h"
@@ -120,8 +121,8 @@ std::string JobTitle(PrintLayout layout, const std::string& projectFileName);
 DrawingFrame MagnifiedFrame(const PlateWindow& plate, int widthPx, int heightPx, int marginPx,
                             int magnification);
 
-/// "d mmmm yyyy hh:nn:ss" of a date-time serial.
-std::string PrintDateLine(double serial);
+/// "d mmmm yyyy hh:nn:ss" of a date-time serial, with the month names of `months`.
+std::string PrintDateLine(double serial, MonthNames months = MonthNames::French);
 
 /// The header of page `page` (from 1) of `pages`: the program's name, the photo address, the
 /// file name with "page/pages", and the date line, the last two ending at PW / divisor - 3 cw.

@@ -73,6 +73,7 @@ Session::Session(Ports ports, SessionSettings settings)
       view_(ports.view),
       drawing_(ports.drawing),
       services_(ports.services),
+      language_(settings.language != nullptr ? *settings.language : SourceLanguage()),
       project_(BlankProject()),
       host_(*this),
       form_(project_, state_, host_, std::move(settings.dates)) {
@@ -148,6 +149,7 @@ void Session::TraceToScreen(bool composeReport) {
   // the desk dial shows the plate alone, without the frame of interactive mode
   options.interactiveFrame = interactiveMode_ && !deskMode_;
   options.deskMode = deskMode_;
+  options.language = &language_;
   if (deskMode_) {
     options.shadowInstant = DeskDialInstant(project_, services_.NowSerial(), services_.TimeZone());
   }
@@ -216,7 +218,7 @@ void Session::ShowAll(const Messages& messages) {
 }
 
 bool Session::Solve() {
-  SolveResult solved = SolveOrientation(project_, state_, report_);
+  SolveResult solved = SolveOrientation(project_, state_, report_, language_);
   if (!solved.success) {
     ShowAll(solved.messages);
     return false;
@@ -252,13 +254,13 @@ bool Session::RunComputation() {
       ShowAll(simulated.messages);
       if (!simulated.success) return false;
       if (!state_.DrawingExists && !Solve()) return false;
-      report_.sections[0] = kSimulationHeader;
+      report_.sections[0] = language_.Report(kSimulationHeader);
       TraceToScreen(true);
       return true;
     }
 
     case RunMode::Trace: {
-      report_.sections[0] = kDirectTraceHeader;
+      report_.sections[0] = language_.Report(kDirectTraceHeader);
       const DirectTraceResult direct = TraceFromOrientation(project_, report_);
       orientation_ = direct.orientation;
       setting_ = TypedSetting(project_);
@@ -271,7 +273,7 @@ bool Session::RunComputation() {
     case RunMode::Ephemeris:
       BlankDrawing();
       SetReportPane(EphemerisReport(project_, true, DialOnShow{orientation_, state_.DrawingExists},
-                                    Months()));
+                                    language_));
       return false;
 
     default:
@@ -283,10 +285,10 @@ bool Session::ComputeCommand(RunMode mode) {
   form_.FormDeactivate();
   const bool traced = StartComputation(mode);
   if (traced && mode == RunMode::Compute) {
-    const ReliabilityStudy study = StudyReliability(project_);
+    const ReliabilityStudy study = StudyReliability(project_, {}, language_);
     // a measurement that looks good in the report yet moves its lines by millimetres
     if (study.success && study.verdict == ReliabilityVerdict::Unreliable) {
-      prompts_.ShowMessage(InfoMessage(ReliabilityText(study)));
+      prompts_.ShowMessage(InfoMessage(ReliabilityText(study, language_)));
     }
   }
   return traced;
@@ -299,13 +301,14 @@ void Session::ReliabilityCommand() {
     ReportMissing(missing);
     return;
   }
-  view_.ShowTextWindow(kReliabilityTitle, ReliabilityText(StudyReliability(project_)));
+  view_.ShowTextWindow(kReliabilityTitle,
+                       ReliabilityText(StudyReliability(project_, {}, language_), language_));
 }
 
 void Session::EphemerisCommand() {
   form_.FormDeactivate();
   prompts_.ShowMessage(InfoMessage(
-      EphemerisReport(project_, false, DialOnShow{orientation_, state_.DrawingExists}, Months())));
+      EphemerisReport(project_, false, DialOnShow{orientation_, state_.DrawingExists}, language_)));
 }
 
 void Session::TestComputeCommand() {
@@ -645,9 +648,10 @@ std::string TitleAngle(double degrees) {
 
 std::vector<std::string> Session::FabricationTitle() const {
   const DialSetting& d = setting_;
-  const std::string name = state_.ProjectFileName.empty()
-                               ? std::string(UMBRIX_TR("TitleBlock", "Cadran sans nom"))
-                               : std::filesystem::path(state_.ProjectFileName).stem().string();
+  const std::string name =
+      state_.ProjectFileName.empty()
+          ? language_.Text("TitleBlock", UMBRIX_TR("TitleBlock", "Cadran sans nom"))
+          : std::filesystem::path(state_.ProjectFileName).stem().string();
   // each side is a sentence of its own: a translation may word "north" and "west" differently
   const bool north = d.latitudeDeg >= 0, east = d.longitudeDeg < 0;
   const char* place =
@@ -668,10 +672,12 @@ std::vector<std::string> Session::FabricationTitle() const {
                       "Orientation : Déclinaison : %1° ouest ; Inclinaison : %2° ; Rotation : %3°");
   const std::string zone = (d.zoneHours < 0 ? "-" : "") + FormatZoneHours(std::abs(d.zoneHours));
   return {
-      ComposeText(UMBRIX_TR("TitleBlock", "%1 - Tracé par le logiciel %2"),
-                  {name, kProgramNameAndVersion}),
-      ComposeText(place, {TitleAngle(d.latitudeDeg), TitleAngle(d.longitudeDeg), zone}),
-      ComposeText(turn, {TitleAngle(d.declinationDeg), TitleAngle(d.inclinationDeg),
+      language_.Compose("TitleBlock", UMBRIX_TR("TitleBlock", "%1 - Tracé par le logiciel %2"),
+                        {name, kProgramNameAndVersion}),
+      language_.Compose("TitleBlock", place,
+                        {TitleAngle(d.latitudeDeg), TitleAngle(d.longitudeDeg), zone}),
+      language_.Compose("TitleBlock", turn,
+                        {TitleAngle(d.declinationDeg), TitleAngle(d.inclinationDeg),
                          FormatGeneral(RoundScaled(100, d.rotationDeg))}),
   };
 }

@@ -18,6 +18,7 @@
 #include "form/Form.h"
 #include "model/Dates.h"
 #include "model/DialProject.h"
+#include "model/Language.h"
 #include "model/Message.h"
 #include "model/Report.h"
 #include "trace/DrawingFrame.h"
@@ -57,6 +58,9 @@ struct SessionSettings {
   DateStyle dates;
   /// The English interface was chosen (month names, the date hint).
   bool englishUi = false;
+  /// The language the report, the ephemeris, the reliability study and the title block are
+  /// written in; none for the source language. Must outlive the session.
+  const TextLanguage* language = nullptr;
 };
 
 class Session {
@@ -81,6 +85,8 @@ class Session {
   Form& Dialog() { return form_; }
   const Form& Dialog() const { return form_; }
   const Report& Sections() const { return report_; }
+  /// The language the report and the other composed texts are written in.
+  const TextLanguage& Language() const { return language_; }
   /// The report pane's text.
   const std::string& ReportPane() const { return reportPane_; }
   /// `PlateEuler` and `ZenithVec` of the last solve or direct set-up.
@@ -269,12 +275,12 @@ class Session {
   bool ConfirmUnwritableCharacters(bool extended);
   /// The desk window's geometry written to its settings file, when the desk dial is on.
   void StoreDeskSettings();
-  MonthNames Months() const { return state_.EnglishUi ? MonthNames::English : MonthNames::French; }
 
   Prompts& prompts_;
   MainView& view_;
   DrawingSurface& drawing_;
   Services& services_;
+  const TextLanguage& language_;
   DialProject project_;
   ProjectState state_;
   Host host_;

@@ -134,6 +134,18 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
       o.developerMode = true;
       continue;
     }
+    if (name == "--langue" || name == "--language") {
+      if (!once("language")) return Refuse(kGivenTwice, {name});
+      if (!value) {
+        if (i + 1 >= args.size()) return Refuse(kNeedsValue, {name});
+        value = args[++i];
+      }
+      o.language = LanguageNamed(*value);
+      if (!o.language) {
+        return Refuse(UMBRIX_TR("Cli", "langue inconnue : « %1 » (fr ou en)"), {*value});
+      }
+      continue;
+    }
     if (name == "--zone" || name == "--fuseau") {
       if (!once("zone")) return Refuse(kGivenTwice, {name});
       // an empty name is a value of its own: it removes the project's zone
@@ -357,6 +369,8 @@ std::string HelpText(bool french) {
         "                          repères et barre de 100 mm) ; papier A4 par défaut\n"
         "  --enregistrer FICHIER, --save FICHIER\n"
         "                          réécrit le projet dans la version actuelle du format\n"
+        "  --langue fr|en          la langue des messages et du rapport (par défaut celle\n"
+        "                          du bureau : LANGUAGE, LC_ALL, LC_MESSAGES, LANG)\n"
         "  --map                   mode développeur (projets au format étendu)\n"
         "  --                      fin des options : ce qui suit est le projet (« -x.umd »)\n"
         "  --aide                  cette aide ; --help : la même en anglais\n"
@@ -428,6 +442,9 @@ std::string HelpText(bool french) {
       "                          A4 paper by default\n"
       "  --save FILE, --enregistrer FILE\n"
       "                          writes the project back in the current file version\n"
+      "  --langue fr|en, --language fr|en\n"
+      "                          the language of the messages and the report (by default\n"
+      "                          the desktop's: LANGUAGE, LC_ALL, LC_MESSAGES, LANG)\n"
       "  --map                   developer mode (extended project files)\n"
       "  --                      end of options: what follows is the project (\"-x.umd\")\n"
       "  --help                  this help; --aide: the same in French\n"

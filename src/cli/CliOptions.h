@@ -8,6 +8,7 @@
 
 #include "app/PrintPlan.h"
 #include "model/DialProject.h"
+#include "render/InterfaceLanguage.h"
 
 namespace umbrix {
 
@@ -57,6 +58,8 @@ struct CliOptions {
   std::optional<PrintLayout> print;
   std::optional<std::string> pdf;
   std::string paper = "A4";
+  /// --langue: the language of the messages and the report; none for the desktop's.
+  std::optional<InterfaceLanguageId> language;
   /// Developer mode: extended project files are accepted.
   bool developerMode = false;
   /// --zone: the place's time zone by name for the run; empty removes the project's zone.

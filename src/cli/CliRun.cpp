@@ -98,7 +98,8 @@ void WriteReliability(const Session& session, const CliOptions& options, bool al
   if (missing.code != 0) {
     refusal.push_back(ErrorMessage(missing.message));
   } else {
-    study = StudyReliability(session.Project(), {options.markStepMm, options.timeStepSeconds});
+    study = StudyReliability(session.Project(), {options.markStepMm, options.timeStepSeconds},
+                             session.Language());
     if (!study->success) refusal = study->messages;
   }
   if (!refusal.empty()) {
@@ -108,7 +109,7 @@ void WriteReliability(const Session& session, const CliOptions& options, bool al
     status.Refused();
     return;
   }
-  Emit(*options.reliability, ReliabilityText(*study), out, err, status);
+  Emit(*options.reliability, ReliabilityText(*study, session.Language()), out, err, status);
 }
 
 // The old hours asked for on the command line, drawn as if checked in the "&Heures" menu.
@@ -132,9 +133,10 @@ void SwitchOnOldHours(Session& session, const CliOptions& options, std::ostream&
 
 }  // namespace
 
-int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err) {
+int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err,
+           SessionSettings settings) {
   CliPlatform platform(err, options.width, options.height);
-  Session session(platform.ForSession());
+  Session session(platform.ForSession(), std::move(settings));
   Status status;
 
   session.Start(options.developerMode ? std::vector<std::string>{"MAP"}

@@ -4,12 +4,14 @@
 
 #include <ostream>
 
+#include "app/Session.h"
 #include "cli/CliOptions.h"
 
 namespace umbrix {
 
 /// Runs `options` (action Run) and returns the exit status. The report asked for with "-" goes to
-/// `out`; boxes and write failures go to `err`.
-int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err);
+/// `out`; boxes and write failures go to `err`. `settings` carry the interface language.
+int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err,
+           SessionSettings settings = {});
 
 }  // namespace umbrix

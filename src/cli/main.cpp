@@ -3,16 +3,19 @@
 #include <stdlib.h>
 
 #include <QGuiApplication>
+#include <QLocale>
 #include <QtGlobal>
 #include <filesystem>
 #include <iostream>
 #include <string>
 #include <system_error>
+#include <utility>
 #include <vector>
 
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
 #include "model/Texts.h"
+#include "render/InterfaceLanguage.h"
 #include "render/Translate.h"
 
 namespace {
@@ -54,10 +57,13 @@ int main(int argc, char** argv) {
   int qtArgc = 1;
   char* qtArgv[] = {argv[0], nullptr};
   QGuiApplication app(qtArgc, qtArgv);
-  // the translators before the first message, usage errors and help included
-  umbrix::InstallTranslators(umbrix::InterfaceLanguage());
 
   const umbrix::CliParse parsed = umbrix::ParseCliArguments(args);
+  // the report and every message, usage errors and help included, in the language asked for,
+  // else in the desktop's
+  const umbrix::InstalledLanguage language = umbrix::InstallInterfaceLanguage(
+      (parsed.options ? parsed.options->language : std::nullopt)
+          .value_or(umbrix::DesktopLanguage(QLocale::system().uiLanguages())));
   if (!parsed.options) {
     std::cerr << umbrix::CliText(
         UMBRIX_TR("Cli", "umbrix-cli : %1\n(umbrix-cli --aide, umbrix-cli --help)\n"),
@@ -76,5 +82,10 @@ int main(int argc, char** argv) {
     case CliOptions::Action::Run:
       break;
   }
-  return umbrix::RunCli(options, std::cout, std::cerr);
+  const umbrix::QtTextLanguage texts(language.englishUi ? umbrix::MonthNames::English
+                                                        : umbrix::MonthNames::French);
+  umbrix::SessionSettings settings;
+  settings.englishUi = language.englishUi;
+  settings.language = &texts;
+  return umbrix::RunCli(options, std::cout, std::cerr, std::move(settings));
 }

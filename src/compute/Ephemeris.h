@@ -7,6 +7,7 @@
 #include "astro/Sun.h"
 #include "model/Dates.h"
 #include "model/DialProject.h"
+#include "model/Language.h"
 
 namespace umbrix {
 
@@ -23,7 +24,7 @@ struct DialOnShow {
 
 /// "\r\nEquation du temps : " then "- " when negative, whole minutes, " min ", the seconds
 /// rounded (60 can appear) and " s".
-std::string EquationOfTimeText(double minutes);
+std::string EquationOfTimeText(double minutes, const TextLanguage& language = SourceLanguage());
 
 struct DayEventsText {
   std::string text;
@@ -31,26 +32,29 @@ struct DayEventsText {
   bool complete = true;
 };
 /// The day's events of an instant: date, equation of time, declination, solar noon, sunrise and
-/// sunset. The instant's date must be given; `months` are the interface's month names.
+/// sunset. The instant's date must be given. Every text of this file is written in `language`.
 DayEventsText DayEvents(const DialProject& project, int instant,
-                        MonthNames months = MonthNames::French);
+                        const TextLanguage& language = SourceLanguage());
 
 /// The sun's position at an instant (right ascension for the points), followed by the dial's
 /// shadow (current instant) or the board and the shadows (points). Needs the place (DayEvents
 /// complete).
-std::string SunPosition(const DialProject& project, int instant, const DialOnShow& dial);
+std::string SunPosition(const DialProject& project, int instant, const DialOnShow& dial,
+                        const TextLanguage& language = SourceLanguage());
 
 /// The shadow of the dial's shadow-caster on the dial on show at the current instant.
-std::string DialShadow(const DialProject& project, const DialOnShow& dial);
+std::string DialShadow(const DialProject& project, const DialOnShow& dial,
+                       const TextLanguage& language = SourceLanguage());
 
 /// For point 1 or 2, with the (refracted) sun in the horizontal frame: the measuring board's
 /// orientations, the measuring gnomon's and the final shadow-caster's shadows on the plate of
 /// typed orientation.
-std::string BoardAndShadows(const DialProject& project, int point, Vec3 sunHorizontal);
+std::string BoardAndShadows(const DialProject& project, int point, Vec3 sunHorizontal,
+                            const TextLanguage& language = SourceLanguage());
 
 /// The whole text: "Ephémérides" of the current instant (the dialog's button, `forMainWindow`
 /// false) or "Calculs complémentaires" of the two points (the main window's report pane).
 std::string EphemerisReport(const DialProject& project, bool forMainWindow, const DialOnShow& dial,
-                            MonthNames months = MonthNames::French);
+                            const TextLanguage& language = SourceLanguage());
 
 }  // namespace umbrix

@@ -79,19 +79,19 @@ AccuracyFigures AccuracyOf(const std::array<double, 3>& plateEuler, double rotat
 }
 
 std::string AccuracyReport(const std::array<double, 3>& plateEuler, double rotationAngle, double D,
-                           double i, double lonZone, double lat) {
+                           double i, double lonZone, double lat, const TextLanguage& language) {
   const AccuracyFigures f = AccuracyOf(plateEuler, rotationAngle, D, i, lonZone, lat);
-  return ComposeText(UMBRIX_TR("Report",
-                               "Erreur polaire: %1°\r\nErreur équatoriale: %2°\r\n"
-                               "Erreur temporelle: %3 min\r\n"),
-                     {FormatGeneral(RoundScaled(100, f.polarErrorDeg)),
-                      FormatGeneral(RoundScaled(100, f.equatorialErrorDeg)),
-                      FormatGeneral(RoundScaled(100, f.timeErrorMinutes))});
+  return language.Report(UMBRIX_TR("Report",
+                                   "Erreur polaire: %1°\r\nErreur équatoriale: %2°\r\n"
+                                   "Erreur temporelle: %3 min\r\n"),
+                         {FormatGeneral(RoundScaled(100, f.polarErrorDeg)),
+                          FormatGeneral(RoundScaled(100, f.equatorialErrorDeg)),
+                          FormatGeneral(RoundScaled(100, f.timeErrorMinutes))});
 }
 
-std::string PrecisionIndexLine(double indexMinutes) {
-  return ComposeText(UMBRIX_TR("Report", "Indice de précision : %1\r\n"),
-                     {FormatGeneral(RoundScaled(100, indexMinutes))});
+std::string PrecisionIndexLine(double indexMinutes, const TextLanguage& language) {
+  return language.Report(UMBRIX_TR("Report", "Indice de précision : %1\r\n"),
+                         {FormatGeneral(RoundScaled(100, indexMinutes))});
 }
 
 DialSetting SolvedSetting(const ReducedParameters& r, const DialProject& project) {
@@ -110,34 +110,35 @@ DialSetting TypedSetting(const DialProject& project) {
           project.DecEd.value, project.IncEd.value, project.RotEd.value};
 }
 
-std::string ReducedParametersSection(const ReducedParameters& r, const DialProject& project) {
+std::string ReducedParametersSection(const ReducedParameters& r, const DialProject& project,
+                                     const TextLanguage& language) {
   const DialSetting d = SolvedSetting(r, project);
-  std::string s = UMBRIX_TR("Report", "\r\nParamètres réduits du cadran :\r\n");
-  s += ComposeText(UMBRIX_TR("Report", " - Fuseau horaire : %1\r\n"),
-                   {(d.zoneHours < 0 ? "-" : "") + FormatZoneHours(std::abs(d.zoneHours))});
-  s += NamedZoneLines(project);
-  s += ComposeText(UMBRIX_TR("Report", " - Longitude : %1°\r\n"),
-                   {FormatGeneral(RoundScaled(100, d.longitudeDeg))});
-  s += ComposeText(UMBRIX_TR("Report", " - Latitude : %1°\r\n"), {AngleText(r.latitude)});
-  s += ComposeText(UMBRIX_TR("Report", " - Déclinaison : %1°\r\n"), {AngleText(r.declination)});
-  s += ComposeText(UMBRIX_TR("Report", " - Inclinaison : %1°\r\n"), {AngleText(r.inclination)});
-  s += ComposeText(UMBRIX_TR("Report", " - Rotation : %1°\r\n"), {AngleText(r.rotation)});
+  std::string s = language.Report(UMBRIX_TR("Report", "\r\nParamètres réduits du cadran :\r\n"));
+  s += language.Report(UMBRIX_TR("Report", " - Fuseau horaire : %1\r\n"),
+                       {(d.zoneHours < 0 ? "-" : "") + FormatZoneHours(std::abs(d.zoneHours))});
+  s += NamedZoneLines(project, language);
+  s += language.Report(UMBRIX_TR("Report", " - Longitude : %1°\r\n"),
+                       {FormatGeneral(RoundScaled(100, d.longitudeDeg))});
+  s += language.Report(UMBRIX_TR("Report", " - Latitude : %1°\r\n"), {AngleText(r.latitude)});
+  s += language.Report(UMBRIX_TR("Report", " - Déclinaison : %1°\r\n"), {AngleText(r.declination)});
+  s += language.Report(UMBRIX_TR("Report", " - Inclinaison : %1°\r\n"), {AngleText(r.inclination)});
+  s += language.Report(UMBRIX_TR("Report", " - Rotation : %1°\r\n"), {AngleText(r.rotation)});
   return s;
 }
 
-std::string NamedZoneLines(const DialProject& project) {
+std::string NamedZoneLines(const DialProject& project, const TextLanguage& language) {
   if (project.Zone.empty()) return {};
-  std::string s = ComposeText(kNamedZoneLine, {project.Zone});
+  std::string s = language.Report(kNamedZoneLine, {project.Zone});
   for (int point = 1; point <= 2; ++point) {
     const ZoneOffset& o = project.ZoneOffsets[point - 1];
     if (o.known)
-      s += ComposeText(kPointOffsetLine, {std::to_string(point), UtcOffsetText(o.hours)});
+      s += language.Report(kPointOffsetLine, {std::to_string(point), UtcOffsetText(o.hours)});
   }
   return s;
 }
 
-SolveResult SolveOrientation(const DialProject& project, const ProjectState& state,
-                             Report& report) {
+SolveResult SolveOrientation(const DialProject& project, const ProjectState& state, Report& report,
+                             const TextLanguage& language) {
   SolveResult res;
   const double x1 = project.Mesx1.value, y1 = project.Mesy1.value;
   const double x2 = project.Mesx2.value, y2 = project.Mesy2.value;
@@ -276,21 +277,21 @@ SolveResult SolveOrientation(const DialProject& project, const ProjectState& sta
   // 15: hour limits and the report.
   res.hourLimits =
       ComputeHourLimits(rp.declination, rp.inclination, rp.hourOffset, rp.latitude, project.Hvrai);
-  std::string section1 = PrecisionIndexLine(res.precisionIndexMinutes);
+  std::string section1 = PrecisionIndexLine(res.precisionIndexMinutes, language);
   if (state.TestDataValid) {
     const auto t = [&](TestField f) { return project.At(f).value; };
     section1 += AccuracyReport(e, t(TestField::Edit26), t(TestField::Edit23), t(TestField::Edit24),
                                t(TestField::Edit20) + t(TestField::Edit22) * kPi / 12,
-                               t(TestField::Edit21));
+                               t(TestField::Edit21), language);
   } else if (state.TestMode && state.RunMode == RunMode::Simulate) {
     section1 += AccuracyReport(e, kDeg * (90 - project.RotEd.value), project.DecEd.value * kDeg,
                                project.IncEd.value * kDeg,
                                project.Long.value * kDeg + project.FusHor.value * kPi / 12,
-                               project.Lat.value * kDeg);
+                               project.Lat.value * kDeg, language);
   }
   section1 += "\r\n";
   report.sections[1] = section1;
-  report.sections[9] = ReducedParametersSection(rp, project);
+  report.sections[9] = ReducedParametersSection(rp, project, language);
   res.success = true;
   return res;
 }

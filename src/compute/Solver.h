@@ -8,6 +8,7 @@
 #include "astro/Sun.h"
 #include "compute/HourLimits.h"
 #include "model/DialProject.h"
+#include "model/Language.h"
 #include "model/Message.h"
 #include "model/Report.h"
 
@@ -49,7 +50,9 @@ struct SolveResult {
 /// passed). On success writes report sections 1 and 9; on failure leaves `report` untouched.
 /// An orientation, place or precision index that is not finite fails with `kOutOfScaleText`.
 /// `state` gives `TestDataValid`, `TestMode` and `RunMode` for the accuracy lines.
-SolveResult SolveOrientation(const DialProject& project, const ProjectState& state, Report& report);
+/// The sections are written in `language`.
+SolveResult SolveOrientation(const DialProject& project, const ProjectState& state, Report& report,
+                             const TextLanguage& language = SourceLanguage());
 
 /// How far a solved orientation lies from a known one.
 struct AccuracyFigures {
@@ -63,10 +66,12 @@ AccuracyFigures AccuracyOf(const std::array<double, 3>& plateEuler, double rotat
                            double i, double lonZone, double lat);
 /// "Erreur polaire: ...°\r\nErreur équatoriale: ...°\r\nErreur temporelle: ... min\r\n".
 std::string AccuracyReport(const std::array<double, 3>& plateEuler, double rotationAngle, double D,
-                           double i, double lonZone, double lat);
+                           double i, double lonZone, double lat,
+                           const TextLanguage& language = SourceLanguage());
 
 /// "Indice de précision : " and the index in minutes of time rounded to 0.01, then "\r\n".
-std::string PrecisionIndexLine(double indexMinutes);
+std::string PrecisionIndexLine(double indexMinutes,
+                               const TextLanguage& language = SourceLanguage());
 
 /// Report section 9. With `Locc` the printed longitude is `Long` (degrees) and the zone
 /// `FusHor`; otherwise the hour offset in degrees and zone 0.
@@ -76,9 +81,11 @@ inline constexpr const char* kNamedZoneLine =
     UMBRIX_TR("Report", " - Fuseau horaire nommé : %1\r\n");
 inline constexpr const char* kPointOffsetLine =
     UMBRIX_TR("Report", " - Point %1 : heure légale %2\r\n");
-std::string NamedZoneLines(const DialProject& project);
+std::string NamedZoneLines(const DialProject& project,
+                           const TextLanguage& language = SourceLanguage());
 
-std::string ReducedParametersSection(const ReducedParameters& reduced, const DialProject& project);
+std::string ReducedParametersSection(const ReducedParameters& reduced, const DialProject& project,
+                                     const TextLanguage& language = SourceLanguage());
 
 /// The place and orientation a dial was traced for, as a title block gives them: degrees, with
 /// latitude north positive, longitude west positive, declination west positive; zone in hours.

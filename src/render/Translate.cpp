@@ -1,28 +1,14 @@
 #include "render/Translate.h"
 
 #include <QCoreApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include "model/Texts.h"
 
 namespace umbrix {
 
-namespace {
-
-/// Installs the translator `file`_<lang>.qm of `language` found in `folder`, owned by the
-/// application; false when there is none.
-bool InstallTranslator(const QLocale& language, const QString& file, const QString& folder) {
-  auto* translator = new QTranslator(QCoreApplication::instance());
-  if (!translator->load(language, file, QStringLiteral("_"), folder)) {
-    delete translator;
-    return false;
-  }
-  QCoreApplication::installTranslator(translator);
-  return true;
+std::string QtTextLanguage::Translate(const char* context, const char* text, long count) const {
+  return QCoreApplication::translate(context, text, nullptr, static_cast<int>(count)).toStdString();
 }
-
-}  // namespace
 
 QString Translated(const char* context, const std::string& text) {
   if (text.empty()) return {};
@@ -34,16 +20,6 @@ QString Translated(const char* context, const std::string& pattern,
   if (pattern.empty()) return {};
   const QString translated = QCoreApplication::translate(context, pattern.c_str(), nullptr, count);
   return QString::fromStdString(ComposeText(translated.toStdString(), args));
-}
-
-QLocale InterfaceLanguage() { return QLocale(QLocale::French, QLocale::France); }
-
-InstalledTexts InstallTranslators(const QLocale& language) {
-  InstalledTexts out;
-  out.umbrix = InstallTranslator(language, QStringLiteral("umbrix"), QStringLiteral(":/i18n"));
-  out.qt = InstallTranslator(language, QStringLiteral("qtbase"),
-                             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-  return out;
 }
 
 }  // namespace umbrix

@@ -1,14 +1,23 @@
 #pragma once
 // The one way the windows and the prints show a text marked in the layers below: translated in
-// its context into the interface language when it is shown, its numbered arguments put in after;
-// and the translators every program installs before it shows or prints any text.
+// its context into the interface language when it is shown, its numbered arguments put in after.
 
 #include <QLocale>
 #include <QString>
 #include <string>
 #include <vector>
 
+#include "model/Language.h"
+
 namespace umbrix {
+
+/// The interface language the application's installed translators speak, handed to the layers
+/// without Qt so that the texts they compose (the report, the ephemeris...) come out in it.
+class QtTextLanguage final : public TextLanguage {
+ public:
+  explicit QtTextLanguage(MonthNames months) : TextLanguage(months) {}
+  std::string Translate(const char* context, const char* text, long count) const override;
+};
 
 /// `text`, a marked text of `context`, in the interface language (as it stands when untranslated).
 QString Translated(const char* context, const std::string& text);
@@ -17,19 +26,5 @@ QString Translated(const char* context, const std::string& text);
 /// holding "%2" stays as it is); `count`, when given, chooses the plural form of "%n".
 QString Translated(const char* context, const std::string& pattern,
                    const std::vector<std::string>& args, int count = -1);
-
-/// The translators installed for a language.
-struct InstalledTexts {
-  bool umbrix = false;  // Umbrix's own texts (compiled into the program under ":/i18n")
-  bool qt = false;      // Qt's own (`qtbase_<lang>`), from the system
-};
-
-/// The language the interface speaks: French, the source language and the only one so far.
-QLocale InterfaceLanguage();
-
-/// Installs, in `language`, the translator of Umbrix's texts and the one of Qt's own texts when
-/// the system has it, both owned by the application (which must exist); a missing one leaves
-/// those texts in their source language (French, and Qt's English).
-InstalledTexts InstallTranslators(const QLocale& language);
 
 }  // namespace umbrix

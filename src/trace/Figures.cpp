@@ -28,7 +28,7 @@ void TracingPass::WriteGnomonReport() {
   const PlateWindow& plate = frame_.plate;
   const double F = g_.StyleEndHeight;
   std::string& s = report_.sections[4];
-  s = ComposeText(
+  s = lang_.Report(
       style ? UMBRIX_TR("Report",
                         "\r\nPremière extrémité du style :\r\n - Position : %1\r\n"
                         " - Hauteur : %2\r\n")
@@ -41,37 +41,38 @@ void TracingPass::WriteGnomonReport() {
     // with or without the style: each a sentence of its own
     const bool equatorial = g_.DialKind == 2 || g_.DialKind == -2;
     if (F < kStyleThreshold && equatorial) {
-      s += ComposeText(style ? UMBRIX_TR("Report",
-                                         "\r\nLe centre du cadran, point de rencontre des lignes "
-                                         "horaires et du style, a pour position : %1\r\n")
-                             : UMBRIX_TR("Report",
-                                         "\r\nLe centre du cadran, point de rencontre des lignes "
-                                         "horaires, a pour position : %1\r\n"),
-                       {FormatPoint(g_.StyleEnd, plate)});
+      s += lang_.Report(style ? UMBRIX_TR("Report",
+                                          "\r\nLe centre du cadran, point de rencontre des lignes "
+                                          "horaires et du style, a pour position : %1\r\n")
+                              : UMBRIX_TR("Report",
+                                          "\r\nLe centre du cadran, point de rencontre des lignes "
+                                          "horaires, a pour position : %1\r\n"),
+                        {FormatPoint(g_.StyleEnd, plate)});
     } else if (F < kStyleThreshold) {
-      s += ComposeText(style ? UMBRIX_TR("Report",
-                                         "\r\nLe centre du cadran, point de rencontre des lignes "
-                                         "horaires et du style, est à l'intérieur du cadran.\r\n"
-                                         "\r\nPosition du centre : %1\r\n")
-                             : UMBRIX_TR("Report",
-                                         "\r\nLe centre du cadran, point de rencontre des lignes "
-                                         "horaires, est à l'intérieur du cadran.\r\n"
-                                         "\r\nPosition du centre : %1\r\n"),
-                       {FormatPoint(g_.StyleEnd, plate)});
+      s += lang_.Report(style ? UMBRIX_TR("Report",
+                                          "\r\nLe centre du cadran, point de rencontre des lignes "
+                                          "horaires et du style, est à l'intérieur du cadran.\r\n"
+                                          "\r\nPosition du centre : %1\r\n")
+                              : UMBRIX_TR("Report",
+                                          "\r\nLe centre du cadran, point de rencontre des lignes "
+                                          "horaires, est à l'intérieur du cadran.\r\n"
+                                          "\r\nPosition du centre : %1\r\n"),
+                        {FormatPoint(g_.StyleEnd, plate)});
     } else {
       if (g_.DialKind != kPolar) {
-        s += style ? UMBRIX_TR("Report",
-                               "\r\nLe centre du cadran, point de rencontre des lignes horaires "
-                               "et du style, est à l'extérieur du cadran.\r\n")
-                   : UMBRIX_TR("Report",
-                               "\r\nLe centre du cadran, point de rencontre des lignes horaires, "
-                               "est à l'extérieur du cadran.\r\n");
+        s += lang_.Report(
+            style ? UMBRIX_TR("Report",
+                              "\r\nLe centre du cadran, point de rencontre des lignes horaires "
+                              "et du style, est à l'extérieur du cadran.\r\n")
+                  : UMBRIX_TR("Report",
+                              "\r\nLe centre du cadran, point de rencontre des lignes horaires, "
+                              "est à l'extérieur du cadran.\r\n"));
       }
       if (style) {
-        s += ComposeText(UMBRIX_TR("Report",
-                                   "\r\nSeconde extrémité du style :\r\n - Position : %1\r\n"
-                                   " - Hauteur : %2\r\n"),
-                         {FormatPoint(g_.StyleEnd, plate), Tenths(F)});
+        s += lang_.Report(UMBRIX_TR("Report",
+                                    "\r\nSeconde extrémité du style :\r\n - Position : %1\r\n"
+                                    " - Hauteur : %2\r\n"),
+                          {FormatPoint(g_.StyleEnd, plate), Tenths(F)});
       }
     }
   }
@@ -79,8 +80,8 @@ void TracingPass::WriteGnomonReport() {
     const double ex = g_.StyleEnd.x - g_.caster.foot.x;
     const double ey = g_.StyleEnd.y - g_.caster.foot.y;
     const double ez = g_.caster.height - F;
-    s += ComposeText(UMBRIX_TR("Report", "\r\nLongueur du style : %1\r\n"),
-                     {Tenths(std::sqrt(ex * ex + ey * ey + ez * ez))});
+    s += lang_.Report(UMBRIX_TR("Report", "\r\nLongueur du style : %1\r\n"),
+                      {Tenths(std::sqrt(ex * ex + ey * ey + ez * ez))});
   }
 }
 
@@ -139,8 +140,8 @@ void TracingPass::DrawShadowAtInstant() {
                       "cadran d'hiver\r\n")
           : UMBRIX_TR("Report",
                       "\r\nL'ombre est dessinée pour le :\r\n %1 à %2,\r\n heure du cadran\r\n");
-  s = ComposeText(pattern, {FormatDateLong(p_.Dadiur.value), FormatHoursH(p_.Hediur.value * 24),
-                            UtcOffsetText(p_.ZoneOffsets[kZoneCurrent].hours), p_.Zone});
+  s = lang_.Report(pattern, {lang_.LongDate(p_.Dadiur.value), FormatHoursH(p_.Hediur.value * 24),
+                             UtcOffsetText(p_.ZoneOffsets[kZoneCurrent].hours), p_.Zone});
 }
 
 void TracingPass::DrawStyleShadow(Vec3 sun) {

@@ -68,11 +68,11 @@ void TracingPass::AppendHourReport(double t, const ClipResult& line) {
   const std::string end = FormatPoint(line.end, frame_.plate);
   if (g_.StyleEndHeight < kStyleThreshold &&
       (p_.Options.Style1.checked || !p_.Options.LhLim.checked)) {
-    s += ComposeText(UMBRIX_TR("Report", " - Pour %1 h %2 : du centre\r\n     jusqu'à %3\r\n"),
-                     {hour, minutes, end});
+    s += lang_.Report(UMBRIX_TR("Report", " - Pour %1 h %2 : du centre\r\n     jusqu'à %3\r\n"),
+                      {hour, minutes, end});
   } else {
-    s += ComposeText(UMBRIX_TR("Report", " - Pour %1 h %2 : de %3\r\n     jusqu'à %4\r\n"),
-                     {hour, minutes, FormatPoint(line.start, frame_.plate), end});
+    s += lang_.Report(UMBRIX_TR("Report", " - Pour %1 h %2 : de %3\r\n     jusqu'à %4\r\n"),
+                      {hour, minutes, FormatPoint(line.start, frame_.plate), end});
   }
 }
 
@@ -82,7 +82,7 @@ void TracingPass::DrawHourLines() {
   const bool style = opt.Style1.checked;
   const bool curveMode = lighor && !style && opt.LhLim.checked && RefractionOn();
   if (opt_.composeReport && lighor && !curveMode)
-    report_.sections[5] = UMBRIX_TR("Report", "\r\nLignes horaires :\r\n");
+    report_.sections[5] = lang_.Report(UMBRIX_TR("Report", "\r\nLignes horaires :\r\n"));
 
   const int n = std::max(1, opt.HourSubdivisions);
   for (const double h : limits_) {

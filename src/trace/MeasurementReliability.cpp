@@ -97,7 +97,8 @@ std::vector<HourLineEnds> ListedHourLines(const DialProject& project, const Solv
   return TraceHourLines(HourLinesOnly(project), solved);
 }
 
-ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilitySteps& steps) {
+ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilitySteps& steps,
+                                  const TextLanguage& language) {
   ReliabilityStudy study;
   study.steps = steps;
   study.reducedPlace = !project.Limite;
@@ -133,7 +134,7 @@ ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilityS
     e.value = kept;
     if (!moved.success) {
       const std::string why =
-          moved.messages.empty() ? "" : OneLine(moved.messages.front().Composed());
+          moved.messages.empty() ? "" : OneLine(MessageIn(moved.messages.front(), language));
       group.unsolved.push_back({input, why});
       return;
     }
@@ -165,15 +166,15 @@ ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilityS
                {Field::Mesx2, UMBRIX_TR("Report", "point 2, X")},
                {Field::Mesy2, UMBRIX_TR("Report", "point 2, Y")}};
   for (const auto& m : marks) {
-    moveOnce(m.field, std::string(m.input) + " - " + markStep, -steps.markMm, study.marks);
-    moveOnce(m.field, std::string(m.input) + " + " + markStep, steps.markMm, study.marks);
+    moveOnce(m.field, language.Report(m.input) + " - " + markStep, -steps.markMm, study.marks);
+    moveOnce(m.field, language.Report(m.input) + " + " + markStep, steps.markMm, study.marks);
   }
   const double dayStep = steps.timeSeconds / 86400;  // clock times are day fractions
   for (const auto& [field, input] :
        {std::pair{Field::Heure1, UMBRIX_TR("Report", "point 1, heure")},
         std::pair{Field::Heure2, UMBRIX_TR("Report", "point 2, heure")}}) {
-    moveOnce(field, std::string(input) + " - " + timeStep, -dayStep, study.times);
-    moveOnce(field, std::string(input) + " + " + timeStep, dayStep, study.times);
+    moveOnce(field, language.Report(input) + " - " + timeStep, -dayStep, study.times);
+    moveOnce(field, language.Report(input) + " + " + timeStep, dayStep, study.times);
   }
 
   const double worstMm =
@@ -206,79 +207,88 @@ namespace {
 std::string Degrees(double deg) { return FormatGeneral(RoundScaled(100, deg)) + "°"; }
 
 std::string GroupText(const ReliabilityStudy& study, const ReliabilityGroup& g,
-                      const std::string& what) {
-  std::string s = ComposeText(UMBRIX_TR("Report", "Fiabilité de la mesure (%1) :\r\n"), {what});
+                      const std::string& what, const TextLanguage& language) {
+  std::string s = language.Report(UMBRIX_TR("Report", "Fiabilité de la mesure (%1) :\r\n"), {what});
   if (g.solved > 0) {
     if (study.reducedPlace) {
-      s += ComposeText(UMBRIX_TR("Report", " - Latitude : ± %1\r\n - Longitude : ± %2\r\n"),
-                       {Degrees(g.figureDeg[0]), Degrees(g.figureDeg[1])});
+      s += language.Report(UMBRIX_TR("Report", " - Latitude : ± %1\r\n - Longitude : ± %2\r\n"),
+                           {Degrees(g.figureDeg[0]), Degrees(g.figureDeg[1])});
     } else {
       if (study.nearlyHorizontal) {
-        s += UMBRIX_TR("Report", " - Déclinaison : sans objet (cadran presque horizontal)\r\n");
+        s += language.Report(
+            UMBRIX_TR("Report", " - Déclinaison : sans objet (cadran presque horizontal)\r\n"));
       } else {
-        s += ComposeText(UMBRIX_TR("Report", " - Déclinaison : ± %1\r\n"),
-                         {Degrees(g.figureDeg[0])});
+        s += language.Report(UMBRIX_TR("Report", " - Déclinaison : ± %1\r\n"),
+                             {Degrees(g.figureDeg[0])});
       }
-      s += ComposeText(UMBRIX_TR("Report", " - Inclinaison : ± %1\r\n"), {Degrees(g.figureDeg[1])});
+      s += language.Report(UMBRIX_TR("Report", " - Inclinaison : ± %1\r\n"),
+                           {Degrees(g.figureDeg[1])});
     }
-    s += ComposeText(UMBRIX_TR("Report", " - Rotation : ± %1\r\n"), {Degrees(g.figureDeg[2])});
+    s += language.Report(UMBRIX_TR("Report", " - Rotation : ± %1\r\n"), {Degrees(g.figureDeg[2])});
     if (study.hourLines > 0) {
-      s += ComposeText(UMBRIX_TR("Report", " - Lignes horaires : jusqu'à %1 mm\r\n"),
-                       {FormatGeneral(RoundScaled(10, g.hourLineEndMm))});
+      s += language.Report(UMBRIX_TR("Report", " - Lignes horaires : jusqu'à %1 mm\r\n"),
+                           {FormatGeneral(RoundScaled(10, g.hourLineEndMm))});
     } else {
-      s += UMBRIX_TR("Report", " - Lignes horaires : aucune sur le cadran\r\n");
+      s += language.Report(UMBRIX_TR("Report", " - Lignes horaires : aucune sur le cadran\r\n"));
     }
   }
   for (const UnsolvedMove& u : g.unsolved)
-    s +=
-        ComposeText(UMBRIX_TR("Report", " - Sans solution pour %1 : %2\r\n"), {u.input, u.message});
+    s += language.Report(UMBRIX_TR("Report", " - Sans solution pour %1 : %2\r\n"),
+                         {u.input, u.message});
   return s;
 }
 
 }  // namespace
 
-std::string ReliabilityText(const ReliabilityStudy& study) {
+std::string ReliabilityText(const ReliabilityStudy& study, const TextLanguage& language) {
   if (!study.success) {
     std::string s;
-    for (const Message& m : study.messages) s += OneLine(m.Composed()) + "\r\n";
+    for (const Message& m : study.messages) s += OneLine(MessageIn(m, language)) + "\r\n";
     return s;
   }
   const ReliabilitySteps& st = study.steps;
-  std::string s =
-      GroupText(study, study.marks,
-                ComposeText(UMBRIX_TR("Report", "marques à ± %1 mm"), {FormatGeneral(st.markMm)}));
+  std::string s = GroupText(
+      study, study.marks,
+      language.Report(UMBRIX_TR("Report", "marques à ± %1 mm"), {FormatGeneral(st.markMm)}),
+      language);
   s += "\r\n";
   s += GroupText(
       study, study.times,
-      ComposeText(UMBRIX_TR("Report", "heures à ± %1 s"), {FormatGeneral(st.timeSeconds)}));
+      language.Report(UMBRIX_TR("Report", "heures à ± %1 s"), {FormatGeneral(st.timeSeconds)}),
+      language);
   s += "\r\n";
-  s += ComposeText(UMBRIX_TR("Report", "Verdict : %1\r\n"), {VerdictText(study.verdict)});
+  s += language.Report(UMBRIX_TR("Report", "Verdict : %1\r\n"),
+                       {language.Report(VerdictText(study.verdict))});
   if (study.instantsClose) {
-    s +=
-        ComposeText(UMBRIX_TR("Report",
-                              "Les deux instants ne sont séparés que de %1 min : une petite erreur "
-                              "sur les marques ou sur l'heure déplace beaucoup le cadran.\r\n"),
-                    {FormatGeneral(RoundScaled(1, study.instantsApartMinutes))});
+    s += language.Report(
+        UMBRIX_TR("Report",
+                  "Les deux instants ne sont séparés que de %1 min : une petite erreur "
+                  "sur les marques ou sur l'heure déplace beaucoup le cadran.\r\n"),
+        {FormatGeneral(RoundScaled(1, study.instantsApartMinutes))});
   } else if (study.sunsClose) {
-    s += ComposeText(UMBRIX_TR("Report",
-                               "Vus de la pointe du gnomon, les deux soleils ne sont qu'à %1 l'un "
-                               "de l'autre : une petite erreur sur les marques ou sur l'heure "
-                               "déplace beaucoup le cadran.\r\n"),
-                     {Degrees(study.sunAngleDeg)});
+    s += language.Report(
+        UMBRIX_TR("Report",
+                  "Vus de la pointe du gnomon, les deux soleils ne sont qu'à %1 l'un "
+                  "de l'autre : une petite erreur sur les marques ou sur l'heure "
+                  "déplace beaucoup le cadran.\r\n"),
+        {Degrees(study.sunAngleDeg)});
   }
   if (study.instantsClose || study.sunsClose) {
-    s += UMBRIX_TR("Report",
-                   "Conseil : marquez l'ombre à deux instants séparés d'au moins trois heures, ou "
-                   "à deux dates éloignées en déclinaison du soleil (près d'un solstice et d'un "
-                   "équinoxe).\r\n");
+    s += language.Report(
+        UMBRIX_TR("Report",
+                  "Conseil : marquez l'ombre à deux instants séparés d'au moins trois heures, ou "
+                  "à deux dates éloignées en déclinaison du soleil (près d'un solstice et d'un "
+                  "équinoxe).\r\n"));
   } else if (!study.marks.unsolved.empty() || !study.times.unsolved.empty()) {
-    s += UMBRIX_TR("Report",
-                   "Conseil : des marques voisines n'ont pas de solution ; vérifiez les marques, "
-                   "les dates, les heures et le lieu.\r\n");
+    s += language.Report(
+        UMBRIX_TR("Report",
+                  "Conseil : des marques voisines n'ont pas de solution ; vérifiez les marques, "
+                  "les dates, les heures et le lieu.\r\n"));
   } else if (study.verdict != ReliabilityVerdict::Reliable) {
-    s += UMBRIX_TR("Report",
-                   "Conseil : reprenez les marques et les heures avec soin, puis calculez à "
-                   "nouveau.\r\n");
+    s += language.Report(
+        UMBRIX_TR("Report",
+                  "Conseil : reprenez les marques et les heures avec soin, puis calculez à "
+                  "nouveau.\r\n"));
   }
   return s;
 }

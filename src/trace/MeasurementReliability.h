@@ -9,6 +9,7 @@
 
 #include "compute/Solver.h"
 #include "model/DialProject.h"
+#include "model/Language.h"
 #include "model/Message.h"
 #include "trace/TraceDial.h"
 
@@ -71,13 +72,16 @@ std::vector<HourLineEnds> ListedHourLines(const DialProject& project, const Solv
 
 /// Solves `project` (whose entries are complete for "C&alculer"), then again 8 times with one
 /// mark coordinate moved and 4 times with one clock time moved.
-ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilitySteps& steps = {});
+/// The moved inputs' names and failures are worded in `language`.
+ReliabilityStudy StudyReliability(const DialProject& project, const ReliabilitySteps& steps = {},
+                                  const TextLanguage& language = SourceLanguage());
 
 /// "mesure fiable", "à confirmer" or "peu fiable".
 const char* VerdictText(ReliabilityVerdict verdict);
 
 /// The study as text, CR LF lines: the marks' block, the times' block, the verdict and the
 /// advice. For a failed study, the solver's messages.
-std::string ReliabilityText(const ReliabilityStudy& study);
+std::string ReliabilityText(const ReliabilityStudy& study,
+                            const TextLanguage& language = SourceLanguage());
 
 }  // namespace umbrix

@@ -5,9 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "model/Texts.h"
@@ -43,21 +41,6 @@ constexpr const char* kTemporaryTitleText = UMBRIX_TR("Report", "\r\nHeures temp
 constexpr const char* kOldHourLineText = UMBRIX_TR("Report", " - %1 h : de %2 à %3\r\n");
 constexpr const char* kNoOldHourLineText =
     UMBRIX_TR("Report", " - aucune de ces lignes ne passe sur le cadran\r\n");
-
-// `text` with %1, %2 ... replaced by the arguments in order.
-std::string Substitute(std::string_view text, std::initializer_list<std::string> args) {
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const std::size_t k = i + 1 < text.size() ? static_cast<std::size_t>(text[i + 1] - '1') : 0;
-    if (text[i] == '%' && i + 1 < text.size() && k < args.size()) {
-      out += *(args.begin() + k);
-      ++i;
-    } else {
-      out += text[i];
-    }
-  }
-  return out;
-}
 
 const char* TitleOf(OldHourSystem system) {
   switch (system) {
@@ -305,24 +288,25 @@ void TracingPass::DrawOldHours() {
   // counted from sunrise or sunset, they need the horizon of a known latitude
   if (!any || !p_.Limite) return;
   const LocalSky sky = LocalSkyOf(o_);
-  std::string text = kLegendText;
+  std::string text = lang_.Report(kLegendText);
   for (const OldHourSystem system : kOldHourSystems) {
     if (!Shown(o, system)) continue;
     canvas_.BeginFigure(FigureOf(system));
     canvas_.SetPenStyle(PenOf(system));
-    text += TitleOf(system);
+    text += lang_.Report(TitleOf(system));
     const OldHourNumbers numbers = NumbersOf(system);
     bool drawn = false;
     for (int n = numbers.first; n <= numbers.last; ++n) {
       std::optional<OldHourTrace> line = DrawOldHour(system, n, sky);
       if (!line) continue;
       drawn = true;
-      text += Substitute(kOldHourLineText, {std::to_string(n),
-                                            FormatPoint(line->pieces.front().front(), frame_.plate),
-                                            FormatPoint(line->pieces.back().back(), frame_.plate)});
+      text +=
+          lang_.Report(kOldHourLineText,
+                       {std::to_string(n), FormatPoint(line->pieces.front().front(), frame_.plate),
+                        FormatPoint(line->pieces.back().back(), frame_.plate)});
       oldHours_.push_back(std::move(*line));
     }
-    if (!drawn) text += kNoOldHourLineText;
+    if (!drawn) text += lang_.Report(kNoOldHourLineText);
   }
   canvas_.SetPenStyle(PenStyle::Solid);
   if (opt_.composeReport) report_.sections[5] += text;

@@ -10,6 +10,7 @@
 #include "compute/Solver.h"
 #include "model/DeskClock.h"
 #include "model/DialProject.h"
+#include "model/Language.h"
 #include "model/Message.h"
 #include "model/Report.h"
 #include "trace/Canvas.h"
@@ -75,6 +76,8 @@ struct TraceOptions {
   std::optional<ShadowInstant> shadowInstant;
   /// Replaces `Visible1` (the DXF export writes its own shadow-caster).
   std::optional<bool> visibleOverride;
+  /// The language of the report's lines; none for the source language. Must outlive the pass.
+  const TextLanguage* language = nullptr;
 };
 
 /// A straight hour line as the report lists it (section 5): its clock time and its two ends.

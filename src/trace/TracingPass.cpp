@@ -31,7 +31,8 @@ TracingPass::TracingPass(const DialProject& project, const Orientation& orientat
       frame_(frame),
       canvas_(canvas),
       opt_(options),
-      report_(report) {}
+      report_(report),
+      lang_(options.language != nullptr ? *options.language : SourceLanguage()) {}
 
 TraceResult TracingPass::Run() {
   if (opt_.composeReport) report_.Clear(2, 8);
@@ -72,14 +73,15 @@ void TracingPass::WriteDialKind() {
   std::string& s = report_.sections[2];
   switch (g_.DialKind) {
     case kPolar:
-      s = UMBRIX_TR(
+      s = lang_.Report(UMBRIX_TR(
           "Report",
           "Le cadran est de type polaire. Les lignes horaires sont parallèles entre elles "
-          "et le style est parallèle à la surface du cadran.\r\n");
+          "et le style est parallèle à la surface du cadran.\r\n"));
       break;
     case 2:
     case -2:
-      s = g_.DialKind > 0
+      s = lang_.Report(
+          g_.DialKind > 0
               ? UMBRIX_TR("Report",
                           "Le cadran est de type équatorial. Le style s'élève perpendiculairement "
                           "à la surface du cadran en direction du pôle nord céleste. Les lignes "
@@ -87,17 +89,19 @@ void TracingPass::WriteDialKind() {
               : UMBRIX_TR("Report",
                           "Le cadran est de type équatorial. Le style s'élève perpendiculairement "
                           "à la surface du cadran en direction du pôle sud céleste. Les lignes "
-                          "horaires sont régulièrement espacées de 15°.\r\n");
+                          "horaires sont régulièrement espacées de 15°.\r\n"));
       break;
     case kBoreal:
-      s = UMBRIX_TR("Report",
+      s = lang_.Report(
+          UMBRIX_TR("Report",
                     "Le cadran est de type boréal, le style s'élève au-dessus de la surface du "
-                    "cadran en direction du pôle nord céleste.\r\n");
+                    "cadran en direction du pôle nord céleste.\r\n"));
       break;
     default:
-      s = UMBRIX_TR("Report",
+      s = lang_.Report(
+          UMBRIX_TR("Report",
                     "Le cadran est de type austral, le style s'élève au-dessus de la surface du "
-                    "cadran en direction du pôle sud céleste.\r\n");
+                    "cadran en direction du pôle sud céleste.\r\n"));
       break;
   }
 }
@@ -109,7 +113,7 @@ void TracingPass::WriteSolarTimeLine() {
       "Report",
       "\r\nCadran à heures solaires, correction supplémentaire pour obtenir l'heure légale : "
       "%1 %2\r\n");
-  report_.sections[2] += ComposeText(
+  report_.sections[2] += lang_.Report(
       pattern, {g_.SolarOffset >= 0 ? "+" : "-", FormatHoursH(std::fabs(g_.SolarOffset))});
 }
 
@@ -156,10 +160,11 @@ void TracingPass::DrawEquinoctial() {
   if (!opt_.composeReport) return;
   if (line.visible) {
     report_.sections[7] =
-        ComposeText(UMBRIX_TR("Report", "\r\nEquinoxiale : de %1\r\n     jusqu'à %2\r\n"),
-                    {FormatPoint(line.start, frame_.plate), FormatPoint(line.end, frame_.plate)});
+        lang_.Report(UMBRIX_TR("Report", "\r\nEquinoxiale : de %1\r\n     jusqu'à %2\r\n"),
+                     {FormatPoint(line.start, frame_.plate), FormatPoint(line.end, frame_.plate)});
   } else {
-    report_.sections[7] = UMBRIX_TR("Report", "\r\nL'équinoxiale ne passe pas sur le cadran.\r\n");
+    report_.sections[7] =
+        lang_.Report(UMBRIX_TR("Report", "\r\nL'équinoxiale ne passe pas sur le cadran.\r\n"));
   }
 }
 
@@ -178,8 +183,8 @@ void TracingPass::DrawDateArc() {
   DrawDayArc(p_.Dadiur.value, colours::Teal);
   if (opt_.composeReport) {
     report_.sections[8] =
-        ComposeText(UMBRIX_TR("Report", "\r\nL'arc diurne est tracé pour la date du : %1\r\n"),
-                    {FormatDateLong(p_.Dadiur.value)});
+        lang_.Report(UMBRIX_TR("Report", "\r\nL'arc diurne est tracé pour la date du : %1\r\n"),
+                     {lang_.LongDate(p_.Dadiur.value)});
   }
 }
 
@@ -207,14 +212,15 @@ void TracingPass::DrawHorizon() {
     const ClipResult line = ClipLine(frame_.plate, {foot.x + z.X * d, foot.y + z.Y * d}, -z.Y, z.X);
     if (line.visible) {
       canvas_.DrawSegment(colours::Maroon, line.start, line.end);
-      text =
-          ComposeText(UMBRIX_TR("Report", "\r\nLigne d'horizon : de %1\r\n     jusqu'à %2\r\n"),
-                      {FormatPoint(line.start, frame_.plate), FormatPoint(line.end, frame_.plate)});
+      text = lang_.Report(
+          UMBRIX_TR("Report", "\r\nLigne d'horizon : de %1\r\n     jusqu'à %2\r\n"),
+          {FormatPoint(line.start, frame_.plate), FormatPoint(line.end, frame_.plate)});
     } else {
-      text = UMBRIX_TR("Report", "\r\nLa ligne d'horizon ne passe pas sur le cadran.\r\n");
+      text = lang_.Report(
+          UMBRIX_TR("Report", "\r\nLa ligne d'horizon ne passe pas sur le cadran.\r\n"));
     }
   } else {
-    text = UMBRIX_TR("Report", "\r\nIl n'y a pas de ligne d'horizon.\r\n");
+    text = lang_.Report(UMBRIX_TR("Report", "\r\nIl n'y a pas de ligne d'horizon.\r\n"));
   }
   if (opt_.composeReport) report_.sections[6] = text;
 }

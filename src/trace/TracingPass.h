@@ -64,6 +64,8 @@ class TracingPass {
   Canvas& canvas_;
   const TraceOptions& opt_;
   Report& report_;
+  /// The language the report's lines are written in.
+  const TextLanguage& lang_;
   StyleGeometry g_;
   std::vector<HourLineEnds> hourLines_;
   std::vector<OldHourTrace> oldHours_;

@@ -35,7 +35,7 @@ HelpSupport::HelpSupport(MainWindow& window, Prompts& prompts, bool englishUi)
       englishUi_(englishUi),
       desktop_([this](int topic) { ShowTopic(topic); }),
       documentation_(prompts, desktop_, QCoreApplication::applicationDirPath().toStdString(),
-                     englishUi) {
+                     englishUi, window.session().Language()) {
   qApp->installEventFilter(this);
 }
 

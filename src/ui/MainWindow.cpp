@@ -25,11 +25,11 @@
 #include <QWindow>
 #include <utility>
 
+#include "render/Translate.h"
 #include "ui/HelpSupport.h"
 #include "ui/KeyboardHook.h"
 #include "ui/QtPrinter.h"
 #include "ui/SaisiesDialog.h"
-#include "render/Translate.h"
 #include "ui/UiApplication.h"
 
 namespace umbrix {
@@ -130,6 +130,8 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
       prompts_(prompts),
       services_(services) {
   printer_->SetParent(this);
+  englishUi_ = settings.englishUi;
+  nextLanguage_ = StoredLanguage();
   // the print dialog is a modal loop of its own
   busy_ = [outer = std::move(busy_), this] { return outer() || printer_->Busy(); };
   setObjectName(QStringLiteral("Umbrix"));
@@ -189,7 +191,7 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   new KeyboardHook(*this);
   dialog_ = new SaisiesDialog(
       *session_, [this] { RefreshAll(); }, busy_, this);
-  help_ = new HelpSupport(*this, prompts);
+  help_ = new HelpSupport(*this, prompts, englishUi_);
   ClientResized({client_->width(), client_->height()});
   RefreshAll();
 }
@@ -267,23 +269,33 @@ void MainWindow::BuildMenus() {
     QAction* action =
         parent != nullptr ? parent->addAction(caption) : menuBar()->addAction(caption);
     action->setObjectName(QString::fromLatin1(row.name));
-    if (*row.shortcut != '\0') {
-      action->setShortcut(
-          QKeySequence(QString::fromLatin1(row.shortcut), QKeySequence::PortableText));
+    if (const char* shortcut = ShortcutOf(row, englishUi_); *shortcut != '\0') {
+      action->setShortcut(QKeySequence(QString::fromLatin1(shortcut), QKeySequence::PortableText));
     }
-    action->setCheckable(row.kind == MenuKind::Option);
+    action->setCheckable(row.kind == MenuKind::Option || LanguageItemOf(row.id).has_value());
     // the hint of a disabled item shows as its tooltip
     if (*row.disabledHint != '\0' && parent != nullptr) parent->setToolTipsVisible(true);
     const MenuId id = row.id;
     connect(action, &QAction::triggered, this, [this, id] {
       Forward([this, id] {
-        if (!ActivatePrintItem(*printing_, id) && !help_->Activate(id)) {
+        if (!ChooseLanguage(id) && !ActivatePrintItem(*printing_, id) && !help_->Activate(id)) {
           ActivateMenuItem(*session_, id);
         }
       });
     });
     actions_[row.id] = action;
   }
+}
+
+bool MainWindow::ChooseLanguage(MenuId id) {
+  const std::optional<LanguageItem> item = LanguageItemOf(id);
+  if (!item) return false;
+  nextLanguage_ = *item == LanguageItem::Desktop  ? std::nullopt
+                  : *item == LanguageItem::French ? std::optional(InterfaceLanguageId::French)
+                                                  : std::optional(InterfaceLanguageId::English);
+  StoreLanguage(nextLanguage_);
+  prompts_.ShowMessage(InfoMessage(kLanguageNextStartText));
+  return true;
 }
 
 void MainWindow::UsePrinter(Printer& printer) {
@@ -353,10 +365,18 @@ void MainWindow::RefreshAll() {
 
 void MainWindow::UpdateDrawingCursor() {
   switch (hands_->Cursor()) {
-    case DrawingCursor::Default: client_->unsetCursor(); break;
-    case DrawingCursor::Move: client_->setCursor(Qt::SizeAllCursor); break;
-    case DrawingCursor::Time: client_->setCursor(Qt::SizeHorCursor); break;
-    case DrawingCursor::Date: client_->setCursor(Qt::SizeVerCursor); break;
+    case DrawingCursor::Default:
+      client_->unsetCursor();
+      break;
+    case DrawingCursor::Move:
+      client_->setCursor(Qt::SizeAllCursor);
+      break;
+    case DrawingCursor::Time:
+      client_->setCursor(Qt::SizeHorCursor);
+      break;
+    case DrawingCursor::Date:
+      client_->setCursor(Qt::SizeVerCursor);
+      break;
   }
 }
 
@@ -409,9 +429,15 @@ void MainWindow::ShowTextWindow(const std::string& title, const std::string& tex
 void MainWindow::RefreshMenus() {
   const DrawingOptions& options = session_->Project().Options;
   for (const auto& [id, action] : actions_) {
-    const MenuItemState state = id == MenuId::TjsVisible1
-                                    ? MenuItemState{desk_ && desk_->StayOnTop(), true}
-                                    : ItemState(options, id);
+    MenuItemState state = id == MenuId::TjsVisible1
+                              ? MenuItemState{desk_ && desk_->StayOnTop(), true}
+                              : ItemState(options, id);
+    if (const auto item = LanguageItemOf(id)) {
+      state.checked = *item == LanguageItem::Desktop ? !nextLanguage_
+                      : *item == LanguageItem::French
+                          ? nextLanguage_ == InterfaceLanguageId::French
+                          : nextLanguage_ == InterfaceLanguageId::English;
+    }
     const QSignalBlocker block(action);
     if (action->isCheckable() && action->isChecked() != state.checked) {
       action->setChecked(state.checked);

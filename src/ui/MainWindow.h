@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QMargins>
 #include <QTimer>
-
 #include <map>
 #include <memory>
 #include <optional>
@@ -20,6 +19,7 @@
 #include "app/PrintCommands.h"
 #include "app/Session.h"
 #include "app/WindowLayout.h"
+#include "render/InterfaceLanguage.h"
 #include "render/RasterDrawing.h"
 
 class QAction;
@@ -121,6 +121,8 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   class ClientArea;
 
   void BuildMenus();
+  /// A "&Langue" item: the language kept for the next start, and said so; false for another item.
+  bool ChooseLanguage(MenuId id);
   void BuildDeskPopup();
   /// What the window manager's frame adds around the window, as last seen.
   QMargins Frame() const;
@@ -160,6 +162,11 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   QMenu* popup_ = nullptr;
   QTimer deskTimer_;
   bool deskLook_ = false;
+  /// The English interface: its shortcuts where they differ from the French ones.
+  bool englishUi_ = false;
+  /// The interface language chosen for the next start in the "&Langue" sub-menu (none: the
+  /// desktop's), as the settings hold it.
+  std::optional<InterfaceLanguageId> nextLanguage_;
   /// The outer size the desk dial last accepted; a resize received is judged against it.
   std::optional<QSize> deskSize_;
   /// A resize the window manager made during a drag of the border is judged again once the drag

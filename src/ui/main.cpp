@@ -4,6 +4,9 @@
 #include <QDir>
 #include <QSessionManager>
 #include <csignal>
+#include <filesystem>
+#include <iostream>
+#include <memory>
 
 #include "render/SystemServices.h"
 #include "ui/MainWindow.h"
@@ -14,12 +17,24 @@ int main(int argc, char** argv) {
   // an export into a pipe whose reader went away fails with a message instead of ending the program
   std::signal(SIGPIPE, SIG_IGN);
   QApplication app(argc, argv);
+  // "--langue fr|en" is the program's own; what remains is the session's command line
+  const umbrix::LanguageOption option =
+      umbrix::TakeLanguageOption(umbrix::SessionArguments(QApplication::arguments()));
   // the translators before the first window, which takes its texts as it is built
-  const umbrix::UiLanguage language = umbrix::SetUpApplication();
+  const umbrix::UiLanguage language =
+      umbrix::SetUpApplication(umbrix::ChosenLanguage(option.language));
+  if (option.refused) {
+    std::cerr
+        << std::filesystem::path(argv[0]).filename().string() << ": "
+        << umbrix::ComposeText(
+               QCoreApplication::translate("Language", umbrix::kUnknownLanguageText).toStdString(),
+               {*option.refused})
+        << '\n';
+  }
   umbrix::SystemServices services;
   umbrix::QtPrompts prompts(QDir::currentPath());
-  umbrix::SessionSettings settings;
-  settings.englishUi = language.englishUi;
+  std::unique_ptr<umbrix::TextLanguage> texts;
+  umbrix::SessionSettings settings = umbrix::LanguageSettings(language, texts);
   umbrix::MainWindow window(
       prompts, services, [&prompts] { return prompts.Busy(); }, std::move(settings));
   prompts.SetParent(nullptr);
@@ -33,6 +48,6 @@ int main(int argc, char** argv) {
   window.show();
   window.ApplyInitialSize();
   window.WaitUntilFramed(1000);
-  window.Start(umbrix::SessionArguments(QApplication::arguments()));
+  window.Start(option.args);
   return QApplication::exec();
 }

@@ -41,6 +41,7 @@ TEST(PrintPlan, JobTitlesAndTheDateLine) {
   const double serial = SerialFromCivil({2024, 6, 21}) + (15.0 * 3600 + 4 * 60 + 5) / 86400;
   EXPECT_EQ(PrintDateLine(serial), "21 juin 2024 15:04:05");
   EXPECT_EQ(PrintDateLine(SerialFromCivil({2012, 1, 1})), "1 janvier 2012 00:00:00");
+  EXPECT_EQ(PrintDateLine(serial, MonthNames::English), "21 June 2024 15:04:05");
 }
 
 TEST(PrintPlan, HeaderTextsAndTheirPlaces) {

@@ -50,7 +50,8 @@ inline CliRunResult RunCliProcess(const std::vector<std::string>& args,
                                   const std::filesystem::path& scratch,
                                   const std::string& environment = "", bool inScratch = false) {
   std::string command = inScratch ? "cd " + ShellQuoted(scratch.string()) + " && " : "";
-  command += environment + " " + ShellQuoted(UMBRIX_CLI_PATH);
+  // the French program whatever the desktop running the tests speaks; "--langue" still wins
+  command += "LANGUAGE=fr " + environment + " " + ShellQuoted(UMBRIX_CLI_PATH);
   for (const std::string& a : args) command += " " + ShellQuoted(a);
   const std::filesystem::path out = scratch / "cli-stdout";
   const std::filesystem::path err = scratch / "cli-stderr";

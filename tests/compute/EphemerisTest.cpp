@@ -88,7 +88,7 @@ TEST(DayEvents, SolarHourPlaceNegativeZoneAndMissingLatitude) {
 
 TEST(DayEvents, EnglishMonthNames) {
   const DayEventsText r =
-      DayEvents(testing::FullPlaceProject(), kInstantPoint1, MonthNames::English);
+      DayEvents(testing::FullPlaceProject(), kInstantPoint1, TextLanguage(MonthNames::English));
   EXPECT_EQ(r.text.rfind("\r\nEvénements de la journée :\r\n21 June 2024\r\n", 0), 0u);
 }
 

@@ -99,14 +99,13 @@ TEST(LegalTime, EphemerisReadsEachInstantInItsLegalOffset) {
   NameParis(p);
   p.ZoneOffsets[kZoneCurrent] = {true, 1.0};
   Give(p.Dadiur, testing::Serial(2024, 3, 24));
-  const std::string first = DayEvents(p, kInstantPoint1, MonthNames::French).text;
-  const std::string second = DayEvents(p, kInstantPoint2, MonthNames::French).text;
+  const std::string first = DayEvents(p, kInstantPoint1).text;
+  const std::string second = DayEvents(p, kInstantPoint2).text;
   EXPECT_NE(first.find("-- Heure UTC+1:00 --"), std::string::npos) << first;
   EXPECT_NE(second.find("-- Heure UTC+2:00 --"), std::string::npos) << second;
   // the legal time of the current instant replaces the `TypeHeure` shift
   p.TypeHeure = kTypeHeureValues[2];
-  EXPECT_NE(DayEvents(p, kInstantCurrent, MonthNames::French).text.find("-- Heure UTC+1:00 --"),
-            std::string::npos);
+  EXPECT_NE(DayEvents(p, kInstantCurrent).text.find("-- Heure UTC+1:00 --"), std::string::npos);
 }
 
 }  // namespace

@@ -76,19 +76,104 @@ void CollectActions(const QList<QAction*>& actions, QStringList& untranslated,
   }
 }
 
-TEST(InterfaceLanguage, FrenchAndEnglishLoadTheirOwnTextsAndOnlyEnglishIsEnglish) {
-  const UiLanguage french = SetUpApplication(QLocale(QLocale::French, QLocale::France));
-  EXPECT_TRUE(french.umbrixTexts) << "umbrix_fr.qm is compiled into the program";
-  EXPECT_FALSE(french.englishUi);
-  const UiLanguage english = SetUpApplication(QLocale(QLocale::English, QLocale::UnitedStates));
-  EXPECT_TRUE(english.umbrixTexts) << "umbrix_en.qm is compiled into the program";
-  EXPECT_TRUE(english.englishUi);
-  // the other tests of this program read the French texts
-  for (QTranslator* t : qApp->findChildren<QTranslator*>(Qt::FindDirectChildrenOnly)) {
-    QCoreApplication::removeTranslator(t);
-    delete t;
+TEST(InterfaceLanguage, EachLanguageLoadsItsOwnTextsAndOnlyEnglishIsTheEnglishInterface) {
+  for (const InterfaceLanguageId id : {InterfaceLanguageId::English, InterfaceLanguageId::French}) {
+    const UiLanguage language = SetUpApplication(id);
+    EXPECT_TRUE(language.umbrixTexts) << LanguageCode(id) << ": compiled into the program";
+    EXPECT_EQ(language.englishUi, id == InterfaceLanguageId::English) << LanguageCode(id);
   }
-  QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
+  // the French ones replaced the English ones: the window speaks French again
+  EXPECT_EQ(QCoreApplication::translate("MainMenu", "&Fichier"), QStringLiteral("&Fichier"));
+}
+
+TEST(InterfaceLanguage, TheDesktopsOrderOfLanguagesChoosesFrenchOrEnglish) {
+  struct Row {
+    QStringList uiLanguages;
+    InterfaceLanguageId expected;
+  };
+  const Row rows[] = {{{"fr-FR", "fr"}, InterfaceLanguageId::French},
+                      {{"en-US", "en"}, InterfaceLanguageId::English},
+                      {{"de"}, InterfaceLanguageId::English},  // a language Umbrix lacks
+                      {{"de-DE", "fr-CH", "en"}, InterfaceLanguageId::French},
+                      {{"C"}, InterfaceLanguageId::English},
+                      {{}, InterfaceLanguageId::English}};
+  for (const Row& r : rows) {
+    EXPECT_EQ(DesktopLanguage(r.uiLanguages), r.expected) << r.uiLanguages.join(',').toStdString();
+  }
+}
+
+TEST(InterfaceLanguage, TheLanguageOptionIsTakenOutOfTheArgumentsAndAWrongOneRefused) {
+  struct Row {
+    std::vector<std::string> args;
+    std::optional<InterfaceLanguageId> language;
+    std::vector<std::string> rest;
+    std::optional<std::string> refused;
+  };
+  const Row rows[] = {
+      {{"--langue", "en", "mur.umd"}, InterfaceLanguageId::English, {"mur.umd"}, {}},
+      {{"MAP", "--langue=FR", "mur.umd"}, InterfaceLanguageId::French, {"MAP", "mur.umd"}, {}},
+      {{"mur.umd"}, {}, {"mur.umd"}, {}},
+      {{"--langue", "de"}, {}, {}, "de"},
+      {{"--langue"}, {}, {}, ""},
+      {{"--", "--langue", "en"}, {}, {"--", "--langue", "en"}, {}},  // file names after "--"
+  };
+  for (const Row& r : rows) {
+    const LanguageOption o = TakeLanguageOption(r.args);
+    EXPECT_EQ(o.language, r.language) << r.args.back();
+    EXPECT_EQ(o.refused, r.refused) << r.args.back();
+    if (!r.refused) {
+      EXPECT_EQ(o.args, r.rest) << r.args.back();
+    }
+  }
+}
+
+TEST(InterfaceLanguage, OnlyTheEnglishInterfaceFollowsTheSystemsShortDateFormatWithSlashes) {
+  struct Row {
+    bool englishUi;
+    QLocale system;
+    std::string pattern;
+  };
+  const Row rows[] = {{true, QLocale(QLocale::English, QLocale::UnitedStates), "M/d/yy"},
+                      {true, QLocale(QLocale::English, QLocale::UnitedKingdom), "dd/MM/yyyy"},
+                      {true, QLocale(QLocale::German, QLocale::Germany), "dd/mm/yyyy"},
+                      {false, QLocale(QLocale::English, QLocale::UnitedStates), "dd/mm/yyyy"}};
+  for (const Row& r : rows) {
+    UiLanguage language;
+    language.englishUi = r.englishUi;
+    std::unique_ptr<TextLanguage> texts;
+    const SessionSettings s = LanguageSettings(language, texts, r.system);
+    EXPECT_EQ(s.dates.pattern, r.pattern) << r.system.name().toStdString();
+    EXPECT_EQ(s.englishUi, r.englishUi);
+    ASSERT_EQ(s.language, texts.get());
+    EXPECT_EQ(texts->Months(), r.englishUi ? MonthNames::English : MonthNames::French);
+  }
+}
+
+TEST(InterfaceLanguage, TheLanguageMenuKeepsTheChoiceForTheNextStart) {
+  struct Row {
+    const char* item;
+    std::optional<InterfaceLanguageId> stored;
+  };
+  const Row rows[] = {{"LangueAnglais1", InterfaceLanguageId::English},
+                      {"LangueFrancais1", InterfaceLanguageId::French},
+                      {"LangueBureau1", std::nullopt}};
+  FakePlatform fake;
+  MainWindow window(fake, fake);
+  for (const Row& r : rows) {
+    QAction* item = window.findChild<QAction*>(QString::fromLatin1(r.item));
+    ASSERT_NE(item, nullptr) << r.item;
+    item->trigger();
+    EXPECT_EQ(StoredLanguage(), r.stored) << r.item;
+    EXPECT_TRUE(item->isChecked()) << r.item;
+    EXPECT_EQ(fake.MessageTexts().back(), kLanguageNextStartText);
+    // the next start reads it, unless its command line names a language
+    MainWindow next(fake, fake);
+    EXPECT_TRUE(next.findChild<QAction*>(QString::fromLatin1(r.item))->isChecked()) << r.item;
+    if (r.stored) {
+      EXPECT_EQ(ChosenLanguage(std::nullopt), *r.stored) << r.item;
+    }
+    EXPECT_EQ(ChosenLanguage(InterfaceLanguageId::French), InterfaceLanguageId::French);
+  }
 }
 
 TEST(InterfaceLanguage, EveryEnglishMenuCaptionIsTranslatedWithItsOwnMnemonicInItsMenu) {

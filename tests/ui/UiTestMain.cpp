@@ -13,6 +13,8 @@ int main(int argc, char** argv) {
   const umbrix::testing::TempFolder home;
   qputenv("HOME", home.Path().string().c_str());
   qputenv("XDG_RUNTIME_DIR", home.Path().string().c_str());
+  // the language chosen for the next start is written under the scratch folder too
+  qputenv("XDG_CONFIG_HOME", home.Path().string().c_str());
   ::testing::InitGoogleTest(&argc, argv);
   QApplication app(argc, argv);
   return RUN_ALL_TESTS();
