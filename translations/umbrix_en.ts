@@ -2,6 +2,415 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US" sourcelanguage="fr_FR">
 <context>
+    <name>Cli</name>
+    <message>
+        <source>l&apos;option %1 est donnée deux fois</source>
+        <translation>option %1 is given twice</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 attend une valeur</source>
+        <translation>option %1 needs a value</translation>
+    </message>
+    <message>
+        <source>un seul projet à la fois : « %1 »</source>
+        <translation>one project at a time: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>l&apos;option %1 ne prend pas de valeur</source>
+        <translation>option %1 takes no value</translation>
+    </message>
+    <message>
+        <source>option inconnue : « %1 »</source>
+        <translation>unknown option: &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>hauteur des chiffres incorrecte : « %1 » (de 1 à 100 mm, par exemple 5)</source>
+        <translation>wrong numeral height: &quot;%1&quot; (1 to 100 mm, for example 5)</translation>
+    </message>
+    <message>
+        <source>heures anciennes inconnues : « %1 » (italiques, babyloniques ou temporaires, séparées par des virgules)</source>
+        <translation>unknown old hours: &quot;%1&quot; (italiques, babyloniques or temporaires, separated by commas)</translation>
+    </message>
+    <message>
+        <source>impression inconnue : « %1 » (imprimer, demi, plein, 2, 4 ou echelle)</source>
+        <translation>unknown print: &quot;%1&quot; (imprimer, demi, plein, 2, 4 or echelle)</translation>
+    </message>
+    <message>
+        <source>papier inconnu : « %1 » (A4, A3 ou Letter)</source>
+        <translation>unknown paper: &quot;%1&quot; (A4, A3 or Letter)</translation>
+    </message>
+    <message>
+        <source>écart incorrect : « %1 » (un nombre au-dessus de 0, au plus 100 mm)</source>
+        <translation>wrong step: &quot;%1&quot; (a number above 0, at most 100 mm)</translation>
+    </message>
+    <message>
+        <source>écart incorrect : « %1 » (un nombre au-dessus de 0, au plus 3600 s)</source>
+        <translation>wrong step: &quot;%1&quot; (a number above 0, at most 3600 s)</translation>
+    </message>
+    <message>
+        <source>commande inconnue : « %1 » (calculer, simuler, tracer ou éphémérides)</source>
+        <translation>unknown command: &quot;%1&quot; (calculer, simuler, tracer or éphémérides)</translation>
+    </message>
+    <message>
+        <source>taille incorrecte : « %1 » (LxH, de %2 à %3 pixels, par exemple 600x600)</source>
+        <translation>wrong size: &quot;%1&quot; (WxH, %2 to %3 pixels, for example 600x600)</translation>
+    </message>
+    <message>
+        <source>il manque le fichier du projet (.umd)</source>
+        <translation>the project file (.umd) is missing</translation>
+    </message>
+    <message>
+        <source>l&apos;option --impression attend --pdf FICHIER</source>
+        <translation>option --impression needs --pdf FILE</translation>
+    </message>
+    <message>
+        <source>l&apos;option --pdf attend --impression</source>
+        <translation>option --pdf needs --impression</translation>
+    </message>
+    <message>
+        <source>l&apos;option --papier attend --impression</source>
+        <translation>option --papier needs --impression</translation>
+    </message>
+    <message>
+        <source>une seule sortie peut aller sur la sortie standard (« - »)</source>
+        <translation>only one output may go to standard output (&quot;-&quot;)</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Oui</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Non</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>Annuler</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>%1 : %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>umbrix-cli : %1</source>
+        <translation>umbrix-cli: %1</translation>
+    </message>
+    <message>
+        <source>les heures anciennes ne sont pas tracées sans la latitude : cochez « Limiter le tracé à la partie utile » dans le projet</source>
+        <translation>the old hours are not drawn without the latitude: check &quot;Limit the drawing to the useful part&quot; in the project</translation>
+    </message>
+    <message>
+        <source>la dernière commande du projet (%1) n&apos;est pas connue : rien n&apos;a été calculé (--commande calculer, simuler, tracer ou éphémérides)</source>
+        <translation>the project&apos;s last command (%1) is not known: nothing was computed (--command calculer, simuler, tracer or éphémérides)</translation>
+    </message>
+    <message>
+        <source>umbrix-cli : %1
+(umbrix-cli --aide, umbrix-cli --help)
+</source>
+        <translation>umbrix-cli: %1
+(umbrix-cli --help, umbrix-cli --aide)
+</translation>
+    </message>
+    <message>
+        <source>langue inconnue : « %1 » (fr ou en)</source>
+        <translation>unknown language: &quot;%1&quot; (fr or en)</translation>
+    </message>
+    <message>
+        <source>Usage : umbrix-cli PROJET.umd [options]
+
+Ouvre un projet Umbrix comme le fait le programme : le projet est lu, sa dernière
+commande est refaite (ou celle que demande --commande), puis ce qui est demandé
+est écrit.
+
+Options :
+  --commande NOM, --command NOM, -c NOM
+                          calculer, simuler, tracer ou éphémérides
+  --rapport FICHIER, --report FICHIER
+                          le rapport, en UTF-8 ; « - » pour la sortie standard
+  --png FICHIER           le dessin en PNG, lissé
+  --bmp FICHIER           le dessin en BMP 4 bits
+  --svg FICHIER           le dessin en SVG, à l&apos;échelle (en millimètres)
+  --dxf FICHIER           le dessin en DXF (R12), comme « Export dxf »
+  --fabrication-dxf FICHIER
+                          le dessin de fabrication en DXF (R12, millimètres) : un
+                          calque par rôle (découpe, gravure, porte-ombre, repères,
+                          cartouche), chiffres dans la plaque, sans fond ni ombre ;
+                          le même quelle que soit la taille du dessin
+  --fabrication-svg FICHIER
+                          le même dessin en SVG, en millimètres, calques Inkscape
+  --hauteur-chiffres MM, --numeral-height MM
+                          hauteur des chiffres du dessin de fabrication (de 1 à
+                          100 mm) ; par défaut le 25e du petit côté (de 3 à 12 mm),
+                          réduit tant qu&apos;un chiffre ne tient pas entre les lignes
+  --zone NOM, --fuseau NOM
+                          le fuseau horaire du lieu par son nom (Europe/Paris) :
+                          les heures des instants sont son heure légale, heure
+                          d&apos;été comprise ; --zone &quot;&quot; retire celui du projet
+  --heures-anciennes LISTE, --old-hours LISTE
+                          trace aussi les heures italiques, babyloniques ou
+                          temporaires (séparées par des virgules, par exemple
+                          italiques,babyloniques) ; il faut la latitude
+  --taille LxH, --size LxH
+                          taille maximale du dessin en pixels (600x600 par défaut) ;
+                          le cadran garde ses proportions
+  --fiabilite [FICHIER|-]
+                          la fiabilité de la mesure : le calcul refait avec chaque
+                          marque déplacée et chaque heure décalée, les écarts qui en
+                          résultent, le verdict et le conseil ; sans fichier (ou « - »)
+                          sur la sortie standard
+  --ecart-marques MM      déplacement des marques pour --fiabilite (0.5 mm par défaut)
+  --ecart-heures S        décalage des heures pour --fiabilite (30 s par défaut)
+  --impression NOM --pdf FICHIER [--papier A4|A3|Letter]
+                          imprime en PDF, comme les commandes d&apos;impression :
+                          imprimer (données, dessin, commentaires et rapport), demi,
+                          plein, 2 ou 4 (le dessin sur une demi-page, une page, deux
+                          ou quatre feuilles), echelle (le cadran à l&apos;échelle 1:1 sur
+                          autant de feuilles qu&apos;il en faut, avec bandes de 10 mm,
+                          repères et barre de 100 mm) ; papier A4 par défaut
+  --enregistrer FICHIER, --save FICHIER
+                          réécrit le projet dans la version actuelle du format
+  --langue fr|en          la langue des messages et du rapport (par défaut celle
+                          du bureau : LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --map                   mode développeur (projets au format étendu)
+  --                      fin des options : ce qui suit est le projet (« -x.umd »)
+  --aide                  cette aide ; --help : la même en anglais
+  --version               la version
+
+Chaque FICHIER peut être « - » : la sortie standard (une seule sortie à la fois).
+Un fichier existant est remplacé d&apos;un coup, ses droits gardés ; un fichier en
+lecture seule, le projet ouvert ou un projet ouvert ailleurs ne le sont jamais.
+
+Les messages que le programme montrerait dans une boîte sont écrits sur la sortie
+d&apos;erreur, précédés de leur titre (« Erreur... : Donner la géométrie du cadran »).
+Les questions reçoivent la réponse qui ne change rien (Annuler, Non).
+
+Codes de sortie : 0 succès ; 1 calcul refusé (une donnée manque, le calcul échoue,
+ou il n&apos;y a pas de dessin à écrire) ; 2 erreur d&apos;usage ou de fichier.
+</source>
+        <translation>Usage : umbrix-cli PROJET.umd [options]
+
+Ouvre un projet Umbrix comme le fait le programme : le projet est lu, sa dernière
+commande est refaite (ou celle que demande --commande), puis ce qui est demandé
+est écrit.
+
+Options :
+  --commande NOM, --command NOM, -c NOM
+                          calculer, simuler, tracer ou éphémérides
+  --rapport FICHIER, --report FICHIER
+                          le rapport, en UTF-8 ; « - » pour la sortie standard
+  --png FICHIER           le dessin en PNG, lissé
+  --bmp FICHIER           le dessin en BMP 4 bits
+  --svg FICHIER           le dessin en SVG, à l&apos;échelle (en millimètres)
+  --dxf FICHIER           le dessin en DXF (R12), comme « Export dxf »
+  --fabrication-dxf FICHIER
+                          le dessin de fabrication en DXF (R12, millimètres) : un
+                          calque par rôle (découpe, gravure, porte-ombre, repères,
+                          cartouche), chiffres dans la plaque, sans fond ni ombre ;
+                          le même quelle que soit la taille du dessin
+  --fabrication-svg FICHIER
+                          le même dessin en SVG, en millimètres, calques Inkscape
+  --hauteur-chiffres MM, --numeral-height MM
+                          hauteur des chiffres du dessin de fabrication (de 1 à
+                          100 mm) ; par défaut le 25e du petit côté (de 3 à 12 mm),
+                          réduit tant qu&apos;un chiffre ne tient pas entre les lignes
+  --zone NOM, --fuseau NOM
+                          le fuseau horaire du lieu par son nom (Europe/Paris) :
+                          les heures des instants sont son heure légale, heure
+                          d&apos;été comprise ; --zone &quot;&quot; retire celui du projet
+  --heures-anciennes LISTE, --old-hours LISTE
+                          trace aussi les heures italiques, babyloniques ou
+                          temporaires (séparées par des virgules, par exemple
+                          italiques,babyloniques) ; il faut la latitude
+  --taille LxH, --size LxH
+                          taille maximale du dessin en pixels (600x600 par défaut) ;
+                          le cadran garde ses proportions
+  --fiabilite [FICHIER|-]
+                          la fiabilité de la mesure : le calcul refait avec chaque
+                          marque déplacée et chaque heure décalée, les écarts qui en
+                          résultent, le verdict et le conseil ; sans fichier (ou « - »)
+                          sur la sortie standard
+  --ecart-marques MM      déplacement des marques pour --fiabilite (0.5 mm par défaut)
+  --ecart-heures S        décalage des heures pour --fiabilite (30 s par défaut)
+  --impression NOM --pdf FICHIER [--papier A4|A3|Letter]
+                          imprime en PDF, comme les commandes d&apos;impression :
+                          imprimer (données, dessin, commentaires et rapport), demi,
+                          plein, 2 ou 4 (le dessin sur une demi-page, une page, deux
+                          ou quatre feuilles), echelle (le cadran à l&apos;échelle 1:1 sur
+                          autant de feuilles qu&apos;il en faut, avec bandes de 10 mm,
+                          repères et barre de 100 mm) ; papier A4 par défaut
+  --enregistrer FICHIER, --save FICHIER
+                          réécrit le projet dans la version actuelle du format
+  --langue fr|en          la langue des messages et du rapport (par défaut celle
+                          du bureau : LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --map                   mode développeur (projets au format étendu)
+  --                      fin des options : ce qui suit est le projet (« -x.umd »)
+  --aide                  cette aide ; --help : la même en anglais
+  --version               la version
+
+Chaque FICHIER peut être « - » : la sortie standard (une seule sortie à la fois).
+Un fichier existant est remplacé d&apos;un coup, ses droits gardés ; un fichier en
+lecture seule, le projet ouvert ou un projet ouvert ailleurs ne le sont jamais.
+
+Les messages que le programme montrerait dans une boîte sont écrits sur la sortie
+d&apos;erreur, précédés de leur titre (« Erreur... : Donner la géométrie du cadran »).
+Les questions reçoivent la réponse qui ne change rien (Annuler, Non).
+
+Codes de sortie : 0 succès ; 1 calcul refusé (une donnée manque, le calcul échoue,
+ou il n&apos;y a pas de dessin à écrire) ; 2 erreur d&apos;usage ou de fichier.
+</translation>
+    </message>
+    <message>
+        <source>Usage: umbrix-cli PROJECT.umd [options]
+
+Opens an Umbrix project as the program does: the project is read, its last command
+is run again (or the one --command asks for), then what is asked for is written.
+
+Options:
+  --command NAME, --commande NAME, -c NAME
+                          calculer (compute), simuler (simulate), tracer (trace)
+                          or éphémérides (ephemeris)
+  --report FILE, --rapport FILE
+                          the report, in UTF-8; &quot;-&quot; for standard output
+  --png FILE              the drawing as PNG, smooth
+  --bmp FILE              the drawing as 4-bit BMP
+  --svg FILE              the drawing as SVG, true scale (millimetres)
+  --dxf FILE              the drawing as DXF (R12), as &quot;Export dxf&quot; writes it
+  --fabrication-dxf FILE
+                          the workshop drawing as DXF (R12, millimetres): one
+                          layer per role (cut, engrave, shadow-caster, layout marks,
+                          title block), numerals inside the plate, no background or
+                          shadow; the same whatever the drawing&apos;s size
+  --fabrication-svg FILE
+                          the same drawing as SVG, in millimetres, Inkscape layers
+  --zone NAME, --fuseau NAME
+                          the place&apos;s time zone by name (Europe/Paris): the
+                          instants&apos; clock times are its legal time, summer time
+                          included; --zone &quot;&quot; removes the project&apos;s zone
+  --numeral-height MM, --hauteur-chiffres MM
+                          height of the workshop drawing&apos;s numerals (1 to 100 mm);
+                          by default the short side over 25 (3 to 12 mm), made
+                          smaller while a numeral finds no room between the lines
+  --old-hours LIST, --heures-anciennes LIST
+                          also draws the Italian, Babylonian or temporary hours
+                          (italiques, babyloniques, temporaires, separated by
+                          commas); the latitude must be known
+  --size WxH, --taille WxH
+                          largest drawing in pixels (600x600 by default);
+                          the dial keeps its proportions
+  --fiabilite [FILE|-]
+                          how far the measurement can be trusted: the computation
+                          run again with each mark moved and each clock time shifted,
+                          the changes it brings, the verdict and the advice (French
+                          text); without a file (or &quot;-&quot;) on standard output
+  --ecart-marques MM      how far --fiabilite moves the marks (0.5 mm by default)
+  --ecart-heures S        how far --fiabilite shifts the clock times (30 s by default)
+  --impression NAME --pdf FILE [--papier A4|A3|Letter]
+                          prints to PDF as the print commands do: imprimer (data,
+                          drawing, comments and report), demi, plein, 2 or 4 (the
+                          drawing on half a page, a page, two or four sheets),
+                          echelle (the dial at true size 1:1 on as many sheets as it
+                          needs, with 10 mm bands, join marks and a 100 mm bar);
+                          A4 paper by default
+  --save FILE, --enregistrer FILE
+                          writes the project back in the current file version
+  --langue fr|en, --language fr|en
+                          the language of the messages and the report (by default
+                          the desktop&apos;s: LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --map                   developer mode (extended project files)
+  --                      end of options: what follows is the project (&quot;-x.umd&quot;)
+  --help                  this help; --aide: the same in French
+  --version               the version
+
+Each FILE may be &quot;-&quot;: standard output (one output at a time). An existing file
+is replaced in one step, its permissions kept; a read-only file, the open project
+or a project open elsewhere never is.
+
+Messages the program would show in a box go to standard error, prefixed by their
+caption (&quot;Erreur... : Donner la géométrie du cadran&quot;). Questions get the answer
+that changes nothing (Cancel, No).
+
+Exit status: 0 success; 1 computation refused (an entry is missing, the computation
+fails, or there is no drawing to write); 2 usage or file error.
+</source>
+        <translation>Usage: umbrix-cli PROJECT.umd [options]
+
+Opens an Umbrix project as the program does: the project is read, its last command
+is run again (or the one --command asks for), then what is asked for is written.
+
+Options:
+  --command NAME, --commande NAME, -c NAME
+                          calculer (compute), simuler (simulate), tracer (trace)
+                          or éphémérides (ephemeris)
+  --report FILE, --rapport FILE
+                          the report, in UTF-8; &quot;-&quot; for standard output
+  --png FILE              the drawing as PNG, smooth
+  --bmp FILE              the drawing as 4-bit BMP
+  --svg FILE              the drawing as SVG, true scale (millimetres)
+  --dxf FILE              the drawing as DXF (R12), as &quot;Export dxf&quot; writes it
+  --fabrication-dxf FILE
+                          the workshop drawing as DXF (R12, millimetres): one
+                          layer per role (cut, engrave, shadow-caster, layout marks,
+                          title block), numerals inside the plate, no background or
+                          shadow; the same whatever the drawing&apos;s size
+  --fabrication-svg FILE
+                          the same drawing as SVG, in millimetres, Inkscape layers
+  --zone NAME, --fuseau NAME
+                          the place&apos;s time zone by name (Europe/Paris): the
+                          instants&apos; clock times are its legal time, summer time
+                          included; --zone &quot;&quot; removes the project&apos;s zone
+  --numeral-height MM, --hauteur-chiffres MM
+                          height of the workshop drawing&apos;s numerals (1 to 100 mm);
+                          by default the short side over 25 (3 to 12 mm), made
+                          smaller while a numeral finds no room between the lines
+  --old-hours LIST, --heures-anciennes LIST
+                          also draws the Italian, Babylonian or temporary hours
+                          (italiques, babyloniques, temporaires, separated by
+                          commas); the latitude must be known
+  --size WxH, --taille WxH
+                          largest drawing in pixels (600x600 by default);
+                          the dial keeps its proportions
+  --fiabilite [FILE|-]
+                          how far the measurement can be trusted: the computation
+                          run again with each mark moved and each clock time shifted,
+                          the changes it brings, the verdict and the advice (French
+                          text); without a file (or &quot;-&quot;) on standard output
+  --ecart-marques MM      how far --fiabilite moves the marks (0.5 mm by default)
+  --ecart-heures S        how far --fiabilite shifts the clock times (30 s by default)
+  --impression NAME --pdf FILE [--papier A4|A3|Letter]
+                          prints to PDF as the print commands do: imprimer (data,
+                          drawing, comments and report), demi, plein, 2 or 4 (the
+                          drawing on half a page, a page, two or four sheets),
+                          echelle (the dial at true size 1:1 on as many sheets as it
+                          needs, with 10 mm bands, join marks and a 100 mm bar);
+                          A4 paper by default
+  --save FILE, --enregistrer FILE
+                          writes the project back in the current file version
+  --langue fr|en, --language fr|en
+                          the language of the messages and the report (by default
+                          the desktop&apos;s: LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
+  --map                   developer mode (extended project files)
+  --                      end of options: what follows is the project (&quot;-x.umd&quot;)
+  --help                  this help; --aide: the same in French
+  --version               the version
+
+Each FILE may be &quot;-&quot;: standard output (one output at a time). An existing file
+is replaced in one step, its permissions kept; a read-only file, the open project
+or a project open elsewhere never is.
+
+Messages the program would show in a box go to standard error, prefixed by their
+caption (&quot;Erreur... : Donner la géométrie du cadran&quot;). Questions get the answer
+that changes nothing (Cancel, No).
+
+Exit status: 0 success; 1 computation refused (an entry is missing, the computation
+fails, or there is no drawing to write); 2 usage or file error.
+</translation>
+    </message>
+</context>
+<context>
     <name>Controls</name>
     <message>
         <source>&amp;Cadran</source>
@@ -317,7 +726,7 @@
     </message>
     <message>
         <source>« %1 » : le pied du gnomon doit être à l&apos;intérieur du cadran</source>
-        <translation>“%1”: the foot of the gnomon must be inside the dial</translation>
+        <translation>“%1”: the foot of the gnomon must lie inside the dial</translation>
     </message>
     <message>
         <source>« %1 » : angle de %2 à %3° au format dd°mm°ss, par exemple 45°30 ou 45,5</source>
@@ -337,7 +746,7 @@
     </message>
     <message>
         <source>« %1 » : heure au format hh:mm:ss, par exemple 12:30</source>
-        <translation>“%1”: a time as hh:mm:ss, for example 12:30</translation>
+        <translation>“%1”: a clock time as hh:mm:ss, for example 12:30</translation>
     </message>
     <message>
         <source>« %1 » : heure au format hh:mm, par exemple 12:30</source>
@@ -713,7 +1122,7 @@
     </message>
     <message>
         <source>&amp;Exemples</source>
-        <translation>Exa&amp;mples</translation>
+        <translation>&amp;Examples</translation>
     </message>
 </context>
 <context>
@@ -1089,19 +1498,19 @@ No: the first one, in summer time (%6).</translation>
     </message>
     <message>
         <source>Graphique Umbrix (*.bmp)|*.bmp|Image lissée, à la résolution de l&apos;écran (*.png)|*.png</source>
-        <translation>Umbrix drawing (*.bmp)|*.bmp|Smooth picture at the screen&apos;s resolution (*.png)|*.png</translation>
+        <translation>Umbrix graphic (*.bmp)|*.bmp|Smooth image at the screen&apos;s resolution (*.png)|*.png</translation>
     </message>
     <message>
         <source>Impression à l&apos;échelle 1:1</source>
-        <translation>Print at 1:1 scale</translation>
+        <translation>Printing at scale 1:1</translation>
     </message>
     <message numerus="yes">
         <source>L&apos;impression à l&apos;échelle 1:1 demande %n feuilles %1, en %2 × %3 (lignes × colonnes).<byte value="xd"/>
 Imprimer ?</source>
         <translation>
-            <numerusform>The 1:1 print takes %n sheet of %1, %2 × %3 (rows × columns).<byte value="xd"/>
+            <numerusform>Printing at scale 1:1 needs %n sheet of %1, in %2 × %3 (rows × columns).<byte value="xd"/>
 Print?</numerusform>
-            <numerusform>The 1:1 print takes %n sheets of %1, %2 × %3 (rows × columns).<byte value="xd"/>
+            <numerusform>Printing at scale 1:1 needs %n sheets of %1, in %2 × %3 (rows × columns).<byte value="xd"/>
 Print?</numerusform>
         </translation>
     </message>
@@ -2036,7 +2445,7 @@ The shadow is drawn for:<byte value="xd"/>
     </message>
     <message>
         <source>saisir une nouvelle mesure (Saisies)</source>
-        <translation>type a new measurement (Entries)</translation>
+        <translation>type in a new measurement (Entries)</translation>
     </message>
     <message>
         <source>lire l&apos;aide (F1)</source>

@@ -33,7 +33,7 @@ struct Question {
   std::string text;
   Buttons buttons = Buttons::OkCancel;
   std::vector<std::string> args = {};
-  /// The number that chooses the plural form of "%n" (none: -1).
+  /// The number "%n" stands for, which also chooses the plural form; -1 when the text has none.
   int count = -1;
 
   /// The text as the source language shows it.

@@ -70,10 +70,18 @@ struct CliOptions {
   bool temporaryHours = false;
 };
 
+/// The translation context of the command line's own texts.
+inline constexpr const char* kCliContext = "Cli";
+
 struct CliParse {
   std::optional<CliOptions> options;
-  /// The usage error, in French, when `options` is empty.
+  /// The usage error when `options` is empty: a marked text of `kCliContext`, a pattern with
+  /// "%1"... for `errorArgs`.
   std::string error;
+  std::vector<std::string> errorArgs = {};
+
+  /// The usage error in the interface language, its arguments put in.
+  std::string ErrorText() const;
 };
 
 /// Bounds of the study's steps (--ecart-marques, mm; --ecart-heures, s), both above 0.
@@ -98,7 +106,12 @@ std::optional<RunMode> CommandMode(std::string_view name);
 /// whatever the case; nothing for another name.
 std::optional<PrintLayout> PrintLayoutNamed(std::string_view name);
 
+/// The help in French (--aide) or in English (--help), in the interface language.
 std::string HelpText(bool french);
 std::string VersionText();
+
+/// `pattern`, a marked text of `kCliContext`, in the interface language, "%1"... replaced by
+/// `args`.
+std::string CliText(const std::string& pattern, const std::vector<std::string>& args = {});
 
 }  // namespace umbrix

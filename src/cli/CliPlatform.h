@@ -53,7 +53,15 @@ class CliPlatform {
 };
 
 /// A box's text for a terminal: "caption : text", line breaks as "\n"; an information box
-/// without caption takes the program's name, as the platform's plain message box does.
+/// without caption takes the program's name, as the platform's plain message box does. Both are
+/// shown as they stand.
 std::string TerminalText(const std::string& caption, const std::string& text);
+
+/// `message` as a terminal line: its caption and text translated, its arguments put in.
+std::string TerminalLine(const Message& message);
+
+/// A line of the command line's own about the run, `text` already in the interface language:
+/// "umbrix-cli : text".
+std::string ProgramLine(const std::string& text);
 
 }  // namespace umbrix

@@ -17,6 +17,7 @@
 #include "files/TextLines.h"
 #include "render/BitmapFiles.h"
 #include "render/PrintReplay.h"
+#include "render/Translate.h"
 #include "trace/MeasurementReliability.h"
 
 namespace umbrix {
@@ -24,8 +25,9 @@ namespace umbrix {
 namespace {
 
 constexpr const char* kOldHoursNeedLatitudeText =
-    "les heures anciennes ne sont pas tracées sans la latitude : cochez « Limiter le tracé à la "
-    "partie utile » dans le projet";
+    UMBRIX_TR("Cli",
+              "les heures anciennes ne sont pas tracées sans la latitude : cochez « Limiter le "
+              "tracé à la partie utile » dans le projet");
 
 /// Collects the run's exit status: a file error outweighs a refusal.
 class Status {
@@ -49,7 +51,7 @@ void Emit(const std::string& name, const std::string& bytes, std::ostream& out, 
     return;
   }
   if (const auto error = WriteOutputFile(name, bytes)) {
-    err << TerminalText(error->caption, error->Composed()) << '\n';
+    err << TerminalLine(*error) << '\n';
     status.FileError();
   }
 }
@@ -59,14 +61,13 @@ void EmitDrawing(const Session& session, const std::string& name, const char* no
                  const std::function<std::optional<std::string>()>& encode, std::ostream& out,
                  std::ostream& err, Status& status) {
   if (!session.State().DrawingExists) {
-    err << TerminalText(kErrorCaption, noDrawingText) << '\n';
+    err << TerminalLine(ErrorMessage(noDrawingText)) << '\n';
     status.Refused();
     return;
   }
   const std::optional<std::string> bytes = encode();
   if (!bytes) {
-    const Message failed = WriteFailureMessage(name, WriteCause::InputOutput);
-    err << TerminalText(failed.caption, failed.Composed()) << '\n';
+    err << TerminalLine(WriteFailureMessage(name, WriteCause::InputOutput)) << '\n';
     status.FileError();
     return;
   }
@@ -79,9 +80,11 @@ std::optional<std::string> UnknownLastCommand(RunMode mode) {
       mode == RunMode::Ephemeris) {
     return std::nullopt;
   }
-  return "la dernière commande du projet (" + std::to_string(static_cast<int>(mode)) +
-         ") n'est pas connue : rien n'a été calculé (--commande calculer, simuler, tracer ou "
-         "éphémérides)";
+  return CliText(UMBRIX_TR("Cli",
+                           "la dernière commande du projet (%1) n'est pas connue : rien "
+                           "n'a été calculé (--commande calculer, simuler, tracer ou "
+                           "éphémérides)"),
+                 {std::to_string(static_cast<int>(mode))});
 }
 
 /// The study of the measurement as the project stands: refused when an entry of "C&alculer" is
@@ -101,7 +104,7 @@ void WriteReliability(const Session& session, const CliOptions& options, bool al
   }
   if (!refusal.empty()) {
     if (!alreadyTold) {
-      for (const Message& m : refusal) err << TerminalText(m.caption, m.Composed()) << '\n';
+      for (const Message& m : refusal) err << TerminalLine(m) << '\n';
     }
     status.Refused();
     return;
@@ -125,7 +128,7 @@ void SwitchOnOldHours(Session& session, const CliOptions& options, std::ostream&
     }
     session.ToggleOption(item);
   }
-  if (refused) err << "umbrix-cli : " << kOldHoursNeedLatitudeText << '\n';
+  if (refused) err << ProgramLine(CliText(kOldHoursNeedLatitudeText)) << '\n';
 }
 
 }  // namespace
@@ -145,7 +148,8 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err,
   }
   if (options.zone) {
     if (const auto refused = session.Dialog().ChooseZone(*options.zone)) {
-      err << "umbrix-cli : " << refused->Composed() << '\n';
+      err << ProgramLine(Translated(kMessageContext, refused->text, refused->args).toStdString())
+          << '\n';
       return kExitFileOrUsage;
     }
     if (!options.command) session.RunComputation();
@@ -156,7 +160,7 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err,
 
   if (!options.command) {
     if (const auto unknown = UnknownLastCommand(session.State().RunMode)) {
-      err << "umbrix-cli : " << *unknown << '\n';
+      err << ProgramLine(*unknown) << '\n';
       status.Refused();
     }
   }

@@ -14,6 +14,7 @@
 
 #include "cli/CliOptions.h"
 #include "cli/CliRun.h"
+#include "model/Texts.h"
 #include "render/InterfaceLanguage.h"
 #include "render/Translate.h"
 
@@ -49,9 +50,24 @@ class PrivateRuntimeFolder {
 int main(int argc, char** argv) {
   using umbrix::CliOptions;
   const std::vector<std::string> args(argv + 1, argv + argc);
+  // no display: the fonts and the bitmap need only the offscreen platform
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  const PrivateRuntimeFolder runtimeFolder;  // outlives the application
+  // Qt reads its own options from the arguments: it gets the program's name alone
+  int qtArgc = 1;
+  char* qtArgv[] = {argv[0], nullptr};
+  QGuiApplication app(qtArgc, qtArgv);
+
   const umbrix::CliParse parsed = umbrix::ParseCliArguments(args);
+  // the report and every message, usage errors and help included, in the language asked for,
+  // else in the desktop's
+  const umbrix::InstalledLanguage language = umbrix::InstallInterfaceLanguage(
+      (parsed.options ? parsed.options->language : std::nullopt)
+          .value_or(umbrix::DesktopLanguage(QLocale::system().uiLanguages())));
   if (!parsed.options) {
-    std::cerr << "umbrix-cli : " << parsed.error << "\n(umbrix-cli --aide, umbrix-cli --help)\n";
+    std::cerr << umbrix::CliText(
+        UMBRIX_TR("Cli", "umbrix-cli : %1\n(umbrix-cli --aide, umbrix-cli --help)\n"),
+        {parsed.ErrorText()});
     return umbrix::kExitFileOrUsage;
   }
   const CliOptions& options = *parsed.options;
@@ -66,17 +82,6 @@ int main(int argc, char** argv) {
     case CliOptions::Action::Run:
       break;
   }
-
-  // no display: the fonts and the bitmap need only the offscreen platform
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  const PrivateRuntimeFolder runtimeFolder;  // outlives the application
-  // Qt reads its own options from the arguments: it gets the program's name alone
-  int qtArgc = 1;
-  char* qtArgv[] = {argv[0], nullptr};
-  QGuiApplication app(qtArgc, qtArgv);
-  // the report and the messages in the language asked for, else in the desktop's
-  const umbrix::InstalledLanguage language = umbrix::InstallInterfaceLanguage(
-      options.language.value_or(umbrix::DesktopLanguage(QLocale::system().uiLanguages())));
   const umbrix::QtTextLanguage texts(language.englishUi ? umbrix::MonthNames::English
                                                         : umbrix::MonthNames::French);
   umbrix::SessionSettings settings;

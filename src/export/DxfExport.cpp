@@ -44,24 +44,12 @@ void WriteTables(DxfTagWriter& t) {
   t.Text(0, "SECTION");
   t.Text(2, "TABLES");
 
-  t.TableHead("LTYPE", 2);
-  t.Text(0, "LTYPE");
-  t.Text(2, "CONTINUOUS");
-  t.Int(70, 64);
-  t.Text(3, "___");
-  t.Int(72, 65);
-  t.Int(73, 0);
-  t.Text(40, "0.0");
-  t.Text(0, "LTYPE");
-  t.Text(2, "DASHED");
-  t.Int(70, 64);
-  t.Text(3, "---");
-  t.Int(72, 65);
-  t.Int(73, 2);
-  t.Mm(40, 4);
-  t.Mm(49, 2);
-  t.Mm(49, -2);
-  t.Text(0, "ENDTAB");
+  t.LineTypeTable({.flags = 64,
+                   .continuousText = "___",
+                   .continuousLength = "0.0",
+                   .dashedText = "---",
+                   .dash = 2,
+                   .gap = 2});
 
   // The table's count says 2 although three layers follow; readers take the entries as listed.
   t.TableHead("LAYER", 2);
@@ -70,18 +58,8 @@ void WriteTables(DxfTagWriter& t) {
   t.LayerEntry("3D", 64, 94);
   t.Text(0, "ENDTAB");
 
-  t.TableHead("STYLE", 2);
-  t.Text(0, "STYLE");
-  t.Text(2, "STANDARD");
-  t.Int(70, 64);
-  t.Mm(40, 0);
-  t.Mm(41, 1);
-  t.Mm(50, 0);
-  t.Int(71, 0);
-  t.Mm(42, 5);
-  t.Text(3, "txt");
-  t.Text(4, "");
-  t.Text(0, "ENDTAB");
+  // The table's count says 2 although one style follows.
+  t.StyleTable({.tableCount = 2, .flags = 64, .lastHeight = 5});
   t.Text(0, "ENDSEC");
 
   t.Text(0, "SECTION");

@@ -63,4 +63,40 @@ void DxfTagWriter::LayerEntry(std::string_view name, int flags, int colour) {
   Text(6, "CONTINUOUS");
 }
 
+void DxfTagWriter::LineTypeTable(const DxfLineTypes& types) {
+  TableHead("LTYPE", 2);
+  Text(0, "LTYPE");
+  Text(2, "CONTINUOUS");
+  Int(70, types.flags);
+  Text(3, types.continuousText);
+  Int(72, 65);  // 'A': aligned
+  Int(73, 0);
+  Text(40, types.continuousLength);
+  Text(0, "LTYPE");
+  Text(2, "DASHED");
+  Int(70, types.flags);
+  Text(3, types.dashedText);
+  Int(72, 65);
+  Int(73, 2);
+  Exact(40, types.dash + types.gap);
+  Exact(49, types.dash);
+  Exact(49, -types.gap);  // a gap is written negative
+  Text(0, "ENDTAB");
+}
+
+void DxfTagWriter::StyleTable(const DxfTextStyle& style) {
+  TableHead("STYLE", style.tableCount);
+  Text(0, "STYLE");
+  Text(2, "STANDARD");
+  Int(70, style.flags);
+  Exact(40, 0);  // no fixed height
+  Exact(41, 1);  // width factor
+  Exact(50, 0);  // oblique angle
+  Int(71, 0);
+  Exact(42, style.lastHeight);
+  Text(3, "txt");
+  Text(4, "");
+  Text(0, "ENDTAB");
+}
+
 }  // namespace umbrix

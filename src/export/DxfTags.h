@@ -6,6 +6,23 @@
 
 namespace umbrix {
 
+/// The LTYPE table both DXF writers state: CONTINUOUS, then DASHED (a dash and a gap, mm).
+struct DxfLineTypes {
+  int flags = 0;                      // of both entries
+  std::string_view continuousText;    // the descriptions a CAD program shows
+  std::string_view continuousLength;  // CONTINUOUS's pattern length, as the file writes it
+  std::string_view dashedText;
+  double dash = 0.0;
+  double gap = 0.0;
+};
+
+/// The STYLE table both DXF writers state: the one text style STANDARD on the font "txt".
+struct DxfTextStyle {
+  int tableCount = 1;  // the entry count the table states
+  int flags = 0;
+  double lastHeight = 0.0;  // the height last used (group 42), mm
+};
+
 /// Writes DXF group code / value pairs: the code right-aligned in three characters on its own
 /// line, the value on the next, every line ending with CR LF. Numbers never depend on the locale.
 class DxfTagWriter {
@@ -25,6 +42,10 @@ class DxfTagWriter {
   void TableHead(std::string_view name, int count);
   /// One entry of the LAYER table, drawn in continuous lines.
   void LayerEntry(std::string_view name, int flags, int colour);
+  /// The whole LTYPE table, from its head to ENDTAB.
+  void LineTypeTable(const DxfLineTypes& types);
+  /// The whole STYLE table, from its head to ENDTAB.
+  void StyleTable(const DxfTextStyle& style);
 
  private:
   void Code(int code);

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "export/DxfTags.h"
+#include "export/SvgWriting.h"
 #include "model/CodePage.h"
 #include "model/Numbers.h"
 #include "model/Report.h"
@@ -59,7 +60,6 @@ double Micro(double mm) {
   const double v = RoundScaled(1000, mm);
   return v == 0 ? 0.0 : v;  // no "-0"
 }
-std::string Num(double mm) { return FormatGeneral(Micro(mm)); }
 
 bool SamePoint(PointMm a, PointMm b) {
   return Micro(a.x) == Micro(b.x) && Micro(a.y) == Micro(b.y);
@@ -405,24 +405,12 @@ bool Uses(const FabricationDrawing& d, L layer) {
 void WriteDxfTables(DxfTagWriter& t, const FabricationDrawing& d) {
   t.Text(0, "SECTION");
   t.Text(2, "TABLES");
-  t.TableHead("LTYPE", 2);
-  t.Text(0, "LTYPE");
-  t.Text(2, "CONTINUOUS");
-  t.Int(70, 0);
-  t.Text(3, UMBRIX_FILE_TEXT("Solid line"));
-  t.Int(72, 65);
-  t.Int(73, 0);
-  t.Exact(40, 0);
-  t.Text(0, "LTYPE");
-  t.Text(2, "DASHED");
-  t.Int(70, 0);
-  t.Text(3, "__ __ __ __");
-  t.Int(72, 65);
-  t.Int(73, 2);
-  t.Exact(40, 3);
-  t.Exact(49, 2);
-  t.Exact(49, -1);
-  t.Text(0, "ENDTAB");
+  t.LineTypeTable({.flags = 0,
+                   .continuousText = UMBRIX_FILE_TEXT("Solid line"),
+                   .continuousLength = "0",
+                   .dashedText = "__ __ __ __",
+                   .dash = 2,
+                   .gap = 1});
 
   std::vector<L> layers;
   for (int k = 0; k < kFabricationLayerCount; ++k) {
@@ -434,18 +422,7 @@ void WriteDxfTables(DxfTagWriter& t, const FabricationDrawing& d) {
   for (const L layer : layers) t.LayerEntry(StyleOf(layer).dxfName, 0, StyleOf(layer).aci);
   t.Text(0, "ENDTAB");
 
-  t.TableHead("STYLE", 1);
-  t.Text(0, "STYLE");
-  t.Text(2, "STANDARD");
-  t.Int(70, 0);
-  t.Exact(40, 0);
-  t.Exact(41, 1);
-  t.Exact(50, 0);
-  t.Int(71, 0);
-  t.Exact(42, 2.5);
-  t.Text(3, "txt");
-  t.Text(4, "");
-  t.Text(0, "ENDTAB");
+  t.StyleTable({.tableCount = 1, .flags = 0, .lastHeight = 2.5});
   t.Text(0, "ENDSEC");
 
   t.Text(0, "SECTION");
@@ -519,63 +496,25 @@ std::string FabricationDxf(const FabricationDrawing& d) {
 
 namespace {
 
-// Plate Y points up, SVG's down.
-std::string X(double x) { return Num(x); }
-std::string Y(double y) { return Num(-y); }
-
-std::string EscapeXml(std::string_view text) {
-  std::string s;
-  for (const char c : text) {
-    switch (c) {
-      case '&':
-        s += "&amp;";
-        break;
-      case '<':
-        s += "&lt;";
-        break;
-      case '>':
-        s += "&gt;";
-        break;
-      case '"':
-        s += "&quot;";
-        break;
-      default:
-        s += c;
-    }
-  }
-  return s;
-}
-
 // Arial's and Liberation Sans's digits stand 0.716 of the font size.
 constexpr double kDigitHeightPerEm = 0.716;
 
 std::string SvgPath(const FabricationPath& p) {
   const std::string dash = p.dashed ? " stroke-dasharray=\"2 1\"" : "";
   if (p.points.size() == 2 && !p.closed) {
-    return "<line x1=\"" + X(p.points[0].x) + "\" y1=\"" + Y(p.points[0].y) + "\" x2=\"" +
-           X(p.points[1].x) + "\" y2=\"" + Y(p.points[1].y) + "\"" + dash + "/>";
+    return "<line x1=\"" + SvgX(p.points[0].x) + "\" y1=\"" + SvgY(p.points[0].y) + "\" x2=\"" +
+           SvgX(p.points[1].x) + "\" y2=\"" + SvgY(p.points[1].y) + "\"" + dash + "/>";
   }
-  std::string list;
-  for (const PointMm& q : p.points) {
-    if (!list.empty()) list += ' ';
-    list += X(q.x) + "," + Y(q.y);
-  }
-  return std::string(p.closed ? "<polygon" : "<polyline") + " points=\"" + list + "\"" + dash +
-         "/>";
+  return std::string(p.closed ? "<polygon" : "<polyline") + " points=\"" + SvgPoints(p.points) +
+         "\"" + dash + "/>";
 }
 
 }  // namespace
 
 std::string FabricationSvg(const FabricationDrawing& d) {
   const BoxMm& e = d.extent;
-  const std::string width = Num(e.xMax - e.xMin);
-  const std::string height = Num(e.yMax - e.yMin);
-  std::string s;
-  s += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  s += "<svg xmlns=\"http://www.w3.org/2000/svg\" "
-       "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\" version=\"1.1\" width=\"" +
-       width + "mm\" height=\"" + height + "mm\" viewBox=\"" + X(e.xMin) + " " + Y(e.yMax) + " " +
-       width + " " + height + "\">\n";
+  std::string s = SvgRoot(e.xMin, e.yMin, e.xMax, e.yMax,
+                          "xmlns:inkscape=\"http://www.inkscape.org/namespaces/inkscape\"");
   s += "<!-- Umbrix : dessin de fabrication, 1 unité = 1 mm, à imprimer à 100 % -->\n";
   for (const L layer : kWriteOrder) {
     const FabricationLayerStyle& st = StyleOf(layer);
@@ -584,20 +523,22 @@ std::string FabricationSvg(const FabricationDrawing& d) {
       if (p.layer == layer) elements.push_back(SvgPath(p));
     for (const FabricationCircle& c : d.circles) {
       if (c.layer != layer) continue;
-      elements.push_back("<circle cx=\"" + X(c.centre.x) + "\" cy=\"" + Y(c.centre.y) + "\" r=\"" +
-                         Num(c.radius) + "\"/>");
+      elements.push_back("<circle cx=\"" + SvgX(c.centre.x) + "\" cy=\"" + SvgY(c.centre.y) +
+                         "\" r=\"" + SvgNumber(c.radius) + "\"/>");
     }
     for (const FabricationText& x : d.texts) {
       if (x.layer != layer) continue;
       const double anchorX = x.centred ? x.box.Centre().x : x.box.xMin;
-      elements.push_back("<text x=\"" + X(anchorX) + "\" y=\"" + Y(x.box.yMin) + "\" font-size=\"" +
-                         Num(x.height / kDigitHeightPerEm) + "\" text-anchor=\"" +
+      elements.push_back("<text x=\"" + SvgX(anchorX) + "\" y=\"" + SvgY(x.box.yMin) +
+                         "\" font-size=\"" + SvgNumber(x.height / kDigitHeightPerEm) +
+                         "\" text-anchor=\"" +
                          (x.centred ? "middle" : "start") + "\">" + EscapeXml(x.text) + "</text>");
     }
     if (elements.empty()) continue;
     s += "<g id=\"" + std::string(st.svgId) + "\" inkscape:groupmode=\"layer\" inkscape:label=\"" +
          std::string(st.svgLabel) + "\" stroke=\"" + std::string(st.svgColour) +
-         "\" stroke-width=\"" + Num(st.strokeMm) + "\" fill=\"none\" stroke-linecap=\"round\"";
+         "\" stroke-width=\"" + SvgNumber(st.strokeMm) +
+         "\" fill=\"none\" stroke-linecap=\"round\"";
     const bool hasText =
         std::any_of(d.texts.begin(), d.texts.end(),
                     [layer](const FabricationText& x) { return x.layer == layer; });

@@ -5,41 +5,12 @@
 #include <string>
 
 #include "export/DxfCanvas.h"
+#include "export/SvgWriting.h"
 #include "model/Numbers.h"
 
 namespace umbrix {
 
 namespace {
-
-// Coordinates to the micrometre: enough for any print, and stable across machines.
-std::string Num(double mm) { return FormatGeneral(RoundScaled(1000, mm)); }
-
-// Plate Y points up, SVG's down: every y is written negated.
-std::string X(double x) { return Num(x); }
-std::string Y(double y) { return Num(-y); }
-
-std::string PointList(std::span<const PointMm> points) {
-  std::string s;
-  for (const PointMm& p : points) {
-    if (!s.empty()) s += ' ';
-    s += X(p.x) + "," + Y(p.y);
-  }
-  return s;
-}
-
-std::string EscapeXml(std::string_view text) {
-  std::string s;
-  for (const char c : text) {
-    switch (c) {
-      case '&': s += "&amp;"; break;
-      case '<': s += "&lt;"; break;
-      case '>': s += "&gt;"; break;
-      case '"': s += "&quot;"; break;
-      default: s += c;
-    }
-  }
-  return s;
-}
 
 // Height (mm) of the digits of an hour label, as the DXF export writes its TEXT.
 double LabelHeightMm(const DrawingFrame& frame) { return frame.marginPx * frame.MmPerPixelX / 2.5; }
@@ -87,7 +58,7 @@ SvgCanvas::Group& SvgCanvas::GroupOf(Colour colour) {
 
 std::string SvgCanvas::PenAttributes() const {
   std::string s;
-  if (width_ != 0) s += " stroke-width=\"" + Num(width_ * frame_.MmPerPixelX) + "\"";
+  if (width_ != 0) s += " stroke-width=\"" + SvgNumber(width_ * frame_.MmPerPixelX) + "\"";
   if (style_ == PenStyle::Dotted) s += " stroke-dasharray=\"2 2\"";
   if (style_ == PenStyle::Dashed) s += " stroke-dasharray=\"6 3\"";
   if (style_ == PenStyle::DashDot) s += " stroke-dasharray=\"6 2 1 2\"";
@@ -97,40 +68,40 @@ std::string SvgCanvas::PenAttributes() const {
 void SvgCanvas::FillSurface(Colour colour) {
   groups_.clear();
   const PlateWindow f = frame_.FrameWindow();
-  GroupOf(colour).elements.push_back("<rect x=\"" + X(f.XMin) + "\" y=\"" + Y(f.YMax) +
-                                     "\" width=\"" + Num(f.XMax - f.XMin) + "\" height=\"" +
-                                     Num(f.YMax - f.YMin) + "\" fill=\"" + SvgColour(colour) +
+  GroupOf(colour).elements.push_back("<rect x=\"" + SvgX(f.XMin) + "\" y=\"" + SvgY(f.YMax) +
+                                     "\" width=\"" + SvgNumber(f.XMax - f.XMin) + "\" height=\"" +
+                                     SvgNumber(f.YMax - f.YMin) + "\" fill=\"" + SvgColour(colour) +
                                      "\" stroke=\"none\"/>");
 }
 
 void SvgCanvas::DrawSegment(Colour colour, PointMm from, PointMm to) {
-  GroupOf(colour).elements.push_back("<line x1=\"" + X(from.x) + "\" y1=\"" + Y(from.y) +
-                                     "\" x2=\"" + X(to.x) + "\" y2=\"" + Y(to.y) + "\"" +
+  GroupOf(colour).elements.push_back("<line x1=\"" + SvgX(from.x) + "\" y1=\"" + SvgY(from.y) +
+                                     "\" x2=\"" + SvgX(to.x) + "\" y2=\"" + SvgY(to.y) + "\"" +
                                      PenAttributes() + "/>");
 }
 
 void SvgCanvas::DrawPolyline(Colour colour, std::span<const PointMm> points) {
-  GroupOf(colour).elements.push_back("<polyline points=\"" + PointList(points) + "\"" +
+  GroupOf(colour).elements.push_back("<polyline points=\"" + SvgPoints(points) + "\"" +
                                      PenAttributes() + "/>");
 }
 
 void SvgCanvas::DrawMarker(Colour colour, PointMm at) {
-  GroupOf(colour).elements.push_back("<circle cx=\"" + X(at.x) + "\" cy=\"" + Y(at.y) +
-                                     "\" r=\"" + Num(2 * frame_.MmPerPixelX) + "\"/>");
+  GroupOf(colour).elements.push_back("<circle cx=\"" + SvgX(at.x) + "\" cy=\"" + SvgY(at.y) +
+                                     "\" r=\"" + SvgNumber(2 * frame_.MmPerPixelX) + "\"/>");
 }
 
 void SvgCanvas::DrawLabel(std::string_view text, const LabelPlacement& at) {
   const double h = LabelHeightMm(frame_);
   // Centred on the anchor: middle anchoring across, the baseline half a digit below.
   GroupOf(colours::Black)
-      .elements.push_back("<text x=\"" + X(at.mm.x) + "\" y=\"" + Y(at.mm.y - h / 2) +
-                          "\" font-size=\"" + Num(h / kDigitHeightPerEm) +
+      .elements.push_back("<text x=\"" + SvgX(at.mm.x) + "\" y=\"" + SvgY(at.mm.y - h / 2) +
+                          "\" font-size=\"" + SvgNumber(h / kDigitHeightPerEm) +
                           "\" fill=\"#000000\" stroke=\"none\">" +
                           EscapeXml(text) + "</text>");
 }
 
 void SvgCanvas::DrawFilledPolygon(Colour colour, std::span<const PointMm> points) {
-  GroupOf(colour).elements.push_back("<polygon points=\"" + PointList(points) + "\" fill=\"" +
+  GroupOf(colour).elements.push_back("<polygon points=\"" + SvgPoints(points) + "\" fill=\"" +
                                      SvgColour(colour) + "\"/>");
 }
 
@@ -140,19 +111,13 @@ TextExtent SvgCanvas::MeasureText(std::string_view text) const {
 
 void SvgCanvas::Write(std::ostream& out) const {
   const PlateWindow f = frame_.FrameWindow();
-  const std::string width = Num(f.XMax - f.XMin);
-  const std::string height = Num(f.YMax - f.YMin);
-  std::string s;
-  s += "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
-  s += "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\" width=\"" + width +
-       "mm\" height=\"" + height + "mm\" viewBox=\"" + X(f.XMin) + " " + Y(f.YMax) + " " + width +
-       " " + height + "\">\n";
+  std::string s = SvgRoot(f.XMin, f.YMin, f.XMax, f.YMax);
   for (const Group& g : groups_) {
     const std::string colour = SvgColour(g.colour);
     const std::string_view name = SvgGroupName(g.colour);
     const std::string id = name.empty() ? "couleur-" + colour.substr(1) : std::string(name);
     s += "<g id=\"" + id + "\" stroke=\"" + colour +
-         "\" stroke-width=\"" + Num(kSvgHairlineMm) + "\" fill=\"none\"";
+         "\" stroke-width=\"" + SvgNumber(kSvgHairlineMm) + "\" fill=\"none\"";
     if (g.colour == colours::Black)
       s += " font-family=\"Arial, Liberation Sans, sans-serif\" text-anchor=\"middle\"";
     s += ">\n";

@@ -12,10 +12,6 @@ constexpr const char* kTabCaptions[kTabCount] = {
     UMBRIX_TR("Controls", "Point &2"), UMBRIX_TR("Controls", "&Lieu"),
     UMBRIX_TR("Controls", "&Divers"),  UMBRIX_TR("Controls", "&Option"),
     UMBRIX_TR("Controls", "&Test")};
-constexpr int kTabHelp[kTabCount] = {1, 2, 2, 3, 6, kDialogHelpContext, kDialogHelpContext};
-
-constexpr int kSimulationHelp = 5;
-constexpr int kFinalHelp = 8;
 
 using C = ControlId;
 
@@ -29,16 +25,11 @@ std::array<ControlInfo, kControlCount> BuildTable() {
     i.hint = hint;
     i.group = group;
     i.tab = tab;
-    i.helpContext = tab ? kTabHelp[static_cast<int>(*tab)] : kDialogHelpContext;
-    if (group == C::GroupSimulation || id == C::GroupSimulation) i.helpContext = kSimulationHelp;
-    if (group == C::GroupFinal || id == C::GroupFinal) i.helpContext = kFinalHelp;
   };
   const std::optional<C> none;
   for (const FieldFacts& f : kFieldFacts) {
-    t[static_cast<int>(ControlOf(f.field))] = {f.caption, f.unit, f.hint,
-                                               f.group,   f.tab,  f.helpContext};
-    if (f.label)
-      t[static_cast<int>(f.label->control)] = {"", "", "", f.group, f.tab, f.helpContext};
+    t[static_cast<int>(ControlOf(f.field))] = {f.caption, f.unit, f.hint, f.group, f.tab};
+    if (f.label) t[static_cast<int>(f.label->control)] = {"", "", "", f.group, f.tab};
   }
   // "&Cadran"
   set(C::Rectg, UMBRIX_TR("Controls", "Cadran &rectangulaire"), "", "", none, Tab::Cadran);
@@ -112,8 +103,6 @@ const ControlInfo& InfoOf(ControlId id) {
 }
 
 const char* TabCaption(Tab tab) { return kTabCaptions[static_cast<int>(tab)]; }
-
-int TabHelpContext(Tab tab) { return kTabHelp[static_cast<int>(tab)]; }
 
 bool IsRevalidatedEdit(ControlId id) {
   // every entry edit and the Test tab's; not `NomFic`, which has no handler

@@ -128,9 +128,6 @@ constexpr ControlId ControlOf(Radio r) {
   return static_cast<ControlId>(static_cast<int>(ControlId::Nord) + static_cast<int>(r));
 }
 
-/// Help topic of the dialog itself.
-inline constexpr int kDialogHelpContext = 11;
-
 /// Background of an edit: the platform's window colour when enabled, button face when not.
 enum class ControlColour { Window, ButtonFace };
 
@@ -145,7 +142,6 @@ struct ControlState {
   bool visible = true;   // false also when its tab page is hidden
   bool checked = false;  // check boxes and radio buttons
   ControlColour colour = ControlColour::Window;
-  int helpContext = 0;  // 0: the dialog's own topic
 
   /// The tooltip as the source language shows it.
   std::string Hint() const { return ComposeText(hint, hintArgs); }
@@ -172,14 +168,11 @@ struct ControlInfo {
   const char* hint = "";
   std::optional<ControlId> group;  // the group holding the control, if any
   std::optional<Tab> tab;          // none for `Carreau` and `Button1`, under the tabs
-  int helpContext = kDialogHelpContext;
 };
 const ControlInfo& InfoOf(ControlId id);
 
 /// Caption of a tab page ("&Cadran", "Point &1", ...).
 const char* TabCaption(Tab tab);
-/// Help topic of a tab page.
-int TabHelpContext(Tab tab);
 
 /// Whether the control is an edit whose leave handler the deactivation runs.
 bool IsRevalidatedEdit(ControlId id);

@@ -123,7 +123,6 @@ ControlState Form::Control(ControlId id) const {
   s.caption = info.caption;
   s.unit = info.unit;
   s.hint = info.hint;
-  s.helpContext = info.helpContext;
   const int index = static_cast<int>(id);
 
   // own enabled state and visibility, from the boxes

@@ -26,9 +26,11 @@ struct Message {
   std::string caption = kErrorCaption;
   std::string text;                    // the whole text, or a pattern with "%1"... for `args`
   std::vector<std::string> args = {};  // the pattern's values, as the source language writes them
+  /// The number "%n" stands for, which also chooses the plural form; -1 when the text has none.
+  int count = -1;
 
   /// The text as the source language shows it.
-  std::string Composed() const { return ComposeText(text, args); }
+  std::string Composed() const { return ComposeText(text, args, count); }
 
   friend bool operator==(const Message&, const Message&) = default;
 };

@@ -10,8 +10,9 @@
 //
 // Texts that are file format are written inside `UMBRIX_FILE_TEXT(text)` and never translated:
 // the `.umd` header and the comments its reader skips, the DXF and SVG layer names, the tags of
-// the formats. The report copy that a project file keeps is the report as the program wrote it,
-// in the language of the interface that saved it; the reader never parses it.
+// the formats, the command line's option names and values (scripts type them). The report copy
+// that a project file keeps is the report as the program wrote it, in the language of the
+// interface that saved it; the reader never parses it.
 
 #include <string>
 #include <string_view>

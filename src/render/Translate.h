@@ -2,6 +2,7 @@
 // The one way the windows and the prints show a text marked in the layers below: translated in
 // its context into the interface language when it is shown, its numbered arguments put in after.
 
+#include <QLocale>
 #include <QString>
 #include <string>
 #include <vector>

@@ -174,7 +174,6 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   setFont(WindowFont());
   setWindowTitle(QStringLiteral("Umbrix"));
   setAcceptDrops(true);
-  setProperty("helpContext", 4);
   // the program ends through its own quit path only: never because a box or the desk dial's
   // tool window was the last window to close
   QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -188,7 +187,6 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   report_->setObjectName(QStringLiteral("Memo1"));
   report_->setReadOnly(true);
   report_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  report_->setProperty("helpContext", 10);
   commentsCaption_ = new QLabel(tr("Mes commentaires :"), client_);
   commentsCaption_->setObjectName(QStringLiteral("Label1"));
   comments_ = new QPlainTextEdit(client_);
@@ -304,7 +302,6 @@ void MainWindow::BuildMenus() {
       QMenu* menu = parent != nullptr ? parent->addMenu(caption) : menuBar()->addMenu(caption);
       menu->setObjectName(QString::fromLatin1(row.name));
       menu->menuAction()->setObjectName(QString::fromLatin1(row.name));
-      menu->menuAction()->setProperty("helpContext", row.helpContext);
       menus[row.id] = menu;
       actions_[row.id] = menu->menuAction();
       continue;
@@ -312,7 +309,6 @@ void MainWindow::BuildMenus() {
     QAction* action =
         parent != nullptr ? parent->addAction(caption) : menuBar()->addAction(caption);
     action->setObjectName(QString::fromLatin1(row.name));
-    action->setProperty("helpContext", row.helpContext);
     QList<QKeySequence> keys;
     for (const std::string& key : ShortcutsOf(row, englishUi_)) {
       keys << QKeySequence(QString::fromStdString(key), QKeySequence::PortableText);

@@ -104,8 +104,8 @@ void QtPrompts::ShowMessage(const Message& message) {
   QMessageBox box(icon,
                   message.caption.empty() ? QApplication::applicationName()
                                           : Translated(kMessageContext, message.caption),
-                  BoxText(Translated(kMessageContext, message.text, message.args)), QMessageBox::Ok,
-                  Parent());
+                  BoxText(Translated(kMessageContext, message.text, message.args, message.count)),
+                  QMessageBox::Ok, Parent());
   box.exec();
 }
 

@@ -211,7 +211,6 @@ SaisiesDialog::SaisiesDialog(Session& session, std::function<void()> refreshAll,
 void SaisiesDialog::Register(ControlId id, QWidget* widget) {
   widgets_[static_cast<int>(id)] = widget;
   widget->setToolTip(Translated(kControlContext, InfoOf(id).hint));
-  widget->setProperty("helpContext", InfoOf(id).helpContext);
   widget->installEventFilter(this);
 }
 
@@ -254,7 +253,6 @@ void SaisiesDialog::Build() {
 
 QWidget* SaisiesDialog::BuildTab(Tab tab) {
   auto* page = new QWidget(this);
-  page->setProperty("helpContext", TabHelpContext(tab));
   auto* grid = new QGridLayout(page);
   const std::function<void(ControlId, QWidget*)> reg = [this](ControlId id, QWidget* w) {
     Register(id, w);

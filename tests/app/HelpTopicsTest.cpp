@@ -5,8 +5,6 @@
 #include <set>
 #include <string>
 
-#include "form/FieldFacts.h"
-
 namespace umbrix {
 namespace {
 
@@ -74,22 +72,6 @@ TEST(HelpTopicsTest, EveryTopicIsReachable) {
   for (const HelpTopic& t : HelpTopics()) all.insert(t.id);
   EXPECT_EQ(reached, all);
   EXPECT_EQ(all.size(), static_cast<size_t>(kHelpTopicCount));
-}
-
-TEST(HelpTopicsTest, TheDialogsWidgetsCarryTheResolvedTopic) {
-  // the window copies these onto its widgets: they must say what the rule says
-  for (int i = 0; i < kControlCount; ++i) {
-    const auto id = static_cast<ControlId>(i);
-    EXPECT_EQ(InfoOf(id).helpContext, DialogHelpTopic(id)) << "control " << i;
-  }
-  for (const FieldFacts& f : kFieldFacts) {
-    EXPECT_EQ(f.helpContext, DialogHelpTopic(ControlOf(f.field)))
-        << "field " << static_cast<int>(f.field);
-  }
-  for (int t = 0; t < kTabCount; ++t) {
-    EXPECT_EQ(TabHelpContext(static_cast<Tab>(t)), DialogHelpTopic(static_cast<Tab>(t)));
-  }
-  EXPECT_EQ(kDialogHelpContext, DialogOwnTopic());
 }
 
 TEST(HelpTopicsTest, TopicsAreInIdOrderWithDistinctPages) {

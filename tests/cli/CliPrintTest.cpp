@@ -62,7 +62,7 @@ TEST(CliPrintArguments, Refusals) {
   for (const auto& [args, message] : rows) {
     const CliParse p = ParseCliArguments(args);
     EXPECT_FALSE(p.options) << message;
-    EXPECT_EQ(p.error, message);
+    EXPECT_EQ(p.ErrorText(), message);
   }
 }
 

@@ -101,7 +101,7 @@ TEST(EnglishReport, TheLanguageOptionNamesFrenchOrEnglishOnce) {
   };
   for (const Row& r : rows) {
     const CliParse p = ParseCliArguments(r.args);
-    EXPECT_EQ(p.error, r.error) << r.args.back();
+    EXPECT_EQ(p.ErrorText(), r.error) << r.args.back();
     if (p.options) {
       EXPECT_EQ(p.options->language, r.language) << r.args.back();
     }

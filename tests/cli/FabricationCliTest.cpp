@@ -50,7 +50,7 @@ TEST(CliArguments, WorkshopDrawingRefusals) {
   for (const Case& c : cases) {
     const CliParse p = ParseCliArguments(c.args);
     EXPECT_FALSE(p.options) << c.args.back();
-    EXPECT_NE(p.error.find(c.error), std::string::npos) << p.error;
+    EXPECT_NE(p.ErrorText().find(c.error), std::string::npos) << p.error;
   }
 }
 

@@ -104,7 +104,8 @@ ChildRun RunCli(const std::vector<std::string>& args, const fs::path& scratch,
       const rlimit limit{*fileSizeLimit, *fileSizeLimit};
       if (::setrlimit(RLIMIT_FSIZE, &limit) != 0) ::_exit(121);
     }
-    std::vector<std::string> all = {UMBRIX_CLI_PATH};
+    // the refusals are checked in French, whatever the desktop's language
+    std::vector<std::string> all = {UMBRIX_CLI_PATH, "--langue", "fr"};
     all.insert(all.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& a : all) argv.push_back(a.data());

@@ -9,6 +9,7 @@
 #include "ExportFixtures.h"
 #include "InteropOutput.h"
 #include "export/SvgCanvas.h"
+#include "export/SvgWriting.h"
 
 namespace umbrix {
 namespace {
@@ -152,6 +153,31 @@ TEST_F(SvgCanvasTest, DocumentHoldsTheBytesOfTheStreamWriter) {
   canvas.DrawSegment(colours::Black, {0, 0}, {1, 0});
   EXPECT_EQ(canvas.Document(), Svg());
   EXPECT_TRUE(Has(canvas.Document(), "</svg>"));
+}
+
+// The pieces both drawings write: a y crossing zero never gives "-0", and the root element names
+// an extra namespace inside the svg element, before its size.
+TEST(SvgWriting, NumbersPointsAndTheRootElement) {
+  const struct {
+    double mm;
+    const char* x;
+    const char* y;
+  } rows[] = {{0.0, "0", "0"},
+              {-0.0004, "0", "0"},
+              {0.0004, "0", "0"},
+              {12.3456, "12.346", "-12.346"},
+              {-7.25, "-7.25", "7.25"}};
+  for (const auto& r : rows) {
+    EXPECT_EQ(SvgX(r.mm), r.x) << r.mm;
+    EXPECT_EQ(SvgY(r.mm), r.y) << r.mm;
+  }
+  const PointMm points[] = {{1, 2}, {-3, -0.0001}};
+  EXPECT_EQ(SvgPoints(points), "1,-2 -3,0");
+  EXPECT_EQ(EscapeXml("\"a\" < b & c > d"), "&quot;a&quot; &lt; b &amp; c &gt; d");
+  EXPECT_EQ(SvgRoot(-10, -5, 30, 15, "xmlns:inkscape=\"i\""),
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<svg xmlns=\"http://www.w3.org/2000/svg\" "
+            "xmlns:inkscape=\"i\" version=\"1.1\" width=\"40mm\" height=\"20mm\" "
+            "viewBox=\"-10 -15 40 20\">\n");
 }
 
 }  // namespace

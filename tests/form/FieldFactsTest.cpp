@@ -74,7 +74,6 @@ TEST(FieldFacts, TheDialogShowsEachEditAsItsRowSays) {
     const ControlState s = d.form.Control(facts.field);
     EXPECT_EQ(s.caption, facts.caption) << FieldName(facts.field);
     EXPECT_EQ(s.unit, facts.unit) << FieldName(facts.field);
-    EXPECT_EQ(s.helpContext, facts.helpContext) << FieldName(facts.field);
     EXPECT_EQ(InfoOf(ControlOf(facts.field)).group, facts.group) << FieldName(facts.field);
     EXPECT_EQ(s.hint, facts.kind == TextKind::Date ? "Format : jj/mm/aaaa" : facts.hint)
         << FieldName(facts.field);

@@ -100,10 +100,6 @@ TEST(Controls, StartUpLayout) {
   EXPECT_EQ(d.form.Control(TestField::Edit26).hint,
             "0: x \"bibi\" vers la droite, 90: vers le bas");
   EXPECT_EQ(d.form.Control(C::Button1).hint, "Raccourci : Ctrl+M");
-  EXPECT_EQ(d.form.Control(Field::Carreau).helpContext, 9);
-  EXPECT_EQ(d.form.Control(Field::DecEd).helpContext, 5);
-  EXPECT_EQ(d.form.Control(Field::Gnomx).helpContext, 8);
-  EXPECT_EQ(d.form.Control(Field::Lat).helpContext, 3);
   EXPECT_FALSE(d.project.Options.Horizon1.enabled);
   EXPECT_FALSE(d.project.Options.Refrac1.enabled);
   ExpectInvariants(d);
