@@ -185,9 +185,6 @@ TEST(DeskDialStory, ClosingTheDeskDialStoresItsPlaceAndADeskFileBringsItBack) {
   EXPECT_EQ(deskSize.height(), stored->heightDesktop);
   EXPECT_EQ(again.window.pos(), QPoint(120, 90));
   EXPECT_EQ(again.window.windowTitle(), "  mur-declinant-ouest");
-  // back to the normal window with its split
-  again.window.Action(MenuId::RetUmbrix1)->trigger();
-  EXPECT_EQ(again.window.ReportPane()->width(), 300);
 }
 
 /// Answers every real box that opens with "Annuler", or OK when it has no other, counting them.
