@@ -312,7 +312,8 @@ TEST(MainWindowStory, QuitWithUnsavedWorkAsksOnceAndEndsOnNo) {
   QTimer::singleShot(0, &p.window, [&p] {
     QTest::keyClick(p.window.CommentsPane(), Qt::Key_Q, Qt::ControlModifier);
   });
-  QTimer::singleShot(3000, [] { QCoreApplication::exit(99); });
+  // the safety exit dies with the window, not left to end a later test's loop
+  QTimer::singleShot(3000, &p.window, [] { QCoreApplication::exit(99); });
   EXPECT_EQ(QApplication::exec(), 0);
   EXPECT_EQ(p.fake.questions.size(), 1u);
 }
