@@ -688,7 +688,8 @@ void MainWindow::SetDeskLook(bool desk) {
   menuBar()->setVisible(!desk);
   for (QWidget* pane :
        {static_cast<QWidget*>(report_), static_cast<QWidget*>(comments_),
-        static_cast<QWidget*>(commentsCaption_), static_cast<QWidget*>(modeLabel_)}) {
+        static_cast<QWidget*>(commentsCaption_), static_cast<QWidget*>(modeLabel_),
+        static_cast<QWidget*>(split_)}) {
     pane->setVisible(!desk);
   }
   setAcceptDrops(!desk);
