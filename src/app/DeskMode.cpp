@@ -50,11 +50,10 @@ PixelSize DeskBitmapSize(const PlateWindow& plate, int m, PixelSize client) {
 
 // ---------------------------------------------------------------- the desk dial
 
-DeskDial::DeskDial(Session& session, Prompts& prompts, DrawingSurface& drawing, DeskWindow& window,
+DeskDial::DeskDial(Session& session, Prompts& prompts, DeskWindow& window,
                    std::filesystem::path settingsFolder)
     : s_(session),
       prompts_(prompts),
-      drawing_(drawing),
       window_(window),
       settingsFolder_(std::move(settingsFolder)) {
   s_.AttachDesk(this);
@@ -69,7 +68,7 @@ std::filesystem::path DeskDial::SettingsPath() const {
 }
 
 void DeskDial::ToggleCommand() {
-  s_.Dialog().FormDeactivate();
+  s_.ValidatePendingEntry();
   ToggleDeskMode();
 }
 
@@ -87,8 +86,7 @@ WindowGeometry DeskDial::ExchangeDeskSettings() {
     WindowGeometry normal;
     normal.flag = window_.Maximized() ? 1 : 0;
     // the stored placement is the restored one, to come back to it maximized
-    if (normal.flag == 1) window_.RestoreNormal();
-    const ScreenRect at = window_.Placement();
+    const ScreenRect at = window_.NormalPlacement();
     const ScreenRect minimum = window_.MinimumSize();
     normal.left = at.left;
     normal.top = at.top;
@@ -122,44 +120,35 @@ bool DeskDial::Enter() {
     std::error_code ec;
     std::filesystem::create_directories(settingsFolder_, ec);
   }
-  window_.HideDialog();
   const WindowGeometry desk = ExchangeDeskSettings();
-  window_.HideWindow();
-  s_.SetDeskMode(true);
-  s_.RefreshTitle();
-  window_.SetDeskLook(true);
-  window_.SetDeskFont(true);
-
-  const ScreenRect outer = window_.Placement();
-  const ScreenRect client = window_.ClientSize();
-  const PixelSize minimum = DeskMinimumSize(
-      s_.Project().Plate, Margin(), {outer.width - client.width, outer.height - client.height});
-  window_.SetMinimumSize(minimum.width, minimum.height);
-  window_.Place({desk.left, desk.top, desk.width, desk.height});
+  s_.EnterDeskMode();
   // the check mark follows the stored value, so that it never shows a state the window lacks
   stayOnTop_ = desk.flag == 1;
-  if (stayOnTop_) window_.SetStayOnTop(true);
-  window_.SetTicking(true);
-  window_.ShowWindow();
+  const ScreenRect frame = window_.DeskFrame();
+  const PixelSize minimum = DeskMinimumSize(s_.Project().Plate, window_.DeskMarginPx(),
+                                            {frame.width, frame.height});
+  DeskLook look;
+  look.desk = true;
+  look.place = {desk.left, desk.top, desk.width, desk.height};
+  look.minWidth = minimum.width;
+  look.minHeight = minimum.height;
+  look.stayOnTop = stayOnTop_;
+  look.ticking = true;
+  window_.Apply(look);
   Resized();
   return true;
 }
 
 void DeskDial::Leave() {
-  window_.HideWindow();
-  window_.SetTicking(false);
   const WindowGeometry normal = ExchangeDeskSettings();
-  s_.SetDeskMode(false);
-  window_.SetStayOnTop(false);
-  window_.SetDeskFont(false);
-  window_.SetDeskLook(false);
-  window_.SetMinimumSize(normal.minWidth, normal.minHeight);
-  window_.SetReportWidth(normal.reportWidth);
-  window_.Place({normal.left, normal.top, normal.width, normal.height});
-  if (normal.flag == 1) window_.Maximize();
-  s_.RefreshTitle();
-  s_.FitDrawing();
-  window_.ShowWindow();
+  DeskLook look;
+  look.place = {normal.left, normal.top, normal.width, normal.height};
+  look.minWidth = normal.minWidth;
+  look.minHeight = normal.minHeight;
+  look.maximized = normal.flag == 1;
+  look.reportWidth = normal.reportWidth;
+  window_.Apply(look);
+  s_.LeaveDeskMode();
 }
 
 void DeskDial::ToggleStayOnTop() {

@@ -7,14 +7,13 @@
 #include <optional>
 
 #include "app/Ports.h"
+#include "app/Session.h"
 #include "app/WindowLayout.h"
 #include "files/DeskSettings.h"
 #include "model/DialProject.h"
 #include "model/Texts.h"
 
 namespace umbrix {
-
-class Session;
 
 inline constexpr const char* kNoDialTracedText = UMBRIX_TR("Message", "Le cadran n'est pas tracé");
 /// The desk dial's redraw period.
@@ -37,7 +36,7 @@ class DeskDial {
  public:
   /// Attaches itself to `session`; the session and the ports must outlive it. An untitled
   /// project keeps its settings in `settingsFolder`.
-  DeskDial(Session& session, Prompts& prompts, DrawingSurface& drawing, DeskWindow& window,
+  DeskDial(Session& session, Prompts& prompts, DeskWindow& window,
            std::filesystem::path settingsFolder);
   ~DeskDial();
   DeskDial(const DeskDial&) = delete;
@@ -68,16 +67,17 @@ class DeskDial {
   std::filesystem::path SettingsPath() const;
 
  private:
+  /// The desk look worked out whole, applied in one call, and the dial traced once at its size.
   bool Enter();
+  /// The normal look applied in one call, the drawing fitted to the normal window again.
   void Leave();
   /// Entering: the desk geometry to apply, the normal window's stored. Leaving: the normal
   /// geometry to restore, the desk window's stored and the file released.
   WindowGeometry ExchangeDeskSettings();
-  int Margin() const { return drawing_.DrawingMarginPx(); }
+  int Margin() const { return s_.Screen().MarginPx(); }
 
   Session& s_;
   Prompts& prompts_;
-  DrawingSurface& drawing_;
   DeskWindow& window_;
   std::filesystem::path settingsFolder_;
   DeskSettingsFile file_;

@@ -269,27 +269,6 @@ bool ActivateMenuItem(Session& session, MenuId id) {
     case M::Gnomon1:
       session.ChooseCaster(CasterItem::Gnomon1);
       return true;
-    case M::Nouveau1:
-      session.NewProject();
-      return true;
-    case M::Ouvrir1:
-      session.OpenCommand();
-      return true;
-    case M::Sauver1:
-      session.SaveCommand();
-      return true;
-    case M::Sauversous1:
-      session.SaveAsCommand();
-      return true;
-    case M::FichierDxf1:
-      session.ExportDxfCommand();
-      return true;
-    case M::FichierFabrication1:
-      session.ExportFabricationCommand();
-      return true;
-    case M::Quitter1:
-      session.Quit();
-      return true;
     case M::Saisies1:
       session.ShowSaisies();
       return true;

@@ -149,10 +149,11 @@ inline constexpr const char* kLanguageNextStartText =
     UMBRIX_TR("Message", "La langue choisie sera celle du prochain démarrage d'Umbrix.");
 
 /// Runs what the item does. The prints and the drawing saved as a bitmap, which need the
-/// printer, are `ActivatePrintItem`'s (app/PrintCommands.h); they, the items whose command does
-/// not exist yet (help, the manual and the About box), and the desk dial's items in a session
-/// without a desk dial (the command line), do nothing here and return false; every other item
-/// returns true.
+/// printer, are `ActivatePrintItem`'s (app/PrintCommands.h), the exports `ActivateExportItem`'s
+/// (app/ExportCommands.h), the file commands `ActivateFileItem`'s (app/FileCommands.h); they,
+/// the items whose command does not exist yet (help, the manual and the About box), and the desk
+/// dial's items in a session without a desk dial (the command line), do nothing here and return
+/// false; every other item returns true.
 bool ActivateMenuItem(Session& session, MenuId id);
 
 }  // namespace umbrix

@@ -75,23 +75,6 @@ bool Manipulation::InsideBitmap(PixelPoint at) const {
   return at.x >= 0 && at.y >= 0 && at.x < f.widthPx && at.y < f.heightPx;
 }
 
-// ---------------------------------------------------------------- interactive mode
-
-void Manipulation::DrawFrame(Colour colour) {
-  drawing_.DrawOuterFrame(colour);
-  drawing_.PresentDrawing();
-}
-
-void Manipulation::EnterInteractive() {
-  s_.SetInteractiveMode(true);
-  DrawFrame(colours::Red);
-}
-
-void Manipulation::LeaveInteractive() {
-  s_.SetInteractiveMode(false);
-  if (s_.State().DrawingExists) DrawFrame(colours::Black);
-}
-
 // ---------------------------------------------------------------- the mouse
 
 void Manipulation::MouseDown(PixelPoint at, MouseButton button, Modifiers modifiers) {
@@ -101,10 +84,10 @@ void Manipulation::MouseDown(PixelPoint at, MouseButton button, Modifiers modifi
     last_ = at;
     kind_ = KindOf(modifiers);
     dragging_ = true;
-    EnterInteractive();
+    s_.StartInteractive();
     return;
   }
-  LeaveInteractive();
+  s_.EndInteractive();
 }
 
 void Manipulation::MouseUp() { dragging_ = false; }
@@ -142,7 +125,7 @@ void Manipulation::MoveDrag(PixelPoint at) {
       std::max(RoundScaled(10, p.Gnomy.value - (at.y - last_.y) * f.MmPerPixelY), plate.YMin),
       plate.YMax);
   last_.y = at.y;
-  ShowFoot(x, y);
+  s_.MoveCasterFoot(x, y);
   s_.RedrawAfterEdit();
 }
 
@@ -157,7 +140,7 @@ void Manipulation::TimeDrag(PixelPoint at) {
   last_.x = at.x;
   if (h < 0) h += 1;
   if (h > 1) h -= 1;
-  s_.Dialog().ShowValue(Field::Hediur, RoundScaled(1440, h));
+  s_.SetShadowTime(RoundScaled(1440, h));
   s_.RedrawAfterEdit();
 }
 
@@ -171,7 +154,7 @@ void Manipulation::DateDrag(PixelPoint at) {
   const double d =
       RoundHalfEven(p.Dadiur.value + static_cast<double>(at.y - last_.y) * kDaysPerPlateHeight / h);
   last_.y = at.y;
-  s_.Dialog().ShowValue(Field::Dadiur, d);
+  s_.SetShadowDate(d);
   s_.RedrawAfterEdit();
 }
 
@@ -184,29 +167,19 @@ void Manipulation::Wheel(PixelPoint at, bool up) {
 
 // ---------------------------------------------------------------- the edits
 
-void Manipulation::ShowFoot(double x, double y) {
-  Form& form = s_.Dialog();
-  // checked first: its handler puts the foot back to 0, which must not undo this edit
-  form.SetChecked(Check::Hautf, true);
-  form.ShowValue(Field::Gnomx, x);
-  form.ShowValue(Field::Gnomy, y);
-}
-
 void Manipulation::ScaleHeight(bool up) {
-  Form& form = s_.Dialog();
-  form.SetChecked(Check::Hautf, true);
+  s_.UseFinalCaster();
   const double g = s_.Project().Gnomf.value;
   const double scaled = up ? RoundScaled(10, g * 1.1) : RoundScaled(10, g / 1.1);
   // a height rounded down to nothing could never grow again and is no shadow-caster
   if (scaled <= 0) return;
-  form.ShowValue(Field::Gnomf, scaled);
+  s_.SetCasterHeight(scaled);
 }
 
 bool Manipulation::InteractiveKey(const KeyChord& chord) {
   const DialProject& p = s_.Project();
   const DrawingFrame& f = s_.Frame();
   const PlateWindow& plate = p.Plate;
-  Form& form = s_.Dialog();
   const bool shadow = p.Options.Ombre1.checked;
   const bool dated = shadow || p.Options.MenDat.checked;
   const double stepX = std::max(f.MmPerPixelX, 1.0);
@@ -217,14 +190,14 @@ bool Manipulation::InteractiveKey(const KeyChord& chord) {
       if (!shadow) return false;
       double h = (RoundHalfEven(p.Hediur.value * kFiveMinuteSteps) - 1) / kFiveMinuteSteps;
       if (h < 0) h += 1;
-      form.ShowValue(Field::Hediur, h);
+      s_.SetShadowTime(h);
       return true;
     }
     case Key::Space: {
       if (!shadow) return false;
       double h = (RoundHalfEven(p.Hediur.value * kFiveMinuteSteps) + 1) / kFiveMinuteSteps;
       if (h > 1) h -= 1;
-      form.ShowValue(Field::Hediur, h);
+      s_.SetShadowTime(h);
       return true;
     }
     case Key::PageUp:
@@ -235,27 +208,25 @@ bool Manipulation::InteractiveKey(const KeyChord& chord) {
       return true;
     case Key::End:
       if (!dated) return false;
-      form.ShowValue(Field::Dadiur, p.Dadiur.value + 2);
+      s_.SetShadowDate(p.Dadiur.value + 2);
       return true;
     case Key::Home:
       if (!dated) return false;
-      form.ShowValue(Field::Dadiur, p.Dadiur.value - 2);
+      s_.SetShadowDate(p.Dadiur.value - 2);
       return true;
     case Key::Left:
     case Key::Right: {
-      form.SetChecked(Check::Hautf, true);
       const double x = key == Key::Left
                            ? std::max(RoundScaled(1, p.Gnomx.value - stepX), plate.XMin)
                            : std::min(RoundScaled(1, p.Gnomx.value + stepX), plate.XMax);
-      form.ShowValue(Field::Gnomx, x);
+      s_.MoveCasterFoot(x, std::nullopt);
       return true;
     }
     case Key::Up:
     case Key::Down: {
-      form.SetChecked(Check::Hautf, true);
       const double y = key == Key::Up ? std::min(RoundScaled(1, p.Gnomy.value + stepY), plate.YMax)
                                       : std::max(RoundScaled(1, p.Gnomy.value - stepY), plate.YMin);
-      form.ShowValue(Field::Gnomy, y);
+      s_.MoveCasterFoot(std::nullopt, y);
       return true;
     }
     default:
@@ -264,14 +235,13 @@ bool Manipulation::InteractiveKey(const KeyChord& chord) {
 }
 
 void Manipulation::SaveSequencePicture() {
-  ProjectState& state = s_.State();
-  const std::string name = SequencePictureName(s_.Project().NomFic, state.SequenceIndex);
+  const std::string name = SequencePictureName(s_.Project().NomFic, s_.State().SequenceIndex);
   // a picture that could not be written keeps its number for the next key
-  if (const auto error = drawing_.SaveDrawing(name)) {
+  if (const auto error = s_.Screen().SaveBitmap(name)) {
     prompts_.ShowMessage(*error);
     return;
   }
-  state.SequenceIndex += 1;
+  s_.CountSequencePicture();
 }
 
 // ---------------------------------------------------------------- the keyboard-command hook
@@ -309,11 +279,11 @@ KeyOutcome Manipulation::KeyCommand(const KeyChord& chord, const KeyContext& con
   if (!s_.State().DrawingExists || !context.mainWindowActive) return {};
   if (chord.key == Key::Tab) {
     if (s_.InteractiveMode()) {
-      LeaveInteractive();
+      s_.EndInteractive();
       return {true, FocusRequest::ReportPane};
     }
     if (context.commentsFocused) {
-      EnterInteractive();
+      s_.StartInteractive();
       return {true};
     }
     return {};

@@ -98,8 +98,7 @@ std::string SequencePictureName(const std::string& baseName, double index);
 class Manipulation {
  public:
   /// `session` and the ports must outlive this.
-  Manipulation(Session& session, Prompts& prompts, DrawingSurface& drawing)
-      : s_(session), prompts_(prompts), drawing_(drawing) {}
+  Manipulation(Session& session, Prompts& prompts) : s_(session), prompts_(prompts) {}
 
   // ---- the mouse over the client area
 
@@ -132,24 +131,17 @@ class Manipulation {
  private:
   static DragKind KindOf(Modifiers m);
   bool InsideBitmap(PixelPoint at) const;
-  /// Interactive mode on or off, with its frame.
-  void EnterInteractive();
-  void LeaveInteractive();
-  void DrawFrame(Colour colour);
   void MoveDrag(PixelPoint at);
   void TimeDrag(PixelPoint at);
   void DateDrag(PixelPoint at);
   /// The height scaled by the wheel or the page keys.
   void ScaleHeight(bool up);
-  /// An edit of the foot or the height: the final shadow-caster takes over the gnomon first.
-  void ShowFoot(double x, double y);
   /// A key of interactive mode; false when it does nothing.
   bool InteractiveKey(const KeyChord& chord);
   void SaveSequencePicture();
 
   Session& s_;
   Prompts& prompts_;
-  DrawingSurface& drawing_;
   bool dragging_ = false;
   DragKind kind_ = DragKind::Move;
   PixelPoint last_;

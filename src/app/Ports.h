@@ -164,38 +164,52 @@ struct ScreenRect {
   friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
 };
 
-/// The main window as the desk dial handles it: its place, its size constraints, and the look
-/// of a small live dial on the desktop. Sizes are outer pixels unless they say client.
+/// The whole look of the main window, entering or leaving the desk dial, applied at once.
+struct DeskLook {
+  /// The desk dial's look: a sizeable tool window showing only the dial in the desk font, the
+  /// popup menu on right click, drops refused, the dialog hidden. Otherwise the normal window
+  /// with its menu bar, panes and labels in the usual font.
+  bool desk = false;
+  /// Where the window goes: outer pixels, never smaller than the minimum.
+  ScreenRect place;
+  /// The smallest outer width and height.
+  int minWidth = 0;
+  int minHeight = 0;
+  /// Shown maximized, `place` being where it comes back to.
+  bool maximized = false;
+  /// Kept above the other windows.
+  bool stayOnTop = false;
+  /// The redraw timer (every 20 seconds) running.
+  bool ticking = false;
+  /// The report pane's width chosen with the splitter (0: the design width).
+  int reportWidth = 0;
+
+  friend bool operator==(const DeskLook&, const DeskLook&) = default;
+};
+
+/// The main window as the desk dial handles it: what it reads of the window, and its look
+/// changed in one call. Sizes are outer pixels unless they say client.
 class DeskWindow {
  public:
   virtual ~DeskWindow() = default;
   virtual ScreenRect Placement() const = 0;
+  /// Where a maximized window comes back to (the placement when it is not maximized).
+  virtual ScreenRect NormalPlacement() const = 0;
   /// The client area's width and height (pixels).
   virtual ScreenRect ClientSize() const = 0;
   /// The minimum outer width and height (left and top unused).
   virtual ScreenRect MinimumSize() const = 0;
   virtual bool Maximized() const = 0;
-  /// Back from maximized to its normal place and size.
-  virtual void RestoreNormal() = 0;
-  virtual void Maximize() = 0;
-  virtual void SetMinimumSize(int width, int height) = 0;
-  virtual void Place(const ScreenRect& outer) = 0;
-  virtual void HideWindow() = 0;
-  virtual void ShowWindow() = 0;
-  virtual void HideDialog() = 0;
-  /// The desk look on: a sizeable tool window showing only the dial, the popup menu on right
-  /// click, drops refused; off: the normal window with its menu bar, panes and labels.
-  virtual void SetDeskLook(bool desk) = 0;
-  /// The drawing's font: size 7 with its margin for the desk dial, size 9 otherwise.
-  virtual void SetDeskFont(bool desk) = 0;
-  /// Kept above the other windows, without moving, resizing or activating it.
+  /// The report pane's width chosen with the splitter (0: the design width).
+  virtual int ReportWidth() const = 0;
+  /// What the desk look adds around its client area (width and height, left and top unused).
+  virtual ScreenRect DeskFrame() const = 0;
+  /// `MarginPx` in the desk dial's font.
+  virtual int DeskMarginPx() const = 0;
+  /// The window hidden, `look` applied whole, and the window shown again.
+  virtual void Apply(const DeskLook& look) = 0;
+  /// Kept above the other windows or not, without moving, resizing or activating it.
   virtual void SetStayOnTop(bool on) = 0;
-  /// The redraw timer (every 20 seconds) running or stopped.
-  virtual void SetTicking(bool on) = 0;
-  /// The report pane's width chosen with the splitter (0: the design width), kept with the
-  /// normal window's geometry.
-  virtual int ReportWidth() const { return 0; }
-  virtual void SetReportWidth(int /*width*/) {}
 };
 
 /// How the desktop's opening of a document ended.

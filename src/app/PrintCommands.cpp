@@ -1,24 +1,18 @@
 #include "app/PrintCommands.h"
 
-#include <filesystem>
-#include <system_error>
-
 #include "files/ProjectFile.h"
 #include "files/TextLines.h"
-#include "trace/TraceDial.h"
 
 namespace umbrix {
 
 bool PrintCommands::Ready() {
-  s_.Dialog().FormDeactivate();
+  s_.ValidatePendingEntry();
   return !s_.DeskMode();
 }
 
 PrintOutcome PrintCommands::Send(const PrintJob& job) {
   const DialTracer trace = [this](Canvas& canvas, const DrawingFrame& frame) {
-    Report unused;
-    TraceDial(s_.Project(), s_.PlateOrientation(), s_.Limits(), frame, canvas, TraceOptions{},
-              unused);
+    s_.TraceOn(canvas, frame);
   };
   if (const auto error = printer_.Print(job, trace)) {
     prompts_.ShowMessage(*error);
@@ -49,9 +43,9 @@ PrintOutcome PrintCommands::PrintReport() {
                     PrintDateLine(services_.NowSerial(), s_.Language().Months())};
   const bool drawing = state.DrawingExists;
   const ReportGeometry g = ComputeReportGeometry(
-      m, project.Plate, drawing_.DrawingMarginPx(), static_cast<int>(texts.listing.size()),
+      m, project.Plate, s_.Screen().MarginPx(), static_cast<int>(texts.listing.size()),
       static_cast<int>(texts.comments.size()), static_cast<int>(texts.report.size()), drawing);
-  return Send(PlanReportPrint(m, g, project.Plate, drawing_.DrawingMarginPx(), texts));
+  return Send(PlanReportPrint(m, g, project.Plate, s_.Screen().MarginPx(), texts));
 }
 
 PrintOutcome PrintCommands::PrintDrawing(PrintLayout layout) {
@@ -65,7 +59,7 @@ PrintOutcome PrintCommands::PrintDrawing(PrintLayout layout) {
   if (!printer_.ChoosePrinter()) return PrintOutcome::Cancelled;
   const PlateWindow& plate = s_.Project().Plate;
   const std::string dateLine = PrintDateLine(services_.NowSerial(), s_.Language().Months());
-  const int margin = drawing_.DrawingMarginPx();
+  const int margin = s_.Screen().MarginPx();
 
   // every layout is drawn as vectors at the printer's resolution: the screen is not touched
   if (layout == PrintLayout::TrueScale) {
@@ -102,18 +96,11 @@ void PrintCommands::SaveDrawingBitmap() {
     return;
   }
   const std::string& project = s_.State().ProjectFileName;
-  const std::string proposed =
-      project.empty()
-          ? std::string()
-          : std::filesystem::path(project).filename().replace_extension(".bmp").string();
-  const auto name = prompts_.ChooseFileToSave({"bmp", kDrawingFilters, proposed});
+  const auto name =
+      prompts_.ChooseFileToSave({"bmp", kDrawingFilters, ProposedName(project, ".bmp")});
   if (!name) return;
-  std::error_code ec;
-  if (std::filesystem::exists(*name, ec) &&
-      prompts_.Ask({kFileExistsCaption, kFileExistsText, Buttons::OkCancel}) != Answer::Ok) {
-    return;
-  }
-  if (const auto error = drawing_.SaveDrawing(*name)) prompts_.ShowMessage(*error);
+  if (!ConfirmReplace(prompts_, *name)) return;
+  if (const auto error = s_.Screen().SaveBitmap(*name)) prompts_.ShowMessage(*error);
 }
 
 bool ActivatePrintItem(PrintCommands& commands, MenuId id) {

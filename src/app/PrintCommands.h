@@ -1,7 +1,7 @@
 #pragma once
 // The print commands and the drawing saved as a bitmap: the checks and their messages, the print
 // dialog, the page plan worked out on the printer's measures, the dial traced as vectors onto the
-// printer's pages while the screen's bitmap stays as it is.
+// printer's own pages; the screen's drawing is only read (its margin, its bitmap saved).
 
 #include "app/MainMenu.h"
 #include "app/Ports.h"
@@ -37,9 +37,8 @@ enum class PrintOutcome {
 class PrintCommands {
  public:
   /// The session and the ports must outlive this.
-  PrintCommands(Session& session, Prompts& prompts, Printer& printer, DrawingSurface& drawing,
-                Services& services)
-      : s_(session), prompts_(prompts), printer_(printer), drawing_(drawing), services_(services) {}
+  PrintCommands(Session& session, Prompts& prompts, Printer& printer, Services& services)
+      : s_(session), prompts_(prompts), printer_(printer), services_(services) {}
 
   /// "&Imprimer": the entry listing with the drawing beside it, the comments and the report.
   PrintOutcome PrintReport();
@@ -61,7 +60,6 @@ class PrintCommands {
   Session& s_;
   Prompts& prompts_;
   Printer& printer_;
-  DrawingSurface& drawing_;
   Services& services_;
   bool confirmSheets_ = false;
 };

@@ -1,24 +1,16 @@
 #include "app/Session.h"
 
-#include <cctype>
 #include <cmath>
 #include <filesystem>
-#include <initializer_list>
 #include <system_error>
 #include <utility>
 
 #include "app/DeskMode.h"
-#include "app/ProgramIdentity.h"
 #include "compute/Ephemeris.h"
 #include "compute/Simulation.h"
 #include "compute/Solver.h"
-#include "export/DxfExport.h"
-#include "export/Fabrication.h"
-#include "export/SvgCanvas.h"
 #include "files/ProjectFile.h"
-#include "files/SafeFile.h"
 #include "files/TextLines.h"
-#include "model/Numbers.h"
 #include "model/Texts.h"
 #include "trace/MeasurementReliability.h"
 #include "trace/TestTrace.h"
@@ -33,6 +25,17 @@ std::string FileNamePart(const std::string& fileName) {
 }
 
 }  // namespace
+
+bool ConfirmReplace(Prompts& prompts, const std::string& path) {
+  std::error_code ec;
+  if (!std::filesystem::exists(path, ec)) return true;
+  return prompts.Ask({kFileExistsCaption, kFileExistsText, Buttons::OkCancel}) == Answer::Ok;
+}
+
+std::string ProposedName(const std::string& projectFile, const char* extension) {
+  if (projectFile.empty()) return {};
+  return std::filesystem::path(projectFile).filename().replace_extension(extension).string();
+}
 
 std::string ModifiedTitle(const std::string& fileName) {
   return "Umbrix * " + FileNamePart(fileName);
@@ -71,12 +74,12 @@ bool Session::Host::TakeLaterOffset(const std::string& pattern,
 Session::Session(Ports ports, SessionSettings settings)
     : prompts_(ports.prompts),
       view_(ports.view),
-      drawing_(ports.drawing),
       services_(ports.services),
       language_(settings.language != nullptr ? *settings.language : SourceLanguage()),
       project_(BlankProject()),
       host_(*this),
-      form_(project_, state_, host_, std::move(settings.dates)) {
+      form_(project_, state_, host_, std::move(settings.dates)),
+      screen_(ports.drawing) {
   state_.EnglishUi = settings.englishUi;
   view_.SetWindowTitle(title_);
   // the window's first size: the start-up plate is a 100 mm square, which always fits
@@ -129,21 +132,9 @@ void Session::CommentsEdited(std::string text) {
 
 // ---------------------------------------------------------------- drawing
 
-void Session::SyncFrame() {
-  frame_.plate = project_.Plate;
-  frame_.ComputeScale();
-}
-
-void Session::BlankDrawing() {
-  {
-    const auto canvas = drawing_.DrawOnBitmap(frame_);
-    canvas->FillSurface(colours::White);
-  }
-  drawing_.PresentDrawing();
-}
+void Session::BlankDrawing() { screen_.Blank(); }
 
 void Session::TraceToScreen(bool composeReport) {
-  SyncFrame();
   TraceOptions options;
   options.composeReport = composeReport;
   // the desk dial shows the plate alone, without the frame of interactive mode
@@ -153,27 +144,21 @@ void Session::TraceToScreen(bool composeReport) {
   if (deskMode_) {
     options.shadowInstant = DeskDialInstant(project_, services_.NowSerial(), services_.TimeZone());
   }
-  {
-    const auto canvas = drawing_.DrawOnBitmap(frame_);
-    TraceDial(project_, orientation_, hourLimits_, frame_, *canvas, options, report_);
-  }
-  drawing_.PresentDrawing();
+  screen_.Draw(project_.Plate, [&](Canvas& canvas, const DrawingFrame& frame) {
+    TraceDial(project_, orientation_, hourLimits_, frame, canvas, options, report_);
+  });
   state_.DrawingExists = true;
   if (composeReport) SetReportPane(report_.Compose());
 }
 
+void Session::TraceOn(Canvas& canvas, const DrawingFrame& frame) const {
+  Report unused;
+  TraceDial(project_, orientation_, hourLimits_, frame, canvas, TraceOptions{}, unused);
+}
+
 void Session::FitDrawing() {
   // the desk dial sizes its bitmap from its own window
-  if (!fitEnabled_ || deskMode_) return;
-  const int margin = drawing_.DrawingMarginPx();
-  const DrawingRoom room = drawing_.Room();
-  const FitResult fit = FitDrawingSize(project_, margin, room.reportPaneLeft, room.commentsPaneTop);
-  if (!fit.resized) return;
-  frame_.marginPx = margin;
-  frame_.widthPx = fit.widthPx;
-  frame_.heightPx = fit.heightPx;
-  SyncFrame();
-  drawing_.ResizeDrawing(fit.widthPx, fit.heightPx);
+  if (deskMode_ || !screen_.Fit(project_)) return;
   if (state_.DrawingExists) {
     TraceToScreen(false);
   } else {
@@ -182,13 +167,50 @@ void Session::FitDrawing() {
 }
 
 void Session::DrawAtSize(int widthPx, int heightPx) {
-  frame_.marginPx = drawing_.DrawingMarginPx();
-  frame_.widthPx = widthPx;
-  frame_.heightPx = heightPx;
-  SyncFrame();
-  drawing_.ResizeDrawing(widthPx, heightPx);
+  screen_.Resize(widthPx, heightPx);
   TraceToScreen(false);
 }
+
+// ---------------------------------------------------------------- the families' operations
+
+void Session::EnterDeskMode() {
+  deskMode_ = true;
+  RefreshTitle();
+}
+
+void Session::LeaveDeskMode() {
+  deskMode_ = false;
+  RefreshTitle();
+  FitDrawing();
+}
+
+void Session::StartInteractive() {
+  interactiveMode_ = true;
+  screen_.ShowOuterFrame(colours::Red);
+}
+
+void Session::EndInteractive() {
+  interactiveMode_ = false;
+  if (state_.DrawingExists) screen_.ShowOuterFrame(colours::Black);
+}
+
+void Session::UseFinalCaster() { form_.SetChecked(Check::Hautf, true); }
+
+void Session::MoveCasterFoot(std::optional<double> xMm, std::optional<double> yMm) {
+  // checked first: its handler puts the foot back to 0, which must not undo this edit
+  UseFinalCaster();
+  if (xMm) form_.ShowValue(Field::Gnomx, *xMm);
+  if (yMm) form_.ShowValue(Field::Gnomy, *yMm);
+}
+
+void Session::SetCasterHeight(double mm) {
+  UseFinalCaster();
+  form_.ShowValue(Field::Gnomf, mm);
+}
+
+void Session::SetShadowTime(double dayFraction) { form_.ShowValue(Field::Hediur, dayFraction); }
+
+void Session::SetShadowDate(double serial) { form_.ShowValue(Field::Dadiur, serial); }
 
 // ---------------------------------------------------------------- the computation driver
 
@@ -333,12 +355,9 @@ void Session::TestTraceCommand() {
                         test(TestField::Edit22) * kPi / 12 + test(TestField::Edit20),
                         test(TestField::Edit21), project_.Hvrai)
           .limits;
-  SyncFrame();
-  {
-    const auto canvas = drawing_.DrawOnBitmap(frame_);
-    TestTrace(project_, limits, frame_, *canvas);
-  }
-  drawing_.PresentDrawing();
+  screen_.Draw(project_.Plate, [&](Canvas& canvas, const DrawingFrame& frame) {
+    TestTrace(project_, limits, frame, canvas);
+  });
 }
 
 // ---------------------------------------------------------------- menus
@@ -384,34 +403,11 @@ void Session::ShowSaisies() {
 
 // ---------------------------------------------------------------- files
 
-bool Session::CheckContent() {
-  if (ProjectHasContent(project_, false)) return true;
-  prompts_.ShowMessage(ErrorMessage(kNothingToSaveText));
-  return false;
-}
-
-bool Session::ConfirmReplace(const std::string& path) {
-  std::error_code ec;
-  if (!std::filesystem::exists(path, ec)) return true;
-  return prompts_.Ask({kFileExistsCaption, kFileExistsText, Buttons::OkCancel}) == Answer::Ok;
-}
-
-std::string Session::ProposedName(const char* extension) const {
-  if (state_.ProjectFileName.empty()) return {};
-  return std::filesystem::path(state_.ProjectFileName)
-      .filename()
-      .replace_extension(extension)
-      .string();
-}
-
 void Session::CloseHeld() {
   if (state_.ProjectFileHeld) CloseHeldFile(state_, lock_);
 }
 
-void Session::NewProject() {
-  form_.FormDeactivate();
-  if (deskMode_) return;
-  if (!ConfirmSaveChanges()) return;
+void Session::StartNewProject() {
   CloseHeld();
   state_.ProjectFileName.clear();
   SetComments("");
@@ -422,94 +418,6 @@ void Session::NewProject() {
   form_.SetDialogActive(true);
   form_.SelectTab(Tab::Cadran);
   form_.SetActiveControl(ControlId::Cote);
-}
-
-void Session::OpenCommand() {
-  form_.FormDeactivate();
-  if (deskMode_) return;
-  if (!ConfirmSaveChanges()) return;
-  const auto name = prompts_.ChooseFileToOpen({"umd", kOpenFilter, ""});
-  if (name) OpenProject(*name);
-}
-
-void Session::DropFiles(const std::vector<std::string>& files) {
-  if (deskMode_ || files.empty()) return;
-  form_.FormDeactivate();
-  if (!ConfirmSaveChanges()) return;
-  OpenProject(files.front());
-}
-
-void Session::SaveCommand() {
-  form_.FormDeactivate();
-  if (deskMode_) return;
-  if (!CheckContent()) return;
-  SaveProject();
-}
-
-void Session::SaveAsCommand() {
-  // the entry being typed belongs to what is saved, as for every other file command
-  form_.FormDeactivate();
-  if (!CheckContent()) return;
-  bool extended = false;
-  if (state_.TestMode) {
-    if (state_.TestDataValid) {
-      extended = prompts_.Ask({UMBRIX_TR("Message", "Format d'enregistrement"),
-                               UMBRIX_TR("Message", "Enregistrer au format étendu ?"),
-                               Buttons::YesNo}) == Answer::Yes;
-    } else {
-      prompts_.ShowMessage(InfoMessage(UMBRIX_TR(
-          "Message", "Enregistrement au format réduit:\r\nIncohérence des données de test")));
-    }
-  }
-  SaveProjectAs(extended);
-}
-
-bool Session::ConfirmSaveChanges() {
-  if (!state_.Modified || !ProjectHasContent(project_, false)) return true;
-  switch (prompts_.Ask({UMBRIX_TR("Message", "Modifications..."),
-                        UMBRIX_TR("Message", "Voulez-vous sauver les modifications ?"),
-                        Buttons::YesNoCancel})) {
-    case Answer::Yes:
-      // a save that failed or was cancelled must not let the project be replaced
-      return SaveProject();
-    case Answer::No:
-    case Answer::Ok:
-      return true;
-    case Answer::Cancel:
-      break;
-  }
-  return false;
-}
-
-bool Session::SaveProject() {
-  if (state_.TestMode) {
-    if (state_.TestDataValid) {
-      prompts_.ShowMessage(InfoMessage(UMBRIX_TR("Message", "Enregistrement au format étendu")));
-    } else if (prompts_.Ask({UMBRIX_TR("Message", "Incohérence des données de test"),
-                             UMBRIX_TR("Message", "Enregistrement au format réduit ?"),
-                             Buttons::OkCancel}) != Answer::Ok) {
-      return false;
-    }
-  }
-  if (state_.ProjectFileName.empty()) return SaveProjectAs(state_.TestDataValid);
-  if (!ConfirmUnwritableCharacters(state_.TestDataValid)) return false;
-  return WriteProject(state_.ProjectFileName, state_.TestDataValid, true);
-}
-
-bool Session::SaveProjectAs(bool extended) {
-  if (!ConfirmUnwritableCharacters(extended)) return false;
-  const auto name = prompts_.ChooseFileToSave({"umd", kProjectFilter, ""});
-  if (!name) return false;
-  if (!ConfirmReplace(*name)) return false;
-  return WriteProject(*name, extended, true);
-}
-
-bool Session::ConfirmUnwritableCharacters(bool extended) {
-  bool replaced = false;
-  ProjectFileBytes(project_, state_, extended, SplitLines(reportPane_), &replaced);
-  if (!replaced) return true;
-  return prompts_.Ask({kUnwritableCharactersCaption, kUnwritableCharactersText,
-                       Buttons::OkCancel}) == Answer::Ok;
 }
 
 bool Session::WriteProject(const std::string& fileName, bool extended, bool charactersAsked) {
@@ -542,22 +450,6 @@ bool Session::OpenProject(const std::string& fileName, bool runComputation) {
   return true;
 }
 
-bool Session::Quit() {
-  form_.FormDeactivate();
-  if (!ConfirmSaveChanges()) return false;
-  StoreDeskSettings();
-  CloseHeld();
-  view_.Terminate();
-  return true;
-}
-
-bool Session::CloseRequested() {
-  if (!ConfirmSaveChanges()) return false;
-  StoreDeskSettings();
-  CloseHeld();
-  return true;
-}
-
 void Session::SystemShutdown() {
   StoreDeskSettings();
   CloseHeld();
@@ -565,133 +457,6 @@ void Session::SystemShutdown() {
 
 void Session::StoreDeskSettings() {
   if (deskMode_ && desk_ != nullptr) desk_->StoreDeskSettings();
-}
-
-// ---------------------------------------------------------------- exports
-
-void Session::ExportDxfCommand() {
-  form_.FormDeactivate();
-  if (deskMode_) return;
-  if (!state_.DrawingExists) {
-    prompts_.ShowMessage(ErrorMessage(kNoDrawingToExportText));
-    return;
-  }
-  const auto name = prompts_.ChooseFileToSave({"dxf", kDxfFilter, ProposedName(".dxf")});
-  if (!name) return;
-  if (!ConfirmReplace(*name)) return;
-  if (const auto error = WriteDxf(*name)) prompts_.ShowMessage(*error);
-}
-
-std::string Session::DxfDocument() {
-  SyncFrame();
-  const StyleGeometry style = ComputeStyleGeometry(project_, orientation_, frame_.plate);
-  const DxfJob job{frame_, DxfCasterGeometryOf(project_, orientation_, style),
-                   services_.NowSerial()};
-  std::string document =
-      umbrix::DxfDocument(job, DialTracePass(project_, orientation_, hourLimits_, frame_));
-  // the screen is repainted whatever becomes of the file
-  TraceToScreen(false);
-  return document;
-}
-
-std::string Session::SvgDocument() {
-  SyncFrame();
-  SvgCanvas canvas(frame_);
-  Report unused;
-  TraceDial(project_, orientation_, hourLimits_, frame_, canvas, TraceOptions{}, unused);
-  return canvas.Document();
-}
-
-std::optional<Message> Session::WriteDxf(const std::string& path) {
-  if (!state_.DrawingExists) return ErrorMessage(kNoDrawingToExportText);
-  return WriteOutputFile(path, DxfDocument());
-}
-
-std::optional<Message> Session::WriteSvg(const std::string& path) {
-  if (!state_.DrawingExists) return ErrorMessage(kNoDrawingToExportText);
-  return WriteOutputFile(path, SvgDocument());
-}
-
-// ---------------------------------------------------------------- the workshop drawing
-
-namespace {
-
-bool EndsWithSvg(const std::string& path) {
-  std::string ext = std::filesystem::path(path).extension().string();
-  for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return ext == ".svg";
-}
-
-/// An angle of a title block: its size, the side goes in the sentence.
-std::string TitleAngle(double degrees) {
-  return FormatGeneral(RoundScaled(100, std::abs(degrees)));
-}
-
-}  // namespace
-
-std::vector<std::string> Session::FabricationTitle() const {
-  const DialSetting& d = setting_;
-  const std::string name =
-      state_.ProjectFileName.empty()
-          ? language_.Text("TitleBlock", UMBRIX_TR("TitleBlock", "Cadran sans nom"))
-          : std::filesystem::path(state_.ProjectFileName).stem().string();
-  // each side is a sentence of its own: a translation may word "north" and "west" differently
-  const bool north = d.latitudeDeg >= 0, east = d.longitudeDeg < 0;
-  const char* place =
-      north
-          ? (east ? UMBRIX_TR("TitleBlock",
-                              "Lieu : Latitude : %1° N ; Longitude : %2° E ; Fuseau horaire : %3")
-                  : UMBRIX_TR("TitleBlock",
-                              "Lieu : Latitude : %1° N ; Longitude : %2° O ; Fuseau horaire : %3"))
-          : (east ? UMBRIX_TR("TitleBlock",
-                              "Lieu : Latitude : %1° S ; Longitude : %2° E ; Fuseau horaire : %3")
-                  : UMBRIX_TR("TitleBlock",
-                              "Lieu : Latitude : %1° S ; Longitude : %2° O ; Fuseau horaire : %3"));
-  const char* turn =
-      d.declinationDeg < 0
-          ? UMBRIX_TR("TitleBlock",
-                      "Orientation : Déclinaison : %1° est ; Inclinaison : %2° ; Rotation : %3°")
-          : UMBRIX_TR("TitleBlock",
-                      "Orientation : Déclinaison : %1° ouest ; Inclinaison : %2° ; Rotation : %3°");
-  const std::string zone = (d.zoneHours < 0 ? "-" : "") + FormatZoneHours(std::abs(d.zoneHours));
-  return {
-      language_.Compose("TitleBlock", UMBRIX_TR("TitleBlock", "%1 - Tracé par le logiciel %2"),
-                        {name, kProgramNameAndVersion}),
-      language_.Compose("TitleBlock", place,
-                        {TitleAngle(d.latitudeDeg), TitleAngle(d.longitudeDeg), zone}),
-      language_.Compose("TitleBlock", turn,
-                        {TitleAngle(d.declinationDeg), TitleAngle(d.inclinationDeg),
-                         FormatGeneral(RoundScaled(100, d.rotationDeg))}),
-  };
-}
-
-std::string Session::FabricationDxfDocument(double numeralHeightMm) {
-  const FabricationJob job{numeralHeightMm, FabricationTitle()};
-  return FabricationDxf(BuildFabricationDrawing(project_, orientation_, hourLimits_, job));
-}
-
-std::string Session::FabricationSvgDocument(double numeralHeightMm) {
-  const FabricationJob job{numeralHeightMm, FabricationTitle()};
-  return FabricationSvg(BuildFabricationDrawing(project_, orientation_, hourLimits_, job));
-}
-
-std::optional<Message> Session::WriteFabrication(const std::string& path, double numeralHeightMm) {
-  if (!state_.DrawingExists) return ErrorMessage(kNoDrawingToExportText);
-  return WriteOutputFile(path, EndsWithSvg(path) ? FabricationSvgDocument(numeralHeightMm)
-                                                 : FabricationDxfDocument(numeralHeightMm));
-}
-
-void Session::ExportFabricationCommand() {
-  form_.FormDeactivate();
-  if (deskMode_) return;
-  if (!state_.DrawingExists) {
-    prompts_.ShowMessage(ErrorMessage(kNoDrawingToExportText));
-    return;
-  }
-  const auto name = prompts_.ChooseFileToSave({"dxf", kFabricationFilter, ProposedName(".dxf")});
-  if (!name) return;
-  if (!ConfirmReplace(*name)) return;
-  if (const auto error = WriteFabrication(*name)) prompts_.ShowMessage(*error);
 }
 
 }  // namespace umbrix

@@ -1,7 +1,8 @@
 #pragma once
 // One running program without its windows: the dial project, the dialog's model, the solver's
-// results, the report, the drawing frame and the file state, with every main-window command that
-// needs no widget. The Qt window and the command line only forward to it.
+// results, the report, the screen's drawing and the file state, with the computation driver and
+// the file commands. The command families (exports, prints, the mouse, the desk dial) read it
+// and change it through its named operations; the Qt window and the command line forward to it.
 
 #include <filesystem>
 #include <optional>
@@ -10,6 +11,7 @@
 
 #include "app/MenuOptions.h"
 #include "app/Ports.h"
+#include "app/ScreenDrawing.h"
 #include "astro/Sun.h"
 #include "compute/Completeness.h"
 #include "compute/HourLimits.h"
@@ -35,23 +37,16 @@ std::string DeskTitle(const std::string& fileName, bool modified);
 
 class DeskDial;
 
-inline constexpr const char* kNothingToSaveText =
-    UMBRIX_TR("Message", "Il n'y a pas d'information à sauver");
-inline constexpr const char* kNoDrawingToExportText =
-    UMBRIX_TR("Message", "Il n'y a pas de graphique à exporter");
 inline constexpr const char* kFileExistsCaption = UMBRIX_TR("Message", "Fichier existant...");
 inline constexpr const char* kFileExistsText =
     UMBRIX_TR("Message", "Le fichier existe déjà, voulez-vous le remplacer ?");
-inline constexpr const char* kProjectFilter = UMBRIX_TR("Message", "Donnée Umbrix (*.umd)|*.umd");
-inline constexpr const char* kOpenFilter =
-    UMBRIX_TR("Message",
-              "Données Umbrix (*.umd)|*.umd|Données Umbrix (*.umd ; *.txt)|*.umd;*.txt|"
-              "Cadran de bureau (*.umb)|*.umb");
 inline constexpr const char* kReliabilityTitle = UMBRIX_TR("Message", "Fiabilité de la mesure");
-inline constexpr const char* kDxfFilter = UMBRIX_TR("Message", "Fichier dxf (*.dxf)|*.dxf");
-/// The workshop drawing's save dialog: DXF, or SVG when the name ends in ".svg".
-inline constexpr const char* kFabricationFilter =
-    UMBRIX_TR("Message", "Fichier dxf (*.dxf)|*.dxf|Image svg (*.svg)|*.svg");
+
+/// The replace question when `path` exists; true to go on.
+bool ConfirmReplace(Prompts& prompts, const std::string& path);
+/// A save dialog's proposed name: the project file `projectFile`'s name with `extension`
+/// (".dxf"); empty for an untitled project.
+std::string ProposedName(const std::string& projectFile, const char* extension);
 
 struct SessionSettings {
   /// The short date format the dialog writes and reads dates in.
@@ -76,12 +71,11 @@ class Session {
   /// file the command line names is opened. False when that file could not be opened.
   bool Start(const std::vector<std::string>& args);
 
-  // ---- state
+  // ---- state (read only: the families change it through the operations below)
 
-  DialProject& Project() { return project_; }
   const DialProject& Project() const { return project_; }
-  ProjectState& State() { return state_; }
   const ProjectState& State() const { return state_; }
+  /// The dialog's model, for the dialog window that shows it and forwards the person's typing.
   Form& Dialog() { return form_; }
   const Form& Dialog() const { return form_; }
   const Report& Sections() const { return report_; }
@@ -92,11 +86,37 @@ class Session {
   /// `PlateEuler` and `ZenithVec` of the last solve or direct set-up.
   const Orientation& PlateOrientation() const { return orientation_; }
   const HourLimits& Limits() const { return hourLimits_; }
-  const DrawingFrame& Frame() const { return frame_; }
+  /// The place and orientation of the dial traced last, for its title block.
+  const DialSetting& Setting() const { return setting_; }
+  const ScreenDrawing& Screen() const { return screen_; }
+  const DrawingFrame& Frame() const { return screen_.Frame(); }
   const std::string& Title() const { return title_; }
   bool DeskMode() const { return deskMode_; }
   bool InteractiveMode() const { return interactiveMode_; }
-  void SetInteractiveMode(bool on) { interactiveMode_ = on; }
+  /// The dial on record traced through `canvas` in the pixels of `frame` (a print's page, a
+  /// picture): the screen and the report stay as they are.
+  void TraceOn(Canvas& canvas, const DrawingFrame& frame) const;
+
+  // ---- what the command families do to it
+
+  /// The entry being typed validated (or put back) before a command acts.
+  void ValidatePendingEntry() { form_.FormDeactivate(); }
+  /// The place's time zone chosen by its name; the refusal when the name is unknown.
+  std::optional<Message> ChooseZone(const std::string& id) { return form_.ChooseZone(id); }
+  /// Interactive mode on, its red frame drawn round the bitmap.
+  void StartInteractive();
+  /// Interactive mode off, the frame drawn black again over a traced dial.
+  void EndInteractive();
+  /// The final shadow-caster takes over the measuring gnomon (its foot and height are edited).
+  void UseFinalCaster();
+  /// The final shadow-caster's foot moved to `xMm`, `yMm` (each when given).
+  void MoveCasterFoot(std::optional<double> xMm, std::optional<double> yMm);
+  void SetCasterHeight(double mm);
+  /// The instant of the shadow drawn: its time (day fraction) or its date (serial).
+  void SetShadowTime(double dayFraction);
+  void SetShadowDate(double serial);
+  /// A picture of the sequence was written: the next one takes the next number.
+  void CountSequencePicture() { state_.SequenceIndex += 1; }
 
   // ---- desk-dial mode
 
@@ -104,7 +124,10 @@ class Session {
   /// file enters it. `desk` must outlive the session or be detached (nullptr) first.
   void AttachDesk(DeskDial* desk) { desk_ = desk; }
   DeskDial* Desk() const { return desk_; }
-  void SetDeskMode(bool on) { deskMode_ = on; }
+  /// The mode on, with its title; the desk dial then sizes the drawing itself.
+  void EnterDeskMode();
+  /// The mode off, the normal title, the drawing fitted to the normal window again.
+  void LeaveDeskMode();
   /// The title of the mode and the modified state as they stand.
   void RefreshTitle();
   /// The bitmap given `widthPx` x `heightPx` pixels in the margin the surface has now, and the
@@ -162,73 +185,28 @@ class Session {
   /// "&Saisies" (and Esc): shows the dialog and focuses the first field of its current tab.
   void ShowSaisies();
 
-  // ---- files
+  // ---- files (the commands with their dialogs and questions are `FileCommands`)
 
-  /// "&Nouveau".
-  void NewProject();
-  /// "&Ouvrir".
-  void OpenCommand();
-  /// Files dropped on the window: only the first is opened.
-  void DropFiles(const std::vector<std::string>& files);
-  /// "&Enregistrer".
-  void SaveCommand();
-  /// "Enregistrer &Sous".
-  void SaveAsCommand();
-  /// The save-changes question before the project is replaced or the program ends; false when
-  /// the caller must stop (cancelled, or the save failed).
-  bool ConfirmSaveChanges();
-  /// Saves under `ProjectFileName`, or asks for a name; false when cancelled or failed.
-  bool SaveProject();
-  /// Asks for a name and saves; false when cancelled or failed.
-  bool SaveProjectAs(bool extended);
+  /// A blank project in place of this one (the held file closed, the dialog on its first
+  /// field), without a question.
+  void StartNewProject();
   /// Writes the project under `fileName` (no dialog, no question); shows the failure, and the
   /// characters written as "?" unless the user was asked about them before.
   bool WriteProject(const std::string& fileName, bool extended, bool charactersAsked = false);
   /// Opens a project file, or a desk-dial file by way of its project, then (unless told not to)
   /// repeats the project's last command. False, with its message shown, when it failed.
   bool OpenProject(const std::string& fileName, bool runComputation = true);
-  /// "&Quitter": false when the user cancelled; otherwise the held file is closed and the
-  /// window told to end the program.
-  bool Quit();
-  /// The window's close button: false keeps the window open.
-  bool CloseRequested();
-  /// The system is shutting down or the user logging off.
+  /// The end of the run (quitting, closing, the system shutting down, the command line done):
+  /// the desk window's geometry stored when the desk dial is on, the held file closed.
   void SystemShutdown();
 
   // ---- drawing
 
   /// The window was resized (or the plate changed): the bitmap is refitted and redrawn.
   void FitDrawing();
-  /// "E&xport dxf": checks, the save dialog and the replace question, then `WriteDxf`.
-  void ExportDxfCommand();
   /// The redraw after a handle of the drawing moved: the report recomputed, the bitmap redrawn
   /// with the interactive frame as it stands.
   void RedrawAfterEdit() { TraceToScreen(true); }
-  /// Writes the dial on show as DXF into `path` and repaints the screen; the failure message
-  /// (a held project is never replaced). Needs `DrawingExists`.
-  std::optional<Message> WriteDxf(const std::string& path);
-  /// Writes the dial on show as a true-scale SVG picture; the failure message. Needs
-  /// `DrawingExists`.
-  std::optional<Message> WriteSvg(const std::string& path);
-  /// The bytes of the DXF export of the dial on show; the screen is repainted afterwards.
-  std::string DxfDocument();
-  /// The bytes of the SVG picture of the dial on show.
-  std::string SvgDocument();
-
-  // ---- the workshop drawing (numeral height in mm, 0 for the plate's default)
-
-  /// "Export &fabrication": checks, the save dialog and the replace question, then
-  /// `WriteFabrication`.
-  void ExportFabricationCommand();
-  /// Writes the workshop drawing into `path`: SVG when it ends in ".svg", DXF otherwise; the
-  /// failure message. Needs `DrawingExists`.
-  std::optional<Message> WriteFabrication(const std::string& path, double numeralHeightMm = 0);
-  /// The bytes of the workshop drawing, DXF and SVG; nothing of the window's size enters them.
-  std::string FabricationDxfDocument(double numeralHeightMm = 0);
-  std::string FabricationSvgDocument(double numeralHeightMm = 0);
-  /// The title block's lines: name, place and orientation, from the values of the last solve or
-  /// of the typed orientation (never read back from the report, which may be translated).
-  std::vector<std::string> FabricationTitle() const;
 
  private:
   /// The dialog's window onto the session.
@@ -255,30 +233,18 @@ class Session {
   /// `TraceDial` to the screen: the bitmap redrawn and shown, `DrawingExists` set, and with
   /// `composeReport` the report pane replaced by the ten sections.
   void TraceToScreen(bool composeReport);
-  /// The frame follows the plate (the bitmap keeps its size).
-  void SyncFrame();
   /// Shows the first missing entry on the dialog; nothing is computed.
   void ReportMissing(const CompletenessResult& missing);
   bool Solve();
   /// Shows why the dial on record cannot be traced in finite numbers; true when it can.
   bool Traceable();
   void ShowAll(const Messages& messages);
-  /// A save dialog's proposed name: the project's file name with `extension` (".dxf").
-  std::string ProposedName(const char* extension) const;
-  /// The replace question when `path` exists; true to go on.
-  bool ConfirmReplace(const std::string& path);
-  /// "Il n'y a pas d'information à sauver" unless the project holds something.
-  bool CheckContent();
-  /// Closing the held file and ending: shared by quitting, closing and shutting down.
   void CloseHeld();
-  /// Before a save that would write "?" for some characters: asks whether to save anyway.
-  bool ConfirmUnwritableCharacters(bool extended);
   /// The desk window's geometry written to its settings file, when the desk dial is on.
   void StoreDeskSettings();
 
   Prompts& prompts_;
   MainView& view_;
-  DrawingSurface& drawing_;
   Services& services_;
   const TextLanguage& language_;
   DialProject project_;
@@ -288,15 +254,13 @@ class Session {
   ProjectFileLock lock_;
   Report report_;
   Orientation orientation_;
-  /// The place and orientation of the dial traced last, for its title block.
   DialSetting setting_;
   HourLimits hourLimits_{0.0, 0.0, 0.0, 0.0};
-  DrawingFrame frame_;
+  ScreenDrawing screen_;
   std::string reportPane_;
   std::string title_ = "Umbrix";
   bool deskMode_ = false;
   bool interactiveMode_ = false;
-  bool fitEnabled_ = true;
   DeskDial* desk_ = nullptr;
 };
 

@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/ExportCommands.h"
 #include "app/MenuOptions.h"
 #include "app/PrintCommands.h"
 #include "app/Session.h"
@@ -137,6 +138,7 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err,
            SessionSettings settings) {
   CliPlatform platform(err, options.width, options.height);
   Session session(platform.ForSession(), std::move(settings));
+  ExportCommands exports(session, platform.ForSession().prompts, platform.ForSession().services);
   Status status;
 
   session.Start(options.developerMode ? std::vector<std::string>{"MAP"}
@@ -147,7 +149,7 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err,
     return kExitFileOrUsage;
   }
   if (options.zone) {
-    if (const auto refused = session.Dialog().ChooseZone(*options.zone)) {
+    if (const auto refused = session.ChooseZone(*options.zone)) {
       err << ProgramLine(Translated(kMessageContext, refused->text, refused->args).toStdString())
           << '\n';
       return kExitFileOrUsage;
@@ -182,19 +184,19 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err,
   if (options.svg) {
     EmitDrawing(
         session, *options.svg, kNoDrawingToExportText,
-        [&]() -> std::optional<std::string> { return session.SvgDocument(); }, out, err, status);
+        [&]() -> std::optional<std::string> { return exports.SvgDocument(); }, out, err, status);
   }
   if (options.dxf) {
     EmitDrawing(
         session, *options.dxf, kNoDrawingToExportText,
-        [&]() -> std::optional<std::string> { return session.DxfDocument(); }, out, err, status);
+        [&]() -> std::optional<std::string> { return exports.DxfDocument(); }, out, err, status);
   }
 
   if (options.fabricationDxf) {
     EmitDrawing(
         session, *options.fabricationDxf, kNoDrawingToExportText,
         [&]() -> std::optional<std::string> {
-          return session.FabricationDxfDocument(options.numeralHeightMm);
+          return exports.FabricationDxfDocument(options.numeralHeightMm);
         },
         out, err, status);
   }
@@ -202,7 +204,7 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err,
     EmitDrawing(
         session, *options.fabricationSvg, kNoDrawingToExportText,
         [&]() -> std::optional<std::string> {
-          return session.FabricationSvgDocument(options.numeralHeightMm);
+          return exports.FabricationSvgDocument(options.numeralHeightMm);
         },
         out, err, status);
   }
@@ -210,7 +212,7 @@ int RunCli(const CliOptions& options, std::ostream& out, std::ostream& err,
     // the window's print commands, with a PDF writer for printer
     PdfPrinter printer(PaperNamed(options.paper).value_or(Paper::A4));
     const Ports ports = platform.ForSession();
-    PrintCommands commands(session, ports.prompts, printer, ports.drawing, ports.services);
+    PrintCommands commands(session, ports.prompts, printer, ports.services);
     const PrintOutcome outcome = *options.print == PrintLayout::Report
                                      ? commands.PrintReport()
                                      : commands.PrintDrawing(*options.print);

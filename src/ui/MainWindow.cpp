@@ -26,6 +26,7 @@
 #include <utility>
 
 #include "app/ProgramFiles.h"
+#include "render/DrawingFont.h"
 #include "render/Translate.h"
 #include "ui/HelpSupport.h"
 #include "ui/KeyboardHook.h"
@@ -208,9 +209,11 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   BuildMenus();
   session_ =
       std::make_unique<Session>(Ports{prompts, *this, drawing_, services}, std::move(settings));
-  hands_ = std::make_unique<Manipulation>(*session_, prompts, drawing_);
+  hands_ = std::make_unique<Manipulation>(*session_, prompts);
+  exports_ = std::make_unique<ExportCommands>(*session_, prompts, services);
+  files_ = std::make_unique<FileCommands>(*session_, prompts, *this);
   UsePrinter(*printer_);
-  desk_ = std::make_unique<DeskDial>(*session_, prompts, drawing_, *this, DeskSettingsFolder());
+  desk_ = std::make_unique<DeskDial>(*session_, prompts, *this, DeskSettingsFolder());
   deskTimer_.setInterval(kDeskTickMs);
   // a redraw every 20 seconds needs no precision: the system may group its wake-ups
   deskTimer_.setTimerType(Qt::VeryCoarseTimer);
@@ -321,7 +324,9 @@ void MainWindow::BuildMenus() {
     const MenuId id = row.id;
     connect(action, &QAction::triggered, this, [this, id] {
       Forward([this, id] {
-        if (!ChooseLanguage(id) && !ActivatePrintItem(*printing_, id) && !help_->Activate(id)) {
+        if (!ChooseLanguage(id) && !ActivatePrintItem(*printing_, id) &&
+            !ActivateExportItem(*exports_, id) && !ActivateFileItem(*files_, id) &&
+            !help_->Activate(id)) {
           ActivateMenuItem(*session_, id);
         }
       });
@@ -342,7 +347,7 @@ bool MainWindow::ChooseLanguage(MenuId id) {
 }
 
 void MainWindow::UsePrinter(Printer& printer) {
-  printing_ = std::make_unique<PrintCommands>(*session_, prompts_, printer, drawing_, services_);
+  printing_ = std::make_unique<PrintCommands>(*session_, prompts_, printer, services_);
   printing_->ConfirmTrueScaleSheets(true);
 }
 
@@ -448,7 +453,7 @@ void MainWindow::ListExamples(const std::filesystem::path& folder) {
     const std::string file = example.file.string();
     // opened as a dropped file is: the pending entry read, unsaved work asked about
     connect(item, &QAction::triggered, this,
-            [this, file] { Forward([this, file] { session_->DropFiles({file}); }); });
+            [this, file] { Forward([this, file] { files_->DropFiles({file}); }); });
   }
   menu->menuAction()->setEnabled(!menu->isEmpty());
 }
@@ -597,7 +602,7 @@ void MainWindow::Terminate() {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-  if (!session_->CloseRequested()) {
+  if (!files_->CloseRequested()) {
     event->ignore();
     RefreshAll();
     return;
@@ -645,17 +650,23 @@ ScreenRect MainWindow::MinimumSize() const {
   return {0, 0, m.width() + f.left() + f.right(), m.height() + f.top() + f.bottom()};
 }
 
-void MainWindow::RestoreNormal() {
+ScreenRect MainWindow::NormalPlacement() const {
+  if (!isMaximized()) return Placement();
   const QMargins f = Frame();
   const QRect n = normalGeometry();
-  restored_ = ScreenRect{n.x() - f.left(), n.y() - f.top(), n.width() + f.left() + f.right(),
-                         n.height() + f.top() + f.bottom()};
-  setWindowState(windowState() & ~Qt::WindowMaximized);
+  return {n.x() - f.left(), n.y() - f.top(), n.width() + f.left() + f.right(),
+          n.height() + f.top() + f.bottom()};
 }
 
-void MainWindow::Maximize() { setWindowState(windowState() | Qt::WindowMaximized); }
+ScreenRect MainWindow::DeskFrame() const {
+  // the desk look has no menu bar nor pane: only the window manager's frame
+  const QMargins f = Frame();
+  return {0, 0, f.left() + f.right(), f.top() + f.bottom()};
+}
 
-void MainWindow::SetMinimumSize(int width, int height) {
+int MainWindow::DeskMarginPx() const { return MeasureDeskMargin(); }
+
+void MainWindow::SetMinimumOuterSize(int width, int height) {
   const QMargins f = Frame();
   setMinimumSize(std::max(0, width - f.left() - f.right()),
                  std::max(0, height - f.top() - f.bottom()));
@@ -672,12 +683,31 @@ void MainWindow::Place(const ScreenRect& outer) {
   move(outer.left, outer.top);
 }
 
-void MainWindow::ShowWindow() {
+void MainWindow::Apply(const DeskLook& look) {
+  applyingLook_ = true;
+  if (look.desk) dialog_->hide();
+  if (isMaximized()) {
+    // the frame of the restored window is the last normal one seen
+    restored_ = NormalPlacement();
+    setWindowState(windowState() & ~Qt::WindowMaximized);
+  }
+  hide();
+  if (look.ticking) {
+    deskTimer_.start();
+  } else {
+    deskTimer_.stop();
+  }
+  SetStayOnTop(look.stayOnTop);
+  SetDeskLook(look.desk);
+  drawing_.UseDeskFont(look.desk);
+  SetMinimumOuterSize(look.minWidth, look.minHeight);
+  if (!look.desk) SetReportWidth(look.reportWidth);
+  Place(look.place);
+  if (look.maximized) setWindowState(windowState() | Qt::WindowMaximized);
   show();
   raise();
+  applyingLook_ = false;
 }
-
-void MainWindow::HideDialog() { dialog_->hide(); }
 
 void MainWindow::SetDeskLook(bool desk) {
   deskLook_ = desk;
@@ -718,17 +748,9 @@ void MainWindow::SetStayOnTop(bool on) {
   }
 }
 
-void MainWindow::SetTicking(bool on) {
-  if (on) {
-    deskTimer_.start();
-  } else {
-    deskTimer_.stop();
-  }
-}
-
 void MainWindow::resizeEvent(QResizeEvent* event) {
   QMainWindow::resizeEvent(event);
-  if (!deskLook_ || !session_->DeskMode()) return;
+  if (!deskLook_ || !session_->DeskMode() || applyingLook_) return;
   const QMargins f = Frame();
   // the window manager resizes without asking: the rule is applied to what it did
   JudgeDeskSize(event->size() + QSize(f.left() + f.right(), f.top() + f.bottom()), false);
@@ -771,7 +793,7 @@ void MainWindow::dropEvent(QDropEvent* event) {
   const std::vector<std::string> files = DroppedFiles(*event->mimeData());
   if (files.empty()) return;
   event->acceptProposedAction();
-  Forward([this, &files] { session_->DropFiles(files); });
+  Forward([this, &files] { files_->DropFiles(files); });
 }
 
 }  // namespace umbrix

@@ -15,6 +15,8 @@
 #include <vector>
 
 #include "app/DeskMode.h"
+#include "app/ExportCommands.h"
+#include "app/FileCommands.h"
 #include "app/MainMenu.h"
 #include "app/Manipulation.h"
 #include "app/Ports.h"
@@ -62,6 +64,10 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   Manipulation& hands() { return *hands_; }
   /// The prints and the drawing saved as a bitmap.
   PrintCommands& printing() { return *printing_; }
+  /// New, open, save, quit and close, with their questions.
+  FileCommands& files() { return *files_; }
+  /// "E&xport dxf" and "Export &fabrication".
+  ExportCommands& exports() { return *exports_; }
   /// The prints go to `printer` instead of Qt's (a PDF writer); it must outlive the window.
   void UsePrinter(Printer& printer);
   /// The drawing area's cursor shows the drag kind.
@@ -104,22 +110,18 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
 
   // DeskWindow
   ScreenRect Placement() const override;
+  ScreenRect NormalPlacement() const override;
   ScreenRect ClientSize() const override;
   ScreenRect MinimumSize() const override;
   bool Maximized() const override { return isMaximized(); }
-  void RestoreNormal() override;
-  void Maximize() override;
-  void SetMinimumSize(int width, int height) override;
-  void Place(const ScreenRect& outer) override;
-  void HideWindow() override { hide(); }
-  void ShowWindow() override;
-  void HideDialog() override;
-  void SetDeskLook(bool desk) override;
-  void SetDeskFont(bool desk) override { drawing_.UseDeskFont(desk); }
-  void SetStayOnTop(bool on) override;
-  void SetTicking(bool on) override;
   int ReportWidth() const override { return reportWidth_; }
-  void SetReportWidth(int width) override;
+  ScreenRect DeskFrame() const override;
+  int DeskMarginPx() const override;
+  void Apply(const DeskLook& look) override;
+  void SetStayOnTop(bool on) override;
+
+  /// The report pane's width chosen with the splitter (0: the design width).
+  void SetReportWidth(int width);
 
  protected:
   void resizeEvent(QResizeEvent* event) override;
@@ -139,6 +141,10 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   /// A "&Langue" item: the language kept for the next start, and said so; false for another item.
   bool ChooseLanguage(MenuId id);
   void BuildDeskPopup();
+  /// The desk look's parts, in the order `Apply` needs them.
+  void SetDeskLook(bool desk);
+  void SetMinimumOuterSize(int width, int height);
+  void Place(const ScreenRect& outer);
   /// What the window manager's frame adds around the window, as last seen.
   QMargins Frame() const;
   /// The desk dial's rule applied to the outer size `proposed`: kept and redrawn, or, once a
@@ -169,6 +175,8 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   std::unique_ptr<Manipulation> hands_;
   std::unique_ptr<QtPrinter> printer_;
   std::unique_ptr<PrintCommands> printing_;
+  std::unique_ptr<ExportCommands> exports_;
+  std::unique_ptr<FileCommands> files_;
   Prompts& prompts_;
   Services& services_;
   SaisiesDialog* dialog_ = nullptr;
@@ -183,6 +191,9 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   QMenu* popup_ = nullptr;
   QTimer deskTimer_;
   bool deskLook_ = false;
+  /// A look is being applied: the resizes it makes are not the person's, the dial is drawn once
+  /// after it.
+  bool applyingLook_ = false;
   /// The English interface: its shortcuts where they differ from the French ones.
   bool englishUi_ = false;
   /// The interface language chosen for the next start in the "&Langue" sub-menu (none: the

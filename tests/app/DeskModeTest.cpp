@@ -50,7 +50,7 @@ struct Desk {
   TempFolder folder;
   App app;
   FakeDeskWindow window{app.platform};
-  DeskDial desk{app.session, app.platform, app.platform, window, folder.Path() / "reglages"};
+  DeskDial desk{app.session, app.platform, window, folder.Path() / "reglages"};
 
   std::filesystem::path Settings() const { return folder.Path() / "mur.umb"; }
   bool On() const { return app.session.DeskMode(); }
@@ -174,10 +174,16 @@ TEST(DeskEntering, AFirstUseOpensA160SquareAtTheWindowsPlace) {
   EXPECT_FALSE(d.desk.StayOnTop());
   EXPECT_TRUE(d.window.ticking);
   EXPECT_TRUE(d.window.deskLook);
-  // the dialog first, the window hidden while it changes, then shown with the dial redrawn
-  EXPECT_TRUE(d.app.platform.LogHasInOrder(
-      {"hide-dialog", "hide-window", "title:  mur", "desk-look", "desk-font", "minimum:132x146",
-       "place:300,200,160x160", "timer-on", "show-window", "resize", "present"}));
+  // the title first, the whole look in one call, then the dial traced once at its size
+  DeskLook look;
+  look.desk = true;
+  look.place = {300, 200, 160, 160};
+  look.minWidth = 132;
+  look.minHeight = 146;
+  look.ticking = true;
+  EXPECT_EQ(d.window.looks, std::vector<DeskLook>{look});
+  EXPECT_TRUE(d.app.platform.LogHasInOrder({"title:  mur", "desk-look", "resize", "present"}));
+  EXPECT_EQ(d.app.platform.drawings, 1);
   // the desk font's margin, the bitmap fitted to the 154 x 140 client area
   EXPECT_EQ(d.app.session.Frame().marginPx, 14);
   EXPECT_EQ(d.app.platform.bitmapWidth, 140);
@@ -233,7 +239,7 @@ TEST(DeskEntering, AnUntitledProjectKeepsItsSettingsInTheSettingsFolder) {
   FakeDeskWindow window{app.platform};
   // the per-user folder does not exist yet
   const std::filesystem::path settings = folder.Path() / "config" / "Umbrix";
-  DeskDial desk{app.session, app.platform, app.platform, window, settings};
+  DeskDial desk{app.session, app.platform, window, settings};
   desk.ToggleDeskMode();
   ASSERT_TRUE(app.session.DeskMode());
   EXPECT_TRUE(app.platform.messages.empty());
@@ -276,9 +282,14 @@ TEST(DeskLeaving, TheNormalWindowComesBackMaximizedAsItWas) {
   EXPECT_FALSE(d.window.onTop);
   EXPECT_EQ(d.app.platform.margin, 20);
   EXPECT_EQ(d.app.session.Title(), "Umbrix   mur.umd");
-  EXPECT_TRUE(d.app.platform.LogHasInOrder({"hide-window", "timer-off", "not-on-top", "normal-font",
-                                            "normal-look", "minimum:544x424",
-                                            "place:120,80,800x650", "maximize", "show-window"}));
+  DeskLook look;
+  look.place = {120, 80, 800, 650};
+  look.minWidth = 544;
+  look.minHeight = 424;
+  look.maximized = true;
+  ASSERT_EQ(d.window.looks.size(), 2u);
+  EXPECT_EQ(d.window.looks.back(), look);
+  EXPECT_TRUE(d.app.platform.LogHasInOrder({"normal-look", "title:Umbrix   mur.umd", "resize"}));
   // the normal fit again: the room of the normal window, the normal margin
   EXPECT_EQ(d.app.session.Frame().marginPx, 20);
   EXPECT_EQ(d.app.platform.bitmapWidth, 400 + 41);
@@ -437,12 +448,12 @@ TEST(DeskSilence, FileCommandsDropsAndKeysDoNothingWhileTheModeLasts) {
   d.app.session.SetModifiedTitle();
   d.app.platform.Forget();
   d.app.platform.filesToOpen = {d.folder.File("mur.umd")};
-  Manipulation hands(d.app.session, d.app.platform, d.app.platform);
-  d.app.session.NewProject();
-  d.app.session.OpenCommand();
-  d.app.session.SaveCommand();
-  d.app.session.ExportDxfCommand();
-  d.app.session.DropFiles({d.folder.File("mur.umd")});
+  Manipulation hands(d.app.session, d.app.platform);
+  d.app.files.NewProject();
+  d.app.files.OpenCommand();
+  d.app.files.SaveCommand();
+  d.app.exports.ExportDxfCommand();
+  d.app.files.DropFiles({d.folder.File("mur.umd")});
   d.app.session.FitDrawing();
   hands.MouseDown({50, 50}, MouseButton::Left, {});
   hands.Wheel({50, 50}, true);
@@ -465,11 +476,11 @@ TEST(DeskQuitting, QuittingClosingAndShuttingDownStoreTheDeskWindow) {
     d.desk.ToggleStayOnTop();
     switch (way) {
       case Way::Quit:
-        EXPECT_TRUE(d.app.session.Quit());
+        EXPECT_TRUE(d.app.files.Quit());
         EXPECT_EQ(d.app.platform.terminated, 1);
         break;
       case Way::Close:
-        EXPECT_TRUE(d.app.session.CloseRequested());
+        EXPECT_TRUE(d.app.files.CloseRequested());
         break;
       case Way::Shutdown:
         d.app.session.SystemShutdown();
@@ -493,7 +504,7 @@ TEST(DeskQuitting, CancellingTheSaveQuestionKeepsTheModeAndTheFile) {
   d.app.session.SetModifiedTitle();
   d.window.Place({640, 360, 180, 190});
   d.app.platform.answers = {Answer::Cancel};
-  EXPECT_FALSE(d.app.session.Quit());
+  EXPECT_FALSE(d.app.files.Quit());
   EXPECT_TRUE(d.On());
   EXPECT_EQ(Slurp(d.Settings()), before);
   EXPECT_EQ(d.app.platform.terminated, 0);
@@ -512,7 +523,7 @@ TEST(DeskOpening, ADeskFileOpensItsProjectInTheModeAtTheStoredPlace) {
   }
   App app;
   FakeDeskWindow window{app.platform};
-  DeskDial desk{app.session, app.platform, app.platform, window, folder.Path()};
+  DeskDial desk{app.session, app.platform, window, folder.Path()};
   ASSERT_TRUE(app.session.OpenProject(folder.File("mur.umb")));
   ASSERT_TRUE(app.session.DeskMode());
   EXPECT_EQ(window.placement, (ScreenRect{700, 500, 210, 220}));

@@ -36,11 +36,11 @@ TEST(FabricationCommand, TheItemStandsAfterExportDxfWithoutAShortcut) {
 
 TEST(FabricationCommand, RefusedWithoutADrawing) {
   App app;
-  EXPECT_TRUE(ActivateMenuItem(app.session, MenuId::FichierFabrication1));
+  EXPECT_TRUE(ActivateExportItem(app.exports, MenuId::FichierFabrication1));
   EXPECT_EQ(app.platform.messages, Messages{ErrorMessage(kNoDrawingToExportText)});
   EXPECT_TRUE(app.platform.saveDialogs.empty());
   TempFolder folder;
-  EXPECT_EQ(app.session.WriteFabrication(folder.File("a.svg")),
+  EXPECT_EQ(app.exports.WriteFabrication(folder.File("a.svg")),
             ErrorMessage(kNoDrawingToExportText));
   EXPECT_FALSE(std::filesystem::exists(folder.File("a.svg")));
 }
@@ -55,22 +55,22 @@ TEST(FabricationCommand, WritesDxfOrSvgByTheNameAndAsksBeforeReplacing) {
 
   app.platform.filesToSave = {dxf};
   app.platform.answers = {Answer::Cancel};
-  ActivateMenuItem(app.session, MenuId::FichierFabrication1);
+  ActivateExportItem(app.exports, MenuId::FichierFabrication1);
   EXPECT_EQ(app.platform.saveDialogs, (std::vector<FileDialog>{{"dxf", kFabricationFilter, ""}}));
   EXPECT_EQ(Slurp(dxf), "ancien");
 
   app.platform.Forget();
   app.platform.filesToSave = {dxf};
   app.platform.answers = {Answer::Ok};
-  ActivateMenuItem(app.session, MenuId::FichierFabrication1);
+  ActivateExportItem(app.exports, MenuId::FichierFabrication1);
   EXPECT_TRUE(app.platform.messages.empty());
-  EXPECT_EQ(Slurp(dxf), app.session.FabricationDxfDocument());
+  EXPECT_EQ(Slurp(dxf), app.exports.FabricationDxfDocument());
   EXPECT_EQ(Slurp(dxf).rfind("999\r\nUmbrix - dessin de fabrication", 0), 0u);
 
   const std::string svg = folder.File("plaque.SVG");
   app.platform.filesToSave = {svg};
-  ActivateMenuItem(app.session, MenuId::FichierFabrication1);
-  EXPECT_EQ(Slurp(svg), app.session.FabricationSvgDocument());
+  ActivateExportItem(app.exports, MenuId::FichierFabrication1);
+  EXPECT_EQ(Slurp(svg), app.exports.FabricationSvgDocument());
   EXPECT_EQ(Slurp(svg).rfind("<?xml", 0), 0u);
   EXPECT_TRUE(app.state().DrawingExists);
 }
@@ -87,12 +87,12 @@ TEST(FabricationCommand, TheLoadedProjectIsNeverReplaced) {
   const std::string before = Slurp(name);
   App app;
   ASSERT_TRUE(app.session.OpenProject(name));
-  EXPECT_EQ(testing::AsShown(app.session.WriteFabrication(name)),
+  EXPECT_EQ(testing::AsShown(app.exports.WriteFabrication(name)),
             ErrorMessage(name + " : déjà ouvert ou erreur d'ouverture"));
   EXPECT_EQ(Slurp(name), before);
   app.platform.Forget();
   app.platform.filesToSave = {folder.File("mur.dxf")};
-  ActivateMenuItem(app.session, MenuId::FichierFabrication1);
+  ActivateExportItem(app.exports, MenuId::FichierFabrication1);
   EXPECT_EQ(app.platform.saveDialogs,
             (std::vector<FileDialog>{{"dxf", kFabricationFilter, "mur.dxf"}}));
   EXPECT_NE(Slurp(folder.File("mur.dxf")).find("mur - Trac\xE9 par le logiciel"), std::string::npos)
@@ -103,7 +103,7 @@ TEST(FabricationCommand, TheTitleGivesTheSolvedPlaceAndOrientationWithTheirSides
   App app;
   testing::TypeWorkedCase(app.form());
   ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
-  const std::vector<std::string> title = app.session.FabricationTitle();
+  const std::vector<std::string> title = app.exports.FabricationTitle();
   ASSERT_EQ(title.size(), 3u);
   EXPECT_EQ(title[0], "Cadran sans nom - Tracé par le logiciel Umbrix Z3uviv12");
   // the longitude typed 5° east, which the report writes as -5 (west positive)
@@ -138,7 +138,7 @@ TEST(FabricationCommand, ATracedPlateTitlesItsTypedEntriesOnEachSide) {
     app.form().Select(row.declinationSide);
     ASSERT_TRUE(app.session.StartComputation(RunMode::Trace))
         << ::testing::PrintToString(app.platform.MessageTexts());
-    const std::vector<std::string> title = app.session.FabricationTitle();
+    const std::vector<std::string> title = app.exports.FabricationTitle();
     ASSERT_EQ(title.size(), 3u);
     EXPECT_EQ(title[1], row.place);
     EXPECT_EQ(title[2], row.turn);
@@ -151,7 +151,7 @@ TEST(FabricationCommand, TheExampleWallReadsEastAndWestInItsDxf) {
                              folder.File("mur-declinant-ouest.umd"));
   App app;
   ASSERT_TRUE(app.session.OpenProject(folder.File("mur-declinant-ouest.umd")));
-  const std::string dxf = Cp1252ToUtf8(app.session.FabricationDxfDocument());
+  const std::string dxf = Cp1252ToUtf8(app.exports.FabricationDxfDocument());
   EXPECT_NE(dxf.find("\nmur-declinant-ouest - Tracé par le logiciel Umbrix"), std::string::npos);
   EXPECT_NE(dxf.find("° N ; Longitude : 5° E ; Fuseau horaire : 2:00\r\n"), std::string::npos);
   const std::size_t turn = dxf.find("Orientation : Déclinaison : 20");

@@ -1,10 +1,11 @@
 #pragma once
 // The main window as the desk dial sees it, for the session's tests: a place, a frame of fixed
-// sizes for each look, size constraints a real window would enforce, and every change logged in
-// the fake platform's log.
+// sizes for each look, size constraints a real window would enforce, and every look applied
+// logged in the fake platform's log.
 
 #include <algorithm>
 #include <string>
+#include <vector>
 
 #include "app/FakePlatform.h"
 #include "app/Ports.h"
@@ -24,12 +25,15 @@ class FakeDeskWindow final : public DeskWindow {
   int deskFrameWidth = 6, deskFrameHeight = 20;
   int minWidth = 544, minHeight = 424;
   int normalMargin = 20, deskMargin = 14;
+  int reportWidth = 0;
   bool deskLook = false;
   bool onTop = false;
   bool ticking = false;
-  bool visible = true;
+  /// Every look applied, in order.
+  std::vector<DeskLook> looks;
 
   ScreenRect Placement() const override { return maximized ? maximizedPlace : placement; }
+  ScreenRect NormalPlacement() const override { return placement; }
   ScreenRect ClientSize() const override {
     const ScreenRect at = Placement();
     return {0, 0, at.width - (deskLook ? deskFrameWidth : normalFrameWidth),
@@ -37,49 +41,29 @@ class FakeDeskWindow final : public DeskWindow {
   }
   ScreenRect MinimumSize() const override { return {0, 0, minWidth, minHeight}; }
   bool Maximized() const override { return maximized; }
-  void RestoreNormal() override {
-    maximized = false;
-    p_.log.push_back("restore");
-  }
-  void Maximize() override {
-    maximized = true;
-    p_.log.push_back("maximize");
-  }
-  void SetMinimumSize(int width, int height) override {
-    minWidth = width;
-    minHeight = height;
-    p_.log.push_back("minimum:" + std::to_string(width) + "x" + std::to_string(height));
-  }
-  void Place(const ScreenRect& r) override {
-    // as a real window: never smaller than its minimum
-    placement = {r.left, r.top, std::max(r.width, minWidth), std::max(r.height, minHeight)};
-    p_.log.push_back("place:" + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
-                     std::to_string(r.width) + "x" + std::to_string(r.height));
-  }
-  void HideWindow() override {
-    visible = false;
-    p_.log.push_back("hide-window");
-  }
-  void ShowWindow() override {
-    visible = true;
-    p_.log.push_back("show-window");
-  }
-  void HideDialog() override { p_.log.push_back("hide-dialog"); }
-  void SetDeskLook(bool desk) override {
-    deskLook = desk;
-    p_.log.push_back(desk ? "desk-look" : "normal-look");
-  }
-  void SetDeskFont(bool desk) override {
-    p_.margin = desk ? deskMargin : normalMargin;
-    p_.log.push_back(desk ? "desk-font" : "normal-font");
+  int ReportWidth() const override { return reportWidth; }
+  ScreenRect DeskFrame() const override { return {0, 0, deskFrameWidth, deskFrameHeight}; }
+  int DeskMarginPx() const override { return deskMargin; }
+  void Apply(const DeskLook& look) override {
+    looks.push_back(look);
+    deskLook = look.desk;
+    p_.margin = look.desk ? deskMargin : normalMargin;
+    minWidth = look.minWidth;
+    minHeight = look.minHeight;
+    Place(look.place);
+    maximized = look.maximized;
+    onTop = look.stayOnTop;
+    ticking = look.ticking;
+    if (!look.desk) reportWidth = look.reportWidth;
+    p_.log.push_back(look.desk ? "desk-look" : "normal-look");
   }
   void SetStayOnTop(bool on) override {
     onTop = on;
     p_.log.push_back(on ? "on-top" : "not-on-top");
   }
-  void SetTicking(bool on) override {
-    ticking = on;
-    p_.log.push_back(on ? "timer-on" : "timer-off");
+  /// Moved or resized by the person: never smaller than its minimum, as a real window.
+  void Place(const ScreenRect& r) {
+    placement = {r.left, r.top, std::max(r.width, minWidth), std::max(r.height, minHeight)};
   }
 
  private:

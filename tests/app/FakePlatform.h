@@ -48,6 +48,10 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   std::string textWindow;
   /// Every call on the bitmap since the last `Forget`.
   RecordingCanvas bitmap;
+  /// Canvases opened on the bitmap (one a drawing) since the last `Forget`.
+  int drawings = 0;
+  /// Reads of the time zone (one a desk-dial trace) since the last `Forget`.
+  mutable int zoneReads = 0;
   int bitmapWidth = 0;
   int bitmapHeight = 0;
   int terminated = 0;
@@ -85,7 +89,10 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
     return Next(filesToSave, "save");
   }
   double NowSerial() const override { return now; }
-  PlatformTimeZone TimeZone() const override { return zone; }
+  PlatformTimeZone TimeZone() const override {
+    ++zoneReads;
+    return zone;
+  }
   const ZoneRules& Zones() const override { return zones; }
 
   void SetWindowTitle(const std::string& title) override {
@@ -120,6 +127,7 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
     log.push_back("resize");
   }
   std::unique_ptr<Canvas> DrawOnBitmap(const DrawingFrame&) override {
+    ++drawings;
     return std::make_unique<Forwarding>(*this);
   }
   void PresentDrawing() override { log.push_back("present"); }
@@ -145,6 +153,8 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
     frames.clear();
     savedPictures.clear();
     bitmap = RecordingCanvas();
+    drawings = 0;
+    zoneReads = 0;
   }
 
   /// Texts of the messages shown.

@@ -48,7 +48,7 @@ TEST(Nouveau, ResetsTheEntriesButNotTheOptionsNorTheMode) {
   app.platform.answers = {Answer::No};
   app.platform.Forget();
 
-  app.session.NewProject();
+  app.files.NewProject();
 
   EXPECT_EQ(app.platform.questions, std::vector<Question>{kSaveChanges});
   EXPECT_FALSE(app.project().Lat.given);  // unchecking Limite cleared it
@@ -80,7 +80,7 @@ TEST(Nouveau, ClosesTheHeldFile) {
   ASSERT_TRUE(app.session.OpenProject(name));
   ASSERT_TRUE(app.state().ProjectFileHeld);
   EXPECT_FALSE(ProjectFileLock::CanOpenExclusively(name));
-  app.session.NewProject();  // not modified: no question
+  app.files.NewProject();  // not modified: no question
   EXPECT_TRUE(app.platform.questions.empty());
   EXPECT_FALSE(app.state().ProjectFileHeld);
   EXPECT_EQ(app.state().ProjectFileName, "");
@@ -91,7 +91,7 @@ TEST(SaveChanges, CancelKeepsEverything) {
   App app;
   testing::TypeWorkedCase(app.form());
   app.platform.answers = {Answer::Cancel};
-  app.session.NewProject();
+  app.files.NewProject();
   EXPECT_TRUE(app.project().Cote.given);
   EXPECT_TRUE(app.state().Modified);
   EXPECT_EQ(app.platform.questions.size(), 1u);
@@ -103,7 +103,7 @@ TEST(SaveChanges, YesSavesUnderANameAskedForThenGoesOn) {
   testing::TypeWorkedCase(app.form());
   app.platform.answers = {Answer::Yes};
   app.platform.filesToSave = {folder.File("juin.umd")};
-  app.session.NewProject();
+  app.files.NewProject();
   ASSERT_EQ(app.platform.saveDialogs.size(), 1u);
   EXPECT_EQ(app.platform.saveDialogs[0], (FileDialog{"umd", kProjectFilter, ""}));
   EXPECT_EQ(Slurp(folder.File("juin.umd")).rfind("Umbrix6\r\n", 0), 0u);
@@ -116,7 +116,7 @@ TEST(SaveChanges, YesWithTheSaveDialogCancelledStops) {
   testing::TypeWorkedCase(app.form());
   app.platform.answers = {Answer::Yes};
   app.platform.filesToSave = {std::nullopt};
-  app.session.NewProject();
+  app.files.NewProject();
   EXPECT_TRUE(app.project().Cote.given);
   EXPECT_TRUE(app.state().Modified);
 }
@@ -127,7 +127,7 @@ TEST(SaveChanges, AFailedSaveStopsTheQuitSoNothingIsLost) {
   testing::TypeWorkedCase(app.form());
   app.platform.answers = {Answer::Yes};
   app.platform.filesToSave = {folder.File("no-such-folder/juin.umd")};
-  EXPECT_FALSE(app.session.Quit());
+  EXPECT_FALSE(app.files.Quit());
   EXPECT_EQ(app.platform.terminated, 0);
   ASSERT_EQ(app.platform.messages.size(), 1u);
   EXPECT_EQ(app.platform.messages[0].caption, "Erreur...");
@@ -139,7 +139,7 @@ TEST(SaveChanges, NoGoesOnWithoutSaving) {
   App app;
   testing::TypeWorkedCase(app.form());
   app.platform.answers = {Answer::No};
-  EXPECT_TRUE(app.session.Quit());
+  EXPECT_TRUE(app.files.Quit());
   EXPECT_EQ(app.platform.terminated, 1);
   EXPECT_TRUE(app.platform.saveDialogs.empty());
 }
@@ -148,14 +148,14 @@ TEST(SaveChanges, NotAskedForAnUnmodifiedOrEmptyProject) {
   App app;
   app.session.ToggleOption(OptionItem::Axes1);  // modified, but holds nothing
   ASSERT_TRUE(app.state().Modified);
-  EXPECT_TRUE(app.session.ConfirmSaveChanges());
+  EXPECT_TRUE(app.files.ConfirmSaveChanges());
   EXPECT_TRUE(app.platform.questions.empty());
 }
 
 TEST(Save, NothingToSaveIsAnError) {
   App app;
-  app.session.SaveCommand();
-  app.session.SaveAsCommand();
+  app.files.SaveCommand();
+  app.files.SaveAsCommand();
   EXPECT_EQ(app.platform.messages,
             (Messages{ErrorMessage(kNothingToSaveText), ErrorMessage(kNothingToSaveText)}));
   EXPECT_TRUE(app.platform.saveDialogs.empty());
@@ -167,7 +167,7 @@ TEST(Save, SaveAsTakesTheEntryBeingTyped) {
   app.form().SetText(Field::Cote, "300");  // typed, the field not yet left
   app.form().SetActiveControl(ControlId::Cote);
   app.platform.filesToSave = {folder.File("typed.umd")};
-  app.session.SaveAsCommand();
+  app.files.SaveAsCommand();
   EXPECT_TRUE(app.platform.messages.empty());
   EXPECT_NE(Slurp(folder.File("typed.umd")).find("\r\n300 'Cot"), std::string::npos);
 }
@@ -181,7 +181,7 @@ TEST(Save, AnExistingFileIsReplacedOnlyOnOk) {
 
   app.platform.filesToSave = {name};
   app.platform.answers = {Answer::Cancel};
-  app.session.SaveAsCommand();
+  app.files.SaveAsCommand();
   EXPECT_EQ(app.platform.questions,
             (std::vector<Question>{{kFileExistsCaption, kFileExistsText, Buttons::OkCancel}}));
   EXPECT_EQ(Slurp(name), "ancien");
@@ -189,7 +189,7 @@ TEST(Save, AnExistingFileIsReplacedOnlyOnOk) {
 
   app.platform.filesToSave = {name};
   app.platform.answers = {Answer::Ok};
-  app.session.SaveAsCommand();
+  app.files.SaveAsCommand();
   EXPECT_EQ(Slurp(name).rfind("Umbrix6\r\n", 0), 0u);
   EXPECT_FALSE(app.state().Modified);
   EXPECT_EQ(app.session.Title(), "Umbrix   old.umd");
@@ -202,7 +202,7 @@ TEST(Save, SaveWritesUnderTheCurrentNameWithoutAsking) {
   App app;
   ASSERT_TRUE(app.session.OpenProject(name));
   app.session.CommentsEdited("gnomon de 10 cm");
-  app.session.SaveCommand();
+  app.files.SaveCommand();
   EXPECT_TRUE(app.platform.saveDialogs.empty());
   EXPECT_TRUE(app.platform.questions.empty());
   EXPECT_NE(Slurp(name).find("---\r\ngnomon de 10 cm\r\n---\r\n"), std::string::npos);
@@ -228,11 +228,11 @@ TEST(Save, ACharacterTheFileCannotHoldIsAskedAboutBeforeWriting) {
     if (r.quitting) {
       // "Oui" to the save question, then "Annuler" here: nothing lost, the program stays
       app.platform.answers = {Answer::Yes, r.answer};
-      EXPECT_FALSE(app.session.Quit());
+      EXPECT_FALSE(app.files.Quit());
       EXPECT_EQ(app.platform.terminated, 0);
     } else {
       app.platform.answers = {r.answer};
-      app.session.SaveCommand();
+      app.files.SaveCommand();
     }
     EXPECT_EQ(app.platform.questions.back(), asked);
     EXPECT_TRUE(app.platform.messages.empty()) << app.platform.MessageTexts().front();
@@ -251,14 +251,14 @@ TEST(Save, DeveloperModeAsksAboutTheReducedFormat) {
   ASSERT_TRUE(app.state().TestMode);
   testing::TypeWorkedCase(app.form());
   app.platform.answers = {Answer::Cancel};
-  EXPECT_FALSE(app.session.SaveProject());
+  EXPECT_FALSE(app.files.SaveProject());
   EXPECT_EQ(app.platform.questions,
             (std::vector<Question>{{"Incohérence des données de test",
                                     "Enregistrement au format réduit ?", Buttons::OkCancel}}));
 
   app.platform.Forget();
   app.platform.filesToSave = {folder.File("reduit.umd")};
-  app.session.SaveAsCommand();
+  app.files.SaveAsCommand();
   EXPECT_EQ(app.platform.MessageTexts(),
             std::vector<std::string>{
                 "Enregistrement au format réduit:\r\nIncohérence des données de test"});
@@ -279,7 +279,7 @@ TEST(Open, ReadsTheProjectAndRepeatsItsLastCommand) {
   }
   App app;
   app.platform.filesToOpen = {name};
-  app.session.OpenCommand();
+  app.files.OpenCommand();
   EXPECT_EQ(app.platform.openDialogs, (std::vector<FileDialog>{{"umd", kOpenFilter, ""}}));
   EXPECT_EQ(app.state().RunMode, RunMode::Trace);
   EXPECT_TRUE(app.state().DrawingExists);
@@ -295,7 +295,7 @@ TEST(Open, AMissingFileIsReportedAndChangesNothing) {
   testing::TypeWorkedCase(app.form());
   app.platform.answers = {Answer::No};
   app.platform.filesToOpen = {folder.File("absent.umd")};
-  app.session.OpenCommand();
+  app.files.OpenCommand();
   EXPECT_EQ(app.platform.messages,
             Messages{ErrorMessage(folder.File("absent.umd") + " n'existe pas")});
   EXPECT_TRUE(app.project().Cote.given);
@@ -318,7 +318,7 @@ TEST(Open, ACutFileSaysSoBeforeTheComputationAsksForWhatIsMissing) {
 TEST(Open, CancelledDialogOpensNothing) {
   App app;
   app.platform.filesToOpen = {std::nullopt};
-  app.session.OpenCommand();
+  app.files.OpenCommand();
   EXPECT_TRUE(app.platform.messages.empty());
   EXPECT_EQ(app.state().ProjectFileName, "");
 }
@@ -338,7 +338,7 @@ TEST(Drop, OnlyTheFirstOfSeveralFilesIsOpened) {
   SaveWorkedCase(folder.File("first.umd"), "800");
   SaveWorkedCase(folder.File("second.umd"), "900");
   App app;
-  app.session.DropFiles({folder.File("first.umd"), folder.File("second.umd")});
+  app.files.DropFiles({folder.File("first.umd"), folder.File("second.umd")});
   EXPECT_EQ(app.session.Title(), "Umbrix   first.umd");
   EXPECT_EQ(app.project().Cote.text, "800");
   EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(folder.File("second.umd")));
@@ -350,7 +350,7 @@ TEST(Drop, CancelledConfirmationOpensNothing) {
   App app;
   testing::TypePlate(app.form(), "300");
   app.platform.answers = {Answer::Cancel};
-  app.session.DropFiles({folder.File("first.umd")});
+  app.files.DropFiles({folder.File("first.umd")});
   EXPECT_EQ(app.project().Cote.text, "300");
   EXPECT_EQ(app.state().ProjectFileName, "");
 }
@@ -361,7 +361,7 @@ TEST(Quit, ClosesTheHeldFileAndTerminates) {
   SaveWorkedCase(name);
   App app;
   ASSERT_TRUE(app.session.OpenProject(name));
-  EXPECT_TRUE(app.session.Quit());
+  EXPECT_TRUE(app.files.Quit());
   EXPECT_FALSE(app.state().ProjectFileHeld);
   EXPECT_EQ(app.platform.terminated, 1);
   EXPECT_TRUE(ProjectFileLock::CanOpenExclusively(name));
@@ -371,15 +371,15 @@ TEST(Quit, ClosingTheWindowCanBeCancelled) {
   App app;
   testing::TypePlate(app.form());
   app.platform.answers = {Answer::Cancel};
-  EXPECT_FALSE(app.session.CloseRequested());
+  EXPECT_FALSE(app.files.CloseRequested());
   app.platform.answers = {Answer::No};
-  EXPECT_TRUE(app.session.CloseRequested());
+  EXPECT_TRUE(app.files.CloseRequested());
   EXPECT_EQ(app.platform.terminated, 0);  // the window closes itself
 }
 
 TEST(DxfExport, RefusedWithoutADrawing) {
   App app;
-  app.session.ExportDxfCommand();
+  app.exports.ExportDxfCommand();
   EXPECT_EQ(app.platform.messages, Messages{ErrorMessage(kNoDrawingToExportText)});
   EXPECT_TRUE(app.platform.saveDialogs.empty());
 }
@@ -396,21 +396,22 @@ TEST(DxfExport, ProposesTheProjectsNameAndAsksBeforeReplacing) {
 
   app.platform.filesToSave = {dxf};
   app.platform.answers = {Answer::Cancel};
-  app.session.ExportDxfCommand();
+  app.exports.ExportDxfCommand();
   EXPECT_EQ(app.platform.saveDialogs, (std::vector<FileDialog>{{"dxf", kDxfFilter, "mur.dxf"}}));
   EXPECT_EQ(Slurp(dxf), "ancien");
 
   app.platform.Forget();
   app.platform.filesToSave = {dxf};
   app.platform.answers = {Answer::Ok};
-  app.session.ExportDxfCommand();
+  app.exports.ExportDxfCommand();
   const std::string written = Slurp(dxf);
   EXPECT_EQ(written.rfind("999\r\nUmbrix dxf 3D\r\n", 0), 0u);
   EXPECT_NE(written.find("  0\r\nEOF\r\n"), std::string::npos);
   EXPECT_TRUE(app.platform.messages.empty());
-  // the screen is repainted afterwards, the report untouched
+  // the export draws in a frame of its own: the screen and the report are left as they were
   EXPECT_TRUE(app.state().DrawingExists);
-  EXPECT_TRUE(app.platform.LogHasInOrder({"save-dialog", "fill-white", "present"}));
+  EXPECT_EQ(app.platform.drawings, 0);
+  EXPECT_FALSE(app.platform.LogHasInOrder({"present"}));
   EXPECT_FALSE(app.session.ReportPane().empty());
 }
 
@@ -426,7 +427,7 @@ TEST(DxfExport, TheLoadedProjectIsNeverReplacedEvenWhenTheUserSaysOk) {
   app.platform.Forget();
   app.platform.filesToSave = {name};
   app.platform.answers = {Answer::Ok};
-  app.session.ExportDxfCommand();
+  app.exports.ExportDxfCommand();
   EXPECT_EQ(app.platform.questions.size(), 1u);
   EXPECT_EQ(app.platform.messages,
             Messages{ErrorMessage(name + " : déjà ouvert ou erreur d'ouverture")});
@@ -435,7 +436,7 @@ TEST(DxfExport, TheLoadedProjectIsNeverReplacedEvenWhenTheUserSaysOk) {
                                   "message:" + name + " : déjà ouvert ou erreur d'ouverture"}));
   EXPECT_EQ(Slurp(name), before);
   EXPECT_TRUE(app.state().ProjectFileHeld);
-  EXPECT_EQ(testing::AsShown(app.session.WriteSvg(name)),
+  EXPECT_EQ(testing::AsShown(app.exports.WriteSvg(name)),
             ErrorMessage(name + " : déjà ouvert ou erreur d'ouverture"));
   EXPECT_EQ(Slurp(name), before);
   // the project itself is still saved over itself
@@ -448,7 +449,7 @@ TEST(DxfExport, AFailedWriteIsReported) {
   testing::TypeWorkedCase(app.form());
   ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
   app.platform.filesToSave = {folder.File("absent/mur.dxf")};
-  app.session.ExportDxfCommand();
+  app.exports.ExportDxfCommand();
   ASSERT_EQ(app.platform.messages.size(), 1u);
   EXPECT_EQ(app.platform.messages[0].caption, "Erreur...");
   EXPECT_TRUE(app.state().DrawingExists);
@@ -457,10 +458,10 @@ TEST(DxfExport, AFailedWriteIsReported) {
 TEST(SvgExport, WritesATrueScalePicture) {
   TempFolder folder;
   App app;
-  EXPECT_EQ(app.session.WriteSvg(folder.File("none.svg")), ErrorMessage(kNoDrawingToExportText));
+  EXPECT_EQ(app.exports.WriteSvg(folder.File("none.svg")), ErrorMessage(kNoDrawingToExportText));
   testing::TypeWorkedCase(app.form());
   ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
-  EXPECT_EQ(app.session.WriteSvg(folder.File("mur.svg")), std::nullopt);
+  EXPECT_EQ(app.exports.WriteSvg(folder.File("mur.svg")), std::nullopt);
   const std::string svg = Slurp(folder.File("mur.svg"));
   EXPECT_NE(svg.find("<svg"), std::string::npos);
   EXPECT_NE(svg.find("mm\""), std::string::npos);

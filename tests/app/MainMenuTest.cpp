@@ -146,7 +146,7 @@ TEST(MenuCommands, TheItemsOfLaterCommandsDoNothingYet) {
     EXPECT_TRUE(app.platform.log.empty()) << RowOf(id).name;
   }
   App app;
-  EXPECT_TRUE(ActivateMenuItem(app.session, MenuId::Quitter1));
+  EXPECT_TRUE(ActivateFileItem(app.files, MenuId::Quitter1));
   EXPECT_EQ(app.platform.terminated, 1);
 }
 

@@ -28,7 +28,7 @@ struct Drawn {
     app.platform.Forget();
   }
   App app;
-  Manipulation hands{app.session, app.platform, app.platform};
+  Manipulation hands{app.session, app.platform};
 
   Form& form() { return app.form(); }
   /// The dial traced again after an entry that blanked it.
@@ -56,7 +56,7 @@ TEST(SequencePicture, NameIsTheBaseThenAtLeastThreeDigitsThenBmp) {
 
 TEST(InteractiveMode, AClickBeforeAnyDialDoesNothingNotEvenTheFrame) {
   App app;
-  Manipulation hands{app.session, app.platform, app.platform};
+  Manipulation hands{app.session, app.platform};
   hands.MouseDown({10, 10}, MouseButton::Left, {});
   EXPECT_FALSE(app.session.InteractiveMode());
   EXPECT_FALSE(hands.Dragging());
@@ -367,7 +367,7 @@ TEST(Keys, TimeStepsWrapAroundMidnight) {
 TEST(Commands, CtrlMInTheDialogValidatesTheFieldBeingEditedFirst) {
   App app;
   testing::TypeWorkedCase(app.form());
-  Manipulation hands{app.session, app.platform, app.platform};
+  Manipulation hands{app.session, app.platform};
   app.form().SetText(Field::Gnomon, "120");
   app.form().SetActiveControl(ControlId::Gnomon);
   const KeyContext inDialog{false, true, false};
@@ -388,7 +388,7 @@ TEST(Commands, EachCtrlLetterStartsItsCommandAndIsConsumed) {
     App app;
     testing::TypeWorkedCase(app.form());
     testing::TypeWorkedOrientation(app.form());
-    Manipulation hands{app.session, app.platform, app.platform};
+    Manipulation hands{app.session, app.platform};
     app.form().SetText(Field::DecEd, "25");
     app.form().SetActiveControl(ControlId::DecEd);
     EXPECT_TRUE(hands.KeyCommand({row.key, kCtrl, false}, {}).consumed);
@@ -401,7 +401,7 @@ TEST(Commands, EachCtrlLetterStartsItsCommandAndIsConsumed) {
 
 TEST(Commands, CtrlJShowsTheEphemerisOfTheCurrentInstant) {
   App app;
-  Manipulation hands{app.session, app.platform, app.platform};
+  Manipulation hands{app.session, app.platform};
   app.form().SetText(Field::Dadiur, "21/06/2024");
   app.form().SetActiveControl(ControlId::Dadiur);
   EXPECT_TRUE(hands.KeyCommand({Key::J, kCtrl, false}, {false, true, false}).consumed);
@@ -413,7 +413,7 @@ TEST(Commands, CtrlJShowsTheEphemerisOfTheCurrentInstant) {
 
 TEST(Commands, EscGoesFromTheDialogToTheMainWindowAndBack) {
   App app;
-  Manipulation hands{app.session, app.platform, app.platform};
+  Manipulation hands{app.session, app.platform};
   const KeyChord esc{Key::Escape, {}, false};
   EXPECT_EQ(hands.KeyCommand(esc, {false, true, false}),
             (KeyOutcome{true, FocusRequest::MainWindow}));

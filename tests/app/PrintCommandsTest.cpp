@@ -58,7 +58,7 @@ class FakePrinter final : public Printer {
 struct Printing {
   App app;
   FakePrinter printer;
-  PrintCommands commands{app.session, app.platform, printer, app.platform, app.platform};
+  PrintCommands commands{app.session, app.platform, printer, app.platform};
   Printing() { printer.log = &app.platform.log; }
 
   void Compute() {

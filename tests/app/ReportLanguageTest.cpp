@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "app/Documentation.h"
+#include "app/ExportCommands.h"
 #include "app/FakePlatform.h"
 #include "app/Session.h"
 #include "support/FileCopy.h"
@@ -61,7 +62,9 @@ Composed ComposedTexts(const fs::path& project, const TextLanguage* language) {
   for (const Message& m : platform.messages) out.ephemeris += m.Composed();
   session.ReliabilityCommand();
   out.reliability = platform.textWindow;
-  for (const std::string& line : session.FabricationTitle()) out.title += line + "\n";
+  for (const std::string& line : ExportCommands(session, platform, platform).FabricationTitle()) {
+    out.title += line + "\n";
+  }
   out.title += MessageIn(AboutMessage(session.Language()), session.Language());
   return out;
 }

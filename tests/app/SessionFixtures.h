@@ -5,6 +5,8 @@
 #include <string>
 
 #include "app/FakePlatform.h"
+#include "app/ExportCommands.h"
+#include "app/FileCommands.h"
 #include "app/Session.h"
 #include "support/TempFolder.h"
 
@@ -18,11 +20,14 @@ struct App {
   }
   FakePlatform platform;
   Session session{platform};
+  ExportCommands exports{session, platform, platform};
+  FileCommands files{session, platform, platform};
   bool started = false;
 
   Form& form() { return session.Dialog(); }
-  DialProject& project() { return session.Project(); }
-  ProjectState& state() { return session.State(); }
+  /// The dialog model's own way to the project, for states a person reaches only through files.
+  DialProject& project() { return session.Dialog().Project(); }
+  ProjectState& state() { return session.Dialog().State(); }
 };
 
 /// The plate and its measuring gnomon: an 800 mm square, a 100 mm gnomon.

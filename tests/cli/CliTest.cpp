@@ -424,7 +424,7 @@ TEST(CliProcess, AnUnknownLastCommandSaysWhyNothingWasComputed) {
   testing::TempFolder folder;
   const std::string project = WriteProject(folder, "mode5.umd", [](Session& s) {
     testing::TypeWorkedCase(s.Dialog());
-    s.State().RunMode = static_cast<RunMode>(5);
+    s.Dialog().State().RunMode = static_cast<RunMode>(5);
   });
   const auto run = RunCliProcess({project, "--report", "-"}, folder.Path());
   EXPECT_EQ(run.status, kExitRefused);

@@ -50,7 +50,7 @@ struct PrintedExample : Surface {
   testing::FakePlatform fake;
   Session session{Ports{fake, fake, drawing, fake}};
   KeepingPrinter printer;
-  PrintCommands commands{session, fake, printer, drawing, fake};
+  PrintCommands commands{session, fake, printer, fake};
   testing::TempFolder folder;
 
   PrintedExample() {

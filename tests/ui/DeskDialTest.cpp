@@ -61,8 +61,11 @@ std::optional<DeskSettings> ReadSettings(const std::filesystem::path& path) {
 TEST(DeskDialStory, CtrlHTurnsTheWindowIntoAToolWindowShowingOnlyTheDial) {
   DeskProgram p;
   ASSERT_TRUE(p.window.session().State().DrawingExists);
+  p.fake.Forget();
   QTest::keyClick(&p.window, Qt::Key_H, Qt::ControlModifier);
   ASSERT_TRUE(p.On());
+  // traced once, after the whole look is on: each desk-dial trace reads the time zone once
+  EXPECT_EQ(p.fake.zoneReads, 1);
   EXPECT_EQ(p.window.windowTitle(), "  mur-declinant-ouest");
   EXPECT_TRUE(p.window.windowFlags().testFlag(Qt::Tool));
   EXPECT_FALSE(p.window.menuBar()->isVisible());
