@@ -22,7 +22,7 @@ struct BusyWindow {
     window.Start({});
     window.resize(1215, 1080);
     umbrix::Session& session = window.session();
-    session.Project() = umbrix::testing::BusiestDial();
+    session.Dialog().Project() = umbrix::testing::BusiestDial();
     session.FitDrawing();
     session.StartComputation(umbrix::RunMode::Trace);
     Send(QEvent::MouseButtonPress, centre, Qt::LeftButton, Qt::LeftButton, modifiers);
