@@ -386,26 +386,43 @@ const CliOption* OptionNamed(std::string_view name) {
   return nullptr;
 }
 
-/// The texts of one help: French as they stand, English from the English catalogue whatever the
-/// interface language is.
+/// The texts of one help. The English help reads the English catalogue whatever the interface
+/// language is. The French help takes the interface's own words, which French leaves as they
+/// stand and another language translates, but never English: the English interface keeps it
+/// French.
 class HelpTexts {
  public:
-  explicit HelpTexts(bool french) : french_(french) {
+  /// `head`, the help's first text, tells the English interface by its translation.
+  HelpTexts(bool french, const char* head) : french_(french) {
+    const bool loaded =
+        english_.load(LocaleOf(InterfaceLanguageId::English), QStringLiteral("umbrix"),
+                      QStringLiteral("_"), QStringLiteral(":/i18n"));
     if (!french_) {
-      loaded_ = english_.load(LocaleOf(InterfaceLanguageId::English), QStringLiteral("umbrix"),
-                              QStringLiteral("_"), QStringLiteral(":/i18n"));
+      source_ = loaded ? Source::English : Source::Marked;
+    } else {
+      const QString english = english_.translate(kCliContext, head);
+      source_ = !english.isEmpty() && Translated(kCliContext, head) == english ? Source::Marked
+                                                                               : Source::Interface;
     }
   }
   bool French() const { return french_; }
   std::string operator()(const char* text) const {
-    if (!loaded_) return text;
+    switch (source_) {
+      case Source::Marked:
+        return text;
+      case Source::Interface:
+        return Translated(kCliContext, text).toStdString();
+      case Source::English:
+        break;
+    }
     const QString english = english_.translate(kCliContext, text);
     return english.isEmpty() ? std::string(text) : english.toStdString();
   }
 
  private:
+  enum class Source { Marked, Interface, English };
   bool french_;
-  bool loaded_ = false;
+  Source source_ = Source::Marked;
   QTranslator english_;
 };
 
@@ -567,7 +584,7 @@ std::string HelpText(bool french) {
       "\n"
       "Codes de sortie : 0 succès ; 1 calcul refusé (une donnée manque, le calcul échoue,\n"
       "ou il n'y a pas de dessin à écrire) ; 2 erreur d'usage ou de fichier.\n");
-  const HelpTexts texts(french);
+  const HelpTexts texts(french, kHead);
   std::string out = texts(kHead);
   for (const CliOption& option : kOptions) out += OptionLines(option, texts);
   return out + texts(kFoot);

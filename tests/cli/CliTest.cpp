@@ -441,12 +441,15 @@ TEST(CliProcess, UsageErrorsAndHelp) {
   EXPECT_EQ(none.status, kExitFileOrUsage);
   EXPECT_NE(none.err.find("il manque le fichier du projet"), std::string::npos) << none.err;
 
-  const auto aide = RunCliProcess({"--aide"}, folder.Path());
-  EXPECT_EQ(aide.status, kExitSuccess);
-  EXPECT_EQ(aide.out, HelpText(true));
-  const auto help = RunCliProcess({"--help"}, folder.Path());
-  EXPECT_EQ(help.status, kExitSuccess);
-  EXPECT_EQ(help.out, HelpText(false));
+  // each help in its own language, whatever the interface speaks
+  for (const char* interface : {"LANGUAGE=fr", "LANGUAGE=en"}) {
+    const auto aide = RunCliProcess({"--aide"}, folder.Path(), interface);
+    EXPECT_EQ(aide.status, kExitSuccess);
+    EXPECT_EQ(aide.out, HelpText(true)) << interface;
+    const auto help = RunCliProcess({"--help"}, folder.Path(), interface);
+    EXPECT_EQ(help.status, kExitSuccess);
+    EXPECT_EQ(help.out, HelpText(false)) << interface;
+  }
   const auto version = RunCliProcess({"--version"}, folder.Path());
   EXPECT_EQ(version.status, kExitSuccess);
   EXPECT_EQ(version.out.rfind("umbrix-cli ", 0), 0u);
