@@ -12,6 +12,7 @@
 #include "app/DeskMode.h"
 #include "app/FakeDeskWindow.h"
 #include "app/MainMenu.h"
+#include "app/MenuCommands.h"
 #include "app/Manipulation.h"
 #include "app/SessionFixtures.h"
 #include "files/ProjectFile.h"
@@ -142,7 +143,9 @@ TEST(DeskGeometry, TheDeskTitleHasNoProgramNameNorExtension) {
 TEST(DeskEntering, WithoutATracedDialOnlyTheMessageShows) {
   Desk d(false);
   ASSERT_FALSE(d.app.state().DrawingExists);
-  ASSERT_TRUE(ActivateMenuItem(d.app.session, MenuId::CadBur1));
+  MenuCommands menus;
+  d.desk.Register(menus);
+  ASSERT_TRUE(menus.Run(MenuId::CadBur1));
   EXPECT_EQ(d.app.platform.MessageTexts(), std::vector<std::string>{"Le cadran n'est pas tracé"});
   EXPECT_EQ(d.app.platform.log, std::vector<std::string>{"message:Le cadran n'est pas tracé"});
   EXPECT_FALSE(d.On());
@@ -176,7 +179,7 @@ TEST(DeskEntering, AFirstUseOpensA160SquareAtTheWindowsPlace) {
   EXPECT_TRUE(d.window.deskLook);
   // the dialog first, the window hidden while it changes, then shown with the dial redrawn
   EXPECT_TRUE(d.app.platform.LogHasInOrder(
-      {"hide-dialog", "hide-window", "title:  mur", "desk-look", "desk-font", "minimum:132x146",
+      {"hide-dialog", "hide-window", "desk-look", "desk-font", "minimum:132x146",
        "place:300,200,160x160", "timer-on", "show-window", "resize", "present"}));
   // the desk font's margin, the bitmap fitted to the 154 x 140 client area
   EXPECT_EQ(d.app.session.Frame().marginPx, 14);
@@ -299,10 +302,13 @@ TEST(DeskLeaving, TheNextEntryComesBackWhereTheDeskWindowWasAndOnTop) {
   Desk d;
   d.desk.ToggleDeskMode();
   d.window.Place({900, 30, 200, 210});
-  ASSERT_TRUE(ActivateMenuItem(d.app.session, MenuId::TjsVisible1));
+  MenuCommands menus;
+  d.desk.Register(menus);
+  ASSERT_TRUE(menus.Run(MenuId::TjsVisible1));
+  EXPECT_TRUE(menus.State(MenuId::TjsVisible1)->checked);
   EXPECT_TRUE(d.desk.StayOnTop());
   EXPECT_TRUE(d.window.onTop);
-  ASSERT_TRUE(ActivateMenuItem(d.app.session, MenuId::RetUmbrix1));
+  ASSERT_TRUE(menus.Run(MenuId::RetUmbrix1));
   ASSERT_FALSE(d.On());
   // the check mark stays while the window stops being on top
   EXPECT_TRUE(d.desk.StayOnTop());
@@ -311,7 +317,7 @@ TEST(DeskLeaving, TheNextEntryComesBackWhereTheDeskWindowWasAndOnTop) {
   d.desk.ToggleDeskMode();
   EXPECT_EQ(d.window.placement, (ScreenRect{900, 30, 200, 210}));
   EXPECT_TRUE(d.window.onTop);
-  ASSERT_TRUE(ActivateMenuItem(d.app.session, MenuId::TjsVisible1));
+  ASSERT_TRUE(menus.Run(MenuId::TjsVisible1));
   EXPECT_FALSE(d.window.onTop);
   EXPECT_FALSE(d.desk.StayOnTop());
 }
