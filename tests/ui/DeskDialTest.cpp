@@ -64,6 +64,8 @@ TEST(DeskDialStory, CtrlHTurnsTheWindowIntoAToolWindowShowingOnlyTheDial) {
   QTest::keyClick(&p.window, Qt::Key_H, Qt::ControlModifier);
   ASSERT_TRUE(p.On());
   EXPECT_EQ(p.window.windowTitle(), "  mur-declinant-ouest");
+  // the little window has no title bar: the name shows over the dial
+  EXPECT_EQ(p.window.centralWidget()->toolTip(), "  mur-declinant-ouest");
   EXPECT_TRUE(p.window.windowFlags().testFlag(Qt::Tool));
   EXPECT_FALSE(p.window.menuBar()->isVisible());
   EXPECT_FALSE(p.window.ReportPane()->isVisible());
@@ -82,6 +84,7 @@ TEST(DeskDialStory, CtrlHTurnsTheWindowIntoAToolWindowShowingOnlyTheDial) {
   QTest::keyClick(&p.window, Qt::Key_H, Qt::ControlModifier);
   ASSERT_FALSE(p.On());
   EXPECT_EQ(p.window.windowTitle(), "Umbrix   mur-declinant-ouest.umd");
+  EXPECT_EQ(p.window.centralWidget()->toolTip(), "");
   EXPECT_FALSE(p.window.windowFlags().testFlag(Qt::Tool));
   EXPECT_TRUE(p.window.menuBar()->isVisible());
   EXPECT_TRUE(p.window.ReportPane()->isVisible());
