@@ -7,7 +7,6 @@
 #include <iterator>
 
 #include "app/MainMenu.h"
-#include "app/MenuCommands.h"
 #include "app/SessionFixtures.h"
 #include "model/CodePage.h"
 #include "support/ShownMessages.h"
@@ -37,9 +36,7 @@ TEST(FabricationCommand, TheItemStandsAfterExportDxfWithoutAShortcut) {
 
 TEST(FabricationCommand, RefusedWithoutADrawing) {
   App app;
-  MenuCommands menus;
-  RegisterExportCommands(menus, app.session);
-  EXPECT_TRUE(menus.Run(MenuId::FichierFabrication1));
+  EXPECT_TRUE(app.menus.Run(MenuId::FichierFabrication1));
   EXPECT_EQ(app.platform.messages, Messages{ErrorMessage(kNoDrawingToExportText)});
   EXPECT_TRUE(app.platform.saveDialogs.empty());
   TempFolder folder;
@@ -53,28 +50,26 @@ TEST(FabricationCommand, WritesDxfOrSvgByTheNameAndAsksBeforeReplacing) {
   App app;
   testing::TypeWorkedCase(app.form());
   ASSERT_TRUE(app.session.StartComputation(RunMode::Compute));
-  MenuCommands menus;
-  RegisterExportCommands(menus, app.session);
   const std::string dxf = folder.File("plaque.dxf");
   { std::ofstream(dxf) << "ancien"; }
 
   app.platform.filesToSave = {dxf};
   app.platform.answers = {Answer::Cancel};
-  menus.Run(MenuId::FichierFabrication1);
+  app.menus.Run(MenuId::FichierFabrication1);
   EXPECT_EQ(app.platform.saveDialogs, (std::vector<FileDialog>{{"dxf", kFabricationFilter, ""}}));
   EXPECT_EQ(Slurp(dxf), "ancien");
 
   app.platform.Forget();
   app.platform.filesToSave = {dxf};
   app.platform.answers = {Answer::Ok};
-  menus.Run(MenuId::FichierFabrication1);
+  app.menus.Run(MenuId::FichierFabrication1);
   EXPECT_TRUE(app.platform.messages.empty());
   EXPECT_EQ(Slurp(dxf), app.session.FabricationDxfDocument());
   EXPECT_EQ(Slurp(dxf).rfind("999\r\nUmbrix - dessin de fabrication", 0), 0u);
 
   const std::string svg = folder.File("plaque.SVG");
   app.platform.filesToSave = {svg};
-  menus.Run(MenuId::FichierFabrication1);
+  app.menus.Run(MenuId::FichierFabrication1);
   EXPECT_EQ(Slurp(svg), app.session.FabricationSvgDocument());
   EXPECT_EQ(Slurp(svg).rfind("<?xml", 0), 0u);
   EXPECT_TRUE(app.state().DrawingExists);
@@ -97,9 +92,7 @@ TEST(FabricationCommand, TheLoadedProjectIsNeverReplaced) {
   EXPECT_EQ(Slurp(name), before);
   app.platform.Forget();
   app.platform.filesToSave = {folder.File("mur.dxf")};
-  MenuCommands menus;
-  RegisterExportCommands(menus, app.session);
-  menus.Run(MenuId::FichierFabrication1);
+  app.menus.Run(MenuId::FichierFabrication1);
   EXPECT_EQ(app.platform.saveDialogs,
             (std::vector<FileDialog>{{"dxf", kFabricationFilter, "mur.dxf"}}));
   EXPECT_NE(Slurp(folder.File("mur.dxf")).find("mur - Trac\xE9 par le logiciel"), std::string::npos)

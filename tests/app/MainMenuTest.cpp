@@ -9,7 +9,6 @@
 #include <string>
 
 #include "app/MainMenu.h"
-#include "app/MenuCommands.h"
 #include "app/SessionFixtures.h"
 #include "app/WindowLayout.h"
 #include "trace/MeasurementReliability.h"
@@ -125,26 +124,22 @@ TEST(MenuCommands, EachOptionItemTogglesItsOwnMarkAndMarksTheProject) {
   for (const MenuRow& row : MenuTable()) {
     if (row.kind != MenuKind::Option || row.parent == MenuId::MenCont) continue;
     App app;
-    MenuCommands menus;
-    RegisterSessionCommands(menus, app.session);
     // a box of the dialog enables the two disabled items
     app.form().SetChecked(Check::Limite, true);
     app.form().SetChecked(Check::Locc, true);
     app.state().Modified = false;
-    const bool before = menus.State(row.id).value().checked;
-    EXPECT_TRUE(menus.Run(row.id)) << row.name;
+    const bool before = app.menus.State(row.id).value().checked;
+    EXPECT_TRUE(app.menus.Run(row.id)) << row.name;
     // "&Style" is the current type: clicking it again is no change
     const bool expected = row.id == MenuId::Style1 ? before : !before;
-    EXPECT_EQ(menus.State(row.id).value().checked, expected) << row.name;
+    EXPECT_EQ(app.menus.State(row.id).value().checked, expected) << row.name;
     EXPECT_EQ(app.state().Modified, row.id != MenuId::Style1) << row.name;
   }
 }
 
 TEST(MenuCommands, QuitterEndsTheProgram) {
   App app;
-  MenuCommands menus;
-  RegisterSessionCommands(menus, app.session);
-  EXPECT_TRUE(menus.Run(MenuId::Quitter1));
+  EXPECT_TRUE(app.menus.Run(MenuId::Quitter1));
   EXPECT_EQ(app.platform.terminated, 1);
 }
 
@@ -256,17 +251,13 @@ TEST(TestTab, CalculeWritesBothPointsAndTraceDrawsOverTheDrawing) {
 
 TEST(Reliability, TheMenuShowsTheStudyAndAMissingEntryAsCalculerDoes) {
   App empty;
-  MenuCommands menus;
-  RegisterSessionCommands(menus, empty.session);
-  menus.Run(MenuId::Fiabilite1);
+  empty.menus.Run(MenuId::Fiabilite1);
   EXPECT_TRUE(empty.platform.LogHasInOrder({"dialog", "message:Donner la géométrie du cadran"}));
   EXPECT_TRUE(empty.platform.textWindow.empty());
 
   App app;
   testing::TypeWorkedCase(app.form());
-  MenuCommands workedMenus;
-  RegisterSessionCommands(workedMenus, app.session);
-  EXPECT_TRUE(workedMenus.Run(MenuId::Fiabilite1));
+  EXPECT_TRUE(app.menus.Run(MenuId::Fiabilite1));
   EXPECT_TRUE(app.platform.LogHasInOrder({"text-window:Fiabilité de la mesure"}));
   EXPECT_EQ(app.platform.textWindow, ReliabilityText(StudyReliability(app.project())));
   EXPECT_NE(app.platform.textWindow.find("Fiabilité de la mesure (marques à ± 0.5 mm) :"),
@@ -297,7 +288,7 @@ TEST(Reliability, OnlyAnUnreliableMeasurementSpeaksAfterCalculer) {
   EXPECT_NE(close.platform.messages[0].text.find("peu fiable"), std::string::npos);
   // a redraw of the same dial does not say it again
   close.platform.Forget();
-  close.session.ToggleOption(OptionItem::Axes1);
+  close.menus.Run(MenuId::Axes1);
   EXPECT_TRUE(close.platform.messages.empty());
   EXPECT_FALSE(report.empty());
 }

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "app/FakePlatform.h"
+#include "app/MainMenu.h"
+#include "app/MenuCommands.h"
 #include "app/Session.h"
 #include "support/TempFolder.h"
 
@@ -15,10 +17,14 @@ struct App {
   explicit App(std::vector<std::string> args = {}) {
     started = session.Start(args);
     platform.Forget();
+    RegisterSessionCommands(menus, session);
+    RegisterExportCommands(menus, session);
   }
   FakePlatform platform;
   Session session{platform};
   bool started = false;
+  /// The session's menu rows, as the window registers them.
+  MenuCommands menus;
 
   Form& form() { return session.Dialog(); }
   DialProject& project() { return session.Project(); }

@@ -233,6 +233,8 @@ TEST(MainWindowStory, EveryItemOfTheMenusRunsTheCommandOfOneFamily) {
 TEST(MainWindowStory, AToggleRefreshesTheMenusOnceAndShowsItsNewMark) {
   const TempFolder folder;
   Program p({CopyInto(folder.Path(), kWorkedExample).string()});
+  // a menu keeps the state the window gave it: "&Exemples" without examples stays disabled
+  p.window.ListExamples(folder.Path() / "aucun");
   // a box of the dialog that enables menu items is one event as well
   int before = p.window.MenuRefreshes();
   Click(p.Control<QCheckBox>(ControlId::Hvrai));
@@ -254,6 +256,7 @@ TEST(MainWindowStory, AToggleRefreshesTheMenusOnceAndShowsItsNewMark) {
   }
   EXPECT_TRUE(p.window.desk().StayOnTop());
   EXPECT_EQ(p.window.session().Project().Options.HourSubdivisions, 4);
+  EXPECT_FALSE(p.window.Action(MenuId::Exemples1)->isEnabled());
 }
 
 TEST(MainWindowStory, ABoxOpenedByAToggleShowsTheWindowAsTheToggleLeftIt) {
