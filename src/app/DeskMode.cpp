@@ -197,8 +197,11 @@ void DeskDial::StoreDeskSettings() {
 void DeskDial::Register(MenuCommands& menus) {
   menus.Add(MenuId::CadBur1, [this] { ToggleCommand(); });
   menus.Add(MenuId::RetUmbrix1, [this] { ToggleCommand(); });
-  menus.Add(MenuId::TjsVisible1, [this] { ToggleStayOnTop(); },
-            [this] { return MenuItemState{stayOnTop_, true}; });
+  menus.Add(
+      MenuId::TjsVisible1, [this] { ToggleStayOnTop(); },
+      [this] {
+        return MenuItemState{stayOnTop_, true};
+      });
 }
 
 }  // namespace umbrix

@@ -256,14 +256,18 @@ void RegisterSessionCommands(MenuCommands& menus, Session& session) {
   for (const MenuRow& row : kRows) {
     const MenuId id = row.id;
     if (const auto item = PlainOption(id)) {
-      menus.Add(id, [&session, item = *item] { session.ToggleOption(item); }, state(id));
+      menus.Add(
+          id, [&session, item = *item] { session.ToggleOption(item); }, state(id));
     } else if (const auto sub = Subdivision(id)) {
-      menus.Add(id, [&session, sub = *sub] { session.ToggleSubdivision(sub); }, state(id));
+      menus.Add(
+          id, [&session, sub = *sub] { session.ToggleSubdivision(sub); }, state(id));
     } else if (const auto arc = SignArc(id)) {
-      menus.Add(id, [&session, arc = *arc] { session.ToggleSignArc(arc); }, state(id));
+      menus.Add(
+          id, [&session, arc = *arc] { session.ToggleSignArc(arc); }, state(id));
     }
   }
-  menus.Add(M::Style1, [&session] { session.ChooseCaster(CasterItem::Style1); }, state(M::Style1));
+  menus.Add(
+      M::Style1, [&session] { session.ChooseCaster(CasterItem::Style1); }, state(M::Style1));
   menus.Add(
       M::Gnomon1, [&session] { session.ChooseCaster(CasterItem::Gnomon1); }, state(M::Gnomon1));
   menus.Add(M::Nouveau1, [&session] { session.NewProject(); });

@@ -348,7 +348,9 @@ void MainWindow::RegisterLanguageChoice() {
           StoreLanguage(nextLanguage_);
           prompts_.ShowMessage(InfoMessage(kLanguageNextStartText));
         },
-        [this, language] { return MenuItemState{nextLanguage_ == language, true}; });
+        [this, language] {
+          return MenuItemState{nextLanguage_ == language, true};
+        });
   }
 }
 

@@ -16,8 +16,8 @@
 
 #include "app/DeskMode.h"
 #include "app/MainMenu.h"
-#include "app/MenuCommands.h"
 #include "app/Manipulation.h"
+#include "app/MenuCommands.h"
 #include "app/Ports.h"
 #include "app/PrintCommands.h"
 #include "app/Session.h"
