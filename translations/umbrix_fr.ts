@@ -118,6 +118,145 @@
         <translation type="unfinished"></translation>
     </message>
     <message>
+        <source>NOM</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>FICHIER</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>calculer, simuler, tracer ou éphémérides</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le rapport, en UTF-8 ; « - » pour la sortie standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le dessin en PNG, lissé</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le dessin en BMP 4 bits</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le dessin en SVG, à l&apos;échelle (en millimètres)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le dessin en DXF (R12), comme « Export dxf »</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le dessin de fabrication en DXF (R12, millimètres) : un
+calque par rôle (découpe, gravure, porte-ombre, repères,
+cartouche), chiffres dans la plaque, sans fond ni ombre ;
+le même quelle que soit la taille du dessin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le même dessin en SVG, en millimètres, calques Inkscape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>hauteur des chiffres du dessin de fabrication (de 1 à
+100 mm) ; par défaut le 25e du petit côté (de 3 à 12 mm),
+réduit tant qu&apos;un chiffre ne tient pas entre les lignes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le fuseau horaire du lieu par son nom (Europe/Paris) :
+les heures des instants sont son heure légale, heure
+d&apos;été comprise ; --zone &quot;&quot; retire celui du projet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LISTE</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>trace aussi les heures italiques, babyloniques ou
+temporaires (séparées par des virgules, par exemple
+italiques,babyloniques) ; il faut la latitude</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>LxH</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>taille maximale du dessin en pixels (600x600 par défaut) ;
+le cadran garde ses proportions</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>[FICHIER|-]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>la fiabilité de la mesure : le calcul refait avec chaque
+marque déplacée et chaque heure décalée, les écarts qui en
+résultent, le verdict et le conseil ; sans fichier (ou « - »)
+sur la sortie standard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>déplacement des marques pour --fiabilite (0.5 mm par défaut)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>décalage des heures pour --fiabilite (30 s par défaut)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>imprime en PDF (--pdf), comme les commandes d&apos;impression :
+imprimer (données, dessin, commentaires et rapport), demi,
+plein, 2 ou 4 (le dessin sur une demi-page, une page, deux
+ou quatre feuilles), echelle (le cadran à l&apos;échelle 1:1 sur
+autant de feuilles qu&apos;il en faut, avec bandes de 10 mm,
+repères et barre de 100 mm)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le fichier PDF de --impression</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>le papier de --impression (A4 par défaut)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>réécrit le projet dans la version actuelle du format</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>la langue des messages et du rapport (par défaut celle
+du bureau : LANGUAGE, LC_ALL, LC_MESSAGES, LANG)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>mode développeur (projets au format étendu)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>fin des options : ce qui suit est le projet (« -x.umd »)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cette aide, en français</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>cette aide, en anglais</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>la version</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
         <source>Usage : umbrix-cli PROJET.umd [options]
 
 Ouvre un projet Umbrix comme le fait le programme : le projet est lu, sa dernière
@@ -125,59 +264,11 @@ commande est refaite (ou celle que demande --commande), puis ce qui est demandé
 est écrit.
 
 Options :
-  --commande NOM, --command NOM, -c NOM
-                          calculer, simuler, tracer ou éphémérides
-  --rapport FICHIER, --report FICHIER
-                          le rapport, en UTF-8 ; « - » pour la sortie standard
-  --png FICHIER           le dessin en PNG, lissé
-  --bmp FICHIER           le dessin en BMP 4 bits
-  --svg FICHIER           le dessin en SVG, à l&apos;échelle (en millimètres)
-  --dxf FICHIER           le dessin en DXF (R12), comme « Export dxf »
-  --fabrication-dxf FICHIER
-                          le dessin de fabrication en DXF (R12, millimètres) : un
-                          calque par rôle (découpe, gravure, porte-ombre, repères,
-                          cartouche), chiffres dans la plaque, sans fond ni ombre ;
-                          le même quelle que soit la taille du dessin
-  --fabrication-svg FICHIER
-                          le même dessin en SVG, en millimètres, calques Inkscape
-  --hauteur-chiffres MM, --numeral-height MM
-                          hauteur des chiffres du dessin de fabrication (de 1 à
-                          100 mm) ; par défaut le 25e du petit côté (de 3 à 12 mm),
-                          réduit tant qu&apos;un chiffre ne tient pas entre les lignes
-  --zone NOM, --fuseau NOM
-                          le fuseau horaire du lieu par son nom (Europe/Paris) :
-                          les heures des instants sont son heure légale, heure
-                          d&apos;été comprise ; --zone &quot;&quot; retire celui du projet
-  --heures-anciennes LISTE, --old-hours LISTE
-                          trace aussi les heures italiques, babyloniques ou
-                          temporaires (séparées par des virgules, par exemple
-                          italiques,babyloniques) ; il faut la latitude
-  --taille LxH, --size LxH
-                          taille maximale du dessin en pixels (600x600 par défaut) ;
-                          le cadran garde ses proportions
-  --fiabilite [FICHIER|-]
-                          la fiabilité de la mesure : le calcul refait avec chaque
-                          marque déplacée et chaque heure décalée, les écarts qui en
-                          résultent, le verdict et le conseil ; sans fichier (ou « - »)
-                          sur la sortie standard
-  --ecart-marques MM      déplacement des marques pour --fiabilite (0.5 mm par défaut)
-  --ecart-heures S        décalage des heures pour --fiabilite (30 s par défaut)
-  --impression NOM --pdf FICHIER [--papier A4|A3|Letter]
-                          imprime en PDF, comme les commandes d&apos;impression :
-                          imprimer (données, dessin, commentaires et rapport), demi,
-                          plein, 2 ou 4 (le dessin sur une demi-page, une page, deux
-                          ou quatre feuilles), echelle (le cadran à l&apos;échelle 1:1 sur
-                          autant de feuilles qu&apos;il en faut, avec bandes de 10 mm,
-                          repères et barre de 100 mm) ; papier A4 par défaut
-  --enregistrer FICHIER, --save FICHIER
-                          réécrit le projet dans la version actuelle du format
-  --langue fr|en          la langue des messages et du rapport (par défaut celle
-                          du bureau : LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
-  --map                   mode développeur (projets au format étendu)
-  --                      fin des options : ce qui suit est le projet (« -x.umd »)
-  --aide                  cette aide ; --help : la même en anglais
-  --version               la version
-
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>
 Chaque FICHIER peut être « - » : la sortie standard (une seule sortie à la fois).
 Un fichier existant est remplacé d&apos;un coup, ses droits gardés ; un fichier en
 lecture seule, le projet ouvert ou un projet ouvert ailleurs ne le sont jamais.
@@ -188,81 +279,6 @@ Les questions reçoivent la réponse qui ne change rien (Annuler, Non).
 
 Codes de sortie : 0 succès ; 1 calcul refusé (une donnée manque, le calcul échoue,
 ou il n&apos;y a pas de dessin à écrire) ; 2 erreur d&apos;usage ou de fichier.
-</source>
-        <translation type="unfinished"></translation>
-    </message>
-    <message>
-        <source>Usage: umbrix-cli PROJECT.umd [options]
-
-Opens an Umbrix project as the program does: the project is read, its last command
-is run again (or the one --command asks for), then what is asked for is written.
-
-Options:
-  --command NAME, --commande NAME, -c NAME
-                          calculer (compute), simuler (simulate), tracer (trace)
-                          or éphémérides (ephemeris)
-  --report FILE, --rapport FILE
-                          the report, in UTF-8; &quot;-&quot; for standard output
-  --png FILE              the drawing as PNG, smooth
-  --bmp FILE              the drawing as 4-bit BMP
-  --svg FILE              the drawing as SVG, true scale (millimetres)
-  --dxf FILE              the drawing as DXF (R12), as &quot;Export dxf&quot; writes it
-  --fabrication-dxf FILE
-                          the workshop drawing as DXF (R12, millimetres): one
-                          layer per role (cut, engrave, shadow-caster, layout marks,
-                          title block), numerals inside the plate, no background or
-                          shadow; the same whatever the drawing&apos;s size
-  --fabrication-svg FILE
-                          the same drawing as SVG, in millimetres, Inkscape layers
-  --zone NAME, --fuseau NAME
-                          the place&apos;s time zone by name (Europe/Paris): the
-                          instants&apos; clock times are its legal time, summer time
-                          included; --zone &quot;&quot; removes the project&apos;s zone
-  --numeral-height MM, --hauteur-chiffres MM
-                          height of the workshop drawing&apos;s numerals (1 to 100 mm);
-                          by default the short side over 25 (3 to 12 mm), made
-                          smaller while a numeral finds no room between the lines
-  --old-hours LIST, --heures-anciennes LIST
-                          also draws the Italian, Babylonian or temporary hours
-                          (italiques, babyloniques, temporaires, separated by
-                          commas); the latitude must be known
-  --size WxH, --taille WxH
-                          largest drawing in pixels (600x600 by default);
-                          the dial keeps its proportions
-  --fiabilite [FILE|-]
-                          how far the measurement can be trusted: the computation
-                          run again with each mark moved and each clock time shifted,
-                          the changes it brings, the verdict and the advice (French
-                          text); without a file (or &quot;-&quot;) on standard output
-  --ecart-marques MM      how far --fiabilite moves the marks (0.5 mm by default)
-  --ecart-heures S        how far --fiabilite shifts the clock times (30 s by default)
-  --impression NAME --pdf FILE [--papier A4|A3|Letter]
-                          prints to PDF as the print commands do: imprimer (data,
-                          drawing, comments and report), demi, plein, 2 or 4 (the
-                          drawing on half a page, a page, two or four sheets),
-                          echelle (the dial at true size 1:1 on as many sheets as it
-                          needs, with 10 mm bands, join marks and a 100 mm bar);
-                          A4 paper by default
-  --save FILE, --enregistrer FILE
-                          writes the project back in the current file version
-  --langue fr|en, --language fr|en
-                          the language of the messages and the report (by default
-                          the desktop&apos;s: LANGUAGE, LC_ALL, LC_MESSAGES, LANG)
-  --map                   developer mode (extended project files)
-  --                      end of options: what follows is the project (&quot;-x.umd&quot;)
-  --help                  this help; --aide: the same in French
-  --version               the version
-
-Each FILE may be &quot;-&quot;: standard output (one output at a time). An existing file
-is replaced in one step, its permissions kept; a read-only file, the open project
-or a project open elsewhere never is.
-
-Messages the program would show in a box go to standard error, prefixed by their
-caption (&quot;Erreur... : Donner la géométrie du cadran&quot;). Questions get the answer
-that changes nothing (Cancel, No).
-
-Exit status: 0 success; 1 computation refused (an entry is missing, the computation
-fails, or there is no drawing to write); 2 usage or file error.
 </source>
         <translation type="unfinished"></translation>
     </message>

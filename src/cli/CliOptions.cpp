@@ -1,5 +1,7 @@
 #include "cli/CliOptions.h"
 
+#include <QString>
+#include <QTranslator>
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -7,6 +9,7 @@
 
 #include "model/Formats.h"
 #include "model/Texts.h"
+#include "render/InterfaceLanguage.h"
 #include "render/Translate.h"
 
 #ifndef UMBRIX_VERSION
@@ -64,6 +67,397 @@ CliParse Refuse(const char* error, std::vector<std::string> args = {}) {
   return {std::nullopt, error, std::move(args)};
 }
 
+/// Columns a text takes on a terminal: its UTF-8 characters, each one column.
+size_t Columns(std::string_view text) {
+  return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) {
+    return (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+  }));
+}
+
+// ---------------------------------------------------------------- what each option sets
+
+using Refusal = std::optional<CliRefusal>;
+
+template <std::optional<std::string> CliOptions::*file>
+Refusal SetFile(CliOptions& o, const std::string& value) {
+  o.*file = value;
+  return std::nullopt;
+}
+
+template <CliOptions::Action action>
+Refusal SetAction(CliOptions& o, const std::string&) {
+  o.action = action;
+  return std::nullopt;
+}
+
+Refusal SetCommand(CliOptions& o, const std::string& value) {
+  o.command = CommandMode(value);
+  if (o.command) return std::nullopt;
+  return CliRefusal{UMBRIX_TR("Cli",
+                              "commande inconnue : « %1 » (calculer, simuler, tracer "
+                              "ou éphémérides)"),
+                    {value}};
+}
+
+Refusal SetNumeralHeight(CliOptions& o, const std::string& value) {
+  const std::optional<double> h = ParseDecimal(value);
+  if (!h || !(*h >= kMinCliNumeralHeightMm && *h <= kMaxCliNumeralHeightMm)) {
+    return CliRefusal{
+        UMBRIX_TR("Cli", "hauteur des chiffres incorrecte : « %1 » (de 1 à 100 mm, par exemple 5)"),
+        {value}};
+  }
+  o.numeralHeightMm = *h;
+  return std::nullopt;
+}
+
+Refusal SetZone(CliOptions& o, const std::string& value) {
+  o.zone = value;
+  return std::nullopt;
+}
+
+Refusal SetOldHours(CliOptions& o, const std::string& value) {
+  std::string rest = value;
+  while (true) {
+    const size_t comma = rest.find(',');
+    const std::string item = Lower(rest.substr(0, comma));
+    if (item == "italiques" || item == "italian") {
+      o.italianHours = true;
+    } else if (item == "babyloniques" || item == "babylonian") {
+      o.babylonianHours = true;
+    } else if (item == "temporaires" || item == "temporary") {
+      o.temporaryHours = true;
+    } else {
+      return CliRefusal{UMBRIX_TR("Cli",
+                                  "heures anciennes inconnues : « %1 » (italiques, "
+                                  "babyloniques ou temporaires, séparées par des virgules)"),
+                        {rest.substr(0, comma)}};
+    }
+    if (comma == std::string::npos) return std::nullopt;
+    rest = rest.substr(comma + 1);
+  }
+}
+
+Refusal SetSize(CliOptions& o, const std::string& value) {
+  const size_t x = Lower(value).find('x');
+  const auto w = x == std::string::npos ? std::nullopt : Side(value.substr(0, x));
+  const auto h = x == std::string::npos ? std::nullopt : Side(value.substr(x + 1));
+  if (!w || !h) {
+    return CliRefusal{UMBRIX_TR("Cli",
+                                "taille incorrecte : « %1 » (LxH, de %2 à %3 pixels, par "
+                                "exemple 600x600)"),
+                      {value, std::to_string(kMinDrawingSide), std::to_string(kMaxDrawingSide)}};
+  }
+  o.width = *w;
+  o.height = *h;
+  return std::nullopt;
+}
+
+Refusal SetReliability(CliOptions& o, const std::string& value) {
+  // without a file, the study goes to standard output
+  o.reliability = value.empty() ? "-" : value;
+  return std::nullopt;
+}
+
+Refusal SetMarkStep(CliOptions& o, const std::string& value) {
+  const std::optional<double> step = Step(value, kMaxMarkStepMm);
+  if (!step) {
+    return CliRefusal{
+        UMBRIX_TR("Cli", "écart incorrect : « %1 » (un nombre au-dessus de 0, au plus 100 mm)"),
+        {value}};
+  }
+  o.markStepMm = *step;
+  return std::nullopt;
+}
+
+Refusal SetTimeStep(CliOptions& o, const std::string& value) {
+  const std::optional<double> step = Step(value, kMaxTimeStepSeconds);
+  if (!step) {
+    return CliRefusal{
+        UMBRIX_TR("Cli", "écart incorrect : « %1 » (un nombre au-dessus de 0, au plus 3600 s)"),
+        {value}};
+  }
+  o.timeStepSeconds = *step;
+  return std::nullopt;
+}
+
+Refusal SetPrint(CliOptions& o, const std::string& value) {
+  o.print = PrintLayoutNamed(value);
+  if (o.print) return std::nullopt;
+  return CliRefusal{
+      UMBRIX_TR("Cli", "impression inconnue : « %1 » (imprimer, demi, plein, 2, 4 ou echelle)"),
+      {value}};
+}
+
+Refusal SetPaper(CliOptions& o, const std::string& value) {
+  const std::string paper = Lower(value);
+  if (paper != "a4" && paper != "a3" && paper != "letter") {
+    return CliRefusal{UMBRIX_TR("Cli", "papier inconnu : « %1 » (A4, A3 ou Letter)"), {value}};
+  }
+  o.paper = value;
+  return std::nullopt;
+}
+
+Refusal SetLanguage(CliOptions& o, const std::string& value) {
+  o.language = LanguageNamed(value);
+  if (o.language) return std::nullopt;
+  return CliRefusal{UMBRIX_TR("Cli", "langue inconnue : « %1 » (fr ou en)"), {value}};
+}
+
+Refusal SetDeveloperMode(CliOptions& o, const std::string&) {
+  o.developerMode = true;
+  return std::nullopt;
+}
+
+// ---------------------------------------------------------------- the table
+
+constexpr const char* kName = UMBRIX_TR("Cli", "NOM");
+constexpr const char* kFile = UMBRIX_TR("Cli", "FICHIER");
+
+constexpr CliOption kOptions[] = {
+    {.french = "--commande",
+     .english = "--command",
+     .alias = "-c",
+     .value = CliValue::Required,
+     .placeholder = kName,
+     .help = UMBRIX_TR("Cli", "calculer, simuler, tracer ou éphémérides"),
+     .set = SetCommand},
+    {.french = "--rapport",
+     .english = "--report",
+     .value = CliValue::Required,
+     .placeholder = kFile,
+     .help = UMBRIX_TR("Cli", "le rapport, en UTF-8 ; « - » pour la sortie standard"),
+     .set = SetFile<&CliOptions::report>},
+    {.french = "--png",
+     .value = CliValue::Required,
+     .placeholder = kFile,
+     .help = UMBRIX_TR("Cli", "le dessin en PNG, lissé"),
+     .set = SetFile<&CliOptions::png>},
+    {.french = "--bmp",
+     .value = CliValue::Required,
+     .placeholder = kFile,
+     .help = UMBRIX_TR("Cli", "le dessin en BMP 4 bits"),
+     .set = SetFile<&CliOptions::bmp>},
+    {.french = "--svg",
+     .value = CliValue::Required,
+     .placeholder = kFile,
+     .help = UMBRIX_TR("Cli", "le dessin en SVG, à l'échelle (en millimètres)"),
+     .set = SetFile<&CliOptions::svg>},
+    {.french = "--dxf",
+     .value = CliValue::Required,
+     .placeholder = kFile,
+     .help = UMBRIX_TR("Cli", "le dessin en DXF (R12), comme « Export dxf »"),
+     .set = SetFile<&CliOptions::dxf>},
+    {.french = "--fabrication-dxf",
+     .value = CliValue::Required,
+     .placeholder = kFile,
+     .help = UMBRIX_TR("Cli",
+                       "le dessin de fabrication en DXF (R12, millimètres) : un\n"
+                       "calque par rôle (découpe, gravure, porte-ombre, repères,\n"
+                       "cartouche), chiffres dans la plaque, sans fond ni ombre ;\n"
+                       "le même quelle que soit la taille du dessin"),
+     .set = SetFile<&CliOptions::fabricationDxf>},
+    {.french = "--fabrication-svg",
+     .value = CliValue::Required,
+     .placeholder = kFile,
+     .help = UMBRIX_TR("Cli", "le même dessin en SVG, en millimètres, calques Inkscape"),
+     .set = SetFile<&CliOptions::fabricationSvg>},
+    {.french = "--hauteur-chiffres",
+     .english = "--numeral-height",
+     .value = CliValue::Required,
+     .placeholder = "MM",
+     .help = UMBRIX_TR("Cli",
+                       "hauteur des chiffres du dessin de fabrication (de 1 à\n"
+                       "100 mm) ; par défaut le 25e du petit côté (de 3 à 12 mm),\n"
+                       "réduit tant qu'un chiffre ne tient pas entre les lignes"),
+     .set = SetNumeralHeight},
+    {.french = "--zone",
+     .alias = "--fuseau",
+     .value = CliValue::MayBeEmpty,
+     .placeholder = kName,
+     .help = UMBRIX_TR("Cli",
+                       "le fuseau horaire du lieu par son nom (Europe/Paris) :\n"
+                       "les heures des instants sont son heure légale, heure\n"
+                       "d'été comprise ; --zone \"\" retire celui du projet"),
+     .set = SetZone},
+    {.french = "--heures-anciennes",
+     .english = "--old-hours",
+     .value = CliValue::Required,
+     .placeholder = UMBRIX_TR("Cli", "LISTE"),
+     .help = UMBRIX_TR("Cli",
+                       "trace aussi les heures italiques, babyloniques ou\n"
+                       "temporaires (séparées par des virgules, par exemple\n"
+                       "italiques,babyloniques) ; il faut la latitude"),
+     .set = SetOldHours},
+    {.french = "--taille",
+     .english = "--size",
+     .value = CliValue::Required,
+     .placeholder = UMBRIX_TR("Cli", "LxH"),
+     .help = UMBRIX_TR("Cli",
+                       "taille maximale du dessin en pixels (600x600 par défaut) ;\n"
+                       "le cadran garde ses proportions"),
+     .set = SetSize},
+    {.french = "--fiabilite",
+     .spelling = UMBRIX_FILE_TEXT("--fiabilité"),
+     .value = CliValue::Optional,
+     .placeholder = UMBRIX_TR("Cli", "[FICHIER|-]"),
+     .help = UMBRIX_TR("Cli",
+                       "la fiabilité de la mesure : le calcul refait avec chaque\n"
+                       "marque déplacée et chaque heure décalée, les écarts qui en\n"
+                       "résultent, le verdict et le conseil ; sans fichier (ou « - »)\n"
+                       "sur la sortie standard"),
+     .set = SetReliability},
+    {.french = "--ecart-marques",
+     .spelling = UMBRIX_FILE_TEXT("--écart-marques"),
+     .value = CliValue::Required,
+     .placeholder = "MM",
+     .help = UMBRIX_TR("Cli", "déplacement des marques pour --fiabilite (0.5 mm par défaut)"),
+     .set = SetMarkStep},
+    {.french = "--ecart-heures",
+     .spelling = UMBRIX_FILE_TEXT("--écart-heures"),
+     .value = CliValue::Required,
+     .placeholder = "S",
+     .help = UMBRIX_TR("Cli", "décalage des heures pour --fiabilite (30 s par défaut)"),
+     .set = SetTimeStep},
+    {.french = "--impression",
+     .alias = "--print",
+     .value = CliValue::Required,
+     .placeholder = kName,
+     .help = UMBRIX_TR("Cli",
+                       "imprime en PDF (--pdf), comme les commandes d'impression :\n"
+                       "imprimer (données, dessin, commentaires et rapport), demi,\n"
+                       "plein, 2 ou 4 (le dessin sur une demi-page, une page, deux\n"
+                       "ou quatre feuilles), echelle (le cadran à l'échelle 1:1 sur\n"
+                       "autant de feuilles qu'il en faut, avec bandes de 10 mm,\n"
+                       "repères et barre de 100 mm)"),
+     .set = SetPrint},
+    {.french = "--pdf",
+     .value = CliValue::Required,
+     .placeholder = kFile,
+     .help = UMBRIX_TR("Cli", "le fichier PDF de --impression"),
+     .set = SetFile<&CliOptions::pdf>},
+    {.french = "--papier",
+     .alias = "--paper",
+     .value = CliValue::Required,
+     .placeholder = "A4|A3|Letter",
+     .help = UMBRIX_TR("Cli", "le papier de --impression (A4 par défaut)"),
+     .set = SetPaper},
+    {.french = "--enregistrer",
+     .english = "--save",
+     .value = CliValue::Required,
+     .placeholder = kFile,
+     .help = UMBRIX_TR("Cli", "réécrit le projet dans la version actuelle du format"),
+     .set = SetFile<&CliOptions::save>},
+    {.french = "--langue",
+     .alias = "--language",
+     .value = CliValue::MayBeEmpty,  // an empty word is an unknown language, said as such
+     .placeholder = "fr|en",
+     .help = UMBRIX_TR("Cli",
+                       "la langue des messages et du rapport (par défaut celle\n"
+                       "du bureau : LANGUAGE, LC_ALL, LC_MESSAGES, LANG)"),
+     .set = SetLanguage},
+    {.french = "--map",
+     .help = UMBRIX_TR("Cli", "mode développeur (projets au format étendu)"),
+     .set = SetDeveloperMode},
+    {.french = "--",
+     .help = UMBRIX_TR("Cli", "fin des options : ce qui suit est le projet (« -x.umd »)")},
+    {.french = "--aide",
+     .help = UMBRIX_TR("Cli", "cette aide, en français"),
+     .alone = true,
+     .set = SetAction<CliOptions::Action::HelpFrench>},
+    {.french = "--help",
+     .alias = "-h",
+     .help = UMBRIX_TR("Cli", "cette aide, en anglais"),
+     .alone = true,
+     .set = SetAction<CliOptions::Action::HelpEnglish>},
+    {.french = "--version",
+     .help = UMBRIX_TR("Cli", "la version"),
+     .alone = true,
+     .set = SetAction<CliOptions::Action::Version>},
+};
+
+/// The option of a name, listed or only accepted; none for an unknown name and for "--".
+const CliOption* OptionNamed(std::string_view name) {
+  for (const CliOption& row : kOptions) {
+    if (row.set == nullptr) continue;
+    for (const char* n : {row.french, row.english, row.alias, row.spelling}) {
+      if (n != nullptr && name == n) return &row;
+    }
+  }
+  return nullptr;
+}
+
+/// The texts of one help. The English help reads the English catalogue whatever the interface
+/// language is. The French help takes the interface's own words, which French leaves as they
+/// stand and another language translates, but never English: the English interface keeps it
+/// French.
+class HelpTexts {
+ public:
+  /// `head`, the help's first text, tells the English interface by its translation.
+  HelpTexts(bool french, const char* head) : french_(french) {
+    const bool loaded =
+        english_.load(LocaleOf(InterfaceLanguageId::English), QStringLiteral("umbrix"),
+                      QStringLiteral("_"), QStringLiteral(":/i18n"));
+    if (!french_) {
+      source_ = loaded ? Source::English : Source::Marked;
+    } else {
+      const QString english = english_.translate(kCliContext, head);
+      source_ = !english.isEmpty() && Translated(kCliContext, head) == english ? Source::Marked
+                                                                               : Source::Interface;
+    }
+  }
+  bool French() const { return french_; }
+  std::string operator()(const char* text) const {
+    switch (source_) {
+      case Source::Marked:
+        return text;
+      case Source::Interface:
+        return Translated(kCliContext, text).toStdString();
+      case Source::English:
+        break;
+    }
+    const QString english = english_.translate(kCliContext, text);
+    return english.isEmpty() ? std::string(text) : english.toStdString();
+  }
+
+ private:
+  enum class Source { Marked, Interface, English };
+  bool french_;
+  Source source_ = Source::Marked;
+  QTranslator english_;
+};
+
+/// The column where the options' help lines start.
+constexpr size_t kHelpColumn = 26;
+
+/// An option's lines in a help: its names, each with its value, then its help line beside them
+/// when there is room, else below; every line of the help line under the first.
+std::string OptionLines(const CliOption& row, const HelpTexts& texts) {
+  const char* first = texts.French() || row.english == nullptr ? row.french : row.english;
+  const char* second = first == row.french ? row.english : row.french;
+  std::string out = "  ";
+  bool more = false;
+  for (const char* name : {first, second, row.alias}) {
+    if (name == nullptr) continue;
+    if (more) out += ", ";
+    out += name;
+    if (row.placeholder != nullptr) out += " " + texts(row.placeholder);
+    more = true;
+  }
+  const std::string indent(kHelpColumn, ' ');
+  const size_t columns = Columns(out);
+  if (columns + 2 <= kHelpColumn) {
+    out.append(kHelpColumn - columns, ' ');
+  } else {
+    out += "\n" + indent;
+  }
+  const std::string help = row.help != nullptr ? texts(row.help) : std::string();
+  for (const char c : help) {
+    out += c;
+    if (c == '\n') out += indent;
+  }
+  return out + "\n";
+}
+
 }  // namespace
 
 // The names of the options and of their values are the command line's syntax, the same in every
@@ -89,25 +483,23 @@ std::optional<PrintLayout> PrintLayoutNamed(std::string_view name) {
   return std::nullopt;
 }
 
+std::span<const CliOption> CliOptionTable() { return kOptions; }
+
 CliParse ParseCliArguments(const std::vector<std::string>& args) {
   static constexpr const char* kGivenTwice = UMBRIX_TR("Cli", "l'option %1 est donnée deux fois");
   static constexpr const char* kNeedsValue = UMBRIX_TR("Cli", "l'option %1 attend une valeur");
   CliOptions o;
   for (const std::string& a : args) {
     if (a == "--") break;  // what follows is a file name, even "--help"
-    if (a == "--aide") o.action = CliOptions::Action::HelpFrench;
-    if (a == "--help" || a == "-h") o.action = CliOptions::Action::HelpEnglish;
-    if (a == "--version") o.action = CliOptions::Action::Version;
-    if (o.action != CliOptions::Action::Run) return {o, ""};
+    const CliOption* option = OptionNamed(a);
+    if (option != nullptr && option->alone) {
+      option->set(o, "");
+      return {o, ""};
+    }
   }
 
   // each option once: a second one would silently drop the first
-  std::vector<std::string> given;
-  auto once = [&given](const std::string& key) {
-    if (std::find(given.begin(), given.end(), key) != given.end()) return false;
-    given.push_back(key);
-    return true;
-  };
+  std::vector<const CliOption*> given;
   bool optionsEnded = false;
   for (size_t i = 0; i < args.size(); ++i) {
     std::string name = args[i];
@@ -128,169 +520,26 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
       continue;
     }
 
-    if (name == "--map") {
-      if (value) return Refuse(UMBRIX_TR("Cli", "l'option %1 ne prend pas de valeur"), {name});
-      if (!once("map")) return Refuse(kGivenTwice, {name});
-      o.developerMode = true;
-      continue;
+    const CliOption* option = OptionNamed(name);
+    if (option == nullptr) return Refuse(UMBRIX_TR("Cli", "option inconnue : « %1 »"), {name});
+    if (option->value == CliValue::None && value) {
+      return Refuse(UMBRIX_TR("Cli", "l'option %1 ne prend pas de valeur"), {name});
     }
-    if (name == "--langue" || name == "--language") {
-      if (!once("language")) return Refuse(kGivenTwice, {name});
-      if (!value) {
-        if (i + 1 >= args.size()) return Refuse(kNeedsValue, {name});
-        value = args[++i];
-      }
-      o.language = LanguageNamed(*value);
-      if (!o.language) {
-        return Refuse(UMBRIX_TR("Cli", "langue inconnue : « %1 » (fr ou en)"), {*value});
-      }
-      continue;
+    if (std::find(given.begin(), given.end(), option) != given.end()) {
+      return Refuse(kGivenTwice, {name});
     }
-    if (name == "--zone" || name == "--fuseau") {
-      if (!once("zone")) return Refuse(kGivenTwice, {name});
-      // an empty name is a value of its own: it removes the project's zone
-      if (!value) {
-        if (i + 1 >= args.size()) return Refuse(kNeedsValue, {name});
-        value = args[++i];
-      }
-      o.zone = *value;
-      continue;
+    given.push_back(option);
+    if (!value && option->value == CliValue::Optional && i + 1 < args.size() &&
+        IsStudyTarget(args[i + 1])) {
+      value = args[++i];
     }
-    if (name == "--fiabilite" || name == UMBRIX_FILE_TEXT("--fiabilité")) {
-      if (!once("reliability")) return Refuse(kGivenTwice, {name});
-      // the file is optional: without it, the study goes to standard output
-      if (!value && i + 1 < args.size() && IsStudyTarget(args[i + 1])) value = args[++i];
-      o.reliability = value && !value->empty() ? *value : "-";
-      continue;
-    }
-    // every other option takes a value
-    struct Output {
-      const char* key;
-      const char* name;
-      const char* alias;
-      std::optional<std::string>* value;
-    };
-    const Output outputs[] = {
-        {"report", "--report", "--rapport", &o.report},
-        {"png", "--png", "--png", &o.png},
-        {"bmp", "--bmp", "--bmp", &o.bmp},
-        {"svg", "--svg", "--svg", &o.svg},
-        {"dxf", "--dxf", "--dxf", &o.dxf},
-        {"save", "--save", "--enregistrer", &o.save},
-        {"fabrication-dxf", "--fabrication-dxf", "--fabrication-dxf", &o.fabricationDxf},
-        {"fabrication-svg", "--fabrication-svg", "--fabrication-svg", &o.fabricationSvg},
-        {"pdf", "--pdf", "--pdf", &o.pdf}};
-    std::optional<std::string>* target = nullptr;
-    std::string key;
-    for (const Output& out : outputs) {
-      if (name == out.name || name == out.alias) {
-        target = out.value;
-        key = out.key;
-      }
-    }
-    const bool isCommand = name == "--command" || name == "--commande" || name == "-c";
-    const bool isSize = name == "--size" || name == "--taille";
-    const bool isMarkStep =
-        name == "--ecart-marques" || name == UMBRIX_FILE_TEXT("--écart-marques");
-    const bool isTimeStep = name == "--ecart-heures" || name == UMBRIX_FILE_TEXT("--écart-heures");
-    const bool isNumeralHeight = name == "--hauteur-chiffres" || name == "--numeral-height";
-    if (isNumeralHeight) key = "numeral-height";
-    const bool isOldHours = name == "--heures-anciennes" || name == "--old-hours";
-    if (isOldHours) key = "old-hours";
-    const bool isPrint = name == "--impression" || name == "--print";
-    const bool isPaper = name == "--papier" || name == "--paper";
-    if (isPrint) key = "print";
-    if (isPaper) key = "paper";
-    if (isCommand) key = "command";
-    if (isSize) key = "size";
-    if (isMarkStep) key = "mark-step";
-    if (isTimeStep) key = "time-step";
-    if (key.empty()) return Refuse(UMBRIX_TR("Cli", "option inconnue : « %1 »"), {name});
-    if (!once(key)) return Refuse(kGivenTwice, {name});
-    if (!value) {
+    if (!value && (option->value == CliValue::Required || option->value == CliValue::MayBeEmpty)) {
       if (i + 1 >= args.size()) return Refuse(kNeedsValue, {name});
       value = args[++i];
     }
-    if (value->empty()) return Refuse(kNeedsValue, {name});
-
-    if (target != nullptr) {
-      *target = *value;
-    } else if (isNumeralHeight) {
-      const std::optional<double> h = ParseDecimal(*value);
-      if (!h || !(*h >= kMinCliNumeralHeightMm && *h <= kMaxCliNumeralHeightMm)) {
-        return Refuse(
-            UMBRIX_TR("Cli",
-                      "hauteur des chiffres incorrecte : « %1 » (de 1 à 100 mm, par exemple 5)"),
-            {*value});
-      }
-      o.numeralHeightMm = *h;
-    } else if (isOldHours) {
-      std::string rest = *value;
-      while (true) {
-        const size_t comma = rest.find(',');
-        const std::string item = Lower(rest.substr(0, comma));
-        if (item == "italiques" || item == "italian") {
-          o.italianHours = true;
-        } else if (item == "babyloniques" || item == "babylonian") {
-          o.babylonianHours = true;
-        } else if (item == "temporaires" || item == "temporary") {
-          o.temporaryHours = true;
-        } else {
-          return Refuse(UMBRIX_TR("Cli",
-                                  "heures anciennes inconnues : « %1 » (italiques, "
-                                  "babyloniques ou temporaires, séparées par des virgules)"),
-                        {rest.substr(0, comma)});
-        }
-        if (comma == std::string::npos) break;
-        rest = rest.substr(comma + 1);
-      }
-    } else if (isPrint) {
-      o.print = PrintLayoutNamed(*value);
-      if (!o.print) {
-        return Refuse(
-            UMBRIX_TR("Cli",
-                      "impression inconnue : « %1 » (imprimer, demi, plein, 2, 4 ou echelle)"),
-            {*value});
-      }
-    } else if (isPaper) {
-      const std::string paper = Lower(*value);
-      if (paper != "a4" && paper != "a3" && paper != "letter") {
-        return Refuse(UMBRIX_TR("Cli", "papier inconnu : « %1 » (A4, A3 ou Letter)"), {*value});
-      }
-      o.paper = *value;
-    } else if (isMarkStep || isTimeStep) {
-      const double max = isMarkStep ? kMaxMarkStepMm : kMaxTimeStepSeconds;
-      const std::optional<double> step = Step(*value, max);
-      if (!step) {
-        return Refuse(isMarkStep ? UMBRIX_TR("Cli",
-                                             "écart incorrect : « %1 » (un nombre "
-                                             "au-dessus de 0, au plus 100 mm)")
-                                 : UMBRIX_TR("Cli",
-                                             "écart incorrect : « %1 » (un nombre "
-                                             "au-dessus de 0, au plus 3600 s)"),
-                      {*value});
-      }
-      (isMarkStep ? o.markStepMm : o.timeStepSeconds) = *step;
-    } else if (isCommand) {
-      o.command = CommandMode(*value);
-      if (!o.command) {
-        return Refuse(UMBRIX_TR("Cli",
-                                "commande inconnue : « %1 » (calculer, simuler, tracer "
-                                "ou éphémérides)"),
-                      {*value});
-      }
-    } else {
-      const size_t x = Lower(*value).find('x');
-      const auto w = x == std::string::npos ? std::nullopt : Side(value->substr(0, x));
-      const auto h = x == std::string::npos ? std::nullopt : Side(value->substr(x + 1));
-      if (!w || !h) {
-        return Refuse(UMBRIX_TR("Cli",
-                                "taille incorrecte : « %1 » (LxH, de %2 à %3 pixels, par "
-                                "exemple 600x600)"),
-                      {*value, std::to_string(kMinDrawingSide), std::to_string(kMaxDrawingSide)});
-      }
-      o.width = *w;
-      o.height = *h;
+    if (option->value == CliValue::Required && value->empty()) return Refuse(kNeedsValue, {name});
+    if (const std::optional<CliRefusal> refused = option->set(o, value.value_or(""))) {
+      return Refuse(refused->error, refused->args);
     }
   }
   if (o.project.empty()) return Refuse(UMBRIX_TR("Cli", "il manque le fichier du projet (.umd)"));
@@ -298,7 +547,7 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
   if (o.print && !o.pdf)
     return Refuse(UMBRIX_TR("Cli", "l'option --impression attend --pdf FICHIER"));
   if (o.pdf && !o.print) return Refuse(UMBRIX_TR("Cli", "l'option --pdf attend --impression"));
-  if (std::find(given.begin(), given.end(), "paper") != given.end() && !o.print) {
+  if (std::find(given.begin(), given.end(), OptionNamed("--papier")) != given.end() && !o.print) {
     return Refuse(UMBRIX_TR("Cli", "l'option --papier attend --impression"));
   }
   int toStandardOutput = 0;
@@ -313,153 +562,32 @@ CliParse ParseCliArguments(const std::vector<std::string>& args) {
 }
 
 std::string HelpText(bool french) {
-  if (french) {
-    return CliText(UMBRIX_TR(
-        "Cli",
-        "Usage : umbrix-cli PROJET.umd [options]\n"
-        "\n"
-        "Ouvre un projet Umbrix comme le fait le programme : le projet est lu, sa dernière\n"
-        "commande est refaite (ou celle que demande --commande), puis ce qui est demandé\n"
-        "est écrit.\n"
-        "\n"
-        "Options :\n"
-        "  --commande NOM, --command NOM, -c NOM\n"
-        "                          calculer, simuler, tracer ou éphémérides\n"
-        "  --rapport FICHIER, --report FICHIER\n"
-        "                          le rapport, en UTF-8 ; « - » pour la sortie standard\n"
-        "  --png FICHIER           le dessin en PNG, lissé\n"
-        "  --bmp FICHIER           le dessin en BMP 4 bits\n"
-        "  --svg FICHIER           le dessin en SVG, à l'échelle (en millimètres)\n"
-        "  --dxf FICHIER           le dessin en DXF (R12), comme « Export dxf »\n"
-        "  --fabrication-dxf FICHIER\n"
-        "                          le dessin de fabrication en DXF (R12, millimètres) : un\n"
-        "                          calque par rôle (découpe, gravure, porte-ombre, repères,\n"
-        "                          cartouche), chiffres dans la plaque, sans fond ni ombre ;\n"
-        "                          le même quelle que soit la taille du dessin\n"
-        "  --fabrication-svg FICHIER\n"
-        "                          le même dessin en SVG, en millimètres, calques Inkscape\n"
-        "  --hauteur-chiffres MM, --numeral-height MM\n"
-        "                          hauteur des chiffres du dessin de fabrication (de 1 à\n"
-        "                          100 mm) ; par défaut le 25e du petit côté (de 3 à 12 mm),\n"
-        "                          réduit tant qu'un chiffre ne tient pas entre les lignes\n"
-        "  --zone NOM, --fuseau NOM\n"
-        "                          le fuseau horaire du lieu par son nom (Europe/Paris) :\n"
-        "                          les heures des instants sont son heure légale, heure\n"
-        "                          d'été comprise ; --zone \"\" retire celui du projet\n"
-        "  --heures-anciennes LISTE, --old-hours LISTE\n"
-        "                          trace aussi les heures italiques, babyloniques ou\n"
-        "                          temporaires (séparées par des virgules, par exemple\n"
-        "                          italiques,babyloniques) ; il faut la latitude\n"
-        "  --taille LxH, --size LxH\n"
-        "                          taille maximale du dessin en pixels (600x600 par défaut) ;\n"
-        "                          le cadran garde ses proportions\n"
-        "  --fiabilite [FICHIER|-]\n"
-        "                          la fiabilité de la mesure : le calcul refait avec chaque\n"
-        "                          marque déplacée et chaque heure décalée, les écarts qui en\n"
-        "                          résultent, le verdict et le conseil ; sans fichier (ou « - »)\n"
-        "                          sur la sortie standard\n"
-        "  --ecart-marques MM      déplacement des marques pour --fiabilite (0.5 mm par défaut)\n"
-        "  --ecart-heures S        décalage des heures pour --fiabilite (30 s par défaut)\n"
-        "  --impression NOM --pdf FICHIER [--papier A4|A3|Letter]\n"
-        "                          imprime en PDF, comme les commandes d'impression :\n"
-        "                          imprimer (données, dessin, commentaires et rapport), demi,\n"
-        "                          plein, 2 ou 4 (le dessin sur une demi-page, une page, deux\n"
-        "                          ou quatre feuilles), echelle (le cadran à l'échelle 1:1 sur\n"
-        "                          autant de feuilles qu'il en faut, avec bandes de 10 mm,\n"
-        "                          repères et barre de 100 mm) ; papier A4 par défaut\n"
-        "  --enregistrer FICHIER, --save FICHIER\n"
-        "                          réécrit le projet dans la version actuelle du format\n"
-        "  --langue fr|en          la langue des messages et du rapport (par défaut celle\n"
-        "                          du bureau : LANGUAGE, LC_ALL, LC_MESSAGES, LANG)\n"
-        "  --map                   mode développeur (projets au format étendu)\n"
-        "  --                      fin des options : ce qui suit est le projet (« -x.umd »)\n"
-        "  --aide                  cette aide ; --help : la même en anglais\n"
-        "  --version               la version\n"
-        "\n"
-        "Chaque FICHIER peut être « - » : la sortie standard (une seule sortie à la fois).\n"
-        "Un fichier existant est remplacé d'un coup, ses droits gardés ; un fichier en\n"
-        "lecture seule, le projet ouvert ou un projet ouvert ailleurs ne le sont jamais.\n"
-        "\n"
-        "Les messages que le programme montrerait dans une boîte sont écrits sur la sortie\n"
-        "d'erreur, précédés de leur titre (« Erreur... : Donner la géométrie du cadran »).\n"
-        "Les questions reçoivent la réponse qui ne change rien (Annuler, Non).\n"
-        "\n"
-        "Codes de sortie : 0 succès ; 1 calcul refusé (une donnée manque, le calcul échoue,\n"
-        "ou il n'y a pas de dessin à écrire) ; 2 erreur d'usage ou de fichier.\n"));
-  }
-  return CliText(UMBRIX_TR(
+  static constexpr const char* kHead = UMBRIX_TR(
       "Cli",
-      "Usage: umbrix-cli PROJECT.umd [options]\n"
+      "Usage : umbrix-cli PROJET.umd [options]\n"
       "\n"
-      "Opens an Umbrix project as the program does: the project is read, its last command\n"
-      "is run again (or the one --command asks for), then what is asked for is written.\n"
+      "Ouvre un projet Umbrix comme le fait le programme : le projet est lu, sa dernière\n"
+      "commande est refaite (ou celle que demande --commande), puis ce qui est demandé\n"
+      "est écrit.\n"
       "\n"
-      "Options:\n"
-      "  --command NAME, --commande NAME, -c NAME\n"
-      "                          calculer (compute), simuler (simulate), tracer (trace)\n"
-      "                          or éphémérides (ephemeris)\n"
-      "  --report FILE, --rapport FILE\n"
-      "                          the report, in UTF-8; \"-\" for standard output\n"
-      "  --png FILE              the drawing as PNG, smooth\n"
-      "  --bmp FILE              the drawing as 4-bit BMP\n"
-      "  --svg FILE              the drawing as SVG, true scale (millimetres)\n"
-      "  --dxf FILE              the drawing as DXF (R12), as \"Export dxf\" writes it\n"
-      "  --fabrication-dxf FILE\n"
-      "                          the workshop drawing as DXF (R12, millimetres): one\n"
-      "                          layer per role (cut, engrave, shadow-caster, layout marks,\n"
-      "                          title block), numerals inside the plate, no background or\n"
-      "                          shadow; the same whatever the drawing's size\n"
-      "  --fabrication-svg FILE\n"
-      "                          the same drawing as SVG, in millimetres, Inkscape layers\n"
-      "  --zone NAME, --fuseau NAME\n"
-      "                          the place's time zone by name (Europe/Paris): the\n"
-      "                          instants' clock times are its legal time, summer time\n"
-      "                          included; --zone \"\" removes the project's zone\n"
-      "  --numeral-height MM, --hauteur-chiffres MM\n"
-      "                          height of the workshop drawing's numerals (1 to 100 mm);\n"
-      "                          by default the short side over 25 (3 to 12 mm), made\n"
-      "                          smaller while a numeral finds no room between the lines\n"
-      "  --old-hours LIST, --heures-anciennes LIST\n"
-      "                          also draws the Italian, Babylonian or temporary hours\n"
-      "                          (italiques, babyloniques, temporaires, separated by\n"
-      "                          commas); the latitude must be known\n"
-      "  --size WxH, --taille WxH\n"
-      "                          largest drawing in pixels (600x600 by default);\n"
-      "                          the dial keeps its proportions\n"
-      "  --fiabilite [FILE|-]\n"
-      "                          how far the measurement can be trusted: the computation\n"
-      "                          run again with each mark moved and each clock time shifted,\n"
-      "                          the changes it brings, the verdict and the advice (French\n"
-      "                          text); without a file (or \"-\") on standard output\n"
-      "  --ecart-marques MM      how far --fiabilite moves the marks (0.5 mm by default)\n"
-      "  --ecart-heures S        how far --fiabilite shifts the clock times (30 s by default)\n"
-      "  --impression NAME --pdf FILE [--papier A4|A3|Letter]\n"
-      "                          prints to PDF as the print commands do: imprimer (data,\n"
-      "                          drawing, comments and report), demi, plein, 2 or 4 (the\n"
-      "                          drawing on half a page, a page, two or four sheets),\n"
-      "                          echelle (the dial at true size 1:1 on as many sheets as it\n"
-      "                          needs, with 10 mm bands, join marks and a 100 mm bar);\n"
-      "                          A4 paper by default\n"
-      "  --save FILE, --enregistrer FILE\n"
-      "                          writes the project back in the current file version\n"
-      "  --langue fr|en, --language fr|en\n"
-      "                          the language of the messages and the report (by default\n"
-      "                          the desktop's: LANGUAGE, LC_ALL, LC_MESSAGES, LANG)\n"
-      "  --map                   developer mode (extended project files)\n"
-      "  --                      end of options: what follows is the project (\"-x.umd\")\n"
-      "  --help                  this help; --aide: the same in French\n"
-      "  --version               the version\n"
+      "Options :\n");
+  static constexpr const char* kFoot = UMBRIX_TR(
+      "Cli",
       "\n"
-      "Each FILE may be \"-\": standard output (one output at a time). An existing file\n"
-      "is replaced in one step, its permissions kept; a read-only file, the open project\n"
-      "or a project open elsewhere never is.\n"
+      "Chaque FICHIER peut être « - » : la sortie standard (une seule sortie à la fois).\n"
+      "Un fichier existant est remplacé d'un coup, ses droits gardés ; un fichier en\n"
+      "lecture seule, le projet ouvert ou un projet ouvert ailleurs ne le sont jamais.\n"
       "\n"
-      "Messages the program would show in a box go to standard error, prefixed by their\n"
-      "caption (\"Erreur... : Donner la géométrie du cadran\"). Questions get the answer\n"
-      "that changes nothing (Cancel, No).\n"
+      "Les messages que le programme montrerait dans une boîte sont écrits sur la sortie\n"
+      "d'erreur, précédés de leur titre (« Erreur... : Donner la géométrie du cadran »).\n"
+      "Les questions reçoivent la réponse qui ne change rien (Annuler, Non).\n"
       "\n"
-      "Exit status: 0 success; 1 computation refused (an entry is missing, the computation\n"
-      "fails, or there is no drawing to write); 2 usage or file error.\n"));
+      "Codes de sortie : 0 succès ; 1 calcul refusé (une donnée manque, le calcul échoue,\n"
+      "ou il n'y a pas de dessin à écrire) ; 2 erreur d'usage ou de fichier.\n");
+  const HelpTexts texts(french, kHead);
+  std::string out = texts(kHead);
+  for (const CliOption& option : kOptions) out += OptionLines(option, texts);
+  return out + texts(kFoot);
 }
 
 // the program's name and its version, as scripts read them in every language

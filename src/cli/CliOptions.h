@@ -2,6 +2,7 @@
 // The command line of `umbrix-cli`: a project file, the command to run, and what to write.
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -68,6 +69,8 @@ struct CliOptions {
   bool italianHours = false;
   bool babylonianHours = false;
   bool temporaryHours = false;
+
+  bool operator==(const CliOptions&) const = default;
 };
 
 /// The translation context of the command line's own texts.
@@ -91,6 +94,50 @@ inline constexpr double kMaxTimeStepSeconds = 3600.0;
 inline constexpr double kMinCliNumeralHeightMm = 1.0;
 inline constexpr double kMaxCliNumeralHeightMm = 100.0;
 
+/// A usage refusal: a marked text of `kCliContext`, a pattern with "%1"... for `args`.
+struct CliRefusal {
+  const char* error;
+  std::vector<std::string> args = {};
+};
+
+/// What an option takes after its name.
+enum class CliValue {
+  None,        // a switch ("--map"), refused with a value ("--map=oui")
+  Required,    // "--png FICHIER", refused when empty
+  MayBeEmpty,  // "--zone NOM", where an empty name means something of its own
+  /// "--fiabilite [FICHIER|-]": the next argument only when it can be neither a project nor an
+  /// option
+  Optional,
+};
+
+/// One option of the command line: the names it answers to, its value, what it sets and its
+/// help line. The names are the command line's syntax, the same in every language: scripts type
+/// them.
+struct CliOption {
+  /// The name the French help lists first ("--commande").
+  const char* french = nullptr;
+  /// The name the English help lists first ("--command"); none when it is the French one.
+  const char* english = nullptr;
+  /// A name both helps list after those two ("-c", "--language"), or none.
+  const char* alias = nullptr;
+  /// A spelling accepted but listed nowhere ("--fiabilité"), or none.
+  const char* spelling = nullptr;
+  CliValue value = CliValue::None;
+  /// Written after each name in the help: a marked text of `kCliContext` ("FICHIER") or the
+  /// values themselves ("fr|en"); none for a switch.
+  const char* placeholder = nullptr;
+  /// The help line, a marked text of `kCliContext`; "\n" starts a line of its own below.
+  const char* help = nullptr;
+  /// Help and version: found anywhere before "--", they answer alone, whatever else is given.
+  bool alone = false;
+  /// Writes the value (empty for a switch, or for an optional value not given) into the options;
+  /// the refusal of a bad value. None for "--", which the parser reads itself.
+  std::optional<CliRefusal> (*set)(CliOptions& options, const std::string& value) = nullptr;
+};
+
+/// Every option, in the order the help lists them.
+std::span<const CliOption> CliOptionTable();
+
 /// Reads the arguments after the program's name. Options take their value as the next argument
 /// or after "=" ("--size 800x600", "--size=800x600"). Help and version win over everything else.
 /// An option given twice is refused, as are two outputs sent to standard output ("-"); "--" ends
@@ -106,7 +153,8 @@ std::optional<RunMode> CommandMode(std::string_view name);
 /// whatever the case; nothing for another name.
 std::optional<PrintLayout> PrintLayoutNamed(std::string_view name);
 
-/// The help in French (--aide) or in English (--help), in the interface language.
+/// The help in French (--aide) or in English (--help), whatever the interface language: the
+/// options' lines composed from `CliOptionTable()` between a head and a foot.
 std::string HelpText(bool french);
 std::string VersionText();
 

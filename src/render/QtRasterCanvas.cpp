@@ -183,9 +183,12 @@ void QtRasterCanvas::DrawFilledPolygon(Colour colour, std::span<const PointMm> p
   painter_.setBrush(Qt::NoBrush);
 }
 
-TextExtent QtRasterCanvas::MeasureText(std::string_view text) const {
-  const QFontMetrics metrics = Metrics();
+TextExtent TextExtentIn(const QFontMetrics& metrics, std::string_view text) {
   return {metrics.horizontalAdvance(ToQString(text)), metrics.height()};
+}
+
+TextExtent QtRasterCanvas::MeasureText(std::string_view text) const {
+  return TextExtentIn(Metrics(), text);
 }
 
 }  // namespace umbrix

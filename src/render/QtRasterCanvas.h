@@ -23,6 +23,8 @@ QImage NewDrawingImage(const DrawingFrame& frame);
 /// A white screen image of the frame's size in device-independent pixels, `ratio` device pixels
 /// to each (at least 1).
 QImage NewScreenImage(const DrawingFrame& frame, double ratio);
+/// A text's extent in `metrics`: its advance and the font's line height (pixels).
+TextExtent TextExtentIn(const QFontMetrics& metrics, std::string_view text);
 
 /// Paints each primitive in pixels of `frame` (its `ToPixelX`/`ToPixelY`): one-pixel lines with
 /// their end pixel set, no antialiasing, the dotted pen, the 3-pixel gnomon pen, markers on a

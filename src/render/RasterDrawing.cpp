@@ -1,5 +1,6 @@
 #include "render/RasterDrawing.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <cctype>
 
@@ -12,53 +13,63 @@ namespace umbrix {
 
 namespace {
 
-/// Every primitive on two canvases: the bitmap, which measures the text, and the screen image.
-class BothCanvases final : public Canvas {
+/// Every primitive on the screen image at once and into a recording for the bitmap, handed on
+/// when the drawing is done; text measured as the bitmap measures it.
+class ScreenAndRecording final : public Canvas {
  public:
-  BothCanvases(QImage& bitmap, QImage& screen, const DrawingFrame& frame, const QFont& font)
-      : bitmap_(bitmap, frame, font), screen_(screen, frame, font, QtRasterCanvas::Smooth{}) {}
+  using Done = std::function<void(CanvasRecording)>;
+  ScreenAndRecording(QImage& screen, const DrawingFrame& frame, const QFont& font, Done done)
+      : screen_(screen, frame, font, QtRasterCanvas::Smooth{}),
+        record_([metrics = QFontMetrics(font)](std::string_view text) {
+          return TextExtentIn(metrics, text);
+        }),
+        done_(std::move(done)) {}
+  ScreenAndRecording(const ScreenAndRecording&) = delete;
+  ScreenAndRecording& operator=(const ScreenAndRecording&) = delete;
+  ~ScreenAndRecording() override { done_(std::move(record_)); }
 
   void FillSurface(Colour colour) override {
-    bitmap_.FillSurface(colour);
+    record_.FillSurface(colour);
     screen_.FillSurface(colour);
   }
   void SetPenStyle(PenStyle style) override {
-    bitmap_.SetPenStyle(style);
+    record_.SetPenStyle(style);
     screen_.SetPenStyle(style);
   }
   void SetPenWidth(int pixels) override {
-    bitmap_.SetPenWidth(pixels);
+    record_.SetPenWidth(pixels);
     screen_.SetPenWidth(pixels);
   }
   void DrawSegment(Colour colour, PointMm from, PointMm to) override {
-    bitmap_.DrawSegment(colour, from, to);
+    record_.DrawSegment(colour, from, to);
     screen_.DrawSegment(colour, from, to);
   }
   void DrawPolyline(Colour colour, std::span<const PointMm> points) override {
-    bitmap_.DrawPolyline(colour, points);
+    record_.DrawPolyline(colour, points);
     screen_.DrawPolyline(colour, points);
   }
   void DrawMarker(Colour colour, PointMm at) override {
-    bitmap_.DrawMarker(colour, at);
+    record_.DrawMarker(colour, at);
     screen_.DrawMarker(colour, at);
   }
   void DrawLabel(std::string_view text, const LabelPlacement& at) override {
-    bitmap_.DrawLabel(text, at);
+    record_.DrawLabel(text, at);
     screen_.DrawLabel(text, at);
   }
   void DrawFilledPolygon(Colour colour, std::span<const PointMm> points) override {
-    bitmap_.DrawFilledPolygon(colour, points);
+    record_.DrawFilledPolygon(colour, points);
     screen_.DrawFilledPolygon(colour, points);
   }
   void DrawFilledQuads(Colour colour, std::span<const PointMm> corners) override {
-    bitmap_.DrawFilledQuads(colour, corners);
+    record_.DrawFilledQuads(colour, corners);
     screen_.DrawFilledQuads(colour, corners);
   }
-  TextExtent MeasureText(std::string_view text) const override { return bitmap_.MeasureText(text); }
+  TextExtent MeasureText(std::string_view text) const override { return record_.MeasureText(text); }
 
  private:
-  QtRasterCanvas bitmap_;
   QtRasterCanvas screen_;
+  CanvasRecording record_;
+  Done done_;
 };
 
 /// The outermost ring of the image's pixels set to `rgb`.
@@ -84,16 +95,23 @@ void RasterDrawing::UseDeskFont(bool desk) {
   margin_ = desk ? MeasureDeskMargin() : MeasureMargin();
 }
 
+const QImage& RasterDrawing::Bitmap() const {
+  DrawPending();
+  return image_;
+}
+
 void RasterDrawing::ResizeDrawing(int widthPx, int heightPx) {
   DrawingFrame frame;
   frame.widthPx = widthPx;
   frame.heightPx = heightPx;
+  pending_.clear();
   image_ = NewDrawingImage(frame);
   if (ratio_ > 0) screen_ = NewScreenImage(frame, ratio_);
 }
 
 void RasterDrawing::SetScreenRatio(double ratio) {
   if (ratio == ratio_) return;
+  DrawPending();
   ratio_ = ratio;
   // no drawing yet: the first `ResizeDrawing` makes the screen image
   if (ratio_ <= 0 || image_.isNull()) {
@@ -111,9 +129,29 @@ void RasterDrawing::SetScreenRatio(double ratio) {
 std::unique_ptr<Canvas> RasterDrawing::DrawOnBitmap(const DrawingFrame& frame) {
   const QFont font = deskFont_ ? DeskDrawingFont() : DrawingFont();
   if (ratio_ > 0 && !screen_.isNull()) {
-    return std::make_unique<BothCanvases>(image_, screen_, frame, font);
+    return std::make_unique<ScreenAndRecording>(
+        screen_, frame, font,
+        [this, frame, font](CanvasRecording calls) { Defer(frame, font, std::move(calls)); });
   }
+  DrawPending();
   return std::make_unique<QtRasterCanvas>(image_, frame, font);
+}
+
+void RasterDrawing::Defer(const DrawingFrame& frame, const QFont& font, CanvasRecording calls) {
+  // a drawing that covers the surface hides every one in line before it
+  if (calls.FillsSurface()) pending_.clear();
+  pending_.push_back({frame, font, std::move(calls), std::nullopt});
+}
+
+void RasterDrawing::DrawPending() const {
+  for (const Pending& p : pending_) {
+    {
+      QtRasterCanvas canvas(image_, p.frame, p.font);
+      p.calls.Replay(canvas);
+    }
+    if (p.ring) OuterRing(image_, ToQRgb(*p.ring));
+  }
+  pending_.clear();
 }
 
 void RasterDrawing::PresentDrawing() {
@@ -122,8 +160,13 @@ void RasterDrawing::PresentDrawing() {
 
 void RasterDrawing::DrawOuterFrame(Colour colour) {
   if (image_.isNull()) return;
-  // pixel by pixel: a pen of width 0 would let the raster engine drop a corner
-  OuterRing(image_, ToQRgb(colour));
+  // pixel by pixel: a pen of width 0 would let the raster engine drop a corner; after the
+  // drawings in line for the bitmap, which it covers
+  if (pending_.empty()) {
+    OuterRing(image_, ToQRgb(colour));
+  } else {
+    pending_.back().ring = colour;
+  }
   // on the screen, the outermost ring of device pixels
   if (ratio_ > 0 && !screen_.isNull()) OuterRing(screen_, ToQRgb(colour));
 }
@@ -134,7 +177,7 @@ std::optional<Message> RasterDrawing::SaveDrawing(const std::filesystem::path& p
   // a PNG is the picture the screen shows, smooth and at its resolution; any other name the
   // 16-colour bitmap
   if (extension == ".png") return WriteSmoothPng(ScreenImage(), path);
-  return WriteBmp4(image_, path);
+  return WriteBmp4(Bitmap(), path);
 }
 
 }  // namespace umbrix

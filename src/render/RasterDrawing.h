@@ -2,11 +2,16 @@
 // The drawing bitmap as a QImage, drawn on through the Qt raster canvas: the command line writes
 // it to files; beside it, for a window, the same drawing smooth at the screen's resolution.
 
+#include <QFont>
 #include <QImage>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "app/Ports.h"
+#include "trace/CanvasRecording.h"
+#include "trace/DrawingFrame.h"
 
 namespace umbrix {
 
@@ -19,13 +24,15 @@ class RasterDrawing final : public DrawingSurface {
   void SetRoom(DrawingRoom room) { room_ = room; }
   /// Called on every `PresentDrawing` (the window repaints from the bitmap).
   void OnPresent(std::function<void()> present) { present_ = std::move(present); }
-  const QImage& Bitmap() const { return image_; }
+  /// The 16-colour drawing. With a screen image, drawings go to the screen at once and reach the
+  /// bitmap only here, the first time it is read after them.
+  const QImage& Bitmap() const;
   /// Keeps a smooth screen image beside the bitmap, `ratio` device pixels to each bitmap pixel
   /// (0: none). A new ratio gives the screen image the bitmap's content until the next drawing.
   void SetScreenRatio(double ratio);
   double ScreenRatio() const { return ratio_; }
   /// What a window shows: the screen image, or the bitmap when there is none.
-  const QImage& ScreenImage() const { return ratio_ > 0 ? screen_ : image_; }
+  const QImage& ScreenImage() const { return ratio_ > 0 ? screen_ : Bitmap(); }
   /// The desk dial's smaller font and margin, or the usual ones.
   void UseDeskFont(bool desk);
 
@@ -38,10 +45,24 @@ class RasterDrawing final : public DrawingSurface {
   std::optional<Message> SaveDrawing(const std::filesystem::path& path) override;
 
  private:
+  /// A drawing shown on the screen and not yet drawn on the bitmap, then the outer frame.
+  struct Pending {
+    DrawingFrame frame;
+    QFont font;
+    CanvasRecording calls;
+    std::optional<Colour> ring;
+  };
+  /// Puts a finished screen drawing in line for the bitmap.
+  void Defer(const DrawingFrame& frame, const QFont& font, CanvasRecording calls);
+  /// Draws on the bitmap whatever is in line for it.
+  void DrawPending() const;
+
   int margin_;
   bool deskFont_ = false;
   DrawingRoom room_;
-  QImage image_;
+  // the bitmap is brought up to date when read
+  mutable QImage image_;
+  mutable std::vector<Pending> pending_;
   double ratio_ = 0;
   QImage screen_;
   std::function<void()> present_;

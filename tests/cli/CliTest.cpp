@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <span>
+#include <sstream>
 
 #include "CliProcess.h"
 #include "app/SessionFixtures.h"
@@ -72,40 +75,110 @@ TEST(CliArguments, CommandNames) {
   for (const auto& [name, mode] : rows) EXPECT_EQ(CommandMode(name), mode) << name;
 }
 
-TEST(CliArguments, Refusals) {
-  const std::vector<std::vector<std::string>> rows = {
-      {},
-      {"--report", "-"},
-      {"a.umd", "b.umd"},
-      {"a.umd", "--report"},
-      {"a.umd", "--report="},
-      {"a.umd", "--frobnicate"},
-      {"a.umd", "-x"},
-      {"a.umd", "--command", "dessiner"},
-      {"a.umd", "--size", "600"},
-      {"a.umd", "--size", "10x600"},
-      {"a.umd", "--size", "600x99999"},
-      {"a.umd", "--size", "600x60a"},
-      {"a.umd", "--map=oui"},
-      // an option given twice, under one name or two, would drop the first
-      {"a.umd", "--png", "x.png", "--png", "y.png"},
-      {"a.umd", "--report", "x", "--rapport", "y"},
-      {"a.umd", "--save=x.umd", "--enregistrer", "y.umd"},
-      {"a.umd", "-c", "tracer", "--commande", "simuler"},
-      {"a.umd", "--size", "600x600", "--taille=700x700"},
-      {"a.umd", "--map", "--map"},
-      {"a.umd", "--zone"},
-      {"a.umd", "--zone", "Europe/Paris", "--fuseau=Europe/Paris"},
-      // two outputs on standard output would mix their bytes
-      {"a.umd", "--report", "-", "--png", "-"},
-      {"a.umd", "--dxf", "-", "--save", "-"},
-      // "--" ends the options, not the rule of one project
-      {"a.umd", "--", "b.umd"},
+TEST(CliArguments, EveryOptionUnderEachOfItsNames) {
+  struct Row {
+    std::vector<std::string> args;
+    void (*expected)(CliOptions&);  // what the arguments change from the defaults
   };
-  for (const auto& args : rows) {
+  const Row rows[] = {
+      {{"--rapport", "r.txt"}, [](CliOptions& o) { o.report = "r.txt"; }},
+      {{"--enregistrer=e.umd"}, [](CliOptions& o) { o.save = "e.umd"; }},
+      {{"--commande", "tracer"}, [](CliOptions& o) { o.command = RunMode::Trace; }},
+      {{"--command=calculer"}, [](CliOptions& o) { o.command = RunMode::Compute; }},
+      {{"--taille", "100x200"},
+       [](CliOptions& o) {
+         o.width = 100;
+         o.height = 200;
+       }},
+      {{"--zone=Europe/Paris"}, [](CliOptions& o) { o.zone = "Europe/Paris"; }},
+      {{"--fuseau", ""}, [](CliOptions& o) { o.zone = ""; }},
+      {{"--numeral-height", "12.5"}, [](CliOptions& o) { o.numeralHeightMm = 12.5; }},
+      {{"--old-hours", "italian"}, [](CliOptions& o) { o.italianHours = true; }},
+      {{"--fabrication-dxf", "f.dxf", "--fabrication-svg", "f.svg"},
+       [](CliOptions& o) {
+         o.fabricationDxf = "f.dxf";
+         o.fabricationSvg = "f.svg";
+       }},
+      {{"--print", "echelle", "--pdf", "p.pdf", "--paper", "Letter"},
+       [](CliOptions& o) {
+         o.print = PrintLayout::TrueScale;
+         o.pdf = "p.pdf";
+         o.paper = "Letter";
+       }},
+      {{"--language", "EN"}, [](CliOptions& o) { o.language = InterfaceLanguageId::English; }},
+      {{"--langue=fr"}, [](CliOptions& o) { o.language = InterfaceLanguageId::French; }},
+      {{"--écart-marques", "2", "--écart-heures=60"},
+       [](CliOptions& o) {
+         o.markStepMm = 2;
+         o.timeStepSeconds = 60;
+       }},
+      {{"--fiabilité=f.txt"}, [](CliOptions& o) { o.reliability = "f.txt"; }},
+      {{"-h"}, [](CliOptions& o) { o.action = CliOptions::Action::HelpEnglish; }},
+  };
+  for (const Row& row : rows) {
+    std::vector<std::string> args = row.args;
+    CliOptions expected;
+    if (args.front() != "-h") {
+      args.insert(args.begin(), "a.umd");
+      expected.project = "a.umd";
+    }
+    row.expected(expected);
+    const CliParse p = ParseCliArguments(args);
+    ASSERT_TRUE(p.options) << ::testing::PrintToString(args) << ": " << p.ErrorText();
+    EXPECT_TRUE(*p.options == expected) << ::testing::PrintToString(args);
+  }
+}
+
+TEST(CliArguments, Refusals) {
+  const std::vector<std::pair<std::vector<std::string>, std::string>> rows = {
+      {{}, "il manque le fichier du projet (.umd)"},
+      {{"--report", "-"}, "il manque le fichier du projet (.umd)"},
+      {{"a.umd", "b.umd"}, "un seul projet à la fois : « b.umd »"},
+      {{"a.umd", "--report"}, "l'option --report attend une valeur"},
+      {{"a.umd", "--report="}, "l'option --report attend une valeur"},
+      {{"a.umd", "-c"}, "l'option -c attend une valeur"},
+      {{"a.umd", "--langue"}, "l'option --langue attend une valeur"},
+      {{"a.umd", "--frobnicate"}, "option inconnue : « --frobnicate »"},
+      {{"a.umd", "-x"}, "option inconnue : « -x »"},
+      {{"a.umd", "--fabrication"}, "option inconnue : « --fabrication »"},
+      {{"a.umd", "--command", "dessiner"},
+       "commande inconnue : « dessiner » (calculer, simuler, tracer ou éphémérides)"},
+      {{"a.umd", "--size", "600"},
+       "taille incorrecte : « 600 » (LxH, de 64 à 10000 pixels, par exemple 600x600)"},
+      {{"a.umd", "--size", "10x600"},
+       "taille incorrecte : « 10x600 » (LxH, de 64 à 10000 pixels, par exemple 600x600)"},
+      {{"a.umd", "--size", "600x99999"},
+       "taille incorrecte : « 600x99999 » (LxH, de 64 à 10000 pixels, par exemple 600x600)"},
+      {{"a.umd", "--size", "600x60a"},
+       "taille incorrecte : « 600x60a » (LxH, de 64 à 10000 pixels, par exemple 600x600)"},
+      {{"a.umd", "--map=oui"}, "l'option --map ne prend pas de valeur"},
+      {{"a.umd", "--help=oui"}, "l'option --help ne prend pas de valeur"},
+      // an option given twice, under one name or two, would drop the first
+      {{"a.umd", "--png", "x.png", "--png", "y.png"}, "l'option --png est donnée deux fois"},
+      {{"a.umd", "--report", "x", "--rapport", "y"}, "l'option --rapport est donnée deux fois"},
+      {{"a.umd", "--save=x.umd", "--enregistrer", "y.umd"},
+       "l'option --enregistrer est donnée deux fois"},
+      {{"a.umd", "-c", "tracer", "--commande", "simuler"},
+       "l'option --commande est donnée deux fois"},
+      {{"a.umd", "--size", "600x600", "--taille=700x700"},
+       "l'option --taille est donnée deux fois"},
+      {{"a.umd", "--map", "--map"}, "l'option --map est donnée deux fois"},
+      {{"a.umd", "--fiabilite", "--fiabilité"}, "l'option --fiabilité est donnée deux fois"},
+      {{"a.umd", "--zone"}, "l'option --zone attend une valeur"},
+      {{"a.umd", "--zone", "Europe/Paris", "--fuseau=Europe/Paris"},
+       "l'option --fuseau est donnée deux fois"},
+      // two outputs on standard output would mix their bytes
+      {{"a.umd", "--report", "-", "--png", "-"},
+       "une seule sortie peut aller sur la sortie standard (« - »)"},
+      {{"a.umd", "--dxf", "-", "--save", "-"},
+       "une seule sortie peut aller sur la sortie standard (« - »)"},
+      // "--" ends the options, not the rule of one project
+      {{"a.umd", "--", "b.umd"}, "un seul projet à la fois : « b.umd »"},
+  };
+  for (const auto& [args, message] : rows) {
     const CliParse p = ParseCliArguments(args);
     EXPECT_FALSE(p.options) << ::testing::PrintToString(args);
-    EXPECT_FALSE(p.error.empty()) << ::testing::PrintToString(args);
+    EXPECT_EQ(p.ErrorText(), message) << ::testing::PrintToString(args);
   }
 }
 
@@ -157,6 +230,55 @@ TEST(CliArguments, HelpAndVersionWinOverEverythingElse) {
   EXPECT_EQ(ParseCliArguments({"x", "--frobnicate", "--help"}).options->action,
             CliOptions::Action::HelpEnglish);
   EXPECT_EQ(ParseCliArguments({"--version"}).options->action, CliOptions::Action::Version);
+}
+
+TEST(CliHelp, EachHelpListsEveryOptionWithItsLine) {
+  // a name in two rows would leave the second row out of reach
+  std::vector<std::string> names;
+  for (const CliOption& option : CliOptionTable()) {
+    for (const char* name : {option.french, option.english, option.alias, option.spelling}) {
+      if (name == nullptr) continue;
+      EXPECT_EQ(std::count(names.begin(), names.end(), name), 0) << name;
+      names.push_back(name);
+    }
+  }
+  for (const bool french : {true, false}) {
+    const std::string help = HelpText(french);
+    // the English help reads the English catalogue, whatever the interface language
+    EXPECT_EQ(
+        help.rfind(french ? "Usage : umbrix-cli PROJET.umd" : "Usage: umbrix-cli PROJECT.umd", 0),
+        0u);
+    // the options' lines: "  --name VALUE, ..." then the help line beside it or below it
+    std::vector<std::pair<std::string, std::string>> listed;  // names, help line
+    const size_t start = help.find(french ? "Options :\n" : "Options:\n");
+    const size_t end = help.find("\n\n", start);
+    ASSERT_NE(start, std::string::npos);
+    std::istringstream lines(help.substr(start, end - start));
+    std::string line;
+    std::getline(lines, line);
+    while (std::getline(lines, line)) {
+      if (line.starts_with("  -")) {
+        const size_t gap = line.find("  ", 2);
+        listed.emplace_back(line.substr(2, gap - 2),
+                            gap == std::string::npos ? "" : line.substr(26));
+      } else {
+        ASSERT_FALSE(listed.empty()) << line;
+        ASSERT_TRUE(line.starts_with(std::string(26, ' '))) << line;
+        listed.back().second += line.substr(26);
+      }
+    }
+    const std::span<const CliOption> table = CliOptionTable();
+    ASSERT_EQ(listed.size(), table.size()) << help;
+    for (size_t i = 0; i < table.size(); ++i) {
+      const char* lead = french || table[i].english == nullptr ? table[i].french : table[i].english;
+      EXPECT_TRUE(listed[i].first.starts_with(lead)) << listed[i].first;
+      if (table[i].alias != nullptr) {
+        EXPECT_NE(listed[i].first.find(std::string(", ") + table[i].alias), std::string::npos)
+            << listed[i].first;
+      }
+      EXPECT_FALSE(listed[i].second.empty()) << lead;
+    }
+  }
 }
 
 TEST(CliMessages, CaptionThenTextOnTerminalLines) {
@@ -319,12 +441,15 @@ TEST(CliProcess, UsageErrorsAndHelp) {
   EXPECT_EQ(none.status, kExitFileOrUsage);
   EXPECT_NE(none.err.find("il manque le fichier du projet"), std::string::npos) << none.err;
 
-  const auto aide = RunCliProcess({"--aide"}, folder.Path());
-  EXPECT_EQ(aide.status, kExitSuccess);
-  EXPECT_EQ(aide.out, HelpText(true));
-  const auto help = RunCliProcess({"--help"}, folder.Path());
-  EXPECT_EQ(help.status, kExitSuccess);
-  EXPECT_EQ(help.out, HelpText(false));
+  // each help in its own language, whatever the interface speaks
+  for (const char* interface : {"LANGUAGE=fr", "LANGUAGE=en"}) {
+    const auto aide = RunCliProcess({"--aide"}, folder.Path(), interface);
+    EXPECT_EQ(aide.status, kExitSuccess);
+    EXPECT_EQ(aide.out, HelpText(true)) << interface;
+    const auto help = RunCliProcess({"--help"}, folder.Path(), interface);
+    EXPECT_EQ(help.status, kExitSuccess);
+    EXPECT_EQ(help.out, HelpText(false)) << interface;
+  }
   const auto version = RunCliProcess({"--version"}, folder.Path());
   EXPECT_EQ(version.status, kExitSuccess);
   EXPECT_EQ(version.out.rfind("umbrix-cli ", 0), 0u);

@@ -14,7 +14,9 @@
 #include "render/DrawingFont.h"
 #include "render/DrawingPalette.h"
 #include "render/RasterDrawing.h"
+#include "support/DialCatalogue.h"
 #include "support/TempFolder.h"
+#include "trace/TraceDial.h"
 
 namespace umbrix {
 namespace {
@@ -326,6 +328,56 @@ TEST(SmoothCanvas, TheWindowsDrawingKeepsTheBitmapAndAddsTheScreenImage) {
   // without a ratio the window shows the bitmap itself
   drawing.SetScreenRatio(0);
   EXPECT_EQ(&drawing.ScreenImage(), &drawing.Bitmap());
+}
+
+// The window's drawing reaches the bitmap only when it is read: read after any sequence of
+// drawings and frames, the bitmap is the one drawn at once without a screen image.
+TEST(SmoothCanvas, TheBitmapReadLaterIsTheOneDrawnAtOnce) {
+  enum class Step { Busiest, Other, Line, RedFrame, BlackFrame, Read };
+  const DialProject busiest = testing::BusiestDial();
+  const DialProject other = testing::DialCatalogue().front().project;
+  const DrawingFrame fitted = testing::FittedFrame(busiest, 600, MeasureMargin());
+  const auto draw = [&](RasterDrawing& drawing, Step step) {
+    DrawingFrame frame = fitted;
+    frame.plate = (step == Step::Other ? other : busiest).Plate;
+    frame.ComputeScale();
+    if (step == Step::RedFrame || step == Step::BlackFrame) {
+      drawing.DrawOuterFrame(step == Step::RedFrame ? colours::Red : colours::Black);
+    } else if (step == Step::Read) {
+      drawing.Bitmap();
+    } else if (step == Step::Line) {
+      // no fill, a wide pen, across the whole bitmap and its frame
+      const auto canvas = drawing.DrawOnBitmap(frame);
+      canvas->SetPenWidth(3);
+      canvas->DrawSegment(colours::Blue, {-1000, 10}, {1000, -10});
+    } else {
+      const DialProject& p = step == Step::Other ? other : busiest;
+      Report report;
+      const DirectTraceResult set = TraceFromOrientation(p, report);
+      const auto canvas = drawing.DrawOnBitmap(frame);
+      TraceDial(p, set.orientation, set.hourLimits.limits, frame, *canvas, {}, report);
+    }
+  };
+  using enum Step;
+  const std::vector<std::vector<Step>> rows = {
+      {Busiest},
+      {Busiest, RedFrame, Line},
+      {Busiest, Line, RedFrame, Read, Other, Line, BlackFrame},
+      {RedFrame, Other, Line, Line, Busiest, Line},
+  };
+  for (std::size_t r = 0; r < rows.size(); ++r) {
+    RasterDrawing later;
+    later.SetScreenRatio(2);
+    RasterDrawing atOnce;
+    for (RasterDrawing* drawing : {&later, &atOnce}) {
+      drawing->ResizeDrawing(fitted.widthPx, fitted.heightPx);
+      for (const Step step : rows[r]) draw(*drawing, step);
+    }
+    ASSERT_EQ(later.Bitmap(), atOnce.Bitmap()) << "row " << r;
+    // read again with no drawing between: not drawn again
+    const qint64 drawn = later.Bitmap().cacheKey();
+    EXPECT_EQ(later.Bitmap().cacheKey(), drawn) << "row " << r;
+  }
 }
 
 }  // namespace

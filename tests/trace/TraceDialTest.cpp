@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/RecordingCanvas.h"
+#include "trace/CanvasRecording.h"
 #include "trace/TraceDial.h"
 #include "trace/TraceFixtures.h"
 
@@ -822,6 +823,34 @@ TEST(TraceDial, EveryFigureOfEveryOrientationStaysFiniteAndInsideTheFrame) {
   }
   EXPECT_EQ(worst, 0) << "worst at " << where;
   EXPECT_GT(points, 100000);
+}
+
+// Replayed, a recording makes every call of the pass again, in order, with the same pen; the
+// tracer placed its labels by the extents the recording measured.
+TEST(CanvasRecording, AReplayMakesEveryCallOfThePassAgain) {
+  const DialProject p = FullHorizontalDial();
+  const Orientation o = TypedOrientation(45, 0, 0, 0);
+  const Pass direct = Trace(p, o);
+  CanvasRecording recording([&](std::string_view t) { return direct.canvas.MeasureText(t); });
+  Report report;
+  TraceDial(p, o, kHorizontal45, FrameFor(p.Plate), recording, WithReport(), report);
+  EXPECT_TRUE(recording.FillsSurface());
+  RecordingCanvas replayed;
+  recording.Replay(replayed);
+  const std::vector<CanvasCall>& want = direct.canvas.calls;
+  ASSERT_EQ(replayed.calls.size(), want.size());
+  for (std::size_t i = 0; i < want.size(); ++i) {
+    const CanvasCall& got = replayed.calls[i];
+    EXPECT_TRUE(got.kind == want[i].kind && got.colour == want[i].colour &&
+                got.points == want[i].points && got.text == want[i].text &&
+                got.label.px == want[i].label.px && got.label.py == want[i].label.py &&
+                got.penStyle == want[i].penStyle && got.penWidth == want[i].penWidth)
+        << "call " << i;
+  }
+  for (const CallKind kind : {CallKind::DrawSegment, CallKind::DrawPolyline, CallKind::DrawMarker,
+                              CallKind::DrawLabel, CallKind::DrawFilledPolygon,
+                              CallKind::DrawFilledQuads})
+    EXPECT_FALSE(replayed.Of(kind).empty()) << static_cast<int>(kind);
 }
 
 }  // namespace
