@@ -140,6 +140,8 @@ void BM_PrintToPdf(benchmark::State& state) {
   window.Start({umbrix::testing::CopyInto(scratch.Path(), kWorkedExample).string()});
   umbrix::PdfPrinter printer(umbrix::Paper::A4);
   window.UsePrinter(printer);
+  // the 1:1 print's sheets question would be answered Cancel on the terminal
+  window.printing().ConfirmTrueScaleSheets(false);
   const QSize screen = window.Bitmap().size();
   for (auto _ : state) {
     const umbrix::PrintOutcome outcome = layout == umbrix::PrintLayout::Report
