@@ -4,6 +4,7 @@
 #include <system_error>
 #include <utility>
 
+#include "app/MenuCommands.h"
 #include "app/Session.h"
 #include "model/Numbers.h"
 
@@ -180,6 +181,16 @@ void DeskDial::Tick() {
 
 void DeskDial::StoreDeskSettings() {
   if (s_.DeskMode() && file_.Active()) ExchangeDeskSettings();
+}
+
+void DeskDial::Register(MenuCommands& menus) {
+  menus.Add(MenuId::CadBur1, [this] { ToggleCommand(); });
+  menus.Add(MenuId::RetUmbrix1, [this] { ToggleCommand(); });
+  menus.Add(
+      MenuId::TjsVisible1, [this] { ToggleStayOnTop(); },
+      [this] {
+        return MenuItemState{stayOnTop_, true};
+      });
 }
 
 }  // namespace umbrix

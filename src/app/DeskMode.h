@@ -15,6 +15,8 @@
 
 namespace umbrix {
 
+class MenuCommands;
+
 inline constexpr const char* kNoDialTracedText = UMBRIX_TR("Message", "Le cadran n'est pas tracé");
 /// The desk dial's redraw period.
 inline constexpr int kDeskTickMs = 20000;
@@ -51,6 +53,8 @@ class DeskDial {
   /// "Toujours visible": the check mark inverted, the window kept above the others or not.
   void ToggleStayOnTop();
   bool StayOnTop() const { return stayOnTop_; }
+  /// Registers "Cadran de &bureau" and the popup's "Toujours visible" and "Retour Umbrix".
+  void Register(MenuCommands& menus);
 
   /// A resize the window asks about or received in desk-dial mode, from the outer size
   /// `currentOuter`: the outer size to take, or nothing to refuse it (keep the current size).

@@ -58,20 +58,10 @@ void Documentation::OpenManual() {
 
 void Documentation::ShowAbout() { prompts_.ShowMessage(AboutMessage(language_)); }
 
-bool Documentation::Activate(MenuId id) {
-  switch (id) {
-    case MenuId::Aide1:
-      ShowHelp(kFirstTopic);
-      return true;
-    case MenuId::ManuelUtil1:
-      OpenManual();
-      return true;
-    case MenuId::Apropos2:
-      ShowAbout();
-      return true;
-    default:
-      return false;
-  }
+void Documentation::Register(MenuCommands& menus) {
+  menus.Add(MenuId::Aide1, [this] { ShowHelp(kFirstTopic); });
+  menus.Add(MenuId::ManuelUtil1, [this] { OpenManual(); });
+  menus.Add(MenuId::Apropos2, [this] { ShowAbout(); });
 }
 
 }  // namespace umbrix

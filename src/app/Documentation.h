@@ -3,7 +3,7 @@
 
 #include <filesystem>
 
-#include "app/MainMenu.h"
+#include "app/MenuCommands.h"
 #include "app/Ports.h"
 #include "model/Language.h"
 #include "model/Message.h"
@@ -43,8 +43,8 @@ class Documentation {
   void OpenManual();
   /// "A &Propos".
   void ShowAbout();
-  /// Runs the item when it is one of the "&?" menu's; false for every other item.
-  bool Activate(MenuId id);
+  /// Registers the "&?" menu's rows: "&Aide", "&Manuel d'util." and "A &Propos".
+  void Register(MenuCommands& menus);
 
  private:
   Prompts& prompts_;

@@ -138,17 +138,9 @@ void ExportCommands::ExportFabricationCommand() {
   }
 }
 
-bool ActivateExportItem(ExportCommands& commands, MenuId id) {
-  switch (id) {
-    case MenuId::FichierDxf1:
-      commands.ExportDxfCommand();
-      return true;
-    case MenuId::FichierFabrication1:
-      commands.ExportFabricationCommand();
-      return true;
-    default:
-      return false;
-  }
+void RegisterExportCommands(MenuCommands& menus, ExportCommands& commands) {
+  menus.Add(MenuId::FichierDxf1, [&commands] { commands.ExportDxfCommand(); });
+  menus.Add(MenuId::FichierFabrication1, [&commands] { commands.ExportFabricationCommand(); });
 }
 
 }  // namespace umbrix

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainMenu.h"
+#include "app/MenuCommands.h"
 #include "app/Ports.h"
 #include "app/Session.h"
 #include "model/Message.h"
@@ -68,7 +68,7 @@ class ExportCommands {
   Services& services_;
 };
 
-/// Runs the export command of a menu item; false for every other item.
-bool ActivateExportItem(ExportCommands& commands, MenuId id);
+/// Registers the two exports, "E&xport dxf" and "Export &fabrication (dxf, svg)".
+void RegisterExportCommands(MenuCommands& menus, ExportCommands& commands);
 
 }  // namespace umbrix

@@ -120,26 +120,12 @@ bool FileCommands::CloseRequested() {
   return true;
 }
 
-bool ActivateFileItem(FileCommands& commands, MenuId id) {
-  switch (id) {
-    case MenuId::Nouveau1:
-      commands.NewProject();
-      return true;
-    case MenuId::Ouvrir1:
-      commands.OpenCommand();
-      return true;
-    case MenuId::Sauver1:
-      commands.SaveCommand();
-      return true;
-    case MenuId::Sauversous1:
-      commands.SaveAsCommand();
-      return true;
-    case MenuId::Quitter1:
-      commands.Quit();
-      return true;
-    default:
-      return false;
-  }
+void RegisterFileCommands(MenuCommands& menus, FileCommands& commands) {
+  menus.Add(MenuId::Nouveau1, [&commands] { commands.NewProject(); });
+  menus.Add(MenuId::Ouvrir1, [&commands] { commands.OpenCommand(); });
+  menus.Add(MenuId::Sauver1, [&commands] { commands.SaveCommand(); });
+  menus.Add(MenuId::Sauversous1, [&commands] { commands.SaveAsCommand(); });
+  menus.Add(MenuId::Quitter1, [&commands] { commands.Quit(); });
 }
 
 }  // namespace umbrix

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/MainMenu.h"
+#include "app/MenuCommands.h"
 #include "app/Ports.h"
 #include "app/Session.h"
 #include "model/Texts.h"
@@ -62,7 +62,7 @@ class FileCommands {
   MainView& view_;
 };
 
-/// Runs the file command of a menu item; false for every other item.
-bool ActivateFileItem(FileCommands& commands, MenuId id);
+/// Registers "&Nouveau", "&Ouvrir", "&Enregistrer", "Enregistrer &Sous" and "&Quitter".
+void RegisterFileCommands(MenuCommands& menus, FileCommands& commands);
 
 }  // namespace umbrix

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/DeskMode.h"
+#include "app/MenuCommands.h"
 #include "app/Session.h"
 #include "model/Texts.h"
 
@@ -249,48 +249,29 @@ MenuItemState ItemState(const DrawingOptions& options, MenuId id) {
   }
 }
 
-bool ActivateMenuItem(Session& session, MenuId id) {
-  if (const auto item = PlainOption(id)) {
-    session.ToggleOption(*item);
-    return true;
+void RegisterSessionCommands(MenuCommands& menus, Session& session) {
+  const auto state = [&session](MenuId id) {
+    return [&session, id] { return ItemState(session.Project().Options, id); };
+  };
+  for (const MenuRow& row : kRows) {
+    const MenuId id = row.id;
+    if (const auto item = PlainOption(id)) {
+      menus.Add(
+          id, [&session, item = *item] { session.ToggleOption(item); }, state(id));
+    } else if (const auto sub = Subdivision(id)) {
+      menus.Add(
+          id, [&session, sub = *sub] { session.ToggleSubdivision(sub); }, state(id));
+    } else if (const auto arc = SignArc(id)) {
+      menus.Add(
+          id, [&session, arc = *arc] { session.ToggleSignArc(arc); }, state(id));
+    }
   }
-  if (const auto item = Subdivision(id)) {
-    session.ToggleSubdivision(*item);
-    return true;
-  }
-  if (const auto item = SignArc(id)) {
-    session.ToggleSignArc(*item);
-    return true;
-  }
-  switch (id) {
-    case M::Style1:
-      session.ChooseCaster(CasterItem::Style1);
-      return true;
-    case M::Gnomon1:
-      session.ChooseCaster(CasterItem::Gnomon1);
-      return true;
-    case M::Saisies1:
-      session.ShowSaisies();
-      return true;
-    case M::Fiabilite1:
-      session.ReliabilityCommand();
-      return true;
-    case M::CadBur1:
-    case M::RetUmbrix1:
-      if (DeskDial* desk = session.Desk()) {
-        desk->ToggleCommand();
-        return true;
-      }
-      return false;
-    case M::TjsVisible1:
-      if (DeskDial* desk = session.Desk()) {
-        desk->ToggleStayOnTop();
-        return true;
-      }
-      return false;
-    default:
-      return false;
-  }
+  menus.Add(
+      M::Style1, [&session] { session.ChooseCaster(CasterItem::Style1); }, state(M::Style1));
+  menus.Add(
+      M::Gnomon1, [&session] { session.ChooseCaster(CasterItem::Gnomon1); }, state(M::Gnomon1));
+  menus.Add(M::Saisies1, [&session] { session.ShowSaisies(); });
+  menus.Add(M::Fiabilite1, [&session] { session.ReliabilityCommand(); });
 }
 
 }  // namespace umbrix

@@ -1,7 +1,7 @@
 #pragma once
-// The main window's menus as data: every item's place, caption, shortcut and help topic, its
-// check mark and enabled state read from the session, and the session command it runs. The
-// window builds its menu bar from this table and forwards each click to `ActivateMenuItem`.
+// The main window's menus as data: every item's place, caption, shortcut and help topic, and
+// the session's own rows (options, files, entries, computations) registered with their commands.
+// The window builds its menu bar from this table and runs each click through `MenuCommands`.
 
 #include <optional>
 #include <span>
@@ -13,6 +13,7 @@
 
 namespace umbrix {
 
+class MenuCommands;
 class Session;
 
 /// Every menu, sub-menu and item of the main window, and of the desk-dial popup menu.
@@ -148,12 +149,8 @@ std::optional<LanguageItem> LanguageItemOf(MenuId id);
 inline constexpr const char* kLanguageNextStartText =
     UMBRIX_TR("Message", "La langue choisie sera celle du prochain démarrage d'Umbrix.");
 
-/// Runs what the item does. The prints and the drawing saved as a bitmap, which need the
-/// printer, are `ActivatePrintItem`'s (app/PrintCommands.h), the exports `ActivateExportItem`'s
-/// (app/ExportCommands.h), the file commands `ActivateFileItem`'s (app/FileCommands.h); they,
-/// the items whose command does not exist yet (help, the manual and the About box), and the desk
-/// dial's items in a session without a desk dial (the command line), do nothing here and return
-/// false; every other item returns true.
-bool ActivateMenuItem(Session& session, MenuId id);
+/// Registers the session's rows: the drawing options, the subdivisions, the sign arcs, the
+/// shadow-caster's type, "&Saisies" and "&Fiabilité de la mesure".
+void RegisterSessionCommands(MenuCommands& menus, Session& session);
 
 }  // namespace umbrix

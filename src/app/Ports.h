@@ -79,23 +79,17 @@ class Prompts {
   virtual std::optional<std::string> ChooseFileToSave(const FileDialog& dialog) = 0;
 };
 
-/// The main window as the session sees it: its title, its two panes, its menus, the dialog
-/// beside it, and the end of the program.
+/// The main window as the session sees it: the windows it shows and the end of the program. The
+/// title, the panes and the menus are the session's state, which the window reads once the
+/// event is handled (and before a box opens over it).
 class MainView {
  public:
   virtual ~MainView() = default;
-  virtual void SetWindowTitle(const std::string& title) = 0;
-  /// The report pane's whole text (lines end with CR LF).
-  virtual void SetReportText(const std::string& text) = 0;
-  /// The comments pane's whole text (lines joined with CR LF).
-  virtual void SetCommentsText(const std::string& text) = 0;
   virtual void ShowMainWindow() = 0;
   /// Shows the data-entry dialog, not modal, and activates it.
   virtual void ShowDialog() = 0;
   /// Shows a text in a window of its own, not modal, titled `title`, replacing the text it held.
   virtual void ShowTextWindow(const std::string& title, const std::string& text) = 0;
-  /// A menu item's check mark or enabled state changed: the view copies them from the options.
-  virtual void RefreshMenus() = 0;
   /// Ends the program once the current event is handled.
   virtual void Terminate() = 0;
 };
@@ -226,17 +220,13 @@ class Desktop {
   virtual OpenOutcome OpenDocument(const std::filesystem::path& path) = 0;
 };
 
-/// A run without a window (the command line): nobody sees a title, a pane or a menu, and the
-/// run ends when its work is done, not when asked.
+/// A run without a window (the command line): nobody sees a window, and the run ends when its
+/// work is done, not when asked.
 class NoWindow final : public MainView {
  public:
-  void SetWindowTitle(const std::string&) override {}
-  void SetReportText(const std::string&) override {}
-  void SetCommentsText(const std::string&) override {}
   void ShowMainWindow() override {}
   void ShowDialog() override {}
   void ShowTextWindow(const std::string&, const std::string&) override {}
-  void RefreshMenus() override {}
   void Terminate() override {}
 };
 

@@ -103,32 +103,17 @@ void PrintCommands::SaveDrawingBitmap() {
   if (const auto error = s_.Screen().SaveBitmap(*name)) prompts_.ShowMessage(*error);
 }
 
-bool ActivatePrintItem(PrintCommands& commands, MenuId id) {
-  switch (id) {
-    case MenuId::Imprimer1:
-      commands.PrintReport();
-      return true;
-    case MenuId::DemiFormat1:
-      commands.PrintDrawing(PrintLayout::Half);
-      return true;
-    case MenuId::PleinFormat1:
-      commands.PrintDrawing(PrintLayout::Full);
-      return true;
-    case MenuId::N2formats1:
-      commands.PrintDrawing(PrintLayout::TwoSheets);
-      return true;
-    case MenuId::N4formats1:
-      commands.PrintDrawing(PrintLayout::FourSheets);
-      return true;
-    case MenuId::Echelle1:
-      commands.PrintDrawing(PrintLayout::TrueScale);
-      return true;
-    case MenuId::Sauverlimage1:
-      commands.SaveDrawingBitmap();
-      return true;
-    default:
-      return false;
-  }
+void RegisterPrintCommands(MenuCommands& menus, PrintCommands& commands) {
+  menus.Add(MenuId::Imprimer1, [&commands] { commands.PrintReport(); });
+  const auto print = [&commands](PrintLayout layout) {
+    return [&commands, layout] { commands.PrintDrawing(layout); };
+  };
+  menus.Add(MenuId::DemiFormat1, print(PrintLayout::Half));
+  menus.Add(MenuId::PleinFormat1, print(PrintLayout::Full));
+  menus.Add(MenuId::N2formats1, print(PrintLayout::TwoSheets));
+  menus.Add(MenuId::N4formats1, print(PrintLayout::FourSheets));
+  menus.Add(MenuId::Echelle1, print(PrintLayout::TrueScale));
+  menus.Add(MenuId::Sauverlimage1, [&commands] { commands.SaveDrawingBitmap(); });
 }
 
 }  // namespace umbrix

@@ -3,7 +3,7 @@
 // dialog, the page plan worked out on the printer's measures, the dial traced as vectors onto the
 // printer's own pages; the screen's drawing is only read (its margin, its bitmap saved).
 
-#include "app/MainMenu.h"
+#include "app/MenuCommands.h"
 #include "app/Ports.h"
 #include "app/PrintPlan.h"
 #include "app/Session.h"
@@ -64,7 +64,7 @@ class PrintCommands {
   bool confirmSheets_ = false;
 };
 
-/// Runs the print or bitmap command of a menu item; false for every other item.
-bool ActivatePrintItem(PrintCommands& commands, MenuId id);
+/// Registers the rows of the prints and of "Enregistrer le &Graphique".
+void RegisterPrintCommands(MenuCommands& menus, PrintCommands& commands);
 
 }  // namespace umbrix

@@ -81,7 +81,6 @@ Session::Session(Ports ports, SessionSettings settings)
       form_(project_, state_, host_, std::move(settings.dates)),
       screen_(ports.drawing) {
   state_.EnglishUi = settings.englishUi;
-  view_.SetWindowTitle(title_);
   // the window's first size: the start-up plate is a 100 mm square, which always fits
   FitDrawing();
 }
@@ -89,27 +88,17 @@ Session::Session(Ports ports, SessionSettings settings)
 bool Session::Start(const std::vector<std::string>& args) {
   const StartupRequest request = form_.FormCreate(args);
   SetTitle(UnmodifiedTitle(state_.ProjectFileName));
-  view_.RefreshMenus();
   if (request.fileToOpen.empty()) return true;
   return OpenProject(request.fileToOpen);
 }
 
 // ---------------------------------------------------------------- title, panes
 
-void Session::SetTitle(std::string title) {
-  title_ = std::move(title);
-  view_.SetWindowTitle(title_);
-}
+void Session::SetTitle(std::string title) { title_ = std::move(title); }
 
-void Session::SetReportPane(std::string text) {
-  reportPane_ = std::move(text);
-  view_.SetReportText(reportPane_);
-}
+void Session::SetReportPane(std::string text) { reportPane_ = std::move(text); }
 
-void Session::SetComments(std::string text) {
-  project_.Comments = std::move(text);
-  view_.SetCommentsText(project_.Comments);
-}
+void Session::SetComments(std::string text) { project_.Comments = std::move(text); }
 
 void Session::RefreshTitle() {
   const std::string& name = state_.ProjectFileName;
@@ -366,28 +355,24 @@ void Session::ToggleOption(OptionItem item) {
   MenuOption& option = OptionOf(project_.Options, item);
   if (!option.enabled) return;
   option.checked = !option.checked;
-  view_.RefreshMenus();
   SetModifiedTitle();
   RunComputation();
 }
 
 void Session::ToggleSubdivision(SubdivisionItem item) {
   umbrix::ToggleSubdivision(project_.Options, item);
-  view_.RefreshMenus();
   SetModifiedTitle();
   RunComputation();
 }
 
 void Session::ToggleSignArc(SignArcItem item) {
   umbrix::ToggleSignArc(project_.Options, item);
-  view_.RefreshMenus();
   SetModifiedTitle();
   RunComputation();
 }
 
 void Session::ChooseCaster(CasterItem item) {
   const bool changed = umbrix::ChooseCaster(project_.Options, item);
-  view_.RefreshMenus();
   if (!changed) return;
   SetModifiedTitle();
   RunComputation();
@@ -439,9 +424,7 @@ bool Session::OpenProject(const std::string& fileName, bool runComputation) {
     return false;
   }
   SetTitle(UnmodifiedTitle(state_.ProjectFileName));
-  view_.SetCommentsText(project_.Comments);
   view_.ShowMainWindow();
-  view_.RefreshMenus();
   // before the computation's own questions about what the cut took away
   if (opened.file.warning) prompts_.ShowMessage(*opened.file.warning);
   if (runComputation) RunComputation();

@@ -215,7 +215,8 @@ class Session {
     explicit Host(Session& session) : s_(session) {}
     void MarkModified(bool testDataValid, bool clearDrawing) override;
     void FitDrawing() override { s_.FitDrawing(); }
-    void MenuEnabledChanged(MenuItem, bool) override { s_.view_.RefreshMenus(); }
+    // the window reads the menus' states once the event is handled
+    void MenuEnabledChanged(MenuItem, bool) override {}
     void ShowMessage(const Message& message) override { s_.prompts_.ShowMessage(message); }
     ClockReading Now() const override;
     const ZoneRules* Zones() const override { return &s_.services_.Zones(); }

@@ -24,8 +24,8 @@ class HelpSupport final : public QObject {
   HelpSupport(MainWindow& window, Prompts& prompts, bool englishUi = false);
   ~HelpSupport() override;
 
-  /// Runs the item when it is one of the "&?" menu's; false for every other item.
-  bool Activate(MenuId id) { return documentation_.Activate(id); }
+  /// Registers the "&?" menu's rows.
+  void Register(MenuCommands& menus) { documentation_.Register(menus); }
   /// The topic F1 shows when pressed on `widget` (a widget of the main window or the dialog,
   /// or an open menu); none when F1 there is not the program's.
   std::optional<int> TopicAt(const QWidget* widget) const;

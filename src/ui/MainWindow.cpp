@@ -198,8 +198,10 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   modeLabel_->setObjectName(QStringLiteral("Label2"));
   split_ = new SplitHandle(*this, client_);
   setTabOrder(comments_, report_);
-  connect(comments_, &QPlainTextEdit::textChanged, this,
-          [this] { session_->CommentsEdited(ToCrLf(comments_->toPlainText())); });
+  connect(comments_, &QPlainTextEdit::textChanged, this, [this] {
+    shownComments_ = ToCrLf(comments_->toPlainText());
+    Forward([this] { session_->CommentsEdited(shownComments_); });
+  });
 
   drawing_.OnPresent([this] { client_->update(); });
   drawing_.SetScreenRatio(devicePixelRatioF());
@@ -232,6 +234,12 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   dialog_ = new SaisiesDialog(
       *session_, [this] { RefreshAll(); }, busy_, this);
   help_ = new HelpSupport(*this, prompts, englishUi_);
+  RegisterSessionCommands(commands_, *session_);
+  RegisterExportCommands(commands_, *exports_);
+  RegisterFileCommands(commands_, *files_);
+  desk_->Register(commands_);
+  help_->Register(commands_);
+  RegisterLanguageChoice();
   BuildWelcome();
   ListExamples(LocateProgramFile(
       QCoreApplication::applicationDirPath().toStdString(), "examples"));
@@ -278,6 +286,8 @@ void MainWindow::WaitUntilFramed(int timeoutMs) {
 }
 
 bool MainWindow::event(QEvent* event) {
+  // a box opened in the middle of a command: the window behind it shows the state as it stands
+  if (event->type() == QEvent::WindowBlocked && session_ && !refreshing_) PullView();
   // the normal frame, seen while the window can show it, for the desk dial's placements
   if (event->type() == QEvent::Move || event->type() == QEvent::WindowActivate) Frame();
   // a window manager tells its frame only once the window is up: size it again with that frame
@@ -322,33 +332,36 @@ void MainWindow::BuildMenus() {
     // the hint of a disabled item shows as its tooltip
     if (*row.disabledHint != '\0' && parent != nullptr) parent->setToolTipsVisible(true);
     const MenuId id = row.id;
-    connect(action, &QAction::triggered, this, [this, id] {
-      Forward([this, id] {
-        if (!ChooseLanguage(id) && !ActivatePrintItem(*printing_, id) &&
-            !ActivateExportItem(*exports_, id) && !ActivateFileItem(*files_, id) &&
-            !help_->Activate(id)) {
-          ActivateMenuItem(*session_, id);
-        }
-      });
-    });
+    connect(action, &QAction::triggered, this,
+            [this, id] { Forward([this, id] { commands_.Run(id); }); });
     actions_[row.id] = action;
   }
 }
 
-bool MainWindow::ChooseLanguage(MenuId id) {
-  const std::optional<LanguageItem> item = LanguageItemOf(id);
-  if (!item) return false;
-  nextLanguage_ = *item == LanguageItem::Desktop  ? std::nullopt
-                  : *item == LanguageItem::French ? std::optional(InterfaceLanguageId::French)
-                                                  : std::optional(InterfaceLanguageId::English);
-  StoreLanguage(nextLanguage_);
-  prompts_.ShowMessage(InfoMessage(kLanguageNextStartText));
-  return true;
+void MainWindow::RegisterLanguageChoice() {
+  for (const MenuId id : {MenuId::LangueBureau1, MenuId::LangueFrancais1, MenuId::LangueAnglais1}) {
+    const LanguageItem item = *LanguageItemOf(id);
+    const std::optional<InterfaceLanguageId> language =
+        item == LanguageItem::Desktop  ? std::nullopt
+        : item == LanguageItem::French ? std::optional(InterfaceLanguageId::French)
+                                       : std::optional(InterfaceLanguageId::English);
+    commands_.Add(
+        id,
+        [this, language] {
+          nextLanguage_ = language;
+          StoreLanguage(nextLanguage_);
+          prompts_.ShowMessage(InfoMessage(kLanguageNextStartText));
+        },
+        [this, language] {
+          return MenuItemState{nextLanguage_ == language, true};
+        });
+  }
 }
 
 void MainWindow::UsePrinter(Printer& printer) {
   printing_ = std::make_unique<PrintCommands>(*session_, prompts_, printer, services_);
   printing_->ConfirmTrueScaleSheets(true);
+  RegisterPrintCommands(commands_, *printing_);
 }
 
 void MainWindow::BuildDeskPopup() {
@@ -361,7 +374,7 @@ void MainWindow::BuildDeskPopup() {
     action->setCheckable(row.kind == MenuKind::Option);
     const MenuId id = row.id;
     connect(action, &QAction::triggered, this,
-            [this, id] { Forward([this, id] { ActivateMenuItem(*session_, id); }); });
+            [this, id] { Forward([this, id] { commands_.Run(id); }); });
     // its shortcut must work while the popup is closed and the menu bar hidden
     addAction(action);
     actions_[row.id] = action;
@@ -461,7 +474,7 @@ void MainWindow::ListExamples(const std::filesystem::path& folder) {
 void MainWindow::RefreshAll() {
   if (refreshing_) return;
   refreshing_ = true;
-  RefreshMenus();
+  PullView();
   // the first start's help stays until a dial is drawn or a project opened, then for good
   welcomeDone_ = welcomeDone_ || session_->State().DrawingExists ||
                  !session_->State().ProjectFileName.empty();
@@ -500,9 +513,24 @@ void MainWindow::UpdateDrawingCursor() {
   }
 }
 
-void MainWindow::SetWindowTitle(const std::string& title) {
-  setWindowTitle(QString::fromStdString(title));
-  if (deskLook_) client_->setToolTip(windowTitle());
+void MainWindow::PullView() {
+  const QString title = QString::fromStdString(session_->Title());
+  if (windowTitle() != title) {
+    setWindowTitle(title);
+    if (deskLook_) client_->setToolTip(title);
+  }
+  // compared first: a report drawn again with the same text keeps its scroll position
+  if (shownReport_ != session_->ReportPane()) {
+    shownReport_ = session_->ReportPane();
+    report_->setPlainText(FromCrLf(shownReport_));
+  }
+  if (shownComments_ != session_->Project().Comments) {
+    shownComments_ = session_->Project().Comments;
+    // the project's own comments are not an edit of them
+    const QSignalBlocker block(comments_);
+    comments_->setPlainText(FromCrLf(shownComments_));
+  }
+  RefreshMenus();
 }
 
 void MainWindow::FollowScreenRatio(double ratio) {
@@ -510,14 +538,6 @@ void MainWindow::FollowScreenRatio(double ratio) {
   // the screen image keeps the bitmap's content until the dial is traced at the new ratio
   drawing_.SetScreenRatio(ratio);
   if (session_ && session_->State().DrawingExists && !busy_()) session_->RedrawWithoutReport();
-}
-
-void MainWindow::SetReportText(const std::string& text) { report_->setPlainText(FromCrLf(text)); }
-
-void MainWindow::SetCommentsText(const std::string& text) {
-  // the project's own comments are not an edit of them
-  const QSignalBlocker block(comments_);
-  comments_->setPlainText(FromCrLf(text));
 }
 
 void MainWindow::ShowMainWindow() {
@@ -570,17 +590,12 @@ void MainWindow::ShowTextWindow(const std::string& title, const std::string& tex
 }
 
 void MainWindow::RefreshMenus() {
-  const DrawingOptions& options = session_->Project().Options;
+  ++menuRefreshes_;
   for (const auto& [id, action] : actions_) {
-    MenuItemState state = id == MenuId::TjsVisible1
-                              ? MenuItemState{desk_ && desk_->StayOnTop(), true}
-                              : ItemState(options, id);
-    if (const auto item = LanguageItemOf(id)) {
-      state.checked = *item == LanguageItem::Desktop ? !nextLanguage_
-                      : *item == LanguageItem::French
-                          ? nextLanguage_ == InterfaceLanguageId::French
-                          : nextLanguage_ == InterfaceLanguageId::English;
-    }
+    const std::optional<MenuItemState> registered = commands_.State(id);
+    // a menu runs nothing: it keeps the state the window gave it ("&Exemples" without examples)
+    if (!registered) continue;
+    const MenuItemState state = *registered;
     const QSignalBlocker block(action);
     if (action->isCheckable() && action->isChecked() != state.checked) {
       action->setChecked(state.checked);

@@ -19,6 +19,7 @@
 #include "app/FileCommands.h"
 #include "app/MainMenu.h"
 #include "app/Manipulation.h"
+#include "app/MenuCommands.h"
 #include "app/Ports.h"
 #include "app/PrintCommands.h"
 #include "app/Session.h"
@@ -88,8 +89,13 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   /// The splitter's handle, left of the report pane.
   QWidget* Splitter() const;
 
-  /// Copies the session onto the menus, the mode label and the dialog.
+  /// Copies the session onto the title, the panes, the menus, the mode label and the dialog:
+  /// once after each event the window forwards.
   void RefreshAll();
+  /// What every menu row runs and shows, as the command families registered them.
+  const MenuCommands& Commands() const { return commands_; }
+  /// How many times the menus' check marks and enabled states were copied from the session.
+  int MenuRefreshes() const { return menuRefreshes_; }
   /// Fills "&Exemples" with the projects of `folder` (the build's or the installed examples at
   /// start-up).
   void ListExamples(const std::filesystem::path& folder);
@@ -99,13 +105,9 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   void OnFirstDialPainted(std::function<void()> painted) { firstDialPainted_ = std::move(painted); }
 
   // MainView
-  void SetWindowTitle(const std::string& title) override;
-  void SetReportText(const std::string& text) override;
-  void SetCommentsText(const std::string& text) override;
   void ShowMainWindow() override;
   void ShowDialog() override;
   void ShowTextWindow(const std::string& title, const std::string& text) override;
-  void RefreshMenus() override;
   void Terminate() override;
 
   // DeskWindow
@@ -138,8 +140,12 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   void BuildWelcome();
   /// A link of the first start's text: "exemples", "saisies" or "aide".
   void FollowWelcomeLink(const QString& link);
-  /// A "&Langue" item: the language kept for the next start, and said so; false for another item.
-  bool ChooseLanguage(MenuId id);
+  /// Registers the "&Langue" rows: the language kept for the next start, and said so.
+  void RegisterLanguageChoice();
+  /// The title, the two panes and the menus copied from the session: what a box opened in the
+  /// middle of a command shows behind it.
+  void PullView();
+  void RefreshMenus();
   void BuildDeskPopup();
   /// The desk look's parts, in the order `Apply` needs them.
   void SetDeskLook(bool desk);
@@ -171,6 +177,11 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   int reportWidth_ = 0;
   bool welcomeDone_ = false;
   std::map<MenuId, QAction*> actions_;
+  MenuCommands commands_;
+  int menuRefreshes_ = 0;
+  /// The panes' texts as last copied from the session (or typed, for the comments).
+  std::string shownReport_;
+  std::string shownComments_;
   std::unique_ptr<Session> session_;
   std::unique_ptr<Manipulation> hands_;
   std::unique_ptr<QtPrinter> printer_;

@@ -13,6 +13,7 @@
 #include "app/FakeDeskWindow.h"
 #include "app/MainMenu.h"
 #include "app/Manipulation.h"
+#include "app/MenuCommands.h"
 #include "app/SessionFixtures.h"
 #include "files/ProjectFile.h"
 #include "files/TextLines.h"
@@ -142,7 +143,9 @@ TEST(DeskGeometry, TheDeskTitleHasNoProgramNameNorExtension) {
 TEST(DeskEntering, WithoutATracedDialOnlyTheMessageShows) {
   Desk d(false);
   ASSERT_FALSE(d.app.state().DrawingExists);
-  ASSERT_TRUE(ActivateMenuItem(d.app.session, MenuId::CadBur1));
+  MenuCommands menus;
+  d.desk.Register(menus);
+  ASSERT_TRUE(menus.Run(MenuId::CadBur1));
   EXPECT_EQ(d.app.platform.MessageTexts(), std::vector<std::string>{"Le cadran n'est pas tracé"});
   EXPECT_EQ(d.app.platform.log, std::vector<std::string>{"message:Le cadran n'est pas tracé"});
   EXPECT_FALSE(d.On());
@@ -174,7 +177,7 @@ TEST(DeskEntering, AFirstUseOpensA160SquareAtTheWindowsPlace) {
   EXPECT_FALSE(d.desk.StayOnTop());
   EXPECT_TRUE(d.window.ticking);
   EXPECT_TRUE(d.window.deskLook);
-  // the title first, the whole look in one call, then the dial traced once at its size
+  // the whole look in one call, then the dial traced once at its size
   DeskLook look;
   look.desk = true;
   look.place = {300, 200, 160, 160};
@@ -182,7 +185,7 @@ TEST(DeskEntering, AFirstUseOpensA160SquareAtTheWindowsPlace) {
   look.minHeight = 146;
   look.ticking = true;
   EXPECT_EQ(d.window.looks, std::vector<DeskLook>{look});
-  EXPECT_TRUE(d.app.platform.LogHasInOrder({"title:  mur", "desk-look", "resize", "present"}));
+  EXPECT_TRUE(d.app.platform.LogHasInOrder({"desk-look", "resize", "present"}));
   EXPECT_EQ(d.app.platform.drawings, 1);
   // the desk font's margin, the bitmap fitted to the 154 x 140 client area
   EXPECT_EQ(d.app.session.Frame().marginPx, 14);
@@ -289,7 +292,7 @@ TEST(DeskLeaving, TheNormalWindowComesBackMaximizedAsItWas) {
   look.maximized = true;
   ASSERT_EQ(d.window.looks.size(), 2u);
   EXPECT_EQ(d.window.looks.back(), look);
-  EXPECT_TRUE(d.app.platform.LogHasInOrder({"normal-look", "title:Umbrix   mur.umd", "resize"}));
+  EXPECT_TRUE(d.app.platform.LogHasInOrder({"normal-look", "resize"}));
   // the normal fit again: the room of the normal window, the normal margin
   EXPECT_EQ(d.app.session.Frame().marginPx, 20);
   EXPECT_EQ(d.app.platform.bitmapWidth, 400 + 41);
@@ -310,10 +313,13 @@ TEST(DeskLeaving, TheNextEntryComesBackWhereTheDeskWindowWasAndOnTop) {
   Desk d;
   d.desk.ToggleDeskMode();
   d.window.Place({900, 30, 200, 210});
-  ASSERT_TRUE(ActivateMenuItem(d.app.session, MenuId::TjsVisible1));
+  MenuCommands menus;
+  d.desk.Register(menus);
+  ASSERT_TRUE(menus.Run(MenuId::TjsVisible1));
+  EXPECT_TRUE(menus.State(MenuId::TjsVisible1)->checked);
   EXPECT_TRUE(d.desk.StayOnTop());
   EXPECT_TRUE(d.window.onTop);
-  ASSERT_TRUE(ActivateMenuItem(d.app.session, MenuId::RetUmbrix1));
+  ASSERT_TRUE(menus.Run(MenuId::RetUmbrix1));
   ASSERT_FALSE(d.On());
   // the check mark stays while the window stops being on top
   EXPECT_TRUE(d.desk.StayOnTop());
@@ -322,7 +328,7 @@ TEST(DeskLeaving, TheNextEntryComesBackWhereTheDeskWindowWasAndOnTop) {
   d.desk.ToggleDeskMode();
   EXPECT_EQ(d.window.placement, (ScreenRect{900, 30, 200, 210}));
   EXPECT_TRUE(d.window.onTop);
-  ASSERT_TRUE(ActivateMenuItem(d.app.session, MenuId::TjsVisible1));
+  ASSERT_TRUE(menus.Run(MenuId::TjsVisible1));
   EXPECT_FALSE(d.window.onTop);
   EXPECT_FALSE(d.desk.StayOnTop());
 }

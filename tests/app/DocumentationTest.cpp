@@ -17,7 +17,10 @@ using testing::TempFolder;
 
 class DocumentationTest : public ::testing::Test {
  protected:
-  void SetUp() override { fs::create_directories(bin()); }
+  void SetUp() override {
+    fs::create_directories(bin());
+    docs_.Register(menus_);
+  }
   fs::path bin() const { return folder_.Path() / "bin"; }
   void Touch(const fs::path& p) { std::ofstream(folder_.Path() / p) << "%PDF-1.4"; }
 
@@ -25,10 +28,11 @@ class DocumentationTest : public ::testing::Test {
   FakePlatform platform_;
   FakeDesktop desktop_;
   Documentation docs_{platform_, desktop_, bin()};
+  MenuCommands menus_;
 };
 
 TEST_F(DocumentationTest, AbsentManualSaysSoAndNothingElse) {
-  EXPECT_TRUE(docs_.Activate(MenuId::ManuelUtil1));
+  EXPECT_TRUE(menus_.Run(MenuId::ManuelUtil1));
   ASSERT_EQ(platform_.messages.size(), 1u);
   EXPECT_EQ(platform_.messages[0], ErrorMessage("Le fichier Manuel.pdf est absent"));
   EXPECT_EQ(platform_.log, std::vector<std::string>{"message:Le fichier Manuel.pdf est absent"});
@@ -111,7 +115,7 @@ TEST_F(DocumentationTest, EachLanguageOpensItsOwnManualAndEnglishFallsBackOnTheF
 }
 
 TEST_F(DocumentationTest, AideShowsTheFirstPageAndF1ItsTopic) {
-  EXPECT_TRUE(docs_.Activate(MenuId::Aide1));
+  EXPECT_TRUE(menus_.Run(MenuId::Aide1));
   docs_.ShowHelp(9);
   docs_.ShowHelp(40);  // no such page: the first one rather than nothing
   EXPECT_EQ(desktop_.topics, (std::vector<int>{0, 9, 0}));
@@ -119,7 +123,7 @@ TEST_F(DocumentationTest, AideShowsTheFirstPageAndF1ItsTopic) {
 }
 
 TEST_F(DocumentationTest, AboutBoxLineByLine) {
-  EXPECT_TRUE(docs_.Activate(MenuId::Apropos2));
+  EXPECT_TRUE(menus_.Run(MenuId::Apropos2));
   ASSERT_EQ(platform_.messages.size(), 1u);
   const Message& about = platform_.messages[0];
   EXPECT_EQ(about.kind, MessageKind::Notice);
@@ -129,14 +133,6 @@ TEST_F(DocumentationTest, AboutBoxLineByLine) {
             "cadrans@umbrix.org");
   // the print header names the same address
   EXPECT_NE(about.text.find(kPhotoAddress), std::string::npos);
-}
-
-TEST_F(DocumentationTest, OnlyTheHelpMenusItemsAreItsOwn) {
-  for (const MenuId other : {MenuId::Nouveau1, MenuId::Apropos1, MenuId::Style1, MenuId::CadBur1}) {
-    EXPECT_FALSE(docs_.Activate(other)) << RowOf(other).name;
-  }
-  EXPECT_TRUE(platform_.log.empty());
-  EXPECT_TRUE(desktop_.log.empty());
 }
 
 }  // namespace

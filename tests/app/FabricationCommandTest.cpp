@@ -36,7 +36,7 @@ TEST(FabricationCommand, TheItemStandsAfterExportDxfWithoutAShortcut) {
 
 TEST(FabricationCommand, RefusedWithoutADrawing) {
   App app;
-  EXPECT_TRUE(ActivateExportItem(app.exports, MenuId::FichierFabrication1));
+  EXPECT_TRUE(app.menus.Run(MenuId::FichierFabrication1));
   EXPECT_EQ(app.platform.messages, Messages{ErrorMessage(kNoDrawingToExportText)});
   EXPECT_TRUE(app.platform.saveDialogs.empty());
   TempFolder folder;
@@ -55,21 +55,21 @@ TEST(FabricationCommand, WritesDxfOrSvgByTheNameAndAsksBeforeReplacing) {
 
   app.platform.filesToSave = {dxf};
   app.platform.answers = {Answer::Cancel};
-  ActivateExportItem(app.exports, MenuId::FichierFabrication1);
+  app.menus.Run(MenuId::FichierFabrication1);
   EXPECT_EQ(app.platform.saveDialogs, (std::vector<FileDialog>{{"dxf", kFabricationFilter, ""}}));
   EXPECT_EQ(Slurp(dxf), "ancien");
 
   app.platform.Forget();
   app.platform.filesToSave = {dxf};
   app.platform.answers = {Answer::Ok};
-  ActivateExportItem(app.exports, MenuId::FichierFabrication1);
+  app.menus.Run(MenuId::FichierFabrication1);
   EXPECT_TRUE(app.platform.messages.empty());
   EXPECT_EQ(Slurp(dxf), app.exports.FabricationDxfDocument());
   EXPECT_EQ(Slurp(dxf).rfind("999\r\nUmbrix - dessin de fabrication", 0), 0u);
 
   const std::string svg = folder.File("plaque.SVG");
   app.platform.filesToSave = {svg};
-  ActivateExportItem(app.exports, MenuId::FichierFabrication1);
+  app.menus.Run(MenuId::FichierFabrication1);
   EXPECT_EQ(Slurp(svg), app.exports.FabricationSvgDocument());
   EXPECT_EQ(Slurp(svg).rfind("<?xml", 0), 0u);
   EXPECT_TRUE(app.state().DrawingExists);
@@ -92,7 +92,7 @@ TEST(FabricationCommand, TheLoadedProjectIsNeverReplaced) {
   EXPECT_EQ(Slurp(name), before);
   app.platform.Forget();
   app.platform.filesToSave = {folder.File("mur.dxf")};
-  ActivateExportItem(app.exports, MenuId::FichierFabrication1);
+  app.menus.Run(MenuId::FichierFabrication1);
   EXPECT_EQ(app.platform.saveDialogs,
             (std::vector<FileDialog>{{"dxf", kFabricationFilter, "mur.dxf"}}));
   EXPECT_NE(Slurp(folder.File("mur.dxf")).find("mur - Trac\xE9 par le logiciel"), std::string::npos)

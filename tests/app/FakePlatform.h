@@ -1,6 +1,6 @@
 #pragma once
-// A platform for the session's tests: records every box, title, pane text and drawing call in
-// one log, and answers every question and file dialog from a script.
+// A platform for the session's tests: records every box, window shown and drawing call in one
+// log, and answers every question and file dialog from a script.
 
 #include <gtest/gtest.h>
 
@@ -41,9 +41,6 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   std::vector<Question> questions;
   std::vector<FileDialog> openDialogs;
   std::vector<FileDialog> saveDialogs;
-  std::vector<std::string> titles;
-  std::string report;
-  std::string comments;
   /// The text of the last window of its own.
   std::string textWindow;
   /// Every call on the bitmap since the last `Forget`.
@@ -95,25 +92,12 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
   }
   const ZoneRules& Zones() const override { return zones; }
 
-  void SetWindowTitle(const std::string& title) override {
-    titles.push_back(title);
-    log.push_back("title:" + title);
-  }
-  void SetReportText(const std::string& text) override {
-    report = text;
-    log.push_back(text.empty() ? "report-cleared" : "report");
-  }
-  void SetCommentsText(const std::string& text) override {
-    comments = text;
-    log.push_back("comments");
-  }
   void ShowMainWindow() override { log.push_back("main-window"); }
   void ShowDialog() override { log.push_back("dialog"); }
   void ShowTextWindow(const std::string& title, const std::string& text) override {
     textWindow = text;
     log.push_back("text-window:" + title);
   }
-  void RefreshMenus() override {}
   void Terminate() override {
     ++terminated;
     log.push_back("terminate");
@@ -149,7 +133,6 @@ class FakePlatform : public Prompts, public MainView, public DrawingSurface, pub
     questions.clear();
     openDialogs.clear();
     saveDialogs.clear();
-    titles.clear();
     frames.clear();
     savedPictures.clear();
     bitmap = RecordingCanvas();

@@ -128,25 +128,18 @@ TEST(MenuCommands, EachOptionItemTogglesItsOwnMarkAndMarksTheProject) {
     app.form().SetChecked(Check::Limite, true);
     app.form().SetChecked(Check::Locc, true);
     app.state().Modified = false;
-    const bool before = ItemState(app.project().Options, row.id).checked;
-    EXPECT_TRUE(ActivateMenuItem(app.session, row.id)) << row.name;
+    const bool before = app.menus.State(row.id).value().checked;
+    EXPECT_TRUE(app.menus.Run(row.id)) << row.name;
     // "&Style" is the current type: clicking it again is no change
     const bool expected = row.id == MenuId::Style1 ? before : !before;
-    EXPECT_EQ(ItemState(app.project().Options, row.id).checked, expected) << row.name;
+    EXPECT_EQ(app.menus.State(row.id).value().checked, expected) << row.name;
     EXPECT_EQ(app.state().Modified, row.id != MenuId::Style1) << row.name;
   }
 }
 
-TEST(MenuCommands, TheItemsOfLaterCommandsDoNothingYet) {
-  for (const MenuId id : {MenuId::Sauverlimage1, MenuId::Imprimer1, MenuId::DemiFormat1,
-                          MenuId::PleinFormat1, MenuId::N2formats1, MenuId::N4formats1,
-                          MenuId::CadBur1, MenuId::Aide1, MenuId::ManuelUtil1, MenuId::Apropos2}) {
-    App app;
-    EXPECT_FALSE(ActivateMenuItem(app.session, id)) << RowOf(id).name;
-    EXPECT_TRUE(app.platform.log.empty()) << RowOf(id).name;
-  }
+TEST(MenuCommands, QuitterEndsTheProgram) {
   App app;
-  EXPECT_TRUE(ActivateFileItem(app.files, MenuId::Quitter1));
+  EXPECT_TRUE(app.menus.Run(MenuId::Quitter1));
   EXPECT_EQ(app.platform.terminated, 1);
 }
 
@@ -258,13 +251,13 @@ TEST(TestTab, CalculeWritesBothPointsAndTraceDrawsOverTheDrawing) {
 
 TEST(Reliability, TheMenuShowsTheStudyAndAMissingEntryAsCalculerDoes) {
   App empty;
-  ActivateMenuItem(empty.session, MenuId::Fiabilite1);
+  empty.menus.Run(MenuId::Fiabilite1);
   EXPECT_TRUE(empty.platform.LogHasInOrder({"dialog", "message:Donner la géométrie du cadran"}));
   EXPECT_TRUE(empty.platform.textWindow.empty());
 
   App app;
   testing::TypeWorkedCase(app.form());
-  EXPECT_TRUE(ActivateMenuItem(app.session, MenuId::Fiabilite1));
+  EXPECT_TRUE(app.menus.Run(MenuId::Fiabilite1));
   EXPECT_TRUE(app.platform.LogHasInOrder({"text-window:Fiabilité de la mesure"}));
   EXPECT_EQ(app.platform.textWindow, ReliabilityText(StudyReliability(app.project())));
   EXPECT_NE(app.platform.textWindow.find("Fiabilité de la mesure (marques à ± 0.5 mm) :"),
@@ -295,7 +288,7 @@ TEST(Reliability, OnlyAnUnreliableMeasurementSpeaksAfterCalculer) {
   EXPECT_NE(close.platform.messages[0].text.find("peu fiable"), std::string::npos);
   // a redraw of the same dial does not say it again
   close.platform.Forget();
-  ActivateMenuItem(close.session, MenuId::Axes1);
+  close.menus.Run(MenuId::Axes1);
   EXPECT_TRUE(close.platform.messages.empty());
   EXPECT_FALSE(report.empty());
 }

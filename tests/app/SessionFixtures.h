@@ -4,9 +4,11 @@
 
 #include <string>
 
-#include "app/FakePlatform.h"
 #include "app/ExportCommands.h"
+#include "app/FakePlatform.h"
 #include "app/FileCommands.h"
+#include "app/MainMenu.h"
+#include "app/MenuCommands.h"
 #include "app/Session.h"
 #include "support/TempFolder.h"
 
@@ -17,12 +19,17 @@ struct App {
   explicit App(std::vector<std::string> args = {}) {
     started = session.Start(args);
     platform.Forget();
+    RegisterSessionCommands(menus, session);
+    RegisterExportCommands(menus, exports);
+    RegisterFileCommands(menus, files);
   }
   FakePlatform platform;
   Session session{platform};
   ExportCommands exports{session, platform, platform};
   FileCommands files{session, platform, platform};
   bool started = false;
+  /// The session's menu rows, as the window registers them.
+  MenuCommands menus;
 
   Form& form() { return session.Dialog(); }
   /// The dialog model's own way to the project, for states a person reaches only through files.

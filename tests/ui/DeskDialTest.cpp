@@ -67,6 +67,8 @@ TEST(DeskDialStory, CtrlHTurnsTheWindowIntoAToolWindowShowingOnlyTheDial) {
   // traced once, after the whole look is on: each desk-dial trace reads the time zone once
   EXPECT_EQ(p.fake.zoneReads, 1);
   EXPECT_EQ(p.window.windowTitle(), "  mur-declinant-ouest");
+  // the little window has no title bar: the name shows over the dial
+  EXPECT_EQ(p.window.centralWidget()->toolTip(), "  mur-declinant-ouest");
   EXPECT_TRUE(p.window.windowFlags().testFlag(Qt::Tool));
   EXPECT_FALSE(p.window.menuBar()->isVisible());
   EXPECT_FALSE(p.window.ReportPane()->isVisible());
@@ -85,6 +87,7 @@ TEST(DeskDialStory, CtrlHTurnsTheWindowIntoAToolWindowShowingOnlyTheDial) {
   QTest::keyClick(&p.window, Qt::Key_H, Qt::ControlModifier);
   ASSERT_FALSE(p.On());
   EXPECT_EQ(p.window.windowTitle(), "Umbrix   mur-declinant-ouest.umd");
+  EXPECT_EQ(p.window.centralWidget()->toolTip(), "");
   EXPECT_FALSE(p.window.windowFlags().testFlag(Qt::Tool));
   EXPECT_TRUE(p.window.menuBar()->isVisible());
   EXPECT_TRUE(p.window.ReportPane()->isVisible());

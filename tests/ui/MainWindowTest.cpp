@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QTabWidget>
@@ -214,6 +215,74 @@ TEST(MainWindowStory, AMenuToggleChangesItsCheckMarkAndTheDrawing) {
   EXPECT_TRUE(p.window.session().Project().Options.Axes1.checked);
   EXPECT_NE(p.window.Bitmap(), before);
   EXPECT_EQ(p.Title(), "Umbrix * mur-declinant-ouest.umd");
+}
+
+TEST(MainWindowStory, EveryItemOfTheMenusRunsTheCommandOfOneFamily) {
+  Program p;
+  const MenuCommands& menus = p.window.Commands();
+  size_t items = 0;
+  for (const MenuRow& row : MenuTable()) {
+    const bool item = row.kind != MenuKind::Menu;
+    items += item ? 1 : 0;
+    EXPECT_EQ(menus.Has(row.id), item) << row.name;
+  }
+  // a row that two families registered counts twice
+  EXPECT_EQ(menus.Registrations(), items);
+}
+
+TEST(MainWindowStory, AToggleRefreshesTheMenusOnceAndShowsItsNewMark) {
+  const TempFolder folder;
+  Program p({CopyInto(folder.Path(), kWorkedExample).string()});
+  // a menu keeps the state the window gave it: "&Exemples" without examples stays disabled
+  p.window.ListExamples(folder.Path() / "aucun");
+  // a box of the dialog that enables menu items is one event as well
+  int before = p.window.MenuRefreshes();
+  Click(p.Control<QCheckBox>(ControlId::Hvrai));
+  EXPECT_EQ(p.window.MenuRefreshes(), before + 1);
+  EXPECT_FALSE(p.window.Action(MenuId::HiverPrintemps1)->isEnabled());
+  // an option, a subdivision, a sign arc, the caster's type, then the desk dial's stay-on-top
+  for (const MenuId id :
+       {MenuId::Axes1, MenuId::Quart, MenuId::SgTou, MenuId::Gnomon1, MenuId::TjsVisible1}) {
+    if (id == MenuId::TjsVisible1) {
+      p.window.Action(MenuId::CadBur1)->trigger();
+      ASSERT_TRUE(p.window.session().DeskMode());
+    }
+    QAction* action = p.window.Action(id);
+    const bool checked = action->isChecked();
+    before = p.window.MenuRefreshes();
+    action->trigger();
+    EXPECT_EQ(p.window.MenuRefreshes(), before + 1) << RowOf(id).name;
+    EXPECT_NE(action->isChecked(), checked) << RowOf(id).name;
+  }
+  EXPECT_TRUE(p.window.desk().StayOnTop());
+  EXPECT_EQ(p.window.session().Project().Options.HourSubdivisions, 4);
+  EXPECT_FALSE(p.window.Action(MenuId::Exemples1)->isEnabled());
+}
+
+TEST(MainWindowStory, ABoxOpenedByAToggleShowsTheWindowAsTheToggleLeftIt) {
+  const TempFolder folder;
+  QtPrompts prompts(QString::fromStdString(folder.Path().string()));
+  FakePlatform services;
+  MainWindow window(prompts, services, [&prompts] { return prompts.Busy(); });
+  window.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+  window.Start({});
+  QString text;
+  std::string title;
+  bool checked = false;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    text = box->text();
+    title = window.windowTitle().toStdString();
+    checked = window.Action(MenuId::Axes1)->isChecked();
+    box->accept();
+  });
+  // no dial yet: the toggle marks the project and asks for the first missing entry
+  window.Action(MenuId::Axes1)->trigger();
+  EXPECT_EQ(text, "Donner la géométrie du cadran");
+  EXPECT_EQ(title, "Umbrix * ");
+  EXPECT_TRUE(checked);
 }
 
 TEST(MainWindowStory, TheMenuSavesTheEntryStillBeingTyped) {
