@@ -64,6 +64,23 @@ struct Program {
   QString Title() const { return window.windowTitle(); }
 };
 
+/// A started window whose boxes and file dialogs are Qt's own, in a folder of its own.
+struct RealBoxes {
+  explicit RealBoxes(bool workedExample)
+      : prompts(QString::fromStdString(folder.Path().string())),
+        window(prompts, services, [this] { return prompts.Busy(); }) {
+    window.show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+    std::vector<std::string> args;
+    if (workedExample) args.push_back(CopyInto(folder.Path(), kWorkedExample).string());
+    window.Start(args);
+  }
+  const TempFolder folder;
+  QtPrompts prompts;
+  FakePlatform services;
+  MainWindow window;
+};
+
 /// Clicks a box on its indicator, the part of it that takes clicks.
 void Click(QCheckBox* box) {
   QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(6, box->height() / 2));
@@ -260,13 +277,8 @@ TEST(MainWindowStory, AToggleRefreshesTheMenusOnceAndShowsItsNewMark) {
 }
 
 TEST(MainWindowStory, ABoxOpenedByAToggleShowsTheWindowAsTheToggleLeftIt) {
-  const TempFolder folder;
-  QtPrompts prompts(QString::fromStdString(folder.Path().string()));
-  FakePlatform services;
-  MainWindow window(prompts, services, [&prompts] { return prompts.Busy(); });
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  window.Start({});
+  RealBoxes p(false);
+  MainWindow& window = p.window;
   QString text;
   std::string title;
   bool checked = false;
@@ -413,13 +425,9 @@ TEST(MainWindowStory, InTheCommentsCtrlXCutsAndTheExportKeyOpensTheExport) {
 }
 
 TEST(MainWindowStory, TheWorkshopExportWritesTheFormatOfTheFilterChosen) {
-  const TempFolder folder;
-  QtPrompts prompts(QString::fromStdString(folder.Path().string()));
-  FakePlatform services;
-  MainWindow window(prompts, services, [&prompts] { return prompts.Busy(); });
-  window.show();
-  ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-  window.Start({CopyInto(folder.Path(), kWorkedExample).string()});
+  RealBoxes p(true);
+  const TempFolder& folder = p.folder;
+  MainWindow& window = p.window;
   const struct {
     int filterDowns;  // presses of the down arrow in the list of types
     const char* typed;
@@ -456,7 +464,7 @@ TEST(MainWindowStory, TheWorkshopExportWritesTheFormatOfTheFilterChosen) {
     std::filesystem::remove(folder.Path() / r.written);
   }
   EXPECT_FALSE(std::filesystem::exists(folder.Path() / "atelier"));
-  EXPECT_TRUE(services.messages.empty());
+  EXPECT_TRUE(p.services.messages.empty());
 }
 
 TEST(MainWindowStory, ANarrowWindowPutsTheReportAboveTheComments) {
