@@ -5,8 +5,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
-
 #include "render/DrawingFont.h"
 #include "render/RasterDrawing.h"
 #include "support/DialCatalogue.h"
@@ -48,14 +46,3 @@ void BM_MoveDragStepAtTwiceTheDensity(benchmark::State& state) {
 BENCHMARK(BM_MoveDragStepAtTwiceTheDensity)->Unit(benchmark::kMillisecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  qputenv("QT_SCALE_FACTOR", "2");
-  QApplication app(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
