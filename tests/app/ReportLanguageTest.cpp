@@ -16,6 +16,7 @@
 #include "app/ExportCommands.h"
 #include "app/FakePlatform.h"
 #include "app/Session.h"
+#include "support/DigitRuns.h"
 #include "support/FileCopy.h"
 #include "support/TempFolder.h"
 
@@ -23,6 +24,7 @@ namespace umbrix {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::DigitRuns;
 
 /// A language whose every text has its lower-case letters crossed out as "x", accented letters
 /// and signs included: a line that never went through the language keeps its French letters.
@@ -66,18 +68,6 @@ Composed ComposedTexts(const fs::path& project, const TextLanguage* language) {
     out.title += line + "\n";
   }
   out.title += MessageIn(AboutMessage(session.Language()), session.Language());
-  return out;
-}
-
-std::vector<std::string> Numbers(const std::string& text) {
-  std::vector<std::string> out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (!std::isdigit(static_cast<unsigned char>(text[i]))) continue;
-    std::size_t j = i;
-    while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) ++j;
-    out.push_back(text.substr(i, j - i));
-    i = j;
-  }
   return out;
 }
 
@@ -131,7 +121,7 @@ TEST(ReportLanguage, EveryComposedTextOfEveryExampleGoesThroughTheLanguageWithIt
         {&french.reliability, &other.reliability},
         {&french.title, &other.title}};  // the title block and the About box
     for (const auto& [source, translated] : texts) {
-      EXPECT_EQ(Numbers(*translated), Numbers(*source)) << name << "\n" << *translated;
+      EXPECT_EQ(DigitRuns(*translated), DigitRuns(*source)) << name << "\n" << *translated;
       EXPECT_EQ(FrenchLeft(*translated, mine), std::set<std::string>{}) << name << "\n"
                                                                         << *translated;
     }

@@ -11,6 +11,7 @@
 
 #include "CliProcess.h"
 #include "cli/CliOptions.h"
+#include "support/DigitRuns.h"
 #include "support/FileCopy.h"
 #include "support/TempFolder.h"
 
@@ -18,18 +19,7 @@ namespace umbrix {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> Numbers(const std::string& text) {
-  std::vector<std::string> out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (!std::isdigit(static_cast<unsigned char>(text[i]))) continue;
-    std::size_t j = i;
-    while (j < text.size() && std::isdigit(static_cast<unsigned char>(text[j]))) ++j;
-    out.push_back(text.substr(i, j - i));
-    i = j;
-  }
-  return out;
-}
+using testing::DigitRuns;
 
 /// Words of the French report that English never writes: any word with a French accent, and the
 /// report's plain French words.
@@ -78,7 +68,7 @@ TEST(EnglishReport, EveryExampleHasTheFrenchNumbersInOrderAndNoFrenchWord) {
         testing::RunCliProcess({"--langue", "en", project, "--rapport", "-"}, folder.Path()).out;
     ASSERT_FALSE(FrenchWords(french).empty()) << name << ": the French report is French";
     EXPECT_NE(english, french) << name;
-    EXPECT_EQ(Numbers(english), Numbers(french)) << name << "\n" << english;
+    EXPECT_EQ(DigitRuns(english), DigitRuns(french)) << name << "\n" << english;
     EXPECT_EQ(FrenchWords(english), std::set<std::string>{}) << name << "\n" << english;
   }
   EXPECT_EQ(examples, 8);
