@@ -2,8 +2,10 @@
 
 #include <QFontMetrics>
 #include <QPolygon>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
+#include <QTransform>
 #include <algorithm>
 #include <cmath>
 
@@ -48,19 +50,29 @@ QImage NewScreenImage(const DrawingFrame& frame, double ratio) {
   return image;
 }
 
-QtRasterCanvas::QtRasterCanvas(QImage& image, const DrawingFrame& frame, const QFont& font, Smooth)
+QtRasterCanvas::QtRasterCanvas(QImage& image, const DrawingFrame& frame, const QFont& font,
+                               Smooth smooth)
     : QtRasterCanvas(image, frame, font) {
   smooth_ = true;
   painter_.setRenderHint(QPainter::Antialiasing, true);
   painter_.setRenderHint(QPainter::TextAntialiasing, true);
-  // the same glyphs and advances as the bitmap's, with smooth edges
+  // the same glyphs and advances as the bitmap's, with smooth edges; a font of its own (the
+  // bitmap's has another strategy), which canvases painting bands on two threads cannot share
   font_.setStyleStrategy(QFont::PreferAntialias);
   painter_.setFont(font_);
   // a one-device-pixel line is sharp on a device pixel's centre: the one nearest the middle of
   // the frame's pixel
-  const double r = image.devicePixelRatio();
-  const double shift = (std::floor((r - 1) / 2) + 0.5) / r;
-  painter_.translate(shift, shift);
+  const double own = image.devicePixelRatio();
+  const double r = smooth.ratio > 0 ? smooth.ratio : own;
+  deviceScale_ = r;
+  deviceOffset_ = std::floor((r - 1) / 2) + 0.5;
+  firstRow_ = smooth.firstRow;
+  rows_ = image.height();
+  // beyond the image's own ratio, which the painter applies itself, one matrix: a band of an
+  // image of ratio 1 places every point exactly where the whole image would
+  painter_.setWorldTransform(
+      QTransform(r / own, 0, 0, r / own, deviceOffset_ / own, (deviceOffset_ - firstRow_) / own));
+  if (image.format() == QImage::Format_RGB32) thin_.emplace(image, firstRow_);
 }
 
 QtRasterCanvas::QtRasterCanvas(QPainter& painter, const DrawingFrame& frame, double dotScale)
@@ -128,7 +140,35 @@ void QtRasterCanvas::FillSurface(Colour colour) {
   painter_.fillRect(whole, QColor::fromRgb(ToQRgb(colour)));
 }
 
+void QtRasterCanvas::SetPenStyle(PenStyle style) {
+  style_ = style;
+  if (thin_) thin_->SetStyle(style);
+}
+
+bool QtRasterCanvas::DrawThin(Colour colour, std::span<const PointMm> points) {
+  if (!thin_ || width_ != 0) return false;
+  QPolygonF device;
+  device.reserve(static_cast<qsizetype>(points.size()));
+  for (const PointMm& p : points) {
+    const QPoint at = Pixel(p);
+    device.append(
+        QPointF(at.x() * deviceScale_ + deviceOffset_, at.y() * deviceScale_ + deviceOffset_));
+  }
+  thin_->Draw(ToQRgb(colour), device);
+  return true;
+}
+
+bool QtRasterCanvas::OutsideBand(int top, int bottom) const {
+  if (!smooth_) return false;
+  // a pixel's ink reaches half a pixel beyond it, a smooth edge one device pixel more
+  const double first = (top - 1) * deviceScale_ + deviceOffset_ - firstRow_ - 1;
+  const double last = (bottom + 1) * deviceScale_ + deviceOffset_ - firstRow_ + 1;
+  return last < 0 || first >= rows_;
+}
+
 void QtRasterCanvas::DrawSegment(Colour colour, PointMm from, PointMm to) {
+  const PointMm ends[] = {from, to};
+  if (DrawThin(colour, ends)) return;
   const QPoint a = Pixel(from);
   const QPoint b = Pixel(to);
   painter_.setPen(Pen(colour));
@@ -137,7 +177,7 @@ void QtRasterCanvas::DrawSegment(Colour colour, PointMm from, PointMm to) {
 }
 
 void QtRasterCanvas::DrawPolyline(Colour colour, std::span<const PointMm> points) {
-  if (points.empty()) return;
+  if (points.empty() || DrawThin(colour, points)) return;
   QPolygon polygon;
   polygon.reserve(static_cast<qsizetype>(points.size()));
   for (const PointMm& p : points) polygon.append(Pixel(p));
@@ -148,6 +188,7 @@ void QtRasterCanvas::DrawPolyline(Colour colour, std::span<const PointMm> points
 
 void QtRasterCanvas::DrawMarker(Colour colour, PointMm at) {
   const QPoint p = Pixel(at);
+  if (OutsideBand(p.y() - 2, p.y() + 2)) return;
   painter_.setPen(Pen(colour));
   painter_.setBrush(Qt::NoBrush);
   // The 5 x 5 pixel box from (px - 2, py - 2) to (px + 2, py + 2): the outline runs on its edges.
@@ -166,6 +207,7 @@ void QtRasterCanvas::DrawLabel(std::string_view text, const LabelPlacement& at) 
   const int h = metrics.height();
   const int left = at.px - (w + 1) / 2 + 1;  // ceil(w / 2) for a non-negative width
   const int top = at.py - (h + 1) / 2 + 1;
+  if (OutsideBand(top - 4, top + h + 4)) return;  // accents and descenders beyond the metrics
   painter_.setPen(QPen(QColor::fromRgb(ToQRgb(colours::Black)), 0));
   painter_.setBrush(Qt::NoBrush);
   painter_.drawText(QPoint(left, top + metrics.ascent()), s);
@@ -176,6 +218,8 @@ void QtRasterCanvas::DrawFilledPolygon(Colour colour, std::span<const PointMm> p
   QPolygon polygon;
   polygon.reserve(static_cast<qsizetype>(points.size()));
   for (const PointMm& p : points) polygon.append(Pixel(p));
+  const QRect box = polygon.boundingRect();
+  if (OutsideBand(box.top(), box.bottom())) return;
   const QColor c = QColor::fromRgb(ToQRgb(colour));
   painter_.setPen(QPen(c, 0));
   painter_.setBrush(c);

@@ -7,12 +7,13 @@
 #include <QImage>
 #include <QPainter>
 #include <QPoint>
-
 #include <memory>
+#include <optional>
 #include <span>
 #include <string_view>
 
 #include "render/DrawingFont.h"
+#include "render/ThinLines.h"
 #include "trace/Canvas.h"
 #include "trace/DrawingFrame.h"
 
@@ -34,10 +35,15 @@ class QtRasterCanvas : public Canvas {
  public:
   /// `image` (Format_RGB32, the frame's size) and `frame` must outlive the canvas.
   QtRasterCanvas(QImage& image, const DrawingFrame& frame, const QFont& font = DrawingFont());
-  /// Paints on a screen image (`NewScreenImage`) in the frame's pixels with antialiased lines
-  /// and text: a one-pixel line is one device pixel wide whatever the image's device pixel
+  /// Paints on a screen image (`NewScreenImage`), or a band of its rows, in the frame's pixels
+  /// with antialiased lines and text: a one-pixel line is one device pixel wide whatever the
   /// ratio, and lines run through the middle of their pixels. Text is measured as on the bitmap.
-  struct Smooth {};
+  /// A band's pixels are those of the whole image's rows, so a picture painted band by band has
+  /// no seams.
+  struct Smooth {
+    double ratio = 0;  // device pixels to a frame pixel; 0: the image's own ratio
+    int firstRow = 0;  // the whole image's row that is this image's first
+  };
   QtRasterCanvas(QImage& image, const DrawingFrame& frame, const QFont& font, Smooth);
   /// Paints through a painter already begun on any device (a printer's page, a PDF) in the
   /// frame's pixels, every dot `dotScale` device pixels wide: pens, marker boxes and the label
@@ -46,7 +52,7 @@ class QtRasterCanvas : public Canvas {
   QtRasterCanvas(QPainter& painter, const DrawingFrame& frame, double dotScale);
 
   void FillSurface(Colour colour) override;
-  void SetPenStyle(PenStyle style) override { style_ = style; }
+  void SetPenStyle(PenStyle style) override;
   void SetPenWidth(int pixels) override { width_ = pixels; }
   void DrawSegment(Colour colour, PointMm from, PointMm to) override;
   void DrawPolyline(Colour colour, std::span<const PointMm> points) override;
@@ -66,6 +72,10 @@ class QtRasterCanvas : public Canvas {
   QPen Pen(Colour colour) const;
   /// The last pixel of a line, which line drawing may leave out.
   void SetPixel(QPoint at, Colour colour);
+  /// Draws a one-pixel line of the smooth image through `thin_`; false for any other line.
+  bool DrawThin(Colour colour, std::span<const PointMm> points);
+  /// Whether frame pixel rows `top` to `bottom` fall wholly outside a smooth image's band.
+  bool OutsideBand(int top, int bottom) const;
 
   const DrawingFrame& frame_;
   std::unique_ptr<QPainter> owned_;
@@ -73,6 +83,13 @@ class QtRasterCanvas : public Canvas {
   QFont font_;
   double dotScale_ = 1.0;
   bool smooth_ = false;
+  std::optional<ThinLines> thin_;  // the smooth image's one-pixel lines
+  // a frame pixel's device coordinate: pixel * scale + offset (the middle of its device pixel),
+  // less the band's first row for a row
+  double deviceScale_ = 1.0;
+  double deviceOffset_ = 0.5;
+  int firstRow_ = 0;
+  int rows_ = 0;  // the image's height in pixels
   PenStyle style_ = PenStyle::Solid;
   int width_ = 0;  // pixels
 };

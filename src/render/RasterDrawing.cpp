@@ -1,8 +1,14 @@
 #include "render/RasterDrawing.h"
 
+#include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QThread>
+#include <QThreadPool>
+#include <algorithm>
 #include <cctype>
+#include <cmath>
+#include <exception>
 
 #include "render/BitmapFiles.h"
 #include "render/DrawingFont.h"
@@ -13,61 +19,46 @@ namespace umbrix {
 
 namespace {
 
-/// Every primitive on the screen image at once and into a recording for the bitmap, handed on
-/// when the drawing is done; text measured as the bitmap measures it.
-class ScreenAndRecording final : public Canvas {
+// the screen images tall enough to be painted in two halves at once
+constexpr int kRowsWorthTwoThreads = 400;
+
+/// A drawing's calls kept and handed on when it is done; text measured as the bitmap measures
+/// it.
+class HandedOnRecording final : public Canvas {
  public:
   using Done = std::function<void(CanvasRecording)>;
-  ScreenAndRecording(QImage& screen, const DrawingFrame& frame, const QFont& font, Done done)
-      : screen_(screen, frame, font, QtRasterCanvas::Smooth{}),
-        record_([metrics = QFontMetrics(font)](std::string_view text) {
+  HandedOnRecording(const QFont& font, Done done)
+      : record_([metrics = QFontMetrics(font)](std::string_view text) {
           return TextExtentIn(metrics, text);
         }),
         done_(std::move(done)) {}
-  ScreenAndRecording(const ScreenAndRecording&) = delete;
-  ScreenAndRecording& operator=(const ScreenAndRecording&) = delete;
-  ~ScreenAndRecording() override { done_(std::move(record_)); }
+  HandedOnRecording(const HandedOnRecording&) = delete;
+  HandedOnRecording& operator=(const HandedOnRecording&) = delete;
+  ~HandedOnRecording() override { done_(std::move(record_)); }
 
-  void FillSurface(Colour colour) override {
-    record_.FillSurface(colour);
-    screen_.FillSurface(colour);
-  }
-  void SetPenStyle(PenStyle style) override {
-    record_.SetPenStyle(style);
-    screen_.SetPenStyle(style);
-  }
-  void SetPenWidth(int pixels) override {
-    record_.SetPenWidth(pixels);
-    screen_.SetPenWidth(pixels);
-  }
+  void FillSurface(Colour colour) override { record_.FillSurface(colour); }
+  void SetPenStyle(PenStyle style) override { record_.SetPenStyle(style); }
+  void SetPenWidth(int pixels) override { record_.SetPenWidth(pixels); }
   void DrawSegment(Colour colour, PointMm from, PointMm to) override {
     record_.DrawSegment(colour, from, to);
-    screen_.DrawSegment(colour, from, to);
   }
   void DrawPolyline(Colour colour, std::span<const PointMm> points) override {
     record_.DrawPolyline(colour, points);
-    screen_.DrawPolyline(colour, points);
   }
-  void DrawMarker(Colour colour, PointMm at) override {
-    record_.DrawMarker(colour, at);
-    screen_.DrawMarker(colour, at);
-  }
+  void DrawMarker(Colour colour, PointMm at) override { record_.DrawMarker(colour, at); }
   void DrawLabel(std::string_view text, const LabelPlacement& at) override {
     record_.DrawLabel(text, at);
-    screen_.DrawLabel(text, at);
   }
   void DrawFilledPolygon(Colour colour, std::span<const PointMm> points) override {
     record_.DrawFilledPolygon(colour, points);
-    screen_.DrawFilledPolygon(colour, points);
   }
   void DrawFilledQuads(Colour colour, std::span<const PointMm> corners) override {
     record_.DrawFilledQuads(colour, corners);
-    screen_.DrawFilledQuads(colour, corners);
   }
   TextExtent MeasureText(std::string_view text) const override { return record_.MeasureText(text); }
+  void BeginFigure(Figure figure) override { record_.BeginFigure(figure); }
 
  private:
-  QtRasterCanvas screen_;
   CanvasRecording record_;
   Done done_;
 };
@@ -84,6 +75,17 @@ void OuterRing(QImage& image, QRgb rgb) {
     image.setPixel(0, y, rgb);
     image.setPixel(right, y, rgb);
   }
+}
+
+/// The share of the rows for the upper part that would have made both parts take as long, had
+/// each part's time been spread evenly over its rows; moved half way there, so that one
+/// drawing's noise does not swing it.
+double BalancedSplit(double share, double upper, double lower) {
+  if (upper <= 0 || lower <= 0) return share;
+  const double half = (upper + lower) / 2;
+  const double balanced =
+      upper >= half ? share * half / upper : share + (1 - share) * (half - upper) / lower;
+  return std::clamp((share + balanced) / 2, 0.125, 0.875);
 }
 
 }  // namespace
@@ -129,12 +131,63 @@ void RasterDrawing::SetScreenRatio(double ratio) {
 std::unique_ptr<Canvas> RasterDrawing::DrawOnBitmap(const DrawingFrame& frame) {
   const QFont font = deskFont_ ? DeskDrawingFont() : DrawingFont();
   if (ratio_ > 0 && !screen_.isNull()) {
-    return std::make_unique<ScreenAndRecording>(
-        screen_, frame, font,
-        [this, frame, font](CanvasRecording calls) { Defer(frame, font, std::move(calls)); });
+    return std::make_unique<HandedOnRecording>(font, [this, frame, font](CanvasRecording calls) {
+      PaintScreen(frame, font, calls);
+      Defer(frame, font, std::move(calls));
+    });
   }
   DrawPending();
   return std::make_unique<QtRasterCanvas>(image_, frame, font);
+}
+
+void RasterDrawing::PaintScreen(const DrawingFrame& frame, const QFont& font,
+                                const CanvasRecording& calls) {
+  const qsizetype line = screen_.bytesPerLine();
+  uchar* const bits = screen_.bits();
+  // the rows from `top` to `bottom` (excluded) of the whole image, as they are in it
+  const auto paint = [&](int top, int bottom) {
+    QImage band(bits + top * line, screen_.width(), bottom - top, line, screen_.format());
+    QtRasterCanvas canvas(band, frame, font, QtRasterCanvas::Smooth{ratio_, top});
+    calls.Replay(canvas);
+  };
+  const int rows = screen_.height();
+  if (rows < kRowsWorthTwoThreads || QThread::idealThreadCount() < 2) {
+    paint(0, rows);
+    return;
+  }
+  // at x2 a busy dial takes longer to lay on the screen than to compute: the lower rows on a
+  // second core meanwhile, split where the last drawing's two parts took as long
+  if (!helper_) {
+    helper_ = std::make_unique<QThreadPool>();
+    helper_->setMaxThreadCount(1);
+    helper_->setExpiryTimeout(-1);  // one thread kept, with its fonts
+  }
+  const int split =
+      std::clamp(static_cast<int>(std::lround(split_ * rows)), rows / 8, rows - rows / 8);
+  std::exception_ptr failure;
+  qint64 lower = 0;
+  helper_->start([&] {
+    try {
+      QElapsedTimer clock;
+      clock.start();
+      paint(split, rows);
+      lower = clock.nsecsElapsed();
+    } catch (...) {
+      failure = std::current_exception();
+    }
+  });
+  QElapsedTimer clock;
+  clock.start();
+  try {
+    paint(0, split);
+  } catch (...) {
+    helper_->waitForDone();  // it paints through this frame's references
+    throw;
+  }
+  const qint64 upper = clock.nsecsElapsed();
+  helper_->waitForDone();
+  if (failure) std::rethrow_exception(failure);
+  split_ = BalancedSplit(split_, static_cast<double>(upper), static_cast<double>(lower));
 }
 
 void RasterDrawing::Defer(const DrawingFrame& frame, const QFont& font, CanvasRecording calls) {

@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QThreadPool>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -24,8 +25,8 @@ class RasterDrawing final : public DrawingSurface {
   void SetRoom(DrawingRoom room) { room_ = room; }
   /// Called on every `PresentDrawing` (the window repaints from the bitmap).
   void OnPresent(std::function<void()> present) { present_ = std::move(present); }
-  /// The 16-colour drawing. With a screen image, drawings go to the screen at once and reach the
-  /// bitmap only here, the first time it is read after them.
+  /// The 16-colour drawing. With a screen image, finished drawings go to the screen at once and
+  /// reach the bitmap only here, the first time it is read after them.
   const QImage& Bitmap() const;
   /// Keeps a smooth screen image beside the bitmap, `ratio` device pixels to each bitmap pixel
   /// (0: none). A new ratio gives the screen image the bitmap's content until the next drawing.
@@ -52,6 +53,8 @@ class RasterDrawing final : public DrawingSurface {
     CanvasRecording calls;
     std::optional<Colour> ring;
   };
+  /// Paints a finished drawing on the screen image.
+  void PaintScreen(const DrawingFrame& frame, const QFont& font, const CanvasRecording& calls);
   /// Puts a finished screen drawing in line for the bitmap.
   void Defer(const DrawingFrame& frame, const QFont& font, CanvasRecording calls);
   /// Draws on the bitmap whatever is in line for it.
@@ -65,6 +68,8 @@ class RasterDrawing final : public DrawingSurface {
   mutable std::vector<Pending> pending_;
   double ratio_ = 0;
   QImage screen_;
+  std::unique_ptr<QThreadPool> helper_;  // paints the lower rows of a tall screen image
+  double split_ = 0.5;                   // the share of its rows the caller paints
   std::function<void()> present_;
 };
 

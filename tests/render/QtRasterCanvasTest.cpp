@@ -16,6 +16,7 @@
 #include "render/RasterDrawing.h"
 #include "support/DialCatalogue.h"
 #include "support/TempFolder.h"
+#include "trace/CanvasRecording.h"
 #include "trace/TraceDial.h"
 
 namespace umbrix {
@@ -283,6 +284,17 @@ TEST(SmoothCanvas, OnePixelLinesAreOneDevicePixelWideInTheirPixelAtEveryRatio) {
       EXPECT_GE(c.first, r * row.pixel) << ratio;
       EXPECT_LT(c.first, r * row.pixel + r) << ratio;
     }
+    // from far beyond the frame to far beyond it (its ends saturate): on every row, in its pixel
+    QImage beyond = NewScreenImage(frame, ratio);
+    {
+      QtRasterCanvas canvas(beyond, frame, DrawingFont(), QtRasterCanvas::Smooth{});
+      canvas.DrawSegment(colours::Black, {-20, -1e12}, {-20, 1e12});
+    }
+    for (const int row : {0, beyond.height() - 1}) {
+      const Crossing c = Cross(beyond, row, false);
+      EXPECT_EQ(c.count, 1) << ratio;
+      EXPECT_EQ(c.first / r, frame.ToPixelX(-20)) << ratio;
+    }
   }
 }
 
@@ -328,6 +340,73 @@ TEST(SmoothCanvas, TheWindowsDrawingKeepsTheBitmapAndAddsTheScreenImage) {
   // without a ratio the window shows the bitmap itself
   drawing.SetScreenRatio(0);
   EXPECT_EQ(&drawing.ScreenImage(), &drawing.Bitmap());
+}
+
+/// The largest difference of one channel of one pixel between two images of the same size.
+int MostApart(const QImage& a, const QImage& b) {
+  int most = 0;
+  for (int y = 0; y < a.height(); ++y) {
+    for (int x = 0; x < a.width(); ++x) {
+      const QRgb p = a.pixel(x, y);
+      const QRgb q = b.pixel(x, y);
+      most = std::max({most, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                       std::abs(qBlue(p) - qBlue(q))});
+    }
+  }
+  return most;
+}
+
+// The screen image is painted in two bands at once, split where the last drawing balanced
+// them: whatever the split, every pixel is the one the whole image would get, but for Qt's
+// smooth fills, whose edges may come out a grey level or two apart.
+TEST(SmoothCanvas, APicturePaintedInBandsIsThePicturePaintedWhole) {
+  const DialProject busiest = testing::BusiestDial();
+  const DrawingFrame frame = testing::FittedFrame(busiest, 300, MeasureMargin());
+  const QFont font = DrawingFont();
+  CanvasRecording calls([metrics = QFontMetrics(font)](std::string_view text) {
+    return TextExtentIn(metrics, text);
+  });
+  {
+    Report report;
+    const DirectTraceResult set = TraceFromOrientation(busiest, report);
+    TraceDial(busiest, set.orientation, set.hourLimits.limits, frame, calls, {}, report);
+    calls.SetPenWidth(3);  // a wide pen, through Qt's stroker
+    calls.DrawSegment(colours::Blue, {-1000, 10}, {1000, -10});
+    calls.SetPenWidth(0);
+    for (const PenStyle style : {PenStyle::Dotted, PenStyle::Dashed, PenStyle::DashDot}) {
+      calls.SetPenStyle(style);
+      const double x = 10.0 * static_cast<int>(style);
+      const PointMm bent[] = {{x, -1000}, {x + 7, 3}, {-x, 1000}};
+      calls.DrawPolyline(colours::Red, bent);
+    }
+  }
+  for (const double ratio : {1.0, 1.5, 2.0}) {
+    QImage whole = NewScreenImage(frame, ratio);
+    whole.setDevicePixelRatio(1);
+    const auto paint = [&](QImage& image, int top, int bottom) {
+      QImage band(image.bits() + top * image.bytesPerLine(), image.width(), bottom - top,
+                  image.bytesPerLine(), image.format());
+      QtRasterCanvas canvas(band, frame, font, QtRasterCanvas::Smooth{ratio, top});
+      calls.Replay(canvas);
+    };
+    paint(whole, 0, whole.height());
+    const int rows = whole.height();
+    for (const int split : {1, 7, rows / 2, rows / 2 + 1, rows - 1}) {
+      QImage parts = NewScreenImage(frame, ratio);
+      parts.setDevicePixelRatio(1);
+      paint(parts, split, rows);
+      paint(parts, 0, split);
+      EXPECT_LE(MostApart(parts, whole), 2) << ratio << " split at " << split;
+    }
+    // the window's drawing, twice: its split moves from the middle to where the halves balance
+    RasterDrawing drawing;
+    drawing.SetScreenRatio(ratio);
+    drawing.ResizeDrawing(frame.widthPx, frame.heightPx);
+    for (int time = 0; time < 2; ++time) {
+      calls.Replay(*drawing.DrawOnBitmap(frame));
+      EXPECT_LE(MostApart(drawing.ScreenImage(), whole), 2) << ratio << " drawing " << time;
+    }
+  }
 }
 
 // The window's drawing reaches the bitmap only when it is read: read after any sequence of
