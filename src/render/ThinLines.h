@@ -1,7 +1,7 @@
 #pragma once
 // Antialiased lines one device pixel wide written straight into an RGB32 image: the screen
-// drawing's thin lines. Qt's raster engine blends such a line one pixel span at a time, and a
-// picture drawn band by band would walk each of its lines again for every band.
+// drawing's thin lines, painted in bands on two threads. Qt's raster engine blends such a line
+// one pixel span at a time, and a line it clips at a band's edge starts its dashes again there.
 
 #include <QImage>
 #include <QPointF>
