@@ -4,7 +4,9 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QMouseEvent>
+#include <QWindow>
 #include <iostream>
 
 #include "cli/CliPlatform.h"
@@ -14,11 +16,22 @@
 
 namespace umbrix::bench {
 
+/// Shows `window` and lets the platform expose it: until then a repaint paints nothing, and a
+/// step would stop short of the picture on the screen.
+inline void ShowExposed(QWidget& window) {
+  window.show();
+  QElapsedTimer waited;
+  waited.start();
+  while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 5000) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+  }
+}
+
 /// The main window showing the busiest dial in a drawing of about 1000 pixels, the left button
 /// held down on it with `modifiers` (interactive mode on).
 struct BusyWindow {
   explicit BusyWindow(Qt::KeyboardModifiers modifiers) : window(prompts, services) {
-    window.show();
+    ShowExposed(window);
     window.Start({});
     window.resize(1215, 1080);
     umbrix::Session& session = window.session();

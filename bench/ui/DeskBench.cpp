@@ -14,6 +14,8 @@
 #include <iostream>
 #include <string>
 
+#include "ui/BusyWindow.h"
+
 #include "cli/CliPlatform.h"
 #include "render/SystemServices.h"
 #include "support/FileCopy.h"
@@ -38,7 +40,7 @@ double ProcessorSeconds() {
 /// The worked example shown as a desk dial.
 struct DeskWindow {
   DeskWindow() : window(prompts, services) {
-    window.show();
+    umbrix::bench::ShowExposed(window);
     window.Start({umbrix::testing::CopyInto(scratch.Path(), kWorkedExample).string()});
     window.desk().ToggleDeskMode();
   }

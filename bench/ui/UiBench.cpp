@@ -35,6 +35,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using umbrix::bench::BusyWindow;
+using umbrix::bench::ShowExposed;
 
 const fs::path kWorkedExample =
     fs::path(UMBRIX_SOURCE_DIR) / "examples" / "mur-declinant-ouest.umd";
@@ -73,7 +74,7 @@ void BM_RedrawAfterResize(benchmark::State& state) {
   umbrix::TerminalPrompts prompts(std::cerr);
   umbrix::SystemServices services;
   umbrix::MainWindow window(prompts, services);
-  window.show();
+  ShowExposed(window);
   window.Start({umbrix::testing::CopyInto(scratch.Path(), kWorkedExample).string()});
   // two sizes a few pixels apart, both giving a drawing of about 1000 pixels
   const QSize sizes[2] = {QSize(1215, 1080), QSize(1219, 1084)};

@@ -14,6 +14,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QRegion>
 #include <QPlainTextEdit>
 #include <QResizeEvent>
 #include <QScreen>
@@ -70,13 +71,22 @@ const QKeySequence kDeskKey(QStringLiteral("Ctrl+H"), QKeySequence::PortableText
 /// by the layout rules.
 class MainWindow::ClientArea final : public QWidget {
  public:
-  ClientArea(MainWindow& owner) : QWidget(&owner), owner_(owner) {}
+  ClientArea(MainWindow& owner) : QWidget(&owner), owner_(owner) {
+    // every pixel painted here, so that Qt does not fill the window's background under the
+    // drawing first: at x2 that doubled the cost of a repaint
+    setAttribute(Qt::WA_OpaquePaintEvent);
+  }
 
  protected:
-  void paintEvent(QPaintEvent*) override {
+  void paintEvent(QPaintEvent* event) override {
     owner_.FollowScreenRatio(devicePixelRatioF());
     QPainter painter(this);
-    painter.drawImage(QPointF(0, 0), owner_.drawing_.ScreenImage());
+    const QImage& image = owner_.drawing_.ScreenImage();
+    const QRect drawn(QPoint(0, 0), image.deviceIndependentSize().toSize());
+    for (const QRect& beside : QRegion(event->rect()).subtracted(drawn)) {
+      painter.fillRect(beside, palette().window());
+    }
+    painter.drawImage(QPointF(0, 0), image);
     if (owner_.firstDialPainted_ && owner_.session_ && owner_.session_->State().DrawingExists) {
       std::exchange(owner_.firstDialPainted_, nullptr)();
     }
