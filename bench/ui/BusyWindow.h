@@ -22,7 +22,8 @@ inline void ShowExposed(QWidget& window) {
   window.show();
   QElapsedTimer waited;
   waited.start();
-  while (!(window.windowHandle() && window.windowHandle()->isExposed()) && waited.elapsed() < 5000) {
+  while (!(window.windowHandle() && window.windowHandle()->isExposed()) &&
+         waited.elapsed() < 5000) {
     QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
   }
 }

@@ -14,12 +14,15 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QRegion>
 #include <QPlainTextEdit>
+#include <QRegion>
 #include <QResizeEvent>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStandardPaths>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
 #include <QWheelEvent>
@@ -47,6 +50,28 @@ QString FromCrLf(const std::string& text) {
 }
 std::string ToCrLf(const QString& text) {
   return QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")).toStdString();
+}
+
+/// `text` in a pane. With as many lines as the pane holds, only the lines that differ are
+/// replaced: the pane stays where the maker scrolled it, and lays out only those lines again (a
+/// drag changes a few numbers of the report at every step).
+void ShowLines(QPlainTextEdit& pane, const QString& text) {
+  QTextDocument& document = *pane.document();
+  const QStringList lines = text.split(QLatin1Char('\n'));
+  if (lines.size() != document.blockCount()) {
+    pane.setPlainText(text);
+    return;
+  }
+  QTextCursor cursor(&document);
+  cursor.beginEditBlock();
+  for (int i = 0; i < lines.size(); ++i) {
+    const QTextBlock block = document.findBlockByNumber(i);
+    if (block.text() == lines[i]) continue;
+    cursor.setPosition(block.position());
+    cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+    cursor.insertText(lines[i]);
+  }
+  cursor.endEditBlock();
 }
 
 /// The local files of a drop, every path whole.
@@ -197,6 +222,7 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   report_ = new QPlainTextEdit(client_);
   report_->setObjectName(QStringLiteral("Memo1"));
   report_->setReadOnly(true);
+  report_->setUndoRedoEnabled(false);  // its lines are replaced in place, step after step
   report_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   commentsCaption_ = new QLabel(tr("Mes commentaires :"), client_);
   commentsCaption_->setObjectName(QStringLiteral("Label1"));
@@ -529,10 +555,10 @@ void MainWindow::PullView() {
     setWindowTitle(title);
     if (deskLook_) client_->setToolTip(title);
   }
-  // compared first: a report drawn again with the same text keeps its scroll position
+  // compared first: a report drawn again with the same text is left alone
   if (shownReport_ != session_->ReportPane()) {
     shownReport_ = session_->ReportPane();
-    report_->setPlainText(FromCrLf(shownReport_));
+    ShowLines(*report_, FromCrLf(shownReport_));
   }
   if (shownComments_ != session_->Project().Comments) {
     shownComments_ = session_->Project().Comments;

@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -518,10 +519,18 @@ TEST(DrawingStory, AClickFramesTheDialAnArrowMovesTheFootTabEndsAndCtrlKTraces) 
   EXPECT_FALSE(p.window.ReportPane()->isEnabled());
   EXPECT_FALSE(p.window.CommentsPane()->isEnabled());
 
+  QScrollBar* scroll = p.window.ReportPane()->verticalScrollBar();
+  scroll->setValue(scroll->maximum());
+  const int scrolled = scroll->value();
+  ASSERT_GT(scrolled, 0);
   const double before = session.Project().Gnomx.value;
   QTest::keyClick(drawing, Qt::Key_Right);
   const double after = session.Project().Gnomx.value;
   EXPECT_GT(after, before);
+  // the report follows the foot, its numbers changed in place where the maker scrolled it
+  EXPECT_EQ(p.window.ReportPane()->toPlainText(),
+            QString::fromStdString(session.ReportPane()).replace("\r\n", "\n"));
+  EXPECT_EQ(scroll->value(), scrolled);
   EXPECT_EQ(p.Control<QLineEdit>(ControlId::Gnomx)->text().toStdString(), FormatGeneral(after));
   EXPECT_EQ(p.window.Bitmap().pixel(0, 0), red);  // the redraw keeps the frame
 
