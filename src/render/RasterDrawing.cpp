@@ -24,42 +24,19 @@ constexpr int kRowsWorthTwoThreads = 400;
 
 /// A drawing's calls kept and handed on when it is done; text measured as the bitmap measures
 /// it.
-class HandedOnRecording final : public Canvas {
+class HandedOnRecording final : public CanvasRecording {
  public:
   using Done = std::function<void(CanvasRecording)>;
   HandedOnRecording(const QFont& font, Done done)
-      : record_([metrics = QFontMetrics(font)](std::string_view text) {
+      : CanvasRecording([metrics = QFontMetrics(font)](std::string_view text) {
           return TextExtentIn(metrics, text);
         }),
         done_(std::move(done)) {}
   HandedOnRecording(const HandedOnRecording&) = delete;
   HandedOnRecording& operator=(const HandedOnRecording&) = delete;
-  ~HandedOnRecording() override { done_(std::move(record_)); }
-
-  void FillSurface(Colour colour) override { record_.FillSurface(colour); }
-  void SetPenStyle(PenStyle style) override { record_.SetPenStyle(style); }
-  void SetPenWidth(int pixels) override { record_.SetPenWidth(pixels); }
-  void DrawSegment(Colour colour, PointMm from, PointMm to) override {
-    record_.DrawSegment(colour, from, to);
-  }
-  void DrawPolyline(Colour colour, std::span<const PointMm> points) override {
-    record_.DrawPolyline(colour, points);
-  }
-  void DrawMarker(Colour colour, PointMm at) override { record_.DrawMarker(colour, at); }
-  void DrawLabel(std::string_view text, const LabelPlacement& at) override {
-    record_.DrawLabel(text, at);
-  }
-  void DrawFilledPolygon(Colour colour, std::span<const PointMm> points) override {
-    record_.DrawFilledPolygon(colour, points);
-  }
-  void DrawFilledQuads(Colour colour, std::span<const PointMm> corners) override {
-    record_.DrawFilledQuads(colour, corners);
-  }
-  TextExtent MeasureText(std::string_view text) const override { return record_.MeasureText(text); }
-  void BeginFigure(Figure figure) override { record_.BeginFigure(figure); }
+  ~HandedOnRecording() override { done_(std::move(static_cast<CanvasRecording&>(*this))); }
 
  private:
-  CanvasRecording record_;
   Done done_;
 };
 

@@ -15,7 +15,7 @@
 
 namespace umbrix {
 
-class CanvasRecording final : public Canvas {
+class CanvasRecording : public Canvas {
  public:
   /// Text is measured by `measure`, as the canvas the recording will be replayed on measures it:
   /// the tracer places its labels by these extents.
