@@ -30,7 +30,12 @@ void BM_BusiestDialOnTheWindowsDrawing(benchmark::State& state) {
   }
   state.counters["device_px"] = drawing.ScreenImage().width();
 }
-BENCHMARK(BM_BusiestDialOnTheWindowsDrawing)->Arg(2)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_BusiestDialOnTheWindowsDrawing)
+    ->Arg(2)
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 void BM_MoveDragStepAtTwiceTheDensity(benchmark::State& state) {
   umbrix::bench::BusyWindow busy({});

@@ -26,8 +26,8 @@
 #include "support/DialCatalogue.h"
 #include "support/FileCopy.h"
 #include "support/TempFolder.h"
-#include "ui/MainWindow.h"
 #include "ui/BusyWindow.h"
+#include "ui/MainWindow.h"
 
 extern char** environ;
 
@@ -110,9 +110,7 @@ void BM_TimeDragStep(benchmark::State& state) {
 }
 BENCHMARK(BM_TimeDragStep)->Unit(benchmark::kMillisecond)->UseRealTime();
 
-void BM_DateDragStep(benchmark::State& state) {
-  DragSteps(state, Qt::ShiftModifier, QPoint(0, 9));
-}
+void BM_DateDragStep(benchmark::State& state) { DragSteps(state, Qt::ShiftModifier, QPoint(0, 9)); }
 BENCHMARK(BM_DateDragStep)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_WheelStep(benchmark::State& state) {
@@ -123,8 +121,8 @@ void BM_WheelStep(benchmark::State& state) {
   int which = 0;
   for (auto _ : state) {
     const QPoint delta(0, (which ^= 1) != 0 ? 120 : -120);
-    QWheelEvent event(busy.centre, drawing->mapToGlobal(busy.centre), QPoint(), delta,
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QWheelEvent event(busy.centre, drawing->mapToGlobal(busy.centre), QPoint(), delta, Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(drawing, &event);
     drawing->repaint();
   }

@@ -277,8 +277,7 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   help_->Register(commands_);
   RegisterLanguageChoice();
   BuildWelcome();
-  ListExamples(LocateProgramFile(
-      QCoreApplication::applicationDirPath().toStdString(), "examples"));
+  ListExamples(LocateProgramFile(QCoreApplication::applicationDirPath().toStdString(), "examples"));
   ClientResized({client_->width(), client_->height()});
   RefreshAll();
 }
@@ -448,8 +447,8 @@ void MainWindow::ClientResized(PixelSize client) {
     comments.left = after;
   }
   // one line of the desktop font at least
-  comments.height = std::max(comments.height, comments_->fontMetrics().lineSpacing() +
-                                                  2 * comments_->frameWidth() + 8);
+  comments.height = std::max(
+      comments.height, comments_->fontMetrics().lineSpacing() + 2 * comments_->frameWidth() + 8);
   comments.top = layout.commentsPane.top + layout.commentsPane.height - comments.height;
   comments_->setGeometry(ToQRect(comments));
   commentsCaption_->move(design::kCommentsCaption.left, comments.top);
@@ -512,8 +511,8 @@ void MainWindow::RefreshAll() {
   refreshing_ = true;
   PullView();
   // the first start's help stays until a dial is drawn or a project opened, then for good
-  welcomeDone_ = welcomeDone_ || session_->State().DrawingExists ||
-                 !session_->State().ProjectFileName.empty();
+  welcomeDone_ =
+      welcomeDone_ || session_->State().DrawingExists || !session_->State().ProjectFileName.empty();
   const bool welcome = !welcomeDone_ && !session_->DeskMode();
   if (welcome_->isVisibleTo(client_) != welcome) welcome_->setVisible(welcome);
   const QString mode = session_->State().TestMode ? tr("Map") : QString();
@@ -598,10 +597,10 @@ void MainWindow::ShowDialog() {
           if (image.pixel(x, y) != blank) ++count;
       return count;
     };
-    const PixelRect at = PlaceDialog(
-        {screen.left(), screen.top(), screen.width(), screen.height()},
-        {outer.left(), outer.top(), outer.width(), outer.height()}, {dialog.width(), dialog.height()},
-        {origin.x(), origin.y(), room.width(), room.height()}, ink);
+    const PixelRect at = PlaceDialog({screen.left(), screen.top(), screen.width(), screen.height()},
+                                     {outer.left(), outer.top(), outer.width(), outer.height()},
+                                     {dialog.width(), dialog.height()},
+                                     {origin.x(), origin.y(), room.width(), room.height()}, ink);
     return QPoint(at.left, at.top);
   });
 }
@@ -767,10 +766,9 @@ void MainWindow::SetDeskLook(bool desk) {
   // the first size is the normal window's: a desk dial opened at start-up keeps its own
   initialMargins_.reset();
   menuBar()->setVisible(!desk);
-  for (QWidget* pane :
-       {static_cast<QWidget*>(report_), static_cast<QWidget*>(comments_),
-        static_cast<QWidget*>(commentsCaption_), static_cast<QWidget*>(modeLabel_),
-        static_cast<QWidget*>(split_)}) {
+  for (QWidget* pane : {static_cast<QWidget*>(report_), static_cast<QWidget*>(comments_),
+                        static_cast<QWidget*>(commentsCaption_), static_cast<QWidget*>(modeLabel_),
+                        static_cast<QWidget*>(split_)}) {
     pane->setVisible(!desk);
   }
   setAcceptDrops(!desk);
