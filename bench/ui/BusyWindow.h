@@ -28,6 +28,23 @@ inline void ShowExposed(QWidget& window) {
   }
 }
 
+/// What the event loop does once an event is handled: paints what it left to repaint, and only
+/// that.
+inline void PaintPending() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
+
+/// Counts the paint events a widget receives: a step that repainted nothing measured nothing.
+class PaintCounter final : public QObject {
+ public:
+  explicit PaintCounter(QWidget& widget) { widget.installEventFilter(this); }
+  int paints = 0;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++paints;
+    return false;
+  }
+};
+
 /// The main window showing the busiest dial in a drawing of about 1000 pixels, the left button
 /// held down on it with `modifiers` (interactive mode on).
 struct BusyWindow {
@@ -50,7 +67,13 @@ struct BusyWindow {
   /// One step of the drag, `offset` pixels from where it began, and the repaint.
   void MoveTo(QPoint offset) {
     Send(QEvent::MouseMove, centre + offset, Qt::NoButton, Qt::LeftButton, {});
-    window.centralWidget()->repaint();
+    PaintPending();
+  }
+  /// Whether each of the run's steps repainted the drawing.
+  void CheckRepainted(benchmark::State& state) const {
+    if (painted.paints < static_cast<int>(state.iterations())) {
+      state.SkipWithError("a step did not repaint the drawing");
+    }
   }
   bool Ready(benchmark::State& state) {
     if (window.Bitmap().width() < 950) {
@@ -68,6 +91,7 @@ struct BusyWindow {
   umbrix::SystemServices services;
   umbrix::MainWindow window;
   const QPoint centre{480, 480};
+  PaintCounter painted{*window.centralWidget()};
 };
 
 }  // namespace umbrix::bench

@@ -47,6 +47,7 @@ void BM_MoveDragStepAtTwiceTheDensity(benchmark::State& state) {
   }
   int which = 0;
   for (auto _ : state) busy.MoveTo((which ^= 1) != 0 ? QPoint(3, -2) : QPoint());
+  busy.CheckRepainted(state);
   state.counters["device_px"] = busy.window.Bitmap().width() * ratio;
 }
 BENCHMARK(BM_MoveDragStepAtTwiceTheDensity)->Unit(benchmark::kMillisecond)->UseRealTime();

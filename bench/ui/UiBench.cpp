@@ -99,6 +99,7 @@ void DragSteps(benchmark::State& state, Qt::KeyboardModifiers modifiers, QPoint 
   if (!busy.Ready(state)) return;
   int which = 0;
   for (auto _ : state) busy.MoveTo((which ^= 1) != 0 ? step : QPoint());
+  busy.CheckRepainted(state);
   state.counters["bitmap_px"] = busy.window.Bitmap().width();
 }
 
@@ -124,8 +125,9 @@ void BM_WheelStep(benchmark::State& state) {
     QWheelEvent event(busy.centre, drawing->mapToGlobal(busy.centre), QPoint(), delta, Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(drawing, &event);
-    drawing->repaint();
+    umbrix::bench::PaintPending();
   }
+  busy.CheckRepainted(state);
   state.counters["bitmap_px"] = busy.window.Bitmap().width();
 }
 BENCHMARK(BM_WheelStep)->Unit(benchmark::kMillisecond)->UseRealTime();

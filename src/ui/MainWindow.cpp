@@ -239,7 +239,12 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
     Forward([this] { session_->CommentsEdited(shownComments_); });
   });
 
-  drawing_.OnPresent([this] { client_->update(); });
+  drawing_.OnPresent([this] {
+    // only where the drawing is and was: the panes beside it repaint when their own text changes
+    const QRect drawn(QPoint(0, 0), drawing_.ScreenImage().deviceIndependentSize().toSize());
+    client_->update(QRegion(drawn).united(presented_));
+    presented_ = drawn;
+  });
   drawing_.SetScreenRatio(devicePixelRatioF());
   const MainLayout layout = LayOutMainWindow(minimum);
   drawing_.SetRoom({layout.reportPane.left, layout.commentsPane.top});

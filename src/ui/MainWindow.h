@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QMargins>
 #include <QTimer>
-
 #include <filesystem>
 #include <map>
 #include <memory>
@@ -166,6 +165,7 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   std::function<bool()> busy_;
   RasterDrawing drawing_;
   ClientArea* client_ = nullptr;
+  QRect presented_;  // where the drawing was last presented in the client area
   QPlainTextEdit* report_ = nullptr;
   QLabel* commentsCaption_ = nullptr;
   QPlainTextEdit* comments_ = nullptr;

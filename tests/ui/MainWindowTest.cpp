@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -466,6 +467,42 @@ TEST(MainWindowStory, TheWorkshopExportWritesTheFormatOfTheFilterChosen) {
   }
   EXPECT_FALSE(std::filesystem::exists(folder.Path() / "atelier"));
   EXPECT_TRUE(p.services.messages.empty());
+}
+
+TEST(MainWindowStory, ANarrowerDrawingLeavesNothingOfTheWiderOnTheScreen) {
+  RealBoxes r(true);
+  r.window.resize(1000, 1000);
+  QApplication::processEvents();
+  const QSize last = r.window.Bitmap().size();
+  // the report pane widened by its splitter: the drawing gets narrower, the window keeps its size
+  QWidget* split = r.window.Splitter();
+  for (const auto& [type, dx] :
+       {std::pair{QEvent::MouseButtonPress, 0}, {QEvent::MouseMove, -300}}) {
+    const QPoint at(2 + dx, 10);
+    QMouseEvent event(type, at, split->mapToGlobal(at), Qt::LeftButton, Qt::LeftButton, {});
+    QApplication::sendEvent(split, &event);
+  }
+  QApplication::processEvents();
+  const QSize now = r.window.Bitmap().size();
+  ASSERT_LT(now.width(), last.width());
+  // what the screen shows: where only the wider drawing was, the window's colour
+  const QImage shown = r.window.screen()
+                           ->grabWindow(r.window.winId())
+                           .toImage()
+                           .convertToFormat(QImage::Format_RGB32);
+  const QPoint origin = r.window.centralWidget()->mapTo(&r.window, QPoint(0, 0));
+  const QRgb window = r.window.palette().window().color().rgb();
+  const double ratio = r.window.devicePixelRatioF();
+  const int gapEnd = std::min(last.width(), r.window.Splitter()->x());
+  int checked = 0;
+  for (int y = 1; y < std::min(last.height(), now.height()) - 1; y += 7) {
+    for (int x = now.width() + 1; x < gapEnd; x += 3) {
+      ASSERT_EQ(shown.pixel(QPointF((origin + QPoint(x, y)) * ratio).toPoint()), window)
+          << x << ", " << y;
+      ++checked;
+    }
+  }
+  EXPECT_GT(checked, 0);
 }
 
 TEST(MainWindowStory, ANarrowWindowPutsTheReportAboveTheComments) {
