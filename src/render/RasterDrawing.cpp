@@ -3,6 +3,8 @@
 #include <QElapsedTimer>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QScopeGuard>
+#include <QSemaphore>
 #include <QThread>
 #include <QThreadPool>
 #include <algorithm>
@@ -22,14 +24,22 @@ namespace {
 // the screen images tall enough to be painted in two halves at once
 constexpr int kRowsWorthTwoThreads = 400;
 
+// more labels than any dial has: past them the widths are measured afresh
+constexpr std::size_t kExtentsKept = 4096;
+
 /// A drawing's calls kept and handed on when it is done; text measured as the bitmap measures
-/// it.
+/// it, each text once in `extents`.
 class HandedOnRecording final : public CanvasRecording {
  public:
   using Done = std::function<void(CanvasRecording)>;
-  HandedOnRecording(const QFont& font, Done done)
-      : CanvasRecording([metrics = QFontMetrics(font)](std::string_view text) {
-          return TextExtentIn(metrics, text);
+  HandedOnRecording(const QFont& font, TextExtents& extents, Done done)
+      : CanvasRecording([metrics = QFontMetrics(font), &extents](std::string_view text) {
+          const auto known = extents.find(text);
+          if (known != extents.end()) return known->second;
+          if (extents.size() >= kExtentsKept) extents.clear();
+          const TextExtent extent = TextExtentIn(metrics, text);
+          extents.emplace(text, extent);
+          return extent;
         }),
         done_(std::move(done)) {}
   HandedOnRecording(const HandedOnRecording&) = delete;
@@ -108,10 +118,11 @@ void RasterDrawing::SetScreenRatio(double ratio) {
 std::unique_ptr<Canvas> RasterDrawing::DrawOnBitmap(const DrawingFrame& frame) {
   const QFont font = deskFont_ ? DeskDrawingFont() : DrawingFont();
   if (ratio_ > 0 && !screen_.isNull()) {
-    return std::make_unique<HandedOnRecording>(font, [this, frame, font](CanvasRecording calls) {
-      PaintScreen(frame, font, calls);
-      Defer(frame, font, std::move(calls));
-    });
+    return std::make_unique<HandedOnRecording>(font, extents_[deskFont_ ? 1 : 0],
+                                               [this, frame, font](CanvasRecording calls) {
+                                                 PaintScreen(frame, font, calls);
+                                                 Defer(frame, font, std::move(calls));
+                                               });
   }
   DrawPending();
   return std::make_unique<QtRasterCanvas>(image_, frame, font);
@@ -143,6 +154,9 @@ void RasterDrawing::PaintScreen(const DrawingFrame& frame, const QFont& font,
       std::clamp(static_cast<int>(std::lround(split_ * rows)), rows / 8, rows - rows / 8);
   std::exception_ptr failure;
   qint64 lower = 0;
+  // waited for by hand: the pool's own wait would end its thread, and with it the thread's
+  // font cache, which a new thread fills again at every drawing
+  QSemaphore lowerDone;
   helper_->start([&] {
     try {
       QElapsedTimer clock;
@@ -152,17 +166,17 @@ void RasterDrawing::PaintScreen(const DrawingFrame& frame, const QFont& font,
     } catch (...) {
       failure = std::current_exception();
     }
+    lowerDone.release();
   });
-  QElapsedTimer clock;
-  clock.start();
-  try {
+  qint64 upper = 0;
+  {
+    // it paints through this frame's references, whatever happens to the upper rows
+    const auto wait = qScopeGuard([&] { lowerDone.acquire(); });
+    QElapsedTimer clock;
+    clock.start();
     paint(0, split);
-  } catch (...) {
-    helper_->waitForDone();  // it paints through this frame's references
-    throw;
+    upper = clock.nsecsElapsed();
   }
-  const qint64 upper = clock.nsecsElapsed();
-  helper_->waitForDone();
   if (failure) std::rethrow_exception(failure);
   split_ = BalancedSplit(split_, static_cast<double>(upper), static_cast<double>(lower));
 }

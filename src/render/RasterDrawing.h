@@ -5,9 +5,12 @@
 #include <QFont>
 #include <QImage>
 #include <QThreadPool>
+#include <array>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "app/Ports.h"
@@ -15,6 +18,9 @@
 #include "trace/DrawingFrame.h"
 
 namespace umbrix {
+
+/// Texts' extents in one font, looked up by the text.
+using TextExtents = std::map<std::string, TextExtent, std::less<>>;
 
 class RasterDrawing final : public DrawingSurface {
  public:
@@ -71,6 +77,8 @@ class RasterDrawing final : public DrawingSurface {
   std::unique_ptr<QThreadPool> helper_;  // paints the lower rows of a tall screen image
   double split_ = 0.5;                   // the share of its rows the caller paints
   std::function<void()> present_;
+  // the usual font's and the desk dial's: a drag measures the same labels at every step
+  std::array<TextExtents, 2> extents_;
 };
 
 }  // namespace umbrix
