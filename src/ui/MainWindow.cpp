@@ -88,6 +88,9 @@ std::filesystem::path DeskSettingsFolder() {
   return QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation).toStdString();
 }
 
+// how often the report pane follows a drag
+constexpr qint64 kReportEveryMs = 100;
+
 const QKeySequence kDeskKey(QStringLiteral("Ctrl+H"), QKeySequence::PortableText);
 
 }  // namespace
@@ -135,6 +138,7 @@ class MainWindow::ClientArea final : public QWidget {
   }
   void mouseReleaseEvent(QMouseEvent*) override {
     owner_.hands().MouseUp();
+    if (owner_.reportDue_.isActive()) owner_.ShowReport();
     owner_.UpdateDrawingCursor();
   }
   void wheelEvent(QWheelEvent* event) override {
@@ -261,6 +265,8 @@ MainWindow::MainWindow(Prompts& prompts, Services& services, std::function<bool(
   // a redraw every 20 seconds needs no precision: the system may group its wake-ups
   deskTimer_.setTimerType(Qt::VeryCoarseTimer);
   connect(&deskTimer_, &QTimer::timeout, this, [this] { desk_->Tick(); });
+  reportDue_.setSingleShot(true);
+  connect(&reportDue_, &QTimer::timeout, this, [this] { ShowReport(); });
   deskSettle_.setSingleShot(true);
   deskSettle_.setInterval(150);
   connect(&deskSettle_, &QTimer::timeout, this, [this] {
@@ -561,8 +567,12 @@ void MainWindow::PullView() {
   }
   // compared first: a report drawn again with the same text is left alone
   if (shownReport_ != session_->ReportPane()) {
-    shownReport_ = session_->ReportPane();
-    ShowLines(*report_, FromCrLf(shownReport_));
+    const qint64 since = reportShown_.isValid() ? reportShown_.elapsed() : kReportEveryMs;
+    if (hands_ && hands_->Dragging() && since < kReportEveryMs) {
+      if (!reportDue_.isActive()) reportDue_.start(static_cast<int>(kReportEveryMs - since));
+    } else {
+      ShowReport();
+    }
   }
   if (shownComments_ != session_->Project().Comments) {
     shownComments_ = session_->Project().Comments;
@@ -571,6 +581,14 @@ void MainWindow::PullView() {
     comments_->setPlainText(FromCrLf(shownComments_));
   }
   RefreshMenus();
+}
+
+void MainWindow::ShowReport() {
+  reportDue_.stop();
+  reportShown_.start();
+  if (shownReport_ == session_->ReportPane()) return;
+  shownReport_ = session_->ReportPane();
+  ShowLines(*report_, FromCrLf(shownReport_));
 }
 
 void MainWindow::FollowScreenRatio(double ratio) {

@@ -3,6 +3,7 @@
 // session. It shows the session's state and forwards every event to it; the session reaches it
 // back as its `MainView`.
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QMargins>
 #include <QTimer>
@@ -144,6 +145,8 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   /// The title, the two panes and the menus copied from the session: what a box opened in the
   /// middle of a command shows behind it.
   void PullView();
+  /// The report as the session holds it, in the report pane now.
+  void ShowReport();
   void RefreshMenus();
   void BuildDeskPopup();
   /// The desk look's parts, in the order `Apply` needs them.
@@ -216,6 +219,10 @@ class MainWindow final : public QMainWindow, public MainView, public DeskWindow 
   /// has settled, a few times at most if the window system keeps its own size.
   QTimer deskSettle_;
   int settleTries_ = 0;
+  /// During a drag the report pane follows a few times a second, and at once when the drag ends
+  /// or pauses: laying out and painting its text at every step would slow the drawing down.
+  QElapsedTimer reportShown_;
+  QTimer reportDue_;
   /// The restored place of a maximized window, until the window is placed again.
   std::optional<ScreenRect> restored_;
   mutable QMargins frame_;

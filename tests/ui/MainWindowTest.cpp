@@ -591,6 +591,34 @@ TEST(DrawingStory, AClickFramesTheDialAnArrowMovesTheFootTabEndsAndCtrlKTraces) 
   EXPECT_EQ(decEd->text(), "30");  // the key went no further than the hook
 }
 
+TEST(DrawingStory, TheReportFollowsADragWhenItPausesAndWhenItEnds) {
+  const TempFolder folder;
+  Program p({CopyInto(folder.Path(), kWorkedExample).string()});
+  QWidget* drawing = p.window.centralWidget();
+  const QPoint centre(p.window.Bitmap().width() / 2, p.window.Bitmap().height() / 2);
+  const auto shown = [&] { return p.window.ReportPane()->toPlainText(); };
+  const auto held = [&] {
+    return QString::fromStdString(p.window.session().ReportPane()).replace("\r\n", "\n");
+  };
+  const auto mouse = [&](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent event(type, at, drawing->mapToGlobal(at), Qt::LeftButton, buttons, {});
+    QApplication::sendEvent(drawing, &event);
+  };
+  mouse(QEvent::MouseButtonPress, centre, Qt::LeftButton);
+  const QString before = held();
+  for (int step = 1; step <= 3; ++step) {
+    mouse(QEvent::MouseMove, centre + QPoint(4 * step, -3 * step), Qt::LeftButton);
+  }
+  ASSERT_NE(held(), before);  // the foot moved, and the report with it
+  // a pause: the pane shows the report of the last step
+  QTest::qWait(250);
+  EXPECT_EQ(shown(), held());
+  mouse(QEvent::MouseMove, centre + QPoint(20, -10), Qt::LeftButton);
+  mouse(QEvent::MouseMove, centre + QPoint(24, -12), Qt::LeftButton);
+  mouse(QEvent::MouseButtonRelease, centre + QPoint(24, -12), Qt::NoButton);
+  EXPECT_EQ(shown(), held());  // at once, without waiting
+}
+
 TEST(MainWindowStory, ThePrintItemsPrintAndGiveTheScreenItsDrawingBack) {
   ASSERT_TRUE(testing::HavePopplerTools()) << "poppler-utils missing: scripts/install-deps.sh";
   TempFolder folder;
