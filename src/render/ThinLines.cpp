@@ -8,19 +8,22 @@ namespace umbrix {
 
 namespace {
 
-/// `colour` laid over `pixel` with `alpha` (0 to 255).
-inline void Blend(QRgb* pixel, QRgb colour, int alpha) {
-  if (alpha <= 0) return;
+/// `colour` laid over `pixel` with `alpha` (0 to 255), each channel rounded to the nearest: red
+/// and blue side by side in two 16-bit lanes, x / 255 rounded being (y + (y >> 8)) >> 8 with
+/// y = x + 128.
+inline void Blend(QRgb* pixel, QRgb colour, quint32 alpha) {
+  if (alpha == 0) return;
   if (alpha >= 255) {
     *pixel = colour | 0xff000000u;
     return;
   }
   const QRgb under = *pixel;
-  const auto mix = [alpha](int over, int below) {
-    return (over * alpha + below * (255 - alpha) + 127) / 255;
-  };
-  *pixel = qRgb(mix(qRed(colour), qRed(under)), mix(qGreen(colour), qGreen(under)),
-                mix(qBlue(colour), qBlue(under)));
+  const quint32 rest = 255 - alpha;
+  quint32 rb = (colour & 0xff00ffu) * alpha + (under & 0xff00ffu) * rest + 0x800080u;
+  rb = ((rb + ((rb >> 8) & 0xff00ffu)) >> 8) & 0xff00ffu;
+  quint32 g = ((colour >> 8) & 0xffu) * alpha + ((under >> 8) & 0xffu) * rest + 0x80u;
+  g = (g + (g >> 8)) >> 8;
+  *pixel = 0xff000000u | rb | (g << 8);
 }
 
 }  // namespace
@@ -74,7 +77,7 @@ void ThinLines::Draw(QRgb colour, std::span<const QPointF> points) {
   }
 }
 
-bool ThinLines::On(double along) const {
+inline bool ThinLines::On(double along) const {
   // along is never negative: truncation is the floor
   double at = along - period_ * static_cast<double>(static_cast<long long>(along * perPeriod_));
   for (std::size_t i = 0; i < dashes_; ++i) {
@@ -114,6 +117,10 @@ void ThinLines::Piece(QPointF from, QPointF to, double along) {
   // each pixel computed from the piece's ends in the whole picture's pixels, never stepped from
   // its neighbour nor moved to the image's, so that it comes out the same in every band
   const bool dashed = dashes_ > 0;
+  // a pixel's place in the image from its row and column along and across the piece
+  const qsizetype uStep = steep ? stride_ : 1;
+  const qsizetype vStep = steep ? 1 : stride_;
+  const qsizetype above = static_cast<qsizetype>(firstRow_) * stride_;
   for (int row = static_cast<int>(low); row < high; ++row) {
     // the dash of the row's middle: the same for the two pieces that share a row
     if (dashed && !On(along + std::abs(row + 0.5 - u0))) continue;
@@ -126,11 +133,9 @@ void ThinLines::Piece(QPointF from, QPointF to, double along) {
     const int nearest = static_cast<int>(across + 1) - 1;
     const int share = static_cast<int>((end - begin) * 255 + 0.5);
     const int second = static_cast<int>((across - nearest) * share + 0.5);
-    for (const int v : {nearest, nearest + 1}) {
-      if (v < vFirst || v >= vEnd) continue;
-      const qsizetype at = steep ? (row - firstRow_) * stride_ + v : (v - firstRow_) * stride_ + row;
-      Blend(pixels_ + at, colour_, v == nearest ? share - second : second);
-    }
+    QRgb* const at = pixels_ + (row * uStep + nearest * vStep - above);
+    if (nearest >= vFirst) Blend(at, colour_, static_cast<quint32>(share - second));
+    if (nearest + 1 < vEnd) Blend(at + vStep, colour_, static_cast<quint32>(second));
   }
 }
 
