@@ -147,6 +147,16 @@ TEST_F(RasterTest, MeasuredTextIsTheFontsExtent) {
   EXPECT_EQ(canvas.MeasureText("22").width, MeasureMargin() - 6);
   EXPECT_EQ(canvas.MeasureText("22").height, QFontMetrics(DrawingFont()).height());
   EXPECT_GT(canvas.MeasureText("10").height, 10);
+  // the window's drawing measures in the font of the moment, whatever it measured before
+  RasterDrawing drawing;
+  drawing.SetScreenRatio(2);
+  drawing.ResizeDrawing(441, 441);
+  for (const bool desk : {false, true, false}) {
+    drawing.UseDeskFont(desk);
+    const QFontMetrics metrics(desk ? DeskDrawingFont() : DrawingFont());
+    EXPECT_EQ(drawing.DrawOnBitmap(frame)->MeasureText("22").width, metrics.horizontalAdvance("22"))
+        << desk;
+  }
 }
 
 TEST_F(RasterTest, SurfaceFillCoversPlateAndMargin) {
